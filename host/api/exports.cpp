@@ -1,0 +1,15 @@
+// The host API exported by name from the executable, as the viewer exports it. This file must
+// not include C library headers: the host's select would clash with the C library's.
+#include "api/host_functions.h"
+
+using namespace viewer;
+
+#define TORV_HOST_API_EXPORT(result, name, parameters, arguments) \
+  extern "C" TORV_HOST_EXPORT result TORV_CALL name parameters {  \
+    if (!host::accept_call(#name, host)) {                         \
+      return host::refused_call_result<result>();                  \
+    }                                                              \
+    return host::api::name arguments;                              \
+  }
+TORV_HOST_API(TORV_HOST_API_EXPORT)
+#undef TORV_HOST_API_EXPORT

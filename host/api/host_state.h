@@ -1,0 +1,100 @@
+// The one state of the stand-in viewer: what the host API functions read and change, and what
+// the session prints.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "model/model.h"
+#include "plugin_base/viewer_records.h"
+
+namespace host {
+
+enum class ButtonKind { large, small, drop_down };
+
+struct RibbonButton {
+  std::int32_t id = 0;
+  std::int32_t group = -1;  // -1: in no group
+  ButtonKind kind = ButtonKind::large;
+  viewer::Callback callback = nullptr;
+  std::u16string text;
+  std::u16string hint;
+  std::u16string image;
+  std::u16string small_image;
+  bool visible = true;
+  std::vector<std::int32_t> entries;  // of a drop-down
+};
+
+struct RibbonGroup {
+  std::int32_t id = 0;
+  std::u16string caption;
+  std::vector<std::int32_t> buttons;
+};
+
+// The callbacks a plug-in registered, one per event.
+struct EventCallbacks {
+  viewer::Callback measure_change = nullptr;
+  viewer::Callback model_clear = nullptr;
+  viewer::Callback selection_change = nullptr;
+  viewer::Callback hover = nullptr;
+  viewer::Callback draw = nullptr;
+  viewer::Callback draw_object_click = nullptr;
+  viewer::Callback context_menu = nullptr;
+  viewer::Callback gallery_item_context_menu = nullptr;
+  viewer::Callback tab_change = nullptr;
+  viewer::ValueCallback tab_sheet_placement = nullptr;
+  viewer::ValueCallback tab_sheet_change = nullptr;
+  viewer::MessageCallback plugin_message = nullptr;
+  viewer::Callback property_change = nullptr;
+  viewer::Callback object_list_changed = nullptr;
+  viewer::Callback model_load = nullptr;
+  viewer::Callback save_bvf = nullptr;
+};
+
+struct HostState {
+  // The handle the host gives the plug-in; a call with another one is refused and noted.
+  viewer::HostHandle handle = 0x7042;
+
+  Model model;
+  // Per object, by model index.
+  std::vector<void*> user_data;
+  std::vector<std::optional<std::uint32_t>> colors;  // nullopt: the object's default colours
+  std::vector<bool> selected;
+  std::vector<ObjectId> hover_set;
+  ObjectId hovered = 0;
+  std::int32_t draw_object_id = 0;
+  std::size_t redraws = 0;
+  std::int32_t next_ribbon_id = 100;
+
+  std::vector<RibbonGroup> groups;
+  std::vector<RibbonButton> buttons;
+  std::vector<std::int32_t> context_menu;  // drop-downs added while the context menu is built
+  std::int32_t clicked_button = 0;
+
+  std::u16string language = u"en";
+  std::unordered_map<std::string, std::u16string> texts;
+  std::unordered_map<std::string, std::u16string> unknown_keys;  // keeps answered keys alive
+
+  viewer::ViewRect view_rect{0, 0, 1280, 800};
+  std::uint32_t gui_color = 0xFFF0F0F0;
+  bool touch_mode = false;
+
+  EventCallbacks events;
+
+  // Every host function call by name, while log_calls is set.
+  bool log_calls = false;
+  std::vector<std::string> call_log;
+  // Faults of the plug-in's calls that the viewer would not notice but a test should.
+  std::vector<std::string> faults;
+
+  // Replaces the model: every object starts with default colours, no user data, unselected.
+  void set_model(Model new_model);
+  RibbonButton* find_button(std::int32_t id);
+};
+
+HostState& host_state();
+
+}  // namespace host

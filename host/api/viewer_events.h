@@ -1,0 +1,15 @@
+// The stand-in viewer firing its events at the plug-in's registered callbacks.
+#pragma once
+
+#include <cstdint>
+
+namespace host {
+
+// After a model load.
+void fire_model_load();
+
+// A click on a ribbon button or drop-down entry: the viewer notes which one, then calls its callback.
+// False when no button has this id.
+bool click_button(std::int32_t id);
+
+}  // namespace host

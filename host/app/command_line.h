@@ -1,0 +1,28 @@
+// torv-host's command line.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace host {
+
+struct CommandLine {
+  std::u16string plugin_path;  // empty: the plug-in library beside torv-host
+  std::u16string language = u"en";
+  bool touch_mode = false;
+  std::string script;          // empty: standard input
+  std::string model_file;      // an IFC file, or
+  std::string generator_spec;  // a generated model
+};
+
+// Throws std::invalid_argument with a message for the user.
+CommandLine parse_command_line(const std::vector<std::string>& arguments);
+
+inline constexpr const char* usage =
+    "usage: torv-host [--plugin PATH] [--lang CODE] [--touch] [--script FILE] MODEL.ifc | --generate SPEC\n"
+    "  SPEC: default, or key=value pairs separated by commas: sites, storeys, assemblies, parts,\n"
+    "        loose, depth, batch=text|integer|boolean|real|none, values=a;b;c, no_guid=N,\n"
+    "        no_representation=N, path=MODEL-PATH\n";
+
+}  // namespace host

@@ -1,0 +1,23 @@
+// dlopen with local symbols, as a viewer keeps each plug-in to itself.
+#include <dlfcn.h>
+
+#include <stdexcept>
+
+#include "app/dynamic_library.h"
+#include "platform/utf8.h"
+
+namespace host {
+
+DynamicLibrary::DynamicLibrary(const std::u16string& path)
+    : handle_(dlopen(platform::to_utf8(path).c_str(), RTLD_NOW | RTLD_LOCAL)) {
+  if (handle_ == nullptr) {
+    const char* reason = dlerror();
+    throw std::runtime_error(reason != nullptr ? reason : "cannot load " + platform::to_utf8(path));
+  }
+}
+
+DynamicLibrary::~DynamicLibrary() { dlclose(handle_); }
+
+void* DynamicLibrary::symbol(const char* name) const { return dlsym(handle_, name); }
+
+}  // namespace host

@@ -1,0 +1,17 @@
+// What torv-host asks of the operating system besides loading libraries.
+#pragma once
+
+#include <string>
+
+namespace host {
+
+// The folder of the running executable, with a separator at the end.
+std::u16string executable_folder();
+
+// "torv.so" or "torv.dll": the plug-in library the host loads by default, beside itself.
+const char16_t* default_plugin_file_name();
+
+// Whether commands come from a person at a terminal (then the session prompts).
+bool input_is_terminal();
+
+}  // namespace host

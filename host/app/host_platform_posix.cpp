@@ -1,0 +1,20 @@
+// The host's few needs of the operating system, on POSIX.
+#include <unistd.h>
+
+#include "app/host_platform.h"
+#include "platform/utf8.h"
+
+namespace host {
+
+std::u16string executable_folder() {
+  std::string path(4096, '\0');
+  const ssize_t length = readlink("/proc/self/exe", path.data(), path.size());
+  path.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+  return platform::from_utf8(path.substr(0, path.rfind('/') + 1));
+}
+
+const char16_t* default_plugin_file_name() { return u"torv.so"; }
+
+bool input_is_terminal() { return isatty(STDIN_FILENO) != 0; }
+
+}  // namespace host

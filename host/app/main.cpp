@@ -1,0 +1,79 @@
+// torv-host: the stand-in viewer. Loads the plug-in library as the viewer does, loads a model,
+// and plays a session of user actions.
+#include <fstream>
+#include <iostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "api/host_state.h"
+#include "app/command_line.h"
+#include "app/host_platform.h"
+#include "app/session.h"
+#include "app/text_output.h"
+#include "app/viewer.h"
+#include "model/generated_model.h"
+
+namespace {
+
+host::Model load_model(const host::CommandLine& line) {
+  if (!line.generator_spec.empty()) {
+    host::Model model = host::generate_model(host::parse_generator_spec(line.generator_spec));
+    model.description = "generated model (" + line.generator_spec + ")";
+    return model;
+  }
+  throw std::runtime_error("cannot read " + line.model_file + ": IFC import is not built in yet");
+}
+
+void print_plugin(host::PluginLibrary& plugin, std::ostream& out) {
+  const cpp::PluginInfo info = plugin.info();
+  out << "plugin: " << host::utf8(info.name) << '\n'
+      << "producer: " << host::utf8(info.producer) << '\n'
+      << "web address: " << host::utf8(info.web_address) << '\n'
+      << "email: " << host::utf8(info.email) << '\n'
+      << "description: " << host::utf8(info.description) << '\n'
+      << "data folder: " << host::utf8(info.data_folder) << '\n';
+  const cpp::ApiVersion version = plugin.api_version();
+  out << "api version: " << version.major << '.' << version.minor << '\n';
+}
+
+int run(const host::CommandLine& line) {
+  host::HostState& state = host::host_state();
+  state.language = line.language;
+  state.touch_mode = line.touch_mode;
+
+  host::Model model = load_model(line);
+  const std::u16string plugin_path =
+      line.plugin_path.empty() ? host::executable_folder() + host::default_plugin_file_name() : line.plugin_path;
+  host::Viewer viewer(plugin_path);
+  print_plugin(viewer.plugin(), std::cout);
+  viewer.load_plugin();
+  std::cout << "model: " << model.description << ", " << model.size() << " objects\n";
+  viewer.load_model(std::move(model));
+
+  host::Session session(viewer, std::cout, std::cerr);
+  if (line.script.empty()) {
+    session.run(std::cin, host::input_is_terminal());
+  } else {
+    std::ifstream script(line.script);
+    if (!script) throw std::runtime_error("cannot read the script " + line.script);
+    session.run(script, false);
+  }
+  viewer.unload_plugin();
+  for (const std::string& fault : state.faults) std::cerr << "fault: " << fault << '\n';
+  return session.failed() || !state.faults.empty() ? 1 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return run(host::parse_command_line(std::vector<std::string>(argv + 1, argv + argc)));
+  } catch (const std::invalid_argument& error) {
+    std::cerr << "torv-host: " << error.what() << '\n' << host::usage;
+    return 2;
+  } catch (const std::exception& error) {
+    std::cerr << "torv-host: " << error.what() << '\n';
+    return 2;
+  }
+}

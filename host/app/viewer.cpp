@@ -1,0 +1,35 @@
+// The viewer's side of a plug-in's life.
+#include "app/viewer.h"
+
+#include "api/host_state.h"
+#include "api/viewer_events.h"
+
+namespace host {
+
+Viewer::Viewer(const std::u16string& plugin_path) : library_(std::make_unique<PluginLibrary>(plugin_path)) {}
+
+Viewer::~Viewer() { unload_plugin(); }
+
+void Viewer::load_plugin() {
+  HostState& state = host_state();
+  // The stand-in has no main window of its own; the plug-in only passes this handle on.
+  library_->exports().on_plugin_load(state.handle, true, &state);
+}
+
+void Viewer::load_model(Model model) {
+  host_state().set_model(std::move(model));
+  fire_model_load();
+  if (library_) library_->exports().on_model_load_v2(false);
+}
+
+void Viewer::unload_plugin() {
+  if (!library_) return;
+  library_->exports().on_plugin_unload();
+  library_.reset();
+  // The plug-in's code is gone: nothing it registered may be called any more.
+  HostState& state = host_state();
+  state.events = EventCallbacks{};
+  for (RibbonButton& button : state.buttons) button.callback = nullptr;
+}
+
+}  // namespace host

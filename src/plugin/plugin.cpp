@@ -1,0 +1,62 @@
+// Plugin: construction, plug-in information and the ribbon built at load.
+#include "plugin/plugin.h"
+
+#include <iterator>
+
+#include "plugin_base/host_api.h"
+#include "plugin_base/language_text.h"
+
+namespace {
+
+struct RibbonButton {
+  std::int32_t Plugin::*id;
+  const char* text_key;
+  const char* hint_key;
+  const char16_t* image;
+  const char16_t* small_image;
+};
+
+constexpr RibbonButton ribbon_buttons[] = {
+    {&Plugin::btn_uda4_id, "btn_uda4", "btn_uda4.hint", u"batch.png", u"batch_small.png"},
+    {&Plugin::btn_uda3_id, "btn_uda3", "btn_uda3.hint", u"runtime.png", u"runtime_small.png"},
+    {&Plugin::btn_reset_id, "btn_reset", "btn_reset.hint", u"reset.png", u"reset_small.png"},
+    {&Plugin::btn_export_id, "btn_export", "btn_export.hint", u"export.png", u"export_small.png"},
+};
+
+}  // namespace
+
+Plugin::Plugin(platform::ModuleHandle module) : cpp::PluginBase(module, u"torv.dll") {}
+
+Plugin::~Plugin() = default;
+
+std::int32_t Plugin::api_minor_version() { return 41; }
+
+void Plugin::get_plugin_info(cpp::PluginInfo& info) {
+  info.name = u"KVT";
+  info.producer = u"Quarnex";
+  info.web_address = u"https://quarnex.example/torv";
+  info.email = u"torv@quarnex.example";
+  info.description = u"torv \u2013 status and batch tracking for IFC models";
+  info.data_folder = data_folder.c_str();
+}
+
+void Plugin::on_plugin_load(viewer::HostHandle host, bool flag, viewer::HostWindow window) {
+  cpp::PluginBase::on_plugin_load(host, flag, window);
+  create_ribbon();
+}
+
+void Plugin::create_ribbon() {
+  group_id = viewer::create_group(host_handle, 0, cpp::language_text(host_handle, "ribbon_group").c_str());
+  for (const RibbonButton& button : ribbon_buttons) {
+    const std::int32_t id = viewer::create_button(host_handle, group_id, button_callback);
+    this->*button.id = id;
+    viewer::set_button_text(host_handle, id, cpp::language_text(host_handle, button.text_key).c_str(),
+                            cpp::language_text(host_handle, button.hint_key).c_str());
+    viewer::set_button_image(host_handle, id, plugin_file_path(button.image).c_str());
+    viewer::set_button_small_image(host_handle, id, plugin_file_path(button.small_image).c_str());
+  }
+  change_batching_text = cpp::language_text(host_handle, "txt_change_batching");
+  change_real_time_text = cpp::language_text(host_handle, "txt_change_real_time");
+  // The drop-down belongs to no ribbon group: it appears only in the viewer's context menu.
+  context_button_id = viewer::create_sub_button(host_handle, -1, true);
+}

@@ -1,0 +1,34 @@
+// Plugin: the tracking plug-in object, its ribbon and its reaction to the viewer's events.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "plugin_base/plugin_base.h"
+
+class Plugin : public cpp::PluginBase {
+ public:
+  explicit Plugin(platform::ModuleHandle module);
+  ~Plugin() override;
+
+  std::int32_t api_minor_version() override;
+  void get_plugin_info(cpp::PluginInfo& info) override;
+  void on_plugin_load(viewer::HostHandle host, bool flag, viewer::HostWindow window) override;
+
+  std::int32_t group_id = -1;
+  std::int32_t btn_uda4_id = -1;
+  std::int32_t btn_uda3_id = -1;
+  std::int32_t btn_reset_id = -1;
+  std::int32_t btn_export_id = -1;
+  // The drop-down offered in the viewer's context menu, and its entry buttons (a pool that only grows).
+  std::int32_t context_button_id = -1;
+  std::vector<std::int32_t> context_entry_ids;
+  std::u16string change_batching_text;
+  std::u16string change_real_time_text;
+  // The assembly-aware selection last computed.
+  std::vector<viewer::ObjectId> selected_objects;
+
+ private:
+  void create_ribbon();
+};

@@ -1,0 +1,13 @@
+// Looking up one of the plug-in's texts in the viewer's loaded language texts.
+#pragma once
+
+#include <string>
+
+#include "plugin_base/viewer_records.h"
+
+namespace cpp {
+
+// A copy of the viewer's text for key; empty when the viewer gives none.
+std::u16string language_text(viewer::HostHandle host, const char* key);
+
+}  // namespace cpp

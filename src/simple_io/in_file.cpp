@@ -1,0 +1,19 @@
+// InFile on a C runtime binary stream.
+#include "simple_io/in_file.h"
+
+#include "platform/file_stream.h"
+
+namespace simple_io {
+
+InFile::InFile(const std::u16string& path) : file_(platform::open_file(path, "rb")) {
+  if (file_ == nullptr) throw 1;
+}
+
+InFile::~InFile() { std::fclose(file_); }
+
+void InFile::read(void* destination, std::size_t count) {
+  if (count == 0) return;
+  if (std::fread(destination, 1, count, file_) != count) throw 1;
+}
+
+}  // namespace simple_io

@@ -1,0 +1,25 @@
+// InFile: reads exact byte counts from a file opened for binary reading.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <string>
+
+namespace simple_io {
+
+// Every failure is thrown as the int 1; callers catch everything and abandon the file.
+class InFile {
+ public:
+  explicit InFile(const std::u16string& path);
+  ~InFile();
+  InFile(const InFile&) = delete;
+  InFile& operator=(const InFile&) = delete;
+
+  // Reads exactly count bytes into destination, continuing where the previous read stopped.
+  void read(void* destination, std::size_t count);
+
+ private:
+  std::FILE* file_;
+};
+
+}  // namespace simple_io

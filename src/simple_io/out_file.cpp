@@ -1,0 +1,19 @@
+// OutFile on a C runtime binary stream.
+#include "simple_io/out_file.h"
+
+#include "platform/file_stream.h"
+
+namespace simple_io {
+
+OutFile::OutFile(const std::u16string& path) : file_(platform::open_file(path, "wb")) {
+  if (file_ == nullptr) throw 1;
+}
+
+OutFile::~OutFile() { std::fclose(file_); }
+
+void OutFile::write(const void* source, std::size_t count) {
+  if (count == 0) return;
+  if (std::fwrite(source, 1, count, file_) != count) throw 1;
+}
+
+}  // namespace simple_io

@@ -1,0 +1,26 @@
+// OutFile: writes exact byte counts to a file opened for binary writing (created or emptied).
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <string>
+
+namespace simple_io {
+
+// Every failure is thrown as the int 1; callers catch everything.
+class OutFile {
+ public:
+  explicit OutFile(const std::u16string& path);
+  // Closing writes out what the C runtime still buffers.
+  ~OutFile();
+  OutFile(const OutFile&) = delete;
+  OutFile& operator=(const OutFile&) = delete;
+
+  // Appends exactly count bytes from source.
+  void write(const void* source, std::size_t count);
+
+ private:
+  std::FILE* file_;
+};
+
+}  // namespace simple_io
