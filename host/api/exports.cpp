@@ -1,5 +1,6 @@
-// The host API exported by name from the executable, as the viewer exports it. This file must
-// not include C library headers: the host's select would clash with the C library's.
+// The host API exported by name from the executable, as the viewer exports it. On POSIX the
+// host's select takes the place of the C library's in this process; this file includes no C
+// library header, where the two declarations would clash.
 #include "api/host_functions.h"
 
 using namespace viewer;

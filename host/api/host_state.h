@@ -77,6 +77,7 @@ struct HostState {
   std::u16string language = u"en";
   std::unordered_map<std::string, std::u16string> texts;
   std::unordered_map<std::string, std::u16string> unknown_keys;  // keeps answered keys alive
+  std::vector<std::u16string> text_files_asked;                  // every load_texts path, in order
 
   viewer::ViewRect view_rect{0, 0, 1280, 800};
   std::uint32_t gui_color = 0xFFF0F0F0;

@@ -17,6 +17,7 @@ const char16_t* get_language(HostHandle) { return host_state().language.c_str();
 
 bool load_texts(HostHandle, const char16_t* path) {
   if (path == nullptr) return false;
+  host_state().text_files_asked.emplace_back(path);
   auto texts = read_language_file(path);
   if (!texts) return false;
   host_state().texts = std::move(*texts);

@@ -1,8 +1,6 @@
 // Plugin: construction, plug-in information and the ribbon built at load.
 #include "plugin/plugin.h"
 
-#include <iterator>
-
 #include "plugin_base/host_api.h"
 #include "plugin_base/language_text.h"
 
@@ -50,8 +48,9 @@ void Plugin::create_ribbon() {
   for (const RibbonButton& button : ribbon_buttons) {
     const std::int32_t id = viewer::create_button(host_handle, group_id, button_callback);
     this->*button.id = id;
-    viewer::set_button_text(host_handle, id, cpp::language_text(host_handle, button.text_key).c_str(),
-                            cpp::language_text(host_handle, button.hint_key).c_str());
+    const std::u16string text = cpp::language_text(host_handle, button.text_key);
+    const std::u16string hint = cpp::language_text(host_handle, button.hint_key);
+    viewer::set_button_text(host_handle, id, text.c_str(), hint.c_str());
     viewer::set_button_image(host_handle, id, plugin_file_path(button.image).c_str());
     viewer::set_button_small_image(host_handle, id, plugin_file_path(button.small_image).c_str());
   }

@@ -1,0 +1,30 @@
+#!/bin/sh
+# Checks what a built plug-in library exports and imports: check_exports.sh linux|windows LIBRARY
+set -eu
+kind=$1
+library=$2
+expected="get_api_verion get_plugin_info on_drag_enter on_drag_over on_drop on_gui_colors_change on_model_load_v2 on_model_save_v2 on_plugin_load on_plugin_unload"
+expected=$(printf '%s\n' $expected | sort)
+
+if [ "$kind" = linux ]; then
+  exported=$(nm -D --defined-only "$library" | awk '{print $3}' | sort)
+else
+  objdump=i686-w64-mingw32-objdump
+  exported=$($objdump -p "$library" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | awk '/\[/ && !/Table/ {print $3}' | sort)
+  $objdump -f "$library" | grep -q 'file format pei-i386' || { echo "not a 32-bit DLL"; exit 1; }
+  imports=$($objdump -p "$library" | awk '/DLL Name:/ {print $3}')
+  for dll in $imports; do
+    case $(echo "$dll" | tr 'A-Z' 'a-z') in
+      libstdc++*|libgcc*|libwinpthread*|*mingw*)
+        echo "imports a runtime DLL: $dll"; exit 1 ;;
+    esac
+  done
+  echo "imports: $(echo $imports)"
+fi
+
+if [ "$exported" != "$expected" ]; then
+  echo "exports differ from the ten names:"
+  echo "$exported"
+  exit 1
+fi
+echo "exports: $(echo $exported)"

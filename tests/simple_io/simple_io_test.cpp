@@ -1,0 +1,94 @@
+// InFile and OutFile: exact byte counts, and every failure thrown as the int 1.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "simple_io/in_file.h"
+#include "simple_io/out_file.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using simple_io::InFile;
+using simple_io::OutFile;
+using torv_test::TempFolder;
+
+template <class Action>
+int thrown_value(Action action) {
+  try {
+    action();
+  } catch (int value) {
+    return value;
+  }
+  return 0;
+}
+
+TEST(SimpleIo, WritesAndReadsBackExactBytesInOrder) {
+  TempFolder folder;
+  const std::u16string path = folder.file("colors.dat");
+  const std::uint32_t numbers[] = {1, 0xA1B2C3D4};
+  {
+    OutFile out(path);
+    out.write(&numbers[0], 4);
+    out.write(&numbers[1], 4);
+    out.write("xy", 2);
+  }
+  EXPECT_EQ(torv_test::read_file(folder.path() / "colors.dat"),
+            std::string("\x01\x00\x00\x00\xD4\xC3\xB2\xA1xy", 10));
+  InFile in(path);
+  std::uint32_t first = 0;
+  std::uint32_t second = 0;
+  char tail[2] = {};
+  in.read(&first, 4);
+  in.read(&second, 4);
+  in.read(tail, 2);
+  EXPECT_EQ(first, 1u);
+  EXPECT_EQ(second, 0xA1B2C3D4u);
+  EXPECT_EQ(std::string(tail, 2), "xy");
+}
+
+TEST(SimpleIo, ReadingPastTheEndThrows) {
+  TempFolder folder;
+  torv_test::write_file(folder.path() / "six.bin", "abcdef");
+  InFile in(folder.file("six.bin"));
+  char buffer[4] = {};
+  in.read(buffer, 4);
+  EXPECT_EQ(thrown_value([&] { in.read(buffer, 4); }), 1);
+}
+
+TEST(SimpleIo, ZeroByteReadsAndWritesDoNothing) {
+  TempFolder folder;
+  {
+    OutFile out(folder.file("empty.bin"));
+    out.write(nullptr, 0);
+  }
+  InFile in(folder.file("empty.bin"));
+  in.read(nullptr, 0);
+  EXPECT_EQ(torv_test::read_file(folder.path() / "empty.bin"), "");
+}
+
+TEST(SimpleIo, OpeningAnExistingFileForWritingEmptiesIt) {
+  TempFolder folder;
+  torv_test::write_file(folder.path() / "old.bin", "old content");
+  { OutFile out(folder.file("old.bin")); }
+  EXPECT_EQ(torv_test::read_file(folder.path() / "old.bin"), "");
+}
+
+TEST(SimpleIo, FilesThatCannotBeOpenedThrow) {
+  TempFolder folder;
+  EXPECT_EQ(thrown_value([&] { InFile in(folder.file("missing.bin")); }), 1);
+  EXPECT_EQ(thrown_value([&] { OutFile out(folder.file("no such folder/new.bin")); }), 1);
+  EXPECT_EQ(thrown_value([] { InFile in(u""); }), 1);
+}
+
+TEST(SimpleIo, PathsOutsideAsciiReachTheFile) {
+  TempFolder folder;
+  const std::u16string name = u"Zażółć gęślą \u65e5\u672c.dat";
+  { OutFile(folder.file(name)).write("1", 1); }
+  EXPECT_TRUE(std::filesystem::exists(folder.path() / std::filesystem::path(name)));
+  char byte = 0;
+  InFile(folder.file(name)).read(&byte, 1);
+  EXPECT_EQ(byte, '1');
+}
+
+}  // namespace
