@@ -43,9 +43,9 @@ TEST_F(TorvHost, ShowsThePluginAndItsRibbon) {
     EXPECT_THAT(result.out, HasSubstr("\"" + language_text("en", key) + "\"\n"));
     EXPECT_THAT(result.out, HasSubstr("hint: " + language_text("en", (std::string(key) + ".hint").c_str()) + "\n"));
   }
-  for (const char* image : {"batch", "runtime", "reset", "export"}) {
-    EXPECT_THAT(result.out, HasSubstr(std::string("torv_data") + (torv_test::library_extension() == ".dll" ? "\\" : "/") +
-                                      image + "_small.png\n"));
+  for (const char* image : {"batch.png", "runtime.png", "reset.png", "export_small.png"}) {
+    const std::filesystem::path path = torv_test::built_data_folder() / image;
+    EXPECT_THAT(result.out, HasSubstr(path.string() + "\n"));
   }
   EXPECT_EQ(result.errors, "");
 }
