@@ -1,0 +1,22 @@
+#!/bin/sh
+# Installs every Debian package the build and the tests need, on a fresh Debian 12 machine.
+# Installs only what is missing; run as root or with sudo at hand.
+set -eu
+
+packages="cmake ninja-build g++ binutils pkg-config python3
+  googletest libgtest-dev libgmock-dev
+  g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386"
+
+missing=""
+for package in $packages; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing="$missing $package"
+done
+[ -z "$missing" ] && exit 0
+
+as_root=""
+[ "$(id -u)" -eq 0 ] || as_root="sudo"
+echo "setup: installing$missing"
+# wine32 is an i386 package: the 32-bit Windows build runs its tests under it.
+$as_root dpkg --add-architecture i386
+$as_root apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -qq --no-install-recommends $missing
