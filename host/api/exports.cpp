@@ -7,10 +7,10 @@ using namespace viewer;
 
 #define TORV_HOST_API_EXPORT(result, name, parameters, arguments) \
   extern "C" TORV_HOST_EXPORT result TORV_CALL name parameters {  \
-    if (!host::accept_call(#name, host)) {                         \
-      return host::refused_call_result<result>();                  \
-    }                                                              \
-    return host::api::name arguments;                              \
+    if (!host::accept_call(#name, host)) {                        \
+      return host::refused_call_result<result>();                 \
+    }                                                             \
+    return host::api::name arguments;                             \
   }
 TORV_HOST_API(TORV_HOST_API_EXPORT)
 #undef TORV_HOST_API_EXPORT

@@ -2,8 +2,8 @@
 #pragma once
 
 #include <optional>
-#include <string_view>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 namespace host {

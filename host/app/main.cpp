@@ -43,8 +43,9 @@ int run(const host::CommandLine& line) {
   state.touch_mode = line.touch_mode;
 
   host::Model model = load_model(line);
-  const std::u16string plugin_path =
-      line.plugin_path.empty() ? host::executable_folder() + host::default_plugin_file_name() : line.plugin_path;
+  const std::u16string plugin_path = line.plugin_path.empty()
+                                         ? host::executable_folder() + host::default_plugin_file_name()
+                                         : line.plugin_path;
   host::Viewer viewer(plugin_path);
   print_plugin(viewer.plugin(), std::cout);
   viewer.load_plugin();

@@ -11,6 +11,8 @@ namespace host {
 
 inline std::string utf8(std::u16string_view text) { return platform::to_utf8(text); }
 
-inline std::string utf8(const char16_t* text) { return text != nullptr ? platform::to_utf8(text) : std::string(); }
+inline std::string utf8(const char16_t* text) {
+  return text != nullptr ? platform::to_utf8(text) : std::string();
+}
 
 }  // namespace host

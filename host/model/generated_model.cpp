@@ -136,9 +136,9 @@ class Generator {
     const double x = 2.5 * static_cast<double>(number) - 10.0;
     for (std::size_t p = 0; p < spec_.parts; ++p) {
       const bool plate = p % 3 == 2;
-      const ObjectId part = add(assembly, plate ? "IfcPlate" : "IfcBeam",
-                                (plate ? u"PL10*200 " : u"HEA200 ") + number_text(p + 1),
-                                plate ? u"Plate" : u"Beam", true);
+      const ObjectId part =
+          add(assembly, plate ? "IfcPlate" : "IfcBeam",
+              (plate ? u"PL10*200 " : u"HEA200 ") + number_text(p + 1), plate ? u"Plate" : u"Beam", true);
       Object& object = *model_.find(part);
       object.has_representation = true;
       object.bounds = box_at(x, -1.25 + 0.5 * static_cast<double>(p), z, 0.2, 6.0, 0.2);
@@ -149,10 +149,12 @@ class Generator {
 
   void add_loose(ObjectId storey, double z) {
     const std::size_t number = ++loose_;
-    const ObjectId element = add(storey, "IfcColumn", u"Column " + number_text(number), u"Concrete column", true);
+    const ObjectId element =
+        add(storey, "IfcColumn", u"Column " + number_text(number), u"Concrete column", true);
     Object& object = *model_.find(element);
     const bool without_guid = spec_.no_guid_every != 0 && number % spec_.no_guid_every == 0;
-    const bool without_geometry = spec_.no_representation_every != 0 && number % spec_.no_representation_every == 0;
+    const bool without_geometry =
+        spec_.no_representation_every != 0 && number % spec_.no_representation_every == 0;
     if (without_guid) object.guid.clear();
     if (!without_geometry) {
       object.has_representation = true;
@@ -193,19 +195,32 @@ GeneratorSpec parse_generator_spec(std::string_view text) {
     }
     const std::string_view key = pair.substr(0, equals);
     const std::string_view value = pair.substr(equals + 1);
-    if (key == "sites") spec.sites = parse_count(key, value);
-    else if (key == "storeys") spec.storeys = parse_count(key, value);
-    else if (key == "assemblies") spec.assemblies = parse_count(key, value);
-    else if (key == "parts") spec.parts = parse_count(key, value);
-    else if (key == "loose") spec.loose = parse_count(key, value);
-    else if (key == "depth") spec.depth = parse_count(key, value);
-    else if (key == "no_guid") spec.no_guid_every = parse_count(key, value);
-    else if (key == "no_representation") spec.no_representation_every = parse_count(key, value);
-    else if (key == "batch" && value == "none") spec.batch = false;
-    else if (key == "batch") spec.batch_kind = parse_kind(value);
-    else if (key == "values") spec.batch_values = split_values(value);
-    else if (key == "path") spec.path = widen(value);
-    else throw std::invalid_argument("generator: unknown key '" + std::string(key) + "'");
+    if (key == "sites")
+      spec.sites = parse_count(key, value);
+    else if (key == "storeys")
+      spec.storeys = parse_count(key, value);
+    else if (key == "assemblies")
+      spec.assemblies = parse_count(key, value);
+    else if (key == "parts")
+      spec.parts = parse_count(key, value);
+    else if (key == "loose")
+      spec.loose = parse_count(key, value);
+    else if (key == "depth")
+      spec.depth = parse_count(key, value);
+    else if (key == "no_guid")
+      spec.no_guid_every = parse_count(key, value);
+    else if (key == "no_representation")
+      spec.no_representation_every = parse_count(key, value);
+    else if (key == "batch" && value == "none")
+      spec.batch = false;
+    else if (key == "batch")
+      spec.batch_kind = parse_kind(value);
+    else if (key == "values")
+      spec.batch_values = split_values(value);
+    else if (key == "path")
+      spec.path = widen(value);
+    else
+      throw std::invalid_argument("generator: unknown key '" + std::string(key) + "'");
   }
   return spec;
 }

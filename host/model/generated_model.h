@@ -25,7 +25,7 @@ struct GeneratorSpec {
   std::vector<std::u16string> batch_values;
   std::size_t no_guid_every = 0;            // every n-th loose element has no GUID (0: none)
   std::size_t no_representation_every = 0;  // every n-th loose element has no geometry (0: none)
-  std::u16string path;                        // the file the model pretends to come from
+  std::u16string path;                      // the file the model pretends to come from
 };
 
 // Parses "key=value,key=value" (or "default"). Throws std::invalid_argument naming the fault.

@@ -7,8 +7,8 @@
 namespace cpp {
 namespace {
 
-#define TORV_FORWARD_EVENT(operation) \
-  void TORV_CALL operation() {        \
+#define TORV_FORWARD_EVENT(operation)                            \
+  void TORV_CALL operation() {                                   \
     with_plugin([](PluginBase& plugin) { plugin.operation(); }); \
   }
 

@@ -55,9 +55,10 @@ TORV_PLUGIN_EXPORT std::int32_t TORV_CALL on_drag_over(std::int32_t first, std::
   return with_plugin(0, [&](cpp::PluginBase& plugin) { return plugin.on_drag_over(first, second, third); });
 }
 
-TORV_PLUGIN_EXPORT std::int32_t TORV_CALL on_drop(std::int32_t first, std::int32_t second,
-                                                  std::int32_t third, std::int32_t fourth) {
-  return with_plugin(0, [&](cpp::PluginBase& plugin) { return plugin.on_drop(first, second, third, fourth); });
+TORV_PLUGIN_EXPORT std::int32_t TORV_CALL on_drop(std::int32_t first, std::int32_t second, std::int32_t third,
+                                                  std::int32_t fourth) {
+  return with_plugin(0,
+                     [&](cpp::PluginBase& plugin) { return plugin.on_drop(first, second, third, fourth); });
 }
 
 TORV_PLUGIN_EXPORT bool TORV_CALL on_model_load_v2(bool flag) {

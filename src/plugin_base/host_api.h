@@ -28,10 +28,9 @@ Result missing_function_result() {
 }  // namespace detail
 
 // viewer::select(host, id, false) and so on: 0, false or null when the viewer lacks the function.
-#define TORV_HOST_API_WRAPPER(result, name, parameters, arguments)                      \
-  inline result name parameters {                                                      \
-    return host_api.name != nullptr ? host_api.name arguments                         \
-                                    : detail::missing_function_result<result>();      \
+#define TORV_HOST_API_WRAPPER(result, name, parameters, arguments)                                         \
+  inline result name parameters {                                                                          \
+    return host_api.name != nullptr ? host_api.name arguments : detail::missing_function_result<result>(); \
   }
 TORV_HOST_API(TORV_HOST_API_WRAPPER)
 #undef TORV_HOST_API_WRAPPER

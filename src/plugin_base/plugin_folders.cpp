@@ -17,7 +17,8 @@ std::u16string base_name(std::u16string_view file_name, char16_t separator) {
 std::u16string application_folder(std::u16string_view app_data_folder, std::u16string_view base,
                                   char16_t separator) {
   std::u16string folder(app_data_folder);
-  for (const std::u16string_view part : {std::u16string_view(u"Quarnex"), std::u16string_view(u"plugins"), base}) {
+  for (const std::u16string_view part :
+       {std::u16string_view(u"Quarnex"), std::u16string_view(u"plugins"), base}) {
     folder += separator;
     folder += part;
   }

@@ -69,14 +69,19 @@ struct ViewRect {
 };
 
 // The viewer is a 32-bit Windows program; elsewhere the same fields keep their natural alignment.
-static_assert(!TORV_WIN32_LAYOUT || (offsetof(ObjectInfo, name) == 8 && offsetof(ObjectInfo, description) == 12));
-static_assert(!TORV_WIN32_LAYOUT || (offsetof(ObjectInfo, ifc_entity) == 16 && offsetof(ObjectInfo, parent_id) == 24));
+static_assert(!TORV_WIN32_LAYOUT ||
+              (offsetof(ObjectInfo, name) == 8 && offsetof(ObjectInfo, description) == 12));
+static_assert(!TORV_WIN32_LAYOUT ||
+              (offsetof(ObjectInfo, ifc_entity) == 16 && offsetof(ObjectInfo, parent_id) == 24));
 static_assert(!TORV_WIN32_LAYOUT || (sizeof(ObjectInfo) == 32));
-static_assert(!TORV_WIN32_LAYOUT || (offsetof(ObjectInfo2, tag) == 24 && offsetof(ObjectInfo2, ifc_guid) == 32));
+static_assert(!TORV_WIN32_LAYOUT ||
+              (offsetof(ObjectInfo2, tag) == 24 && offsetof(ObjectInfo2, ifc_guid) == 32));
 static_assert(!TORV_WIN32_LAYOUT || (sizeof(ObjectInfo2) == 40));
-static_assert(!TORV_WIN32_LAYOUT || (offsetof(PropertyQuery, object_id) == 0 && offsetof(PropertyQuery, property_set) == 8));
+static_assert(!TORV_WIN32_LAYOUT ||
+              (offsetof(PropertyQuery, object_id) == 0 && offsetof(PropertyQuery, property_set) == 8));
 static_assert(!TORV_WIN32_LAYOUT || (offsetof(PropertyQuery, property) == 12));
-static_assert(!TORV_WIN32_LAYOUT || (offsetof(PropertyResult, value_type) == 12 && offsetof(PropertyResult, value) == 16));
+static_assert(!TORV_WIN32_LAYOUT ||
+              (offsetof(PropertyResult, value_type) == 12 && offsetof(PropertyResult, value) == 16));
 static_assert(!TORV_WIN32_LAYOUT || (sizeof(PropertyResult) == 32));
 static_assert(!TORV_WIN32_LAYOUT || (offsetof(HoverPosition, object_id) == 0 && sizeof(HoverPosition) == 32));
 static_assert(!TORV_WIN32_LAYOUT || (offsetof(BoundsBox, min_x) == 0 && offsetof(BoundsBox, min_y) == 8));

@@ -29,7 +29,8 @@ class TorvHost : public ::testing::Test {
 };
 
 std::string language_text(const char* language, const char* key) {
-  const auto texts = host::read_language_file((torv_test::built_data_folder() / (std::string("lang.") + language)).u16string());
+  const auto texts = host::read_language_file(
+      (torv_test::built_data_folder() / (std::string("lang.") + language)).u16string());
   return texts ? host::utf8(texts->at(key)) : std::string();
 }
 
@@ -41,7 +42,8 @@ TEST_F(TorvHost, ShowsThePluginAndItsRibbon) {
   EXPECT_THAT(result.out, HasSubstr("group 100 \"" + language_text("en", "ribbon_group") + "\"\n"));
   for (const char* key : {"btn_uda4", "btn_uda3", "btn_reset", "btn_export"}) {
     EXPECT_THAT(result.out, HasSubstr("\"" + language_text("en", key) + "\"\n"));
-    EXPECT_THAT(result.out, HasSubstr("hint: " + language_text("en", (std::string(key) + ".hint").c_str()) + "\n"));
+    EXPECT_THAT(result.out,
+                HasSubstr("hint: " + language_text("en", (std::string(key) + ".hint").c_str()) + "\n"));
   }
   for (const char* image : {"batch.png", "runtime.png", "reset.png", "export_small.png"}) {
     const std::filesystem::path path = torv_test::built_data_folder() / image;
@@ -51,15 +53,16 @@ TEST_F(TorvHost, ShowsThePluginAndItsRibbon) {
 }
 
 TEST_F(TorvHost, SpeaksTheViewersLanguage) {
-  const auto result = run_torv_host({"--lang", "de", "--generate", "default", "--script", script("ribbon\n")});
+  const auto result =
+      run_torv_host({"--lang", "de", "--generate", "default", "--script", script("ribbon\n")});
   ASSERT_EQ(result.exit_code, 0) << result.errors;
   EXPECT_THAT(result.out, HasSubstr("\"" + language_text("de", "btn_uda4") + "\"\n"));
   EXPECT_THAT(result.out, HasSubstr("hint: " + language_text("de", "btn_export.hint") + "\n"));
 }
 
 TEST_F(TorvHost, ClickingARibbonButtonByCaptionOrId) {
-  const auto result = run_torv_host(
-      {"--generate", "default", "--script", script("click " + language_text("en", "btn_reset") + "\nclick 101\n")});
+  const auto result = run_torv_host({"--generate", "default", "--script",
+                                     script("click " + language_text("en", "btn_reset") + "\nclick 101\n")});
   EXPECT_EQ(result.exit_code, 0) << result.errors;
 }
 
@@ -90,11 +93,15 @@ TEST_P(TorvHostFailure, SaysWhatWentWrong) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, TorvHostFailure,
     ::testing::Values(
-        FailureCase{"unknown_command", {"--generate", "default"}, "ribbon\nfly away\n", 1, "unknown command 'fly'"},
+        FailureCase{
+            "unknown_command", {"--generate", "default"}, "ribbon\nfly away\n", 1, "unknown command 'fly'"},
         FailureCase{"unknown_button", {"--generate", "default"}, "click Nothing\n", 1, "no button 'Nothing'"},
         FailureCase{"bad_generator_spec", {"--generate", "parts=many"}, "", 2, "usage: torv-host"},
         FailureCase{"no_model", {}, "", 2, "give either a model file or --generate SPEC"},
-        FailureCase{"missing_plugin", {"--plugin", "no-such-plugin.so", "--generate", "default"}, "", 2,
+        FailureCase{"missing_plugin",
+                    {"--plugin", "no-such-plugin.so", "--generate", "default"},
+                    "",
+                    2,
                     "no-such-plugin.so"}),
     torv_test::CaseLabel());
 

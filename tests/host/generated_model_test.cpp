@@ -19,7 +19,8 @@ std::size_t count_entity(const Model& model, const std::string& entity) {
 }
 
 TEST(GeneratedModel, BuildsTheSpatialTreeWithAssembliesAndParts) {
-  const Model model = host::generate_model(host::parse_generator_spec("sites=2,storeys=3,assemblies=4,parts=5,loose=1"));
+  const Model model =
+      host::generate_model(host::parse_generator_spec("sites=2,storeys=3,assemblies=4,parts=5,loose=1"));
   EXPECT_EQ(count_entity(model, "IfcProject"), 1u);
   EXPECT_EQ(count_entity(model, "IfcSite"), 2u);
   EXPECT_EQ(count_entity(model, "IfcBuildingStorey"), 6u);
@@ -60,7 +61,8 @@ TEST(GeneratedModel, GuidsAreUniqueIfcGuids) {
 }
 
 TEST(GeneratedModel, BatchPropertyTakesTheKindAndValuesAsked) {
-  const Model model = host::generate_model(host::parse_generator_spec("storeys=1,assemblies=4,batch=integer,values=1;2;10"));
+  const Model model =
+      host::generate_model(host::parse_generator_spec("storeys=1,assemblies=4,batch=integer,values=1;2;10"));
   std::vector<double> values;
   for (std::size_t i = 0; i < model.size(); ++i) {
     for (const host::Property& property : model.find(Model::id_at(i))->properties) {
@@ -74,7 +76,8 @@ TEST(GeneratedModel, BatchPropertyTakesTheKindAndValuesAsked) {
 }
 
 TEST(GeneratedModel, LooseElementsCanLackGuidOrGeometry) {
-  const Model model = host::generate_model(host::parse_generator_spec("storeys=1,assemblies=0,loose=6,no_guid=2,no_representation=3"));
+  const Model model = host::generate_model(
+      host::parse_generator_spec("storeys=1,assemblies=0,loose=6,no_guid=2,no_representation=3"));
   std::size_t without_guid = 0;
   std::size_t without_geometry = 0;
   for (std::size_t i = 0; i < model.size(); ++i) {
@@ -88,7 +91,8 @@ TEST(GeneratedModel, LooseElementsCanLackGuidOrGeometry) {
 }
 
 TEST(GeneratedModel, DeepChainIsBuiltWithoutRecursion) {
-  const Model model = host::generate_model(host::parse_generator_spec("storeys=1,assemblies=0,loose=0,depth=100000"));
+  const Model model =
+      host::generate_model(host::parse_generator_spec("storeys=1,assemblies=0,loose=0,depth=100000"));
   EXPECT_EQ(count_entity(model, "IfcBuildingElementProxy"), 100000u);
 }
 

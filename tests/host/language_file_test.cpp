@@ -7,7 +7,8 @@ namespace {
 
 TEST(LanguageFile, ReadsKeysValuesAndSkipsComments) {
   const host::LanguageTexts texts = host::parse_language_texts(
-      "\xEF\xBB\xBF# comment=not a text\r\nbtn_uda4=Lose\r\n\nfilter=CSV (*.csv)|*.csv\nsum=a=b\nno equals sign\n"
+      "\xEF\xBB\xBF# comment=not a text\r\nbtn_uda4=Lose\r\n\nfilter=CSV (*.csv)|*.csv\nsum=a=b\nno equals "
+      "sign\n"
       "empty=\nlast=Zażółć");
   EXPECT_EQ(texts.size(), 5u);
   EXPECT_EQ(texts.at("btn_uda4"), u"Lose");

@@ -28,7 +28,8 @@ TEST_P(LanguageTexts, LoadsTheViewersLanguageElseEnglish) {
   const torv_test::PluginCopy copy("torv" + torv_test::library_extension());
   const std::filesystem::path data_folder = copy.folder() / "torv_data";
   std::filesystem::create_directories(data_folder);
-  for (const char* file : c.files) std::filesystem::copy_file(torv_test::built_data_folder() / file, data_folder / file);
+  for (const char* file : c.files)
+    std::filesystem::copy_file(torv_test::built_data_folder() / file, data_folder / file);
   state().language = c.language;
 
   load_plugin(copy.library());

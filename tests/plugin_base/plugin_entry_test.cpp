@@ -16,11 +16,20 @@ using ::testing::Contains;
 using ::testing::ElementsAreArray;
 using torv_test::HostFixture;
 
-const std::vector<std::string> early_registrations = {
-    "on_measure_change", "on_model_clear",      "on_selection_change",          "on_hover",
-    "on_draw",           "on_draw_object_click", "on_context_menu",             "on_gallery_item_context_menu",
-    "on_tab_change",     "on_tab_sheet_placement", "on_tab_sheet_change",       "on_plugin_message",
-    "on_property_change", "on_object_list_changed"};
+const std::vector<std::string> early_registrations = {"on_measure_change",
+                                                      "on_model_clear",
+                                                      "on_selection_change",
+                                                      "on_hover",
+                                                      "on_draw",
+                                                      "on_draw_object_click",
+                                                      "on_context_menu",
+                                                      "on_gallery_item_context_menu",
+                                                      "on_tab_change",
+                                                      "on_tab_sheet_placement",
+                                                      "on_tab_sheet_change",
+                                                      "on_plugin_message",
+                                                      "on_property_change",
+                                                      "on_object_list_changed"};
 
 std::vector<std::string> expected_load_calls() {
   std::vector<std::string> calls = early_registrations;
@@ -74,7 +83,8 @@ TEST_F(PluginEntry, HandsTheButtonCallbackToEveryRibbonButton) {
   ASSERT_EQ(state().groups[0].buttons.size(), 4u);
   const viewer::Callback callback = state().find_button(state().groups[0].buttons[0])->callback;
   ASSERT_NE(callback, nullptr);
-  for (const std::int32_t id : state().groups[0].buttons) EXPECT_EQ(state().find_button(id)->callback, callback);
+  for (const std::int32_t id : state().groups[0].buttons)
+    EXPECT_EQ(state().find_button(id)->callback, callback);
   take_calls();
   ASSERT_TRUE(host::click_button(state().groups[0].buttons[2]));
   EXPECT_THAT(take_calls(), Contains("clicked_button"));
@@ -150,10 +160,11 @@ TEST_P(LibraryName, NamesTheDataFolder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LibraryName,
-    ::testing::Values(LibraryNameCase{"plain", "torv" + torv_test::library_extension(), "torv_data"},
-                      LibraryNameCase{"several_dots", "my.plugin" + torv_test::library_extension(), "my.plugin_data"},
-                      LibraryNameCase{"renamed", "tracking" + torv_test::library_extension(), "tracking_data"},
-                      LibraryNameCase{"no_dot", "torv", "torv_data"}),
+    ::testing::Values(
+        LibraryNameCase{"plain", "torv" + torv_test::library_extension(), "torv_data"},
+        LibraryNameCase{"several_dots", "my.plugin" + torv_test::library_extension(), "my.plugin_data"},
+        LibraryNameCase{"renamed", "tracking" + torv_test::library_extension(), "tracking_data"},
+        LibraryNameCase{"no_dot", "torv", "torv_data"}),
     torv_test::CaseLabel());
 
 }  // namespace

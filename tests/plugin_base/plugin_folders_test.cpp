@@ -1,8 +1,8 @@
 // The plug-in's folders follow the library's own file name, in either path convention.
 #include <gtest/gtest.h>
 
-#include "plugin_base/plugin_folders.h"
 #include "platform/utf8.h"
+#include "plugin_base/plugin_folders.h"
 
 #include "support/case_label.h"
 
@@ -31,17 +31,18 @@ TEST_P(PluginFolders, FollowTheLibraryFileName) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PluginFolders,
-    ::testing::Values(
-        FolderCase{"windows_library", u"D:\\Viewer\\plugins\\torv.dll", u'\\', u"D:\\Viewer\\plugins", u"torv",
-                   u"APPDATA\\Quarnex\\plugins\\torv\\"},
-        FolderCase{"several_dots", u"/opt/viewer/my.plugin.so", u'/', u"/opt/viewer", u"my.plugin",
-                   u"APPDATA/Quarnex/plugins/my.plugin/"},
-        FolderCase{"no_dot", u"/opt/viewer/torv", u'/', u"/opt/viewer", u"torv", u"APPDATA/Quarnex/plugins/torv/"},
-        FolderCase{"dot_only_in_folder", u"/opt/viewer-1.2/torv", u'/', u"/opt/viewer-1.2", u"torv",
-                   u"APPDATA/Quarnex/plugins/torv/"},
-        FolderCase{"no_separator", u"torv.dll", u'\\', u"torv.dll", u"torv", u"APPDATA\\Quarnex\\plugins\\torv\\"},
-        FolderCase{"renamed", u"C:\\Tools\\tracking.dll", u'\\', u"C:\\Tools", u"tracking",
-                   u"APPDATA\\Quarnex\\plugins\\tracking\\"}),
+    ::testing::Values(FolderCase{"windows_library", u"D:\\Viewer\\plugins\\torv.dll", u'\\',
+                                 u"D:\\Viewer\\plugins", u"torv", u"APPDATA\\Quarnex\\plugins\\torv\\"},
+                      FolderCase{"several_dots", u"/opt/viewer/my.plugin.so", u'/', u"/opt/viewer",
+                                 u"my.plugin", u"APPDATA/Quarnex/plugins/my.plugin/"},
+                      FolderCase{"no_dot", u"/opt/viewer/torv", u'/', u"/opt/viewer", u"torv",
+                                 u"APPDATA/Quarnex/plugins/torv/"},
+                      FolderCase{"dot_only_in_folder", u"/opt/viewer-1.2/torv", u'/', u"/opt/viewer-1.2",
+                                 u"torv", u"APPDATA/Quarnex/plugins/torv/"},
+                      FolderCase{"no_separator", u"torv.dll", u'\\', u"torv.dll", u"torv",
+                                 u"APPDATA\\Quarnex\\plugins\\torv\\"},
+                      FolderCase{"renamed", u"C:\\Tools\\tracking.dll", u'\\', u"C:\\Tools", u"tracking",
+                                 u"APPDATA\\Quarnex\\plugins\\tracking\\"}),
     torv_test::CaseLabel());
 
 }  // namespace

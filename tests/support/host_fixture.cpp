@@ -16,7 +16,9 @@ std::filesystem::path built_folder() {
 
 std::u16string built_plugin_path() { return (built_folder() / host::default_plugin_file_name()).u16string(); }
 
-std::string library_extension() { return std::filesystem::path(host::default_plugin_file_name()).extension().string(); }
+std::string library_extension() {
+  return std::filesystem::path(host::default_plugin_file_name()).extension().string();
+}
 
 std::filesystem::path built_data_folder() { return built_folder() / "torv_data"; }
 

@@ -22,7 +22,9 @@ TempFolder::~TempFolder() {
   std::filesystem::remove_all(path_, ignored);
 }
 
-std::u16string TempFolder::file(const std::filesystem::path& name) const { return (path_ / name).u16string(); }
+std::u16string TempFolder::file(const std::filesystem::path& name) const {
+  return (path_ / name).u16string();
+}
 
 void write_file(const std::filesystem::path& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);

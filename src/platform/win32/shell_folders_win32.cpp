@@ -1,6 +1,6 @@
 // SHGetFolderPathW for the application-data folders; a failed lookup gives an empty text.
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include "platform/shell_folders.h"
 
