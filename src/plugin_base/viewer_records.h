@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "plugin_base/calling_convention.h"
+#include "platform/calling_convention.h"
 
 namespace viewer {
 

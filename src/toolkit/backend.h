@@ -1,0 +1,45 @@
+// What a toolkit backend provides: windows on a screen and the system's dialogs. The backend is
+// chosen by which implementation is linked (headless/ or win32/), not by the widgets' code.
+#pragma once
+
+#include <string_view>
+
+#include "toolkit/geometry.h"
+
+namespace toolkit {
+
+class Control;
+class Form;
+class FileDialog;
+class ColorDialog;
+enum class ModalResult;
+enum class Cursor;
+enum class MessageIcon;
+
+namespace backend {
+
+// The component library's start and end (the plug-in's load and unload).
+void initialize();
+void finalize();
+
+void form_created(Form& form);
+void form_destroyed(Form& form);
+// Shown, hidden, moved, resized or captioned.
+void form_changed(Form& form);
+void invalidate(Control& control);
+
+// Runs a form modally until it is closed; the form's modal result is set by then.
+void run_modal(Form& form);
+bool run_file_dialog(FileDialog& dialog, Form* parent);
+bool run_color_dialog(ColorDialog& dialog);
+void show_message(void* owner_window, std::u16string_view text, std::u16string_view caption, MessageIcon icon);
+
+Cursor screen_cursor();
+void set_screen_cursor(Cursor cursor);
+
+// The size a window's frame adds to its client area.
+int frame_width(const Form& form);
+int frame_height(const Form& form);
+
+}  // namespace backend
+}  // namespace toolkit

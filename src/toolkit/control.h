@@ -1,0 +1,67 @@
+// Control: what every widget has: a name, a place in its parent, visibility, enabling, a hint.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "toolkit/geometry.h"
+
+namespace toolkit {
+
+class Form;
+class PopupMenu;
+
+// How a control follows its parent's size: as VCL's Align.
+enum class Align { none, top, bottom, left, right, client };
+
+class Control {
+ public:
+  // Name: the design name ("grid", "btn_save") by which tests and sessions find the control.
+  Control(Control* parent, std::string name);
+  virtual ~Control();
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  const std::string& name() const { return name_; }
+  Control* parent() const { return parent_; }
+  const std::vector<Control*>& children() const { return children_; }
+  // The form this control lies on (itself for a form).
+  Form* form();
+
+  const Rect& bounds() const { return bounds_; }
+  void set_bounds(const Rect& bounds);
+  Align align() const { return align_; }
+  void set_align(Align align);
+  bool visible() const { return visible_; }
+  void set_visible(bool visible);
+  bool enabled() const { return enabled_; }
+  void set_enabled(bool enabled);
+  const std::u16string& hint() const { return hint_; }
+  void set_hint(std::u16string hint);
+
+  // The context menu a right click opens; not owned.
+  PopupMenu* popup_menu = nullptr;
+
+  // Asks for the control to be painted again.
+  void repaint();
+
+  // The area children are placed in, in this control's own coordinates.
+  virtual Rect client_rect() const;
+  // Places the aligned children in the client area, then their own children.
+  void realign();
+
+ protected:
+  virtual void bounds_changed() {}
+
+ private:
+  Control* parent_;
+  std::string name_;
+  std::vector<Control*> children_;
+  Rect bounds_;
+  Align align_ = Align::none;
+  bool visible_ = true;
+  bool enabled_ = true;
+  std::u16string hint_;
+};
+
+}  // namespace toolkit

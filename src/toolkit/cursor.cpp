@@ -1,0 +1,12 @@
+// The screen cursor belongs to the backend.
+#include "toolkit/cursor.h"
+
+#include "toolkit/backend.h"
+
+namespace toolkit {
+
+Cursor screen_cursor() { return backend::screen_cursor(); }
+
+void set_screen_cursor(Cursor cursor) { backend::set_screen_cursor(cursor); }
+
+}  // namespace toolkit

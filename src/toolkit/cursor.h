@@ -1,0 +1,23 @@
+// The screen cursor, and CursorWait: the hourglass for as long as a long operation runs.
+#pragma once
+
+namespace toolkit {
+
+enum class Cursor { normal, wait };
+
+Cursor screen_cursor();
+void set_screen_cursor(Cursor cursor);
+
+// Shows the hourglass and gives the previous cursor back on every way out of the scope.
+class CursorWait {
+ public:
+  CursorWait() : previous_(screen_cursor()) { set_screen_cursor(Cursor::wait); }
+  ~CursorWait() { set_screen_cursor(previous_); }
+  CursorWait(const CursorWait&) = delete;
+  CursorWait& operator=(const CursorWait&) = delete;
+
+ private:
+  Cursor previous_;
+};
+
+}  // namespace toolkit

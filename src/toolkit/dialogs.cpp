@@ -1,0 +1,25 @@
+// The dialogs hand their modal runs to the backend.
+#include "toolkit/dialogs.h"
+
+#include "toolkit/backend.h"
+
+namespace toolkit {
+
+bool FileDialog::execute(Form* parent) { return backend::run_file_dialog(*this, parent); }
+
+ColorDialogTexts& color_dialog_texts() {
+  static ColorDialogTexts texts;
+  return texts;
+}
+
+bool ColorDialog::execute() { return backend::run_color_dialog(*this); }
+
+void message_box(void* owner_window, std::u16string_view text, std::u16string_view caption, MessageIcon icon) {
+  backend::show_message(owner_window, text, caption, icon);
+}
+
+void initialize() { backend::initialize(); }
+
+void finalize() { backend::finalize(); }
+
+}  // namespace toolkit

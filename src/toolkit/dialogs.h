@@ -1,0 +1,64 @@
+// The system's dialogs: open and save file dialogs, the colour dialog, the message box.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "toolkit/geometry.h"
+#include "toolkit/string_list.h"
+
+namespace toolkit {
+
+class Form;
+
+enum class FileDialogKind { open, save };
+
+class FileDialog {
+ public:
+  explicit FileDialog(FileDialogKind kind) : kind_(kind) {}
+  FileDialogKind kind() const { return kind_; }
+
+  // Pairs of description and pattern separated by '|', as "CSV files (*.csv)|*.csv".
+  std::u16string filter;
+  std::u16string initial_dir;
+  std::u16string file_name;  // proposed before, chosen after a confirmed run
+  std::u16string default_ext;
+
+  // Runs modally with parent as owner (null: the viewer's window); true when the user confirmed.
+  bool execute(Form* parent);
+
+ private:
+  FileDialogKind kind_;
+};
+
+// The texts of the colour dialog's own controls, set once for every colour dialog.
+struct ColorDialogTexts {
+  std::u16string cancel = u"Cancel";
+  std::u16string define_custom_color = u"Define Custom Colors >>";
+  std::u16string add_to_custom_colors = u"Add to Custom Colors";
+  std::u16string basic_colors = u"Basic colors:";
+  std::u16string custom_colors = u"Custom colors:";
+  std::u16string caption = u"Color";
+};
+ColorDialogTexts& color_dialog_texts();
+
+// Edits an ARGB colour with alpha and keeps a list of custom colours.
+class ColorDialog {
+ public:
+  // Opens with the colour it last held.
+  Argb color = 0xFF000000;
+  // One colour a line, "AARRGGBB" in hexadecimal; other lines are kept but not offered.
+  StringList custom_colors;
+
+  bool execute();
+};
+
+enum class MessageIcon { none, information, warning, error };
+
+void message_box(void* owner_window, std::u16string_view text, std::u16string_view caption, MessageIcon icon);
+
+// The component library's start and end.
+void initialize();
+void finalize();
+
+}  // namespace toolkit

@@ -1,0 +1,110 @@
+// DrawGrid: cell geometry, the current cell and input handling in one place for every backend.
+#include "toolkit/draw_grid.h"
+
+#include <algorithm>
+
+namespace toolkit {
+
+DrawGrid::DrawGrid(Control* parent, std::string name) : Control(parent, std::move(name)) {}
+
+void DrawGrid::set_col_count(int count) {
+  col_widths_.resize(static_cast<std::size_t>(std::max(count, 0)), 64);
+  col_ = std::clamp(col_, 0, std::max(count - 1, 0));
+  repaint();
+}
+
+void DrawGrid::set_row_count(int count) {
+  row_count_ = std::max(count, 0);
+  // The current cell stays on a row that exists, below the fixed rows when there is one.
+  if (row_ >= row_count_ || row_ < fixed_rows_) row_ = std::clamp(row_, fixed_rows_, std::max(row_count_ - 1, 0));
+  repaint();
+}
+
+void DrawGrid::set_fixed_rows(int count) {
+  fixed_rows_ = std::max(count, 0);
+  if (row_ < fixed_rows_ && fixed_rows_ < row_count_) row_ = fixed_rows_;
+  repaint();
+}
+
+void DrawGrid::set_col_width(int col, int width) {
+  col_widths_.at(static_cast<std::size_t>(col)) = width;
+  repaint();
+}
+
+void DrawGrid::set_default_row_height(int height) {
+  default_row_height_ = height;
+  repaint();
+}
+
+Rect DrawGrid::cell_rect(int col, int row) const {
+  int left = border;
+  for (int c = 0; c < col; ++c) left += col_width(c) + 1;  // one-pixel grid lines
+  return {left, border + row * (default_row_height_ + 1), col_width(col), default_row_height_};
+}
+
+bool DrawGrid::cell_at(Point point, int& col, int& row) const {
+  for (int r = 0; r < row_count_; ++r) {
+    for (int c = 0; c < col_count(); ++c) {
+      if (cell_rect(c, r).contains(point)) {
+        col = c;
+        row = r;
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+void DrawGrid::select_cell(int col, int row) {
+  if (col < 0 || col >= col_count() || row < fixed_rows_ || row >= row_count_) return;
+  bool can_select = true;
+  if (on_select_cell) on_select_cell(col, row, can_select);
+  if (!can_select) return;
+  col_ = col;
+  row_ = row;
+  repaint();
+}
+
+void DrawGrid::mouse_down(MouseButton button, Point point) {
+  // A left press moves the current cell before the handler runs; other buttons do not.
+  int col = 0;
+  int row = 0;
+  if (button == MouseButton::left && cell_at(point, col, row)) select_cell(col, row);
+  if (on_mouse_down) on_mouse_down(button, point);
+}
+
+void DrawGrid::double_click() {
+  if (on_dbl_click) on_dbl_click();
+}
+
+void DrawGrid::key_down(Key key) {
+  switch (key) {
+    case Key::up: select_cell(col_, row_ - 1); break;
+    case Key::down: select_cell(col_, row_ + 1); break;
+    case Key::left: select_cell(col_ - 1, row_); break;
+    case Key::right: select_cell(col_ + 1, row_); break;
+    case Key::home: select_cell(col_, fixed_rows_); break;
+    case Key::end: select_cell(col_, row_count_ - 1); break;
+  }
+}
+
+void DrawGrid::key_press(char16_t key) {
+  if (on_key_press) on_key_press(key);
+}
+
+void DrawGrid::paint(Canvas& canvas) {
+  const Rect area = client_rect();
+  canvas.fill_solid(area, window_color);
+  for (int r = 0; r < row_count_; ++r) {
+    for (int c = 0; c < col_count(); ++c) {
+      const Rect rect = cell_rect(c, r);
+      if (rect.top >= area.bottom()) return;
+      const CellState state{c == col_ && r == row_, r < fixed_rows_};
+      canvas.fill_solid(rect, state.fixed ? header_color : state.selected ? selection_color : window_color);
+      canvas.set_font_color(state.selected && !state.fixed ? 0xFFFFFFFF : 0xFF000000);
+      if (on_draw_cell) on_draw_cell(canvas, c, r, rect, state);
+    }
+  }
+}
+
+}  // namespace toolkit

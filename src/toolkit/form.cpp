@@ -1,0 +1,80 @@
+// Form: visibility, size and modal runs; the backend puts it on a screen.
+#include "toolkit/form.h"
+
+#include <algorithm>
+
+#include "toolkit/backend.h"
+
+namespace toolkit {
+
+Form::Form(std::string name, FormStyle style) : Control(nullptr, std::move(name)), style_(style) {
+  Control::set_visible(false);
+  backend::form_created(*this);
+}
+
+Form::~Form() { backend::form_destroyed(*this); }
+
+void Form::set_caption(std::u16string caption) {
+  caption_ = std::move(caption);
+  backend::form_changed(*this);
+}
+
+void Form::set_position(int left, int top) {
+  set_bounds({left, top, bounds().width, bounds().height});
+  backend::form_changed(*this);
+}
+
+int Form::width() const { return bounds().width; }
+
+int Form::height() const { return bounds().height; }
+
+void Form::set_client_size(int width, int height) {
+  set_bounds({left(), top(), std::max(width + backend::frame_width(*this), minimum_width_),
+              std::max(height + backend::frame_height(*this), minimum_height_)});
+}
+
+void Form::set_minimum_size(int width, int height) {
+  minimum_width_ = width;
+  minimum_height_ = height;
+  set_bounds({left(), top(), std::max(bounds().width, width), std::max(bounds().height, height)});
+}
+
+Rect Form::client_rect() const {
+  return {0, 0, std::max(bounds().width - backend::frame_width(*this), 0),
+          std::max(bounds().height - backend::frame_height(*this), 0)};
+}
+
+void Form::bounds_changed() {
+  if (on_resize) on_resize();
+  backend::form_changed(*this);
+}
+
+void Form::show() {
+  const bool was_hidden = !visible();
+  Control::set_visible(true);
+  if (was_hidden && on_show) on_show();
+  backend::form_changed(*this);
+}
+
+void Form::hide() {
+  Control::set_visible(false);
+  backend::form_changed(*this);
+}
+
+void Form::close() {
+  if (modal_result_ == ModalResult::none) modal_result_ = ModalResult::cancel;
+  hide();
+}
+
+bool Form::show_modal() {
+  modal_result_ = ModalResult::none;
+  show();
+  backend::run_modal(*this);
+  if (modal_result_ == ModalResult::none) modal_result_ = ModalResult::cancel;
+  hide();
+  return modal_result_ == ModalResult::ok;
+}
+
+void Form::end_modal(ModalResult result) { modal_result_ = result; }
+
+}  // namespace toolkit

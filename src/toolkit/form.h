@@ -1,0 +1,75 @@
+// Form: a top-level window (a tool window owned by the viewer's main window, or a dialog), shown
+// non-modally or run modally.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "toolkit/control.h"
+
+namespace toolkit {
+
+class Button;
+class ComboBox;
+
+enum class ModalResult { none, ok, cancel };
+enum class FormStyle { tool_window, dialog };
+
+class Form : public Control {
+ public:
+  Form(std::string name, FormStyle style);
+  ~Form() override;
+
+  FormStyle style() const { return style_; }
+  const std::u16string& caption() const { return caption_; }
+  void set_caption(std::u16string caption);
+
+  // The window that owns this one (the viewer's main window); the form stays a top-level window.
+  void* owner_window() const { return owner_window_; }
+  void set_owner_window(void* window) { owner_window_ = window; }
+  // This form as an owner of message boxes and dialogs.
+  void* window_handle() { return this; }
+
+  int left() const { return bounds().left; }
+  int top() const { return bounds().top; }
+  void set_position(int left, int top);
+  // The window's size, frame included.
+  int width() const;
+  int height() const;
+  void set_client_size(int width, int height);
+  void set_minimum_size(int width, int height);
+
+  // Shows the form (and brings it forward); runs on_show when it was hidden.
+  void show();
+  void hide();
+  // What the user's close box does: the modal result becomes cancel, the form is hidden.
+  void close();
+
+  // Runs the form modally; true exactly when it was closed with ok.
+  bool show_modal();
+  ModalResult modal_result() const { return modal_result_; }
+  // Ends a modal run (a button with a modal result does this when clicked).
+  void end_modal(ModalResult result);
+
+  // What a headless answer acts on: the text field the user types into, the button that confirms.
+  ComboBox* text_input = nullptr;
+  Button* accept_button = nullptr;
+
+  std::function<void()> on_show;
+  std::function<void()> on_resize;
+
+  Rect client_rect() const override;
+
+ protected:
+  void bounds_changed() override;
+
+ private:
+  FormStyle style_;
+  std::u16string caption_;
+  void* owner_window_ = nullptr;
+  int minimum_width_ = 0;
+  int minimum_height_ = 0;
+  ModalResult modal_result_ = ModalResult::none;
+};
+
+}  // namespace toolkit

@@ -1,0 +1,26 @@
+// The headless desktop: what the stand-in host exports for the headless toolkit inside the plug-in,
+// as an operating system offers windows and dialogs. It is no part of the viewer's API: the
+// toolkit looks these names up only when it is built headless, and goes on without them.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/calling_convention.h"
+
+namespace desktop {
+
+// The toolkit's answer to the host's commands (UTF-8 both ways); the reply stays valid until the
+// next command.
+using CommandHandler = const char*(TORV_CALL*)(const char* command);
+
+}  // namespace desktop
+
+// X(result, name, (parameters), (arguments)); texts are UTF-8.
+#define TORV_DESKTOP_API(X)                                                                        \
+  X(void, torv_desktop_connect, (desktop::CommandHandler handler), (handler))                      \
+  X(void, torv_desktop_disconnect, (), ())                                                         \
+  /* The next answer the user gives to a dialog of this kind ("open", "save", "color", or a form's \
+     name); null: the user cancels. */                                                             \
+  X(const char*, torv_desktop_answer, (const char* dialog), (dialog))                              \
+  X(void, torv_desktop_message, (const char* caption, const char* text, std::int32_t icon),        \
+    (caption, text, icon))

@@ -1,0 +1,67 @@
+// Resolving the desktop functions by name, as the viewer's functions are.
+#include "toolkit/headless/desktop_link.h"
+
+#include <cstdio>
+
+#include "platform/host_symbols.h"
+#include "toolkit/headless/desktop_api_list.h"
+#include "toolkit/headless/driver.h"
+
+namespace toolkit::headless {
+namespace {
+
+struct DesktopApi {
+#define TORV_DESKTOP_POINTER(result, name, parameters, arguments) result(TORV_CALL* name) parameters = nullptr;
+  TORV_DESKTOP_API(TORV_DESKTOP_POINTER)
+#undef TORV_DESKTOP_POINTER
+};
+
+DesktopApi& desktop_api() {
+  static DesktopApi api = [] {
+    DesktopApi found;
+#define TORV_DESKTOP_RESOLVE(result, name, parameters, arguments) \
+  found.name = reinterpret_cast<decltype(found.name)>(platform::find_host_symbol(#name));
+    TORV_DESKTOP_API(TORV_DESKTOP_RESOLVE)
+#undef TORV_DESKTOP_RESOLVE
+    return found;
+  }();
+  return api;
+}
+
+const char* TORV_CALL handle_command(const char* command) {
+  static std::string reply;
+  try {
+    reply = run_command(command != nullptr ? command : "");
+  } catch (...) {
+    reply = "error: the command failed";
+  }
+  return reply.c_str();
+}
+
+}  // namespace
+
+void connect_desktop() {
+  if (desktop_api().torv_desktop_connect != nullptr) desktop_api().torv_desktop_connect(&handle_command);
+}
+
+void disconnect_desktop() {
+  if (desktop_api().torv_desktop_disconnect != nullptr) desktop_api().torv_desktop_disconnect();
+}
+
+std::optional<std::string> desktop_answer(std::string_view dialog) {
+  if (desktop_api().torv_desktop_answer == nullptr) return std::nullopt;
+  const char* answer = desktop_api().torv_desktop_answer(std::string(dialog).c_str());
+  if (answer == nullptr) return std::nullopt;
+  return std::string(answer);
+}
+
+void desktop_message(std::string_view caption, std::string_view text, int icon) {
+  if (desktop_api().torv_desktop_message != nullptr) {
+    desktop_api().torv_desktop_message(std::string(caption).c_str(), std::string(text).c_str(), icon);
+    return;
+  }
+  std::fprintf(stderr, "message [%.*s]: %.*s\n", static_cast<int>(caption.size()), caption.data(),
+               static_cast<int>(text.size()), text.data());
+}
+
+}  // namespace toolkit::headless

@@ -1,0 +1,179 @@
+// Running the desktop's commands on the headless forms.
+#include "toolkit/headless/driver.h"
+
+#include <charconv>
+#include <cstdio>
+#include <sstream>
+#include <vector>
+
+#include "platform/utf8.h"
+#include "toolkit/cursor.h"
+#include "toolkit/draw_grid.h"
+#include "toolkit/form.h"
+#include "toolkit/headless/cell_recorder.h"
+#include "toolkit/headless/form_registry.h"
+#include "toolkit/popup_menu.h"
+#include "toolkit/widgets.h"
+
+namespace toolkit::headless {
+namespace {
+
+std::vector<std::string_view> split_words(std::string_view text) {
+  std::vector<std::string_view> words;
+  while (!text.empty()) {
+    const auto start = text.find_first_not_of(' ');
+    if (start == std::string_view::npos) break;
+    text.remove_prefix(start);
+    const auto end = text.find(' ');
+    words.push_back(text.substr(0, end));
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end);
+  }
+  return words;
+}
+
+template <class Widget>
+Widget* find_control(Control& root, std::string_view name) {
+  std::vector<Control*> pending{&root};
+  while (!pending.empty()) {
+    Control* control = pending.back();
+    pending.pop_back();
+    auto* widget = dynamic_cast<Widget*>(control);
+    if (widget != nullptr && (name.empty() || control->name() == name)) return widget;
+    pending.insert(pending.end(), control->children().rbegin(), control->children().rend());
+  }
+  return nullptr;
+}
+
+bool parse_int(std::string_view text, int& value) {
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc() && end == text.data() + text.size();
+}
+
+std::string error(std::string_view message) { return "error: " + std::string(message); }
+
+std::string print_form(Form& form) {
+  std::string out = platform::to_utf8(form.caption()) + '\t' + (form.visible() ? "visible" : "hidden") + '\n';
+  DrawGrid* grid = find_control<DrawGrid>(form, "");
+  if (grid == nullptr || !grid->on_draw_cell) return out;
+  for (int row = 0; row < grid->row_count(); ++row) {
+    for (int col = 0; col < grid->col_count(); ++col) {
+      CellRecorder cell;
+      grid->on_draw_cell(cell, col, row, grid->cell_rect(col, row),
+                         CellState{col == grid->col() && row == grid->row(), row < grid->fixed_rows()});
+      if (col > 0) out += '\t';
+      out += cell.content();
+    }
+    out += '\n';
+  }
+  return out;
+}
+
+std::string list_menu(PopupMenu& menu) {
+  std::string out;
+  for (const auto& item : menu.items()) {
+    if (item->separator) continue;
+    out += item->name + '\t' + platform::to_utf8(item->caption) + '\t' + (item->enabled ? "enabled" : "disabled") + '\n';
+  }
+  return out;
+}
+
+std::optional<Key> parse_key(std::string_view word) {
+  if (word == "up") return Key::up;
+  if (word == "down") return Key::down;
+  if (word == "left") return Key::left;
+  if (word == "right") return Key::right;
+  if (word == "home") return Key::home;
+  if (word == "end") return Key::end;
+  return std::nullopt;
+}
+
+std::string act_on_grid(DrawGrid& grid, const std::vector<std::string_view>& words) {
+  const std::string_view action = words[0];
+  if (action == "cell") {
+    int col = 0;
+    int row = 0;
+    if (words.size() < 4 || !parse_int(words[2], col) || !parse_int(words[3], row)) return error("cell FORM COL ROW");
+    if (col < 0 || col >= grid.col_count() || row < 0 || row >= grid.row_count()) return error("no such cell");
+    const Rect rect = grid.cell_rect(col, row);
+    const bool right = words.size() > 4 && words[4] == "right";
+    grid.mouse_down(right ? MouseButton::right : MouseButton::left,
+                    Point{rect.left + rect.width / 2, rect.top + rect.height / 2});
+    return {};
+  }
+  if (action == "key") {
+    if (words.size() < 3) return error("key FORM KEY");
+    if (words[2] == "enter") {
+      grid.key_press(u'\r');
+    } else if (words[2] == "space") {
+      grid.key_press(u' ');
+    } else if (const std::optional<Key> key = parse_key(words[2])) {
+      grid.key_down(*key);
+    } else {
+      return error("unknown key " + std::string(words[2]));
+    }
+    return {};
+  }
+  if (action == "dblclick") {
+    grid.double_click();
+    return {};
+  }
+  // menu
+  if (grid.popup_menu == nullptr) return error("the grid has no context menu");
+  grid.popup_menu->popup();
+  if (words.size() < 3) return list_menu(*grid.popup_menu);
+  MenuItem* item = grid.popup_menu->find(std::string(words[2]));
+  if (item == nullptr) return error("no menu item " + std::string(words[2]));
+  if (!item->enabled) return error("the menu item " + std::string(words[2]) + " is disabled");
+  grid.popup_menu->choose(*item);
+  return {};
+}
+
+std::string act(Form& form, const std::vector<std::string_view>& words) {
+  const std::string_view action = words[0];
+  if (action == "print") return print_form(form);
+  if (action == "close") {
+    form.close();
+    return {};
+  }
+  if (action == "click") {
+    Button* button = words.size() > 2 ? find_control<Button>(form, words[2]) : nullptr;
+    if (button == nullptr) return error("no button");
+    if (!button->enabled()) return error("the button is disabled");
+    button->click();
+    return {};
+  }
+  if (action == "check") {
+    CheckBox* box = words.size() > 3 ? find_control<CheckBox>(form, words[2]) : nullptr;
+    if (box == nullptr) return error("no check box");
+    box->set_checked(words[3] == "on");
+    return {};
+  }
+  if (action == "cell" || action == "key" || action == "dblclick" || action == "menu") {
+    DrawGrid* grid = find_control<DrawGrid>(form, "");
+    if (grid == nullptr) return error("the form has no grid");
+    return act_on_grid(*grid, words);
+  }
+  return error("unknown command " + std::string(action));
+}
+
+}  // namespace
+
+std::string run_command(std::string_view command) {
+  const std::vector<std::string_view> words = split_words(command);
+  if (words.empty()) return error("empty command");
+  if (words[0] == "cursor") return screen_cursor() == Cursor::wait ? "wait" : "normal";
+  if (words[0] == "forms") {
+    std::string out;
+    for (Form* form : forms()) {
+      out += form->name() + '\t' + (form->visible() ? "visible" : "hidden") + '\t' +
+             platform::to_utf8(form->caption()) + '\n';
+    }
+    return out;
+  }
+  if (words.size() < 2) return error("which form?");
+  Form* form = find_form(words[1]);
+  if (form == nullptr) return error("no form " + std::string(words[1]));
+  return act(*form, words);
+}
+
+}  // namespace toolkit::headless

@@ -1,0 +1,26 @@
+// StringList: lines of text read from and written to text files, as the panels' files need them.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace toolkit {
+
+class StringList {
+ public:
+  std::vector<std::u16string> lines;
+
+  // A byte-order mark selects UTF-8, UTF-16 LE or UTF-16 BE; without one the text is in the ANSI
+  // code page. Lines end at CR LF, LF or CR; a line break at the very end adds no empty line.
+  // False, with the lines unchanged, when the file cannot be opened or read.
+  bool load_from_file(const std::u16string& path);
+  // The same rules on bytes already read.
+  void set_text_bytes(std::string_view bytes);
+
+  // Every line followed by CR LF, in the ANSI code page without a byte-order mark. False when
+  // the file cannot be created or written.
+  bool save_to_file(const std::u16string& path) const;
+};
+
+}  // namespace toolkit
