@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
+#include <map>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -10,6 +12,7 @@
 
 #include "model/model.h"
 #include "plugin_base/viewer_records.h"
+#include "toolkit/headless/desktop_api_list.h"
 
 namespace host {
 
@@ -54,6 +57,16 @@ struct EventCallbacks {
   viewer::Callback save_bvf = nullptr;
 };
 
+// The desktop the plug-in's headless toolkit runs on: the user's queued answers to dialogs, the
+// message boxes shown, and the toolkit's command handler.
+struct Desktop {
+  desktop::CommandHandler handler = nullptr;
+  // By dialog kind ("open", "save", "color", or a form's name); nullopt: the user cancels.
+  std::map<std::string, std::deque<std::optional<std::string>>> answers;
+  std::string last_answer;  // keeps the answer handed out alive
+  std::vector<std::string> messages;
+};
+
 struct HostState {
   // The handle the host gives the plug-in; a call with another one is refused and noted.
   viewer::HostHandle handle = 0x7042;
@@ -84,6 +97,7 @@ struct HostState {
   bool touch_mode = false;
 
   EventCallbacks events;
+  Desktop desktop;
 
   // Every host function call by name, while log_calls is set.
   bool log_calls = false;

@@ -9,6 +9,14 @@ void fire_model_load() {
   if (auto callback = host_state().events.model_load) callback();
 }
 
+void fire_selection_change() {
+  if (auto callback = host_state().events.selection_change) callback();
+}
+
+void fire_hover() {
+  if (auto callback = host_state().events.hover) callback();
+}
+
 bool click_button(std::int32_t id) {
   HostState& state = host_state();
   const RibbonButton* button = state.find_button(id);

@@ -7,6 +7,10 @@ namespace host {
 
 // After a model load.
 void fire_model_load();
+// After the user changed the selection (never after the plug-in's own select calls).
+void fire_selection_change();
+// When the mouse moves onto an object.
+void fire_hover();
 
 // A click on a ribbon button or drop-down entry: the viewer notes which one, then calls its callback.
 // False when no button has this id.

@@ -1,10 +1,15 @@
 // The session commands.
 #include "app/session.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <iostream>
+#include <map>
 #include <string>
+#include <vector>
 
+#include "api/desktop_functions.h"
 #include "api/host_state.h"
 #include "api/viewer_events.h"
 #include "app/text_output.h"
@@ -36,10 +41,26 @@ const char* kind_name(ButtonKind kind) {
   return "button";
 }
 
+std::string rgba_text(std::uint32_t color) {
+  char text[9];
+  std::snprintf(text, sizeof text, "%02X%02X%02X%02X", color & 0xFFu, (color >> 8) & 0xFFu, (color >> 16) & 0xFFu,
+                color >> 24);
+  return text;
+}
+
+// The panels' form names, and what the session's panel actions are in the toolkit's commands.
+const std::map<std::string, std::string, std::less<>> panel_actions = {
+    {"open", "click FORM btn_open"},        {"save", "click FORM btn_save"},
+    {"close", "close FORM"},                {"dblclick", "dblclick FORM"},
+    {"menu", "menu FORM menu_"},            {"key", "key FORM "},
+    {"row", "cell FORM 0 "},                {"swatch", "cell FORM 2 "},
+    {"auto-select", "check FORM cbx_auto_select "},
+};
+
 }  // namespace
 
-Session::Session(Viewer& viewer, std::ostream& out, std::ostream& errors)
-    : viewer_(viewer), out_(out), errors_(errors) {}
+Session::Session(Viewer& viewer, std::ostream& out, std::ostream& errors, ModelLoader load_model)
+    : viewer_(viewer), out_(out), errors_(errors), load_model_(std::move(load_model)) {}
 
 void Session::run(std::istream& input, bool prompt) {
   std::string line;
@@ -51,8 +72,7 @@ void Session::run(std::istream& input, bool prompt) {
 }
 
 bool Session::run_line(std::string_view line) {
-  const auto comment = line.find('#');
-  const auto [command, rest] = split_word(line.substr(0, comment));
+  const auto [command, rest] = split_word(line.substr(0, line.find('#')));
   if (command.empty()) return true;
   if (command == "quit") {
     viewer_.unload_plugin();
@@ -60,14 +80,76 @@ bool Session::run_line(std::string_view line) {
   }
   if (!viewer_.plugin_loaded()) {
     fail("the plug-in is unloaded");
-  } else if (command == "ribbon") {
+    return true;
+  }
+  run_command(command, rest);
+  out_ << std::flush;
+  return true;
+}
+
+void Session::run_command(std::string_view command, std::string_view rest) {
+  if (command == "ribbon") {
     print_ribbon();
   } else if (command == "click") {
     click(rest);
+  } else if (command == "select") {
+    select(rest);
+  } else if (command == "hover") {
+    hover(rest);
+  } else if (command == "print") {
+    print(rest);
+  } else if (command == "panel") {
+    act_on_panel(rest);
+  } else if (command == "answer") {
+    answer(rest);
+  } else if (command == "load") {
+    load(rest);
   } else {
     fail("unknown command '" + std::string(command) + "'");
   }
-  return true;
+}
+
+void Session::print(std::string_view what) {
+  const auto [subject, rest] = split_word(what);
+  HostState& state = host_state();
+  if (subject == "panel") {
+    if (rest != "batch" && rest != "status") return fail("print panel batch|status");
+    toolkit("print " + std::string(rest));
+  } else if (subject == "colors") {
+    print_colors();
+  } else if (subject == "selection") {
+    std::vector<ObjectId> selected;
+    for (std::size_t i = 0; i < state.selected.size(); ++i) {
+      if (state.selected[i]) selected.push_back(Model::id_at(i));
+    }
+    print_objects(selected);
+  } else if (subject == "hover") {
+    print_objects(state.hover_set);
+  } else {
+    fail("print panel|colors|selection|hover");
+  }
+}
+
+void Session::print_objects(const std::vector<ObjectId>& ids) {
+  const Model& model = host_state().model;
+  out_ << ids.size() << " objects\n";
+  for (const ObjectId id : ids) {
+    const Object* object = model.find(id);
+    if (object == nullptr) {
+      out_ << "unknown object " << id << '\n';
+      continue;
+    }
+    out_ << (object->guid.empty() ? "@" + std::to_string(model.index_of(id)) : utf8(object->guid)) << '\t'
+         << object->entity << '\t' << utf8(object->name) << '\n';
+  }
+}
+
+void Session::print_colors() {
+  std::map<std::string, std::size_t> counts;
+  for (const auto& color : host_state().colors) ++counts[color ? rgba_text(*color) : "default"];
+  std::vector<std::pair<std::string, std::size_t>> rows(counts.begin(), counts.end());
+  std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+  for (const auto& [color, count] : rows) out_ << color << '\t' << count << '\n';
 }
 
 void Session::print_ribbon() {
@@ -111,6 +193,86 @@ void Session::click(std::string_view target) {
     }
   }
   if (id == 0 || !click_button(id)) fail("no button '" + std::string(target) + "'");
+}
+
+ObjectId Session::object(std::string_view name) {
+  const Model& model = host_state().model;
+  if (name.starts_with('@')) {
+    std::size_t index = 0;
+    const auto [end, error] = std::from_chars(name.data() + 1, name.data() + name.size(), index);
+    if (error == std::errc() && end == name.data() + name.size() && index < model.size()) return Model::id_at(index);
+  } else if (const ObjectId id = model.find_by_guid(platform::from_utf8(name))) {
+    return id;
+  }
+  fail("no object '" + std::string(name) + "'");
+  return 0;
+}
+
+void Session::select(std::string_view objects) {
+  std::vector<ObjectId> ids;
+  if (objects != "none") {
+    for (auto [name, rest] = split_word(objects); !name.empty(); std::tie(name, rest) = split_word(rest)) {
+      const ObjectId id = object(name);
+      if (id == 0) return;
+      ids.push_back(id);
+    }
+  }
+  HostState& state = host_state();
+  std::fill(state.selected.begin(), state.selected.end(), false);
+  for (const ObjectId id : ids) state.selected[state.model.index_of(id)] = true;
+  fire_selection_change();
+}
+
+void Session::hover(std::string_view name) {
+  const ObjectId id = object(name);
+  if (id == 0) return;
+  host_state().hovered = id;
+  fire_hover();
+}
+
+void Session::act_on_panel(std::string_view arguments) {
+  const auto [panel, action_text] = split_word(arguments);
+  const auto [action, argument] = split_word(action_text);
+  const auto found = panel_actions.find(action);
+  if ((panel != "batch" && panel != "status") || found == panel_actions.end()) {
+    return fail("panel batch|status row N|swatch N|key K|dblclick|auto-select on|off|menu add|rename|delete|open|save|close");
+  }
+  std::string command = found->second;
+  command.replace(command.find("FORM"), 4, panel);
+  toolkit(command + std::string(argument));
+}
+
+void Session::answer(std::string_view arguments) {
+  const auto [kind, value] = split_word(arguments);
+  // The add and rename dialog is the form the plug-in names frm_add_category.
+  const std::string dialog = kind == "name" ? "frm_add_category" : std::string(kind);
+  if (kind != "open" && kind != "save" && kind != "color" && kind != "name") {
+    return fail("answer open|save PATH, answer color AARRGGBB, answer name TEXT, or cancel");
+  }
+  auto& queue = host_state().desktop.answers[dialog];
+  if (value == "cancel") {
+    queue.emplace_back(std::nullopt);
+  } else {
+    queue.emplace_back(std::string(value));
+  }
+}
+
+void Session::load(std::string_view arguments) {
+  if (!load_model_) return fail("this session cannot load models");
+  const auto [first, rest] = split_word(arguments);
+  try {
+    Model model = first == "--generate" ? load_model_({}, std::string(rest)) : load_model_(std::string(arguments), {});
+    out_ << "model: " << model.description << ", " << model.size() << " objects\n";
+    viewer_.load_model(std::move(model));
+  } catch (const std::exception& error) {
+    fail(error.what());
+  }
+}
+
+void Session::toolkit(const std::string& command) {
+  const std::string reply = desktop_command(command);
+  if (reply.starts_with("error: ")) return fail(reply.substr(7));
+  out_ << reply;
 }
 
 void Session::fail(std::string_view message) {

@@ -2,33 +2,53 @@
 // what the viewer shows printed as plain text.
 #pragma once
 
+#include <functional>
 #include <iosfwd>
+#include <string>
 #include <string_view>
 
 #include "app/viewer.h"
+#include "model/model.h"
 
 namespace host {
 
+// Loads a model for the session's load command: a file, or a generator spec.
+using ModelLoader = std::function<Model(const std::string& model_file, const std::string& generator_spec)>;
+
 class Session {
  public:
-  Session(Viewer& viewer, std::ostream& out, std::ostream& errors);
+  Session(Viewer& viewer, std::ostream& out, std::ostream& errors, ModelLoader load_model = {});
 
   // Runs one line; false once the session has ended (quit).
   bool run_line(std::string_view line);
   // Runs every line of input until quit or its end; prompts when prompt is set.
   void run(std::istream& input, bool prompt);
 
-  // Whether any command failed (unknown command, unknown button, bad argument).
+  // Whether any command failed (unknown command, unknown object or button, a refused action).
   bool failed() const { return failed_; }
 
  private:
+  void run_command(std::string_view command, std::string_view rest);
+  void print(std::string_view what);
   void print_ribbon();
+  void print_colors();
+  void print_objects(const std::vector<ObjectId>& ids);
   void click(std::string_view target);
+  void select(std::string_view objects);
+  void hover(std::string_view object);
+  void act_on_panel(std::string_view arguments);
+  void answer(std::string_view arguments);
+  void load(std::string_view arguments);
+  // Runs a toolkit command, printing what it replies; a reply "error: ..." fails the command.
+  void toolkit(const std::string& command);
+  // An object by GUID, or by its position in the model as @N; 0 and a failure when unknown.
+  ObjectId object(std::string_view name);
   void fail(std::string_view message);
 
   Viewer& viewer_;
   std::ostream& out_;
   std::ostream& errors_;
+  ModelLoader load_model_;
   bool failed_ = false;
 };
 

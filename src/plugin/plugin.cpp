@@ -1,8 +1,10 @@
 // Plugin: construction, plug-in information and the ribbon built at load.
 #include "plugin/plugin.h"
 
+#include "plugin/panels.h"
 #include "plugin_base/host_api.h"
 #include "plugin_base/language_text.h"
+#include "toolkit/dialogs.h"
 
 namespace {
 
@@ -41,6 +43,36 @@ void Plugin::get_plugin_info(cpp::PluginInfo& info) {
 void Plugin::on_plugin_load(viewer::HostHandle host, bool flag, viewer::HostWindow window) {
   cpp::PluginBase::on_plugin_load(host, flag, window);
   create_ribbon();
+  toolkit::initialize();
+  toolkit::ColorDialogTexts& texts = toolkit::color_dialog_texts();
+  texts.cancel = cpp::language_text(host_handle, "ColorDialogCancel");
+  texts.define_custom_color = cpp::language_text(host_handle, "ColorDialogDefineCustomColor");
+  texts.add_to_custom_colors = cpp::language_text(host_handle, "ColorDialogAddToCustomColors");
+  texts.basic_colors = cpp::language_text(host_handle, "ColorDialogBasicColors");
+  texts.custom_colors = cpp::language_text(host_handle, "ColorDialogCustomColors");
+  texts.caption = cpp::language_text(host_handle, "ColorDialogCaption");
+}
+
+void Plugin::on_plugin_unload() {
+  // Each panel saves what it must as it is destroyed: the batch panel first.
+  for (const PanelMode mode : {PanelMode::Batch, PanelMode::Status}) {
+    delete panels[static_cast<int>(mode)];
+    panels[static_cast<int>(mode)] = nullptr;
+  }
+  toolkit::finalize();
+}
+
+void Plugin::on_gui_colors_change() {
+  for (const PanelMode mode : {PanelMode::Batch, PanelMode::Status}) {
+    if (Tfrm_uda* existing = panel(mode)) existing->apply_gui_settings();
+  }
+}
+
+void Plugin::on_model_load() {
+  cpp::PluginBase::on_model_load();
+  for (const PanelMode mode : {PanelMode::Batch, PanelMode::Status}) {
+    if (Tfrm_uda* existing = panel(mode)) existing->on_model_loaded();
+  }
 }
 
 void Plugin::create_ribbon() {

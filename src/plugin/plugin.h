@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "categories/objects_group.h"
+#include "gui_uda/panel_mode.h"
 #include "plugin_base/plugin_base.h"
 
 class Plugin : public cpp::PluginBase {
@@ -15,6 +17,14 @@ class Plugin : public cpp::PluginBase {
   std::int32_t api_minor_version() override;
   void get_plugin_info(cpp::PluginInfo& info) override;
   void on_plugin_load(viewer::HostHandle host, bool flag, viewer::HostWindow window) override;
+  void on_plugin_unload() override;
+  void on_gui_colors_change() override;
+  void on_selection_change() override;
+  void on_button_click(std::int32_t id) override;
+  void on_model_load() override;
+
+  // Moves the assembly-aware selection into the category of groups whose entry button is id.
+  void assign_selection(Groups& groups, std::int32_t id);
 
   std::int32_t group_id = -1;
   std::int32_t btn_uda4_id = -1;
@@ -31,4 +41,7 @@ class Plugin : public cpp::PluginBase {
 
  private:
   void create_ribbon();
+  void show_panel(PanelMode mode);
+  void reset_viewer();
+  void export_command();
 };

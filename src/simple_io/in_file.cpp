@@ -16,4 +16,12 @@ void InFile::read(void* destination, std::size_t count) {
   if (std::fread(destination, 1, count, file_) != count) throw 1;
 }
 
+std::uint64_t InFile::bytes_left() {
+  const long position = std::ftell(file_);
+  if (position < 0 || std::fseek(file_, 0, SEEK_END) != 0) throw 1;
+  const long end = std::ftell(file_);
+  if (end < position || std::fseek(file_, position, SEEK_SET) != 0) throw 1;
+  return static_cast<std::uint64_t>(end - position);
+}
+
 }  // namespace simple_io

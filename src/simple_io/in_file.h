@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -17,6 +18,8 @@ class InFile {
 
   // Reads exactly count bytes into destination, continuing where the previous read stopped.
   void read(void* destination, std::size_t count);
+  // How many bytes lie between the position and the end of the file.
+  std::uint64_t bytes_left();
 
  private:
   std::FILE* file_;

@@ -38,7 +38,10 @@ std::vector<std::string> expected_load_calls() {
     calls.insert(calls.end(), {"create_button", "get_text", "get_text", "set_button_text", "set_button_image",
                                "set_button_small_image"});
   }
-  calls.insert(calls.end(), {"get_text", "get_text", "create_sub_button", "on_model_load", "on_save_bvf"});
+  calls.insert(calls.end(), {"get_text", "get_text", "create_sub_button"});
+  // The colour dialog's six texts.
+  calls.insert(calls.end(), 6, "get_text");
+  calls.insert(calls.end(), {"on_model_load", "on_save_bvf"});
   return calls;
 }
 

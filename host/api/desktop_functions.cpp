@@ -1,0 +1,48 @@
+// The desktop: dialogs answered from the queue, message boxes recorded and shown on standard error.
+#include "api/desktop_functions.h"
+
+#include <iostream>
+
+#include "api/host_state.h"
+
+namespace host::desktop_api {
+
+void torv_desktop_connect(desktop::CommandHandler handler) { host_state().desktop.handler = handler; }
+
+void torv_desktop_disconnect() { host_state().desktop.handler = nullptr; }
+
+const char* torv_desktop_answer(const char* dialog) {
+  Desktop& state = host_state().desktop;
+  const std::string kind = dialog != nullptr ? dialog : "";
+  auto& queue = state.answers[kind];
+  if (queue.empty()) {
+    std::cerr << "dialog " << kind << ": cancelled, no answer queued\n";
+    return nullptr;
+  }
+  const std::optional<std::string> answer = queue.front();
+  queue.pop_front();
+  if (!answer) return nullptr;
+  state.last_answer = *answer;
+  return state.last_answer.c_str();
+}
+
+void torv_desktop_message(const char* caption, const char* text, std::int32_t icon) {
+  static constexpr const char* icons[] = {"", " (information)", " (warning)", " (error)"};
+  const std::string message = std::string("message box \"") + (caption != nullptr ? caption : "") + "\"" +
+                              (icon >= 0 && icon < 4 ? icons[icon] : "") + ": " + (text != nullptr ? text : "");
+  host_state().desktop.messages.push_back(message);
+  std::cerr << message << '\n';
+}
+
+}  // namespace host::desktop_api
+
+namespace host {
+
+std::string desktop_command(const std::string& command) {
+  const desktop::CommandHandler handler = host_state().desktop.handler;
+  if (handler == nullptr) return "error: the plug-in has no headless toolkit connected";
+  const char* reply = handler(command.c_str());
+  return reply != nullptr ? reply : "";
+}
+
+}  // namespace host

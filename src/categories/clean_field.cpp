@@ -1,0 +1,23 @@
+// Cleaning CSV fields. Commas and quotes go first, so that a CR and an LF they separated meet
+// as a pair, as removing each kind over the whole text in turn has it.
+#include "categories/clean_field.h"
+
+std::u16string clean_field(std::u16string_view text) {
+  std::u16string without_separators;
+  without_separators.reserve(text.size());
+  for (const char16_t c : text) {
+    if (c != u',' && c != u'"') without_separators += c;
+  }
+  std::u16string cleaned;
+  cleaned.reserve(without_separators.size());
+  for (std::size_t i = 0; i < without_separators.size(); ++i) {
+    const char16_t c = without_separators[i];
+    if (c == u'\n') continue;
+    if (c == u'\r' && i + 1 < without_separators.size() && without_separators[i + 1] == u'\n') {
+      ++i;
+      continue;
+    }
+    cleaned += c;
+  }
+  return cleaned;
+}

@@ -1,0 +1,7 @@
+// The order of a panel's categories.
+#pragma once
+
+#include "categories/objects_group.h"
+
+// The other categories in logical name order (case ignored, numbers by value), the default last.
+void sort_groups(Groups& groups);

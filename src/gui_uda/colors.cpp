@@ -1,0 +1,31 @@
+// A panel's category colours, kept in its colour file in the user folder.
+#include <filesystem>
+
+#include "gui_uda/color_file.h"
+#include "gui_uda/tfrm_uda.h"
+
+namespace {
+
+std::u16string color_file_path(const Tfrm_uda& panel) {
+  return panel.plugin.user_folder + mode_texts(panel.mode).color_file;
+}
+
+}  // namespace
+
+void Tfrm_uda::load_colors() {
+  std::optional<ColorMap> stored = read_color_file(color_file_path(*this));
+  if (!stored) return;
+  // Once a readable file exists, a name it does not know has no colour, and is remembered so.
+  for (const auto& group : groups) {
+    const auto [entry, added] = stored->try_emplace(group->name, Rgba{0, 0, 0, 0});
+    group->color = entry->second;
+  }
+}
+
+void Tfrm_uda::save_colors() {
+  std::error_code ignored;
+  std::filesystem::create_directories(std::filesystem::path(plugin.user_folder), ignored);
+  ColorMap colors = read_color_file(color_file_path(*this)).value_or(ColorMap{});
+  for (const auto& group : groups) colors[group->name] = group->color;
+  write_color_file(color_file_path(*this), colors);
+}

@@ -1,0 +1,48 @@
+// Colouring the viewer's objects by category, and selecting a category's objects.
+#include "gui_uda/tfrm_uda.h"
+#include "plugin_base/host_api.h"
+
+void Tfrm_uda::apply_colors() {
+  // The default category is last: visited first, it colours the whole model, and the other
+  // categories' objects then take their own colours.
+  for (auto group = groups.rbegin(); group != groups.rend(); ++group) {
+    const ObjectsGroup& category = **group;
+    const bool coloured = category.color.alpha != 0;
+    if (category.is_default) {
+      if (coloured) {
+        viewer::set_object_color(host_handle, plugin.all_objects_id, category.color.word(), true);
+      } else {
+        viewer::set_object_default_color(host_handle, plugin.all_objects_id, true);
+      }
+      continue;
+    }
+    for (const viewer::ObjectId id : category.object_ids) {
+      if (coloured) {
+        viewer::set_object_color(host_handle, id, category.color.word(), true);
+      } else {
+        viewer::set_object_default_color(host_handle, id, true);
+      }
+    }
+  }
+  viewer::select(host_handle, plugin.selected_id, false);
+  viewer::invalidate(host_handle);
+  grid.repaint();
+}
+
+void Tfrm_uda::select_group(int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= groups.size()) return;
+  viewer::select(host_handle, plugin.selected_id, false);
+  const ObjectsGroup& chosen = *groups[static_cast<std::size_t>(index)];
+  if (chosen.is_default) {
+    // Everything, less the objects of every other category.
+    viewer::select(host_handle, plugin.all_objects_id, true);
+    for (const auto& group : groups) {
+      if (group->is_default || group->object_ids.empty()) continue;
+      viewer::select_many(host_handle, group->object_ids.data(), static_cast<std::int32_t>(group->object_ids.size()), 0);
+    }
+  } else if (!chosen.object_ids.empty()) {
+    viewer::select_many(host_handle, chosen.object_ids.data(), static_cast<std::int32_t>(chosen.object_ids.size()), 2);
+  }
+  viewer::apply_select_rules(host_handle);
+  viewer::invalidate(host_handle);
+}

@@ -1,0 +1,102 @@
+// The panel's grid: painting its cells, the column layout, and what keys and the mouse do.
+#include <string>
+
+#include "gui_uda/tfrm_uda.h"
+#include "plugin_base/host_api.h"
+
+namespace {
+
+constexpr toolkit::Argb count_color = 0xFF808080;
+constexpr toolkit::Argb hatch_foreground = 0xFFC8C8C8;
+constexpr toolkit::Argb hatch_background = 0xFFFFFFFF;
+constexpr toolkit::Argb outline_color = 0xFF7F7F7F;
+constexpr int small_columns_width = 50;
+
+}  // namespace
+
+void Tfrm_uda::FormResize() { set_row_count_and_layout(); }
+
+void Tfrm_uda::set_row_count_and_layout() {
+  grid.set_row_count(static_cast<int>(groups.size()) + 1);
+  grid.set_col_width(1, small_columns_width);
+  grid.set_col_width(2, small_columns_width);
+  grid.set_col_width(0, grid.client_width() - 2 * small_columns_width - 2);
+}
+
+void Tfrm_uda::gridDrawCell(toolkit::Canvas& canvas, int col, int row, const toolkit::Rect& rect,
+                            toolkit::CellState) {
+  const int x = rect.left + 4;
+  const int y = rect.top + 2;
+  if (row == 0) {
+    canvas.text_out(x, y, col == 0 ? name_header : col == 1 ? count_header : color_header);
+    return;
+  }
+  const auto index = static_cast<std::size_t>(row - 1);
+  if (index >= groups.size()) return;
+  const ObjectsGroup& group = *groups[index];
+  if (col == 0) {
+    canvas.text_out(x, y, group.name);
+  } else if (col == 1) {
+    if (group.is_default) return;
+    canvas.set_font_color(count_color);
+    const std::string count = std::to_string(group.object_ids.size());
+    canvas.text_out(x, y, std::u16string(count.begin(), count.end()));
+  } else {
+    const toolkit::Rect swatch{rect.left + 2, rect.top + 2, rect.width - 6, rect.height - 6};
+    canvas.fill_hatch(swatch, hatch_foreground, hatch_background);
+    if (group.color.alpha != 0) canvas.fill_solid(swatch, group.color.argb());
+    canvas.draw_outline(swatch, outline_color, 1.0f);
+  }
+}
+
+void Tfrm_uda::gridKeyPress(char16_t& key) {
+  if (key == u' ') {
+    select_group(grid.row() - 1);
+    return;
+  }
+  if (key != u'\r') return;
+  const int row = grid.row();
+  if (row < 1 || static_cast<std::size_t>(row - 1) >= groups.size()) return;
+  toolkit::ColorDialog& dialog = shared_color_dialog();
+  if (!dialog.execute()) return;
+  ObjectsGroup& group = *groups[static_cast<std::size_t>(row - 1)];
+  group.color = Rgba::from_argb(dialog.color);
+  save_colors();
+  if (group.is_default) {
+    apply_colors();
+    return;
+  }
+  for (const viewer::ObjectId id : group.object_ids) {
+    if (group.color.alpha != 0) {
+      viewer::set_object_color(host_handle, id, group.color.word(), true);
+    } else {
+      viewer::set_object_default_color(host_handle, id, true);
+    }
+  }
+  viewer::select(host_handle, plugin.selected_id, false);
+  viewer::invalidate(host_handle);
+  grid.repaint();
+}
+
+void Tfrm_uda::gridMouseDown(toolkit::MouseButton, toolkit::Point point) {
+  int col = 0;
+  int row = 0;
+  if (grid.col() == 2 && grid.row() > 0 && grid.cell_at(point, col, row) && col == 2 && row > 0) {
+    grid.key_press(u'\r');
+  }
+}
+
+void Tfrm_uda::gridDblClick() { grid.key_press(u' '); }
+
+void Tfrm_uda::gridSelectCell(int, int row, bool&) {
+  if (cbx_auto_select.checked()) select_group(row - 1);
+}
+
+void Tfrm_uda::cbx_auto_selectClick() {
+  if (cbx_auto_select.checked()) {
+    select_group(grid.row() - 1);
+    return;
+  }
+  viewer::select(host_handle, plugin.selected_id, false);
+  viewer::invalidate(host_handle);
+}

@@ -1,0 +1,115 @@
+// Loading a panel's categories: from the model's side-car file, else (batch panel) from the
+// objects' "USER_FIELD_4" property, else the default category alone.
+#include <algorithm>
+#include <vector>
+
+#include "categories/collect_members.h"
+#include "categories/sort_groups.h"
+#include "gui_uda/property_value_text.h"
+#include "gui_uda/tfrm_uda.h"
+#include "platform/ansi_code_page.h"
+#include "platform/locale.h"
+#include "plugin_base/host_api.h"
+#include "plugin_base/host_queries.h"
+#include "toolkit/cursor.h"
+#include "toolkit/string_list.h"
+
+void Tfrm_uda::reload_groups() {
+  const std::u16string model_path = loaded_ifc_path(host_handle);
+  if (model_path.empty()) {
+    GroupsByName none;
+    finish_list(none, default_name);
+    return;
+  }
+  // A status panel keeps what the failed file load built: the default category alone.
+  if (!load_groups_file(sidecar_path(model_path)) && mode == PanelMode::Batch) {
+    clear_groups();
+    build_groups_from_model();
+  }
+}
+
+std::u16string Tfrm_uda::sidecar_path(const std::u16string& model_path) const {
+  // Exactly four characters go, whatever they are: the ".ifc" of an IFC file.
+  const std::u16string stem = model_path.size() > 4 ? model_path.substr(0, model_path.size() - 4) : model_path;
+  return stem + mode_texts(mode).sidecar_ending;
+}
+
+ObjectsGroup& Tfrm_uda::group_named(GroupsByName& by_name, const std::u16string& name) {
+  auto& group = by_name[name];
+  if (!group) {
+    group = std::make_unique<ObjectsGroup>();
+    group->name = name;
+  }
+  return *group;
+}
+
+bool Tfrm_uda::load_groups_file(const std::u16string& path) {
+  const toolkit::CursorWait wait;
+  // The user data of every object is the membership store; it starts empty.
+  viewer::set_user_data(host_handle, plugin.all_objects_id, nullptr, true);
+  GroupsByName by_name;
+  toolkit::StringList file;
+  const bool read = file.load_from_file(path);
+  if (read) {
+    for (std::size_t i = 1; i < file.lines.size(); ++i) {
+      const std::u16string& line = file.lines[i];
+      const auto comma = line.find(u',');
+      // Reading stops at the first line without a comma; the lines before it stay in effect.
+      if (comma == std::u16string::npos) break;
+      const std::u16string guid = trimmed(std::u16string_view(line).substr(0, comma));
+      const std::u16string name = trimmed(std::u16string_view(line).substr(comma + 1));
+      if (name.empty()) continue;
+      ObjectsGroup& group = group_named(by_name, name);
+      if (guid.empty()) continue;
+      const viewer::ObjectId id = viewer::calculate_object_id(host_handle, platform::to_ansi(guid).c_str());
+      viewer::set_user_data(host_handle, id, &group, false);
+    }
+    // Nothing names a category when the file could not be read: the walk is left out then.
+    collect_members(host_handle, plugin.all_objects_id);
+  }
+  finish_list(by_name, default_name);
+  return read;
+}
+
+void Tfrm_uda::build_groups_from_model() {
+  const toolkit::CursorWait wait;
+  GroupsByName by_name;
+  const char16_t decimal_separator = platform::decimal_separator();
+  viewer::PropertyQuery query{0, u"BIM", u"USER_FIELD_4"};
+  std::vector<viewer::ObjectId> stack{plugin.all_objects_id};
+  std::vector<viewer::ObjectId> children;
+  while (!stack.empty()) {
+    const viewer::ObjectId parent = stack.back();
+    stack.pop_back();
+    const std::int32_t count = viewer::get_childs(host_handle, parent, nullptr, 0);
+    if (count <= 0) continue;
+    children.resize(static_cast<std::size_t>(count));
+    const std::int32_t filled = viewer::get_childs(host_handle, parent, children.data(), count);
+    children.resize(static_cast<std::size_t>(std::clamp(filled, 0, count)));
+    for (const viewer::ObjectId child : children) {
+      query.object_id = child;
+      viewer::PropertyResult result{};
+      if (viewer::filter_properties(host_handle, &query, &result, true) == 0) {
+        stack.push_back(child);
+        continue;
+      }
+      // An object that carries the property is never looked below, whatever its value.
+      const std::u16string value = property_value_text(result, decimal_separator);
+      if (value.empty()) continue;
+      ObjectsGroup& group = group_named(by_name, value);
+      if (has_guid(host_handle, child)) group.object_ids.push_back(child);
+    }
+  }
+  finish_list(by_name, default_name);
+}
+
+void Tfrm_uda::finish_list(GroupsByName& by_name, const std::u16string& default_category_name) {
+  for (auto& [name, group] : by_name) groups.push_back(std::move(group));
+  auto default_group = std::make_unique<ObjectsGroup>();
+  default_group->is_default = true;
+  default_group->name = default_category_name;
+  groups.push_back(std::move(default_group));
+  sort_groups(groups);
+  load_colors();
+  set_row_count_and_layout();
+}

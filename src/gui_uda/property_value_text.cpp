@@ -1,0 +1,76 @@
+// Category names from property values.
+#include "gui_uda/property_value_text.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+std::u16string widen(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
+
+}  // namespace
+
+std::u16string trimmed(std::u16string_view text) {
+  const auto is_blank = [](char16_t c) { return c <= 32; };
+  while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
+  return std::u16string(text);
+}
+
+std::u16string general_number_text(double value, char16_t decimal_separator) {
+  if (value == 0) return u"0";
+  if (!std::isfinite(value)) return widen(std::isnan(value) ? "NAN" : value > 0 ? "INF" : "-INF");
+  // Fifteen significant digits and the decimal exponent, rounded once.
+  char scientific[40];
+  std::snprintf(scientific, sizeof scientific, "%.14e", value);
+  const std::string text(scientific);
+  const bool negative = text.front() == '-';
+  const std::size_t e = text.find('e');
+  const int exponent = std::atoi(text.c_str() + e + 1);
+  std::string digits;
+  for (std::size_t i = negative ? 1 : 0; i < e; ++i) {
+    if (text[i] != '.') digits += text[i];
+  }
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+
+  std::string out = negative ? "-" : "";
+  const char separator = '.';
+  if (exponent < 15 && std::fabs(value) >= 0.00001) {
+    if (exponent >= 0) {
+      const auto whole = static_cast<std::size_t>(exponent) + 1;
+      if (digits.size() < whole) digits.append(whole - digits.size(), '0');
+      out += digits.substr(0, whole);
+      if (digits.size() > whole) out += separator + digits.substr(whole);
+    } else {
+      out += std::string("0") + separator + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    }
+  } else {
+    out += digits.substr(0, 1);
+    if (digits.size() > 1) out += separator + digits.substr(1);
+    out += "E" + std::to_string(exponent);
+  }
+  std::u16string result = widen(out);
+  for (char16_t& c : result) {
+    if (c == u'.') c = decimal_separator;
+  }
+  return result;
+}
+
+std::u16string property_value_text(const viewer::PropertyResult& result, char16_t decimal_separator) {
+  switch (result.value_type) {
+    case viewer::property_text:
+      return result.value.text != nullptr ? trimmed(result.value.text) : std::u16string();
+    case viewer::property_boolean:
+      return result.value.number != 0 ? u"true" : u"false";
+    case viewer::property_integer: {
+      // Truncated toward zero in 64 bits, so a value beyond 32 bits does not wrap around.
+      const double number = std::trunc(result.value.number);
+      if (std::fabs(number) < 9.2e18) return widen(std::to_string(static_cast<long long>(number)));
+      return general_number_text(number, decimal_separator);
+    }
+    default:
+      return general_number_text(result.value.number, decimal_separator);
+  }
+}

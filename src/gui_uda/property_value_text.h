@@ -1,0 +1,17 @@
+// The text of a property value as a category name.
+#pragma once
+
+#include <string>
+
+#include "plugin_base/viewer_records.h"
+
+// Text trimmed; a boolean "true" or "false"; an integer in decimal (64 bits); any other number in
+// general format with at most 15 significant digits and the user's decimal separator.
+std::u16string property_value_text(const viewer::PropertyResult& result, char16_t decimal_separator);
+
+// A real number in general format: fixed notation while the integer part has at most 15 digits
+// and the value is at least 0.00001, scientific notation ("1.5E20", "1E-6") otherwise.
+std::u16string general_number_text(double value, char16_t decimal_separator);
+
+// Without leading and trailing characters up to code 32 (blanks and control characters).
+std::u16string trimmed(std::u16string_view text);

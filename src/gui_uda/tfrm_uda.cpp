@@ -1,0 +1,123 @@
+// Tfrm_uda: construction, showing, the viewer's interface settings, model loads, destruction.
+#include "gui_uda/tfrm_uda.h"
+
+#include <filesystem>
+
+#include "plugin_base/host_api.h"
+#include "plugin_base/language_text.h"
+
+namespace {
+
+Tfrm_uda* colors_owner = nullptr;
+// Only the first show of each mode in the process places the panel and looks up these texts.
+bool first_show[2] = {true, true};
+
+constexpr char16_t custom_colors_file[] = u"CustomColors.dat";
+
+}  // namespace
+
+Tfrm_uda* custom_colors_owner() { return colors_owner; }
+
+Tfrm_uda::Tfrm_uda(cpp::PluginBase& owner_plugin, PanelMode panel_mode)
+    : toolkit::Form(mode_texts(panel_mode).form_name, toolkit::FormStyle::tool_window),
+      mode(panel_mode),
+      plugin(owner_plugin),
+      host_handle(owner_plugin.host_handle),
+      pnl_bottom(this, "pnl_bottom"),
+      cbx_auto_select(&pnl_bottom, "cbx_auto_select"),
+      btn_save(&pnl_bottom, "btn_save"),
+      btn_open(&pnl_bottom, "btn_open"),
+      grid(this, "grid") {
+  // A top-level tool window owned by the viewer's main window, not a control inside it.
+  set_owner_window(plugin.host_window);
+  set_client_size(245, 336);
+  set_minimum_size(220, 200);
+
+  pnl_bottom.set_bounds({0, 0, 245, 24});
+  pnl_bottom.set_align(toolkit::Align::bottom);
+  cbx_auto_select.set_bounds({7, 6, 186, 14});
+  btn_save.set_bounds({0, 0, 23, 24});
+  btn_save.set_align(toolkit::Align::right);
+  btn_save.set_image_index(1);
+  btn_open.set_bounds({0, 0, 23, 24});
+  btn_open.set_align(toolkit::Align::right);
+  btn_open.set_image_index(0);
+
+  grid.set_col_count(3);
+  grid.set_row_count(1);
+  grid.set_fixed_rows(1);
+  grid.set_default_row_height(18);
+  grid.set_align(toolkit::Align::client);
+  grid.popup_menu = &popup_menu;
+  grid.on_draw_cell = [this](toolkit::Canvas& canvas, int col, int row, const toolkit::Rect& rect,
+                             toolkit::CellState state) { gridDrawCell(canvas, col, row, rect, state); };
+  grid.on_key_press = [this](char16_t& key) { gridKeyPress(key); };
+  grid.on_mouse_down = [this](toolkit::MouseButton button, toolkit::Point point) { gridMouseDown(button, point); };
+  grid.on_dbl_click = [this] { gridDblClick(); };
+  grid.on_select_cell = [this](int col, int row, bool& can_select) { gridSelectCell(col, row, can_select); };
+  cbx_auto_select.on_click = [this] { cbx_auto_selectClick(); };
+  on_show = [this] { FormShow(); };
+  on_resize = [this] { FormResize(); };
+  FormResize();
+
+  if (colors_owner == nullptr) {
+    colors_owner = this;
+    if (!color_dlg.custom_colors.load_from_file(plugin.user_folder + custom_colors_file)) {
+      color_dlg.custom_colors.lines.clear();
+    }
+  }
+}
+
+Tfrm_uda::~Tfrm_uda() {
+  if (colors_owner != this) return;
+  // A panel made after this one (the viewer loading the plug-in again) takes the custom colours over.
+  colors_owner = nullptr;
+  std::error_code ignored;
+  std::filesystem::create_directories(std::filesystem::path(plugin.user_folder), ignored);
+  color_dlg.custom_colors.save_to_file(plugin.user_folder + custom_colors_file);
+}
+
+std::u16string Tfrm_uda::text(const char* key) const { return cpp::language_text(host_handle, key); }
+
+toolkit::ColorDialog& Tfrm_uda::shared_color_dialog() {
+  return colors_owner != nullptr ? colors_owner->color_dlg : color_dlg;
+}
+
+void Tfrm_uda::FormShow() {
+  const PanelModeTexts& texts = mode_texts(mode);
+  bool& first = first_show[static_cast<int>(mode)];
+  if (first) {
+    first = false;
+    viewer::ViewRect view{};
+    viewer::get_view_rect(host_handle, &view);
+    set_position(view.left + 20, view.top + 20);
+    set_caption(text(texts.caption_key));
+    cbx_auto_select.set_caption(text("cbx_auto_select"));
+    name_header = text(texts.name_header_key);
+    default_name = text(texts.default_name_key);
+    file_filter = text(texts.file_filter_key);
+  }
+  btn_open.set_hint(text("btn_open.hint"));
+  btn_save.set_hint(text("btn_save.hint"));
+  color_header = text("color");
+  count_header = text("count");
+  rename_label = text("menu_rename");
+  delete_label = text("menu_delete");
+  apply_gui_settings();
+  if (groups.empty()) reload_groups();
+  apply_colors();
+}
+
+void Tfrm_uda::apply_gui_settings() {
+  pnl_bottom.set_color(viewer::get_gui_color(host_handle, 1));
+  grid.set_default_row_height(viewer::is_touch_mode(host_handle) ? 26 : 18);
+}
+
+void Tfrm_uda::on_model_loaded() {
+  clear_groups();
+  if (!visible()) return;
+  reload_groups();
+  apply_colors();
+}
+
+void Tfrm_uda::clear_groups() { groups.clear(); }

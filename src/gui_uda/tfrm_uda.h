@@ -1,0 +1,88 @@
+// Tfrm_uda: the floating panel of one tracked attribute: its categories in a grid, and what the
+// user does with them.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "categories/objects_group.h"
+#include "gui_uda/panel_mode.h"
+#include "plugin_base/plugin_base.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/draw_grid.h"
+#include "toolkit/form.h"
+#include "toolkit/popup_menu.h"
+#include "toolkit/widgets.h"
+
+class Tfrm_uda : public toolkit::Form {
+ public:
+  Tfrm_uda(cpp::PluginBase& plugin, PanelMode mode);
+  ~Tfrm_uda() override;
+
+  // Lifecycle.
+  void FormShow();
+  void FormResize();
+  // The viewer's interface colour and touch mode.
+  void apply_gui_settings();
+  // After a model load: the list empties, and a visible panel fills it again.
+  void on_model_loaded();
+  void clear_groups();
+
+  // Loading categories for the loaded model.
+  void reload_groups();
+  std::u16string sidecar_path(const std::u16string& model_path) const;
+  // Appends the side-car file's categories; false when it could not be read.
+  bool load_groups_file(const std::u16string& path);
+  void build_groups_from_model();
+
+  // Colouring and selecting the viewer's objects.
+  void apply_colors();
+  void select_group(int index);
+
+  // Category colours remembered by name.
+  void load_colors();
+  void save_colors();
+
+  // The grid.
+  void gridDrawCell(toolkit::Canvas& canvas, int col, int row, const toolkit::Rect& rect, toolkit::CellState state);
+  void gridKeyPress(char16_t& key);
+  void gridMouseDown(toolkit::MouseButton button, toolkit::Point point);
+  void gridDblClick();
+  void gridSelectCell(int col, int row, bool& can_select);
+  void cbx_auto_selectClick();
+  // The row count follows the list (one header row), then the column layout.
+  void set_row_count_and_layout();
+
+  Groups groups;
+  const PanelMode mode;
+  cpp::PluginBase& plugin;
+  const viewer::HostHandle host_handle;
+  std::u16string name_header;
+  std::u16string count_header;
+  std::u16string color_header;
+  std::u16string default_name;
+  std::u16string file_filter;
+  std::u16string rename_label;
+  std::u16string delete_label;
+
+  toolkit::Panel pnl_bottom;
+  toolkit::CheckBox cbx_auto_select;
+  toolkit::Button btn_save;
+  toolkit::Button btn_open;
+  toolkit::DrawGrid grid;
+  toolkit::PopupMenu popup_menu;
+  toolkit::ColorDialog color_dlg;
+
+ private:
+  using GroupsByName = std::map<std::u16string, std::unique_ptr<ObjectsGroup>>;
+  static ObjectsGroup& group_named(GroupsByName& by_name, const std::u16string& name);
+  // The common end of both loads: the categories in order, the default last, their colours.
+  void finish_list(GroupsByName& by_name, const std::u16string& default_category_name);
+  // The colour dialog that serves both panels.
+  toolkit::ColorDialog& shared_color_dialog();
+  std::u16string text(const char* key) const;
+};
+
+// The first panel created in the process: it keeps the colour dialog's custom colours.
+Tfrm_uda* custom_colors_owner();

@@ -1,0 +1,88 @@
+// Writing the object report.
+#include "plugin/report.h"
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "categories/clean_field.h"
+#include "platform/ansi_code_page.h"
+#include "plugin/panels.h"
+#include "plugin/plugin.h"
+#include "plugin_base/host_api.h"
+#include "plugin_base/language_text.h"
+#include "toolkit/cursor.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/string_list.h"
+
+namespace {
+
+std::u16string text_of(const char16_t* text) { return text != nullptr ? text : u""; }
+
+std::u16string widen(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
+
+// Thousandths truncated toward zero in 64 bits, so georeferenced coordinates do not overflow;
+// a coordinate that is not a number gives an empty field.
+std::u16string thousandths(double coordinate) {
+  const double scaled = std::trunc(coordinate * 1000.0);
+  if (!std::isfinite(scaled) || std::fabs(scaled) >= 9.2e18) return {};
+  return widen(std::to_string(static_cast<long long>(scaled)));
+}
+
+bool has_csv_extension(const std::u16string& file_name) {
+  const auto dot = file_name.rfind(u'.');
+  const auto separator = file_name.find_last_of(u"\\/");
+  if (dot == std::u16string::npos || (separator != std::u16string::npos && dot < separator)) return false;
+  std::u16string extension = file_name.substr(dot);
+  for (char16_t& c : extension) {
+    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
+  }
+  return extension == u".csv";
+}
+
+std::u16string with_csv_extension(std::u16string file_name) {
+  if (!has_csv_extension(file_name)) file_name += u".csv";
+  return file_name;
+}
+
+}  // namespace
+
+void export_report(Plugin& plugin, std::u16string file_name) {
+  const toolkit::CursorWait wait;
+  file_name = with_csv_extension(std::move(file_name));
+  toolkit::StringList report;
+  std::vector<std::u16string>& lines = report.lines;
+  lines.push_back(u"IFC GUID,BATCH,NAME,DESCRIPTION,ENTITY,TAG,X-min,Y-min,Z-min");
+  if (Tfrm_uda* batch = panel(PanelMode::Batch)) {
+    std::vector<viewer::ObjectInfo> infos;
+    std::vector<viewer::ObjectInfo2> infos2;
+    for (const auto& group : batch->groups) {
+      if (group->is_default || group->object_ids.empty()) continue;
+      const auto count = static_cast<std::int32_t>(group->object_ids.size());
+      infos.assign(group->object_ids.size(), viewer::ObjectInfo{});
+      infos2.assign(group->object_ids.size(), viewer::ObjectInfo2{});
+      viewer::get_object_info(plugin.host_handle, group->object_ids.data(), infos.data(), count);
+      viewer::get_object_info2(plugin.host_handle, group->object_ids.data(), infos2.data(), count);
+      const std::u16string batch_name = clean_field(group->name);
+      for (std::size_t i = 0; i < group->object_ids.size(); ++i) {
+        std::u16string line = text_of(infos2[i].ifc_guid) + u',' + batch_name + u',' +
+                              clean_field(text_of(infos[i].name)) + u',' +
+                              clean_field(text_of(infos[i].description)) + u',' +
+                              (infos[i].ifc_entity != nullptr ? platform::from_ansi(infos[i].ifc_entity) : u"") +
+                              u',' + clean_field(text_of(infos2[i].tag)) + u',';
+        viewer::BoundsBox box{};
+        if (viewer::get_bounds(plugin.host_handle, group->object_ids[i], &box)) {
+          line += thousandths(box.min_x) + u',' + thousandths(box.min_y) + u',' + thousandths(box.min_z);
+        } else {
+          line += u",,";
+        }
+        lines.push_back(std::move(line));
+      }
+    }
+  }
+  if (!report.save_to_file(file_name)) {
+    toolkit::message_box(plugin.host_window, cpp::language_text(plugin.host_handle, "save_error"), u"TORV",
+                         toolkit::MessageIcon::error);
+  }
+}

@@ -1,0 +1,12 @@
+// Questions to the viewer that the plug-in and its panels both ask.
+#pragma once
+
+#include <string>
+
+#include "plugin_base/viewer_records.h"
+
+// True when the viewer knows a non-empty IFC GUID for the object.
+bool has_guid(viewer::HostHandle host, viewer::ObjectId id);
+
+// The loaded model's path; empty without a model.
+std::u16string loaded_ifc_path(viewer::HostHandle host);
