@@ -1,0 +1,112 @@
+// Our own logical comparison of names, standing in for the shell's StrCmpLogicalW.
+#include <algorithm>
+#include <cstdint>
+
+#include "platform/logical_compare.h"
+
+namespace platform {
+namespace {
+
+// The order, decided by the first rule that tells the two texts apart:
+//  1. Both texts are read as a row of items: a maximal run of the decimal digits 0-9 is one item,
+//     any other code unit is one item. The rows are compared item by item, a row that is a
+//     prefix of the other coming first. Items rank as
+//       - ASCII characters other than letters and digits (space, punctuation), by code,
+//       - then every run of digits, by numeric value: without its leading zeros the shorter run
+//         is smaller, the same length compares digit by digit, so runs of any length work,
+//       - then letters and all non-ASCII code units, by their case-folded code unit (so "a" and
+//         "A" rank alike, as do "ł" and "Ł"; "ß" stays as it is).
+//     This puts punctuation before numbers before letters, as Windows Explorer lists names.
+//  2. When rule 1 finds no difference, the first pair of runs with the same value but a different
+//     count of leading zeros decides: fewer leading zeros first ("7" < "07" < "007").
+//  3. Then the original code units, compared one by one as unsigned numbers ("A" < "a").
+// Rule 3 makes 0 mean identical texts. Each rule is a lexicographic order over a row that depends
+// on one text alone, so the three together are a total order and std::sort may use it.
+
+constexpr std::uint32_t number_rank = 0x80;
+constexpr std::uint32_t letter_rank_base = 0x100;
+
+bool is_digit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+// Simple lower-case folding of the scripts that names of building sites are written in.
+char16_t fold(char16_t c) {
+  const auto shifted = [c](int offset) { return static_cast<char16_t>(c + offset); };
+  // Pairs where the capital has the even code and the small letter follows, or the other way.
+  const auto pair_even_upper = [c] { return static_cast<char16_t>(c | 1u); };
+  const auto pair_odd_upper = [c] { return (c & 1u) != 0 ? static_cast<char16_t>(c + 1) : c; };
+  if (c < 0x80) return c >= u'A' && c <= u'Z' ? shifted(0x20) : c;
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return shifted(0x20);
+  if (c < 0x100) return c;
+  if (c == 0x130) return u'i';  // İ: its small letter is the plain i
+  if (c == 0x131) return c;     // ı has no capital of its own here
+  if (c <= 0x137) return pair_even_upper();
+  if (c >= 0x139 && c <= 0x148) return pair_odd_upper();
+  if (c >= 0x14A && c <= 0x177) return pair_even_upper();
+  if (c == 0x178) return 0xFF;  // Ÿ pairs with ÿ of Latin-1
+  if (c >= 0x179 && c <= 0x17E) return pair_odd_upper();
+  if (c == 0x17F) return u's';  // long s
+  if (c == 0x386) return 0x3AC;
+  if (c >= 0x388 && c <= 0x38A) return shifted(0x25);
+  if (c == 0x38C) return 0x3CC;
+  if (c == 0x38E || c == 0x38F) return shifted(0x3F);
+  if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return shifted(0x20);
+  if (c == 0x3C2) return 0x3C3;  // final sigma
+  if (c >= 0x400 && c <= 0x40F) return shifted(0x50);
+  if (c >= 0x410 && c <= 0x42F) return shifted(0x20);
+  if ((c >= 0x460 && c <= 0x481) || (c >= 0x48A && c <= 0x4BF)) return pair_even_upper();
+  if (c == 0x4C0) return 0x4CF;
+  if (c >= 0x4C1 && c <= 0x4CE) return pair_odd_upper();
+  if (c >= 0x4D0 && c <= 0x52F) return pair_even_upper();
+  return c;
+}
+
+std::uint32_t rank(char16_t c) {
+  if (c < 0x80 && !(c >= u'A' && c <= u'Z') && !(c >= u'a' && c <= u'z')) return c;
+  return letter_rank_base + fold(c);
+}
+
+int sign(int value) { return (value > 0) - (value < 0); }
+
+std::size_t digit_run_end(std::u16string_view text, std::size_t start) {
+  while (start < text.size() && is_digit(text[start])) ++start;
+  return start;
+}
+
+}  // namespace
+
+int compare_logical(std::u16string_view a, std::u16string_view b) {
+  int leading_zeros_order = 0;
+  std::size_t i = 0;
+  std::size_t j = 0;
+  while (i < a.size() && j < b.size()) {
+    const bool a_number = is_digit(a[i]);
+    const bool b_number = is_digit(b[j]);
+    if (a_number && b_number) {
+      const std::size_t a_end = digit_run_end(a, i);
+      const std::size_t b_end = digit_run_end(b, j);
+      const std::size_t a_first = std::min(a.find_first_not_of(u'0', i), a_end);
+      const std::size_t b_first = std::min(b.find_first_not_of(u'0', j), b_end);
+      const std::u16string_view a_value = a.substr(a_first, a_end - a_first);
+      const std::u16string_view b_value = b.substr(b_first, b_end - b_first);
+      if (a_value.size() != b_value.size()) return a_value.size() < b_value.size() ? -1 : 1;
+      if (const int order = a_value.compare(b_value); order != 0) return sign(order);
+      if (leading_zeros_order == 0 && a_first - i != b_first - j) {
+        leading_zeros_order = a_first - i < b_first - j ? -1 : 1;
+      }
+      i = a_end;
+      j = b_end;
+      continue;
+    }
+    const std::uint32_t a_rank = a_number ? number_rank : rank(a[i]);
+    const std::uint32_t b_rank = b_number ? number_rank : rank(b[j]);
+    if (a_rank != b_rank) return a_rank < b_rank ? -1 : 1;
+    ++i;
+    ++j;
+  }
+  if (i < a.size()) return 1;
+  if (j < b.size()) return -1;
+  if (leading_zeros_order != 0) return leading_zeros_order;
+  return sign(a.compare(b));
+}
+
+}  // namespace platform

@@ -1,0 +1,75 @@
+// StringList: decoding by byte-order mark, line splitting, and ANSI files with CR LF line ends.
+#include "toolkit/string_list.h"
+
+#include <cstdio>
+
+#include "platform/ansi_code_page.h"
+#include "platform/file_stream.h"
+#include "platform/utf8.h"
+
+namespace toolkit {
+namespace {
+
+constexpr std::string_view utf8_mark = "\xEF\xBB\xBF";
+constexpr std::string_view utf16_le_mark = "\xFF\xFE";
+constexpr std::string_view utf16_be_mark = "\xFE\xFF";
+
+std::u16string from_utf16(std::string_view bytes, bool big_endian) {
+  std::u16string text;
+  text.reserve(bytes.size() / 2);
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    const auto first = static_cast<unsigned char>(bytes[i]);
+    const auto second = static_cast<unsigned char>(bytes[i + 1]);
+    text += static_cast<char16_t>(big_endian ? (first << 8) | second : (second << 8) | first);
+  }
+  return text;
+}
+
+std::u16string decode(std::string_view bytes) {
+  if (bytes.starts_with(utf8_mark)) return platform::from_utf8(bytes.substr(utf8_mark.size()));
+  if (bytes.starts_with(utf16_le_mark)) return from_utf16(bytes.substr(utf16_le_mark.size()), false);
+  if (bytes.starts_with(utf16_be_mark)) return from_utf16(bytes.substr(utf16_be_mark.size()), true);
+  return platform::from_ansi(bytes);
+}
+
+}  // namespace
+
+bool StringList::load_from_file(const std::u16string& path) {
+  std::FILE* file = platform::open_file(path, "rb");
+  if (file == nullptr) return false;
+  std::string bytes;
+  char buffer[4096];
+  std::size_t count = 0;
+  while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, count);
+  const bool read_whole = std::ferror(file) == 0;
+  std::fclose(file);
+  if (!read_whole) return false;
+  set_text_bytes(bytes);
+  return true;
+}
+
+void StringList::set_text_bytes(std::string_view bytes) {
+  const std::u16string text = decode(bytes);
+  lines.clear();
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != u'\r' && text[i] != u'\n') continue;
+    lines.emplace_back(text, start, i - start);
+    if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.emplace_back(text, start);
+}
+
+bool StringList::save_to_file(const std::u16string& path) const {
+  std::string bytes;
+  for (const std::u16string& line : lines) bytes += platform::to_ansi(line) + "\r\n";
+  std::FILE* file = platform::open_file(path, "wb");
+  if (file == nullptr) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  // A full disk may show only when the buffered bytes are flushed at closing.
+  const bool closed = std::fclose(file) == 0;
+  return written && closed;
+}
+
+}  // namespace toolkit
