@@ -17,6 +17,12 @@ void fire_hover() {
   if (auto callback = host_state().events.hover) callback();
 }
 
+void fire_context_menu() {
+  HostState& state = host_state();
+  state.context_menu.clear();
+  if (auto callback = state.events.context_menu) callback();
+}
+
 bool click_button(std::int32_t id) {
   HostState& state = host_state();
   const RibbonButton* button = state.find_button(id);

@@ -11,6 +11,8 @@ void fire_model_load();
 void fire_selection_change();
 // When the mouse moves onto an object.
 void fire_hover();
+// While the viewer builds its context menu: the menu starts empty of the plug-in's drop-downs.
+void fire_context_menu();
 
 // A click on a ribbon button or drop-down entry: the viewer notes which one, then calls its callback.
 // False when no button has this id.

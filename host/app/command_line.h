@@ -22,7 +22,7 @@ CommandLine parse_command_line(const std::vector<std::string>& arguments);
 inline constexpr const char* usage =
     "usage: torv-host [--plugin PATH] [--lang CODE] [--touch] [--script FILE] MODEL.ifc | --generate SPEC\n"
     "  SPEC: default, or key=value pairs separated by commas: sites, storeys, assemblies, parts,\n"
-    "        loose, depth, batch=text|integer|boolean|real|none, values=a;b;c, no_guid=N,\n"
+    "        loose, depth, batch=text|integer|boolean|real|none, values=a;b;c, parts_batch=TEXT, no_guid=N,\n"
     "        no_representation=N, path=MODEL-PATH\n";
 
 }  // namespace host

@@ -96,6 +96,10 @@ void Session::run_command(std::string_view command, std::string_view rest) {
     select(rest);
   } else if (command == "hover") {
     hover(rest);
+  } else if (command == "context") {
+    open_context_menu();
+  } else if (command == "choose") {
+    choose(rest);
   } else if (command == "print") {
     print(rest);
   } else if (command == "panel") {
@@ -228,6 +232,38 @@ void Session::hover(std::string_view name) {
   if (id == 0) return;
   host_state().hovered = id;
   fire_hover();
+}
+
+void Session::open_context_menu() {
+  fire_context_menu();
+  HostState& state = host_state();
+  if (state.context_menu.empty()) out_ << "context menu: nothing from the plug-in\n";
+  for (const std::int32_t id : state.context_menu) {
+    const RibbonButton* menu = state.find_button(id);
+    if (menu == nullptr) continue;
+    out_ << "drop-down \"" << utf8(menu->text) << "\"\n";
+    for (const std::int32_t entry_id : menu->entries) {
+      const RibbonButton* entry = state.find_button(entry_id);
+      if (entry != nullptr && entry->visible) out_ << "  " << utf8(entry->text) << '\n';
+    }
+  }
+}
+
+void Session::choose(std::string_view entry) {
+  HostState& state = host_state();
+  const std::u16string caption = platform::from_utf8(entry);
+  for (const std::int32_t id : state.context_menu) {
+    const RibbonButton* menu = state.find_button(id);
+    if (menu == nullptr) continue;
+    for (const std::int32_t entry_id : menu->entries) {
+      const RibbonButton* found = state.find_button(entry_id);
+      if (found != nullptr && found->visible && found->text == caption) {
+        click_button(entry_id);
+        return;
+      }
+    }
+  }
+  fail("the context menu has no entry '" + std::string(entry) + "'");
 }
 
 void Session::act_on_panel(std::string_view arguments) {

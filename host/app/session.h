@@ -36,6 +36,8 @@ class Session {
   void click(std::string_view target);
   void select(std::string_view objects);
   void hover(std::string_view object);
+  void open_context_menu();
+  void choose(std::string_view entry);
   void act_on_panel(std::string_view arguments);
   void answer(std::string_view arguments);
   void load(std::string_view arguments);

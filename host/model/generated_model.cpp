@@ -141,6 +141,10 @@ class Generator {
               (plate ? u"PL10*200 " : u"HEA200 ") + number_text(p + 1), plate ? u"Plate" : u"Beam", true);
       Object& object = *model_.find(part);
       object.has_representation = true;
+      if (!spec_.parts_batch.empty()) {
+        object.properties.push_back(
+            Property{u"BIM", u"USER_FIELD_4", PropertyKind::text, spec_.parts_batch, 0});
+      }
       object.bounds = box_at(x, -1.25 + 0.5 * static_cast<double>(p), z, 0.2, 6.0, 0.2);
       assembly_bounds = assembly_bounds ? united(*assembly_bounds, *object.bounds) : *object.bounds;
     }
@@ -182,6 +186,22 @@ class Generator {
 
 }  // namespace
 
+struct CountKey {
+  std::string_view key;
+  std::size_t GeneratorSpec::*field;
+};
+
+constexpr CountKey count_keys[] = {
+    {"sites", &GeneratorSpec::sites},
+    {"storeys", &GeneratorSpec::storeys},
+    {"assemblies", &GeneratorSpec::assemblies},
+    {"parts", &GeneratorSpec::parts},
+    {"loose", &GeneratorSpec::loose},
+    {"depth", &GeneratorSpec::depth},
+    {"no_guid", &GeneratorSpec::no_guid_every},
+    {"no_representation", &GeneratorSpec::no_representation_every},
+};
+
 GeneratorSpec parse_generator_spec(std::string_view text) {
   GeneratorSpec spec;
   if (text == "default" || text.empty()) return spec;
@@ -195,32 +215,22 @@ GeneratorSpec parse_generator_spec(std::string_view text) {
     }
     const std::string_view key = pair.substr(0, equals);
     const std::string_view value = pair.substr(equals + 1);
-    if (key == "sites")
-      spec.sites = parse_count(key, value);
-    else if (key == "storeys")
-      spec.storeys = parse_count(key, value);
-    else if (key == "assemblies")
-      spec.assemblies = parse_count(key, value);
-    else if (key == "parts")
-      spec.parts = parse_count(key, value);
-    else if (key == "loose")
-      spec.loose = parse_count(key, value);
-    else if (key == "depth")
-      spec.depth = parse_count(key, value);
-    else if (key == "no_guid")
-      spec.no_guid_every = parse_count(key, value);
-    else if (key == "no_representation")
-      spec.no_representation_every = parse_count(key, value);
-    else if (key == "batch" && value == "none")
-      spec.batch = false;
-    else if (key == "batch")
-      spec.batch_kind = parse_kind(value);
-    else if (key == "values")
+    if (const auto count = std::find_if(std::begin(count_keys), std::end(count_keys),
+                                        [key](const CountKey& entry) { return entry.key == key; });
+        count != std::end(count_keys)) {
+      spec.*(count->field) = parse_count(key, value);
+    } else if (key == "batch") {
+      spec.batch = value != "none";
+      if (spec.batch) spec.batch_kind = parse_kind(value);
+    } else if (key == "values") {
       spec.batch_values = split_values(value);
-    else if (key == "path")
+    } else if (key == "parts_batch") {
+      spec.parts_batch = widen(value);
+    } else if (key == "path") {
       spec.path = widen(value);
-    else
+    } else {
       throw std::invalid_argument("generator: unknown key '" + std::string(key) + "'");
+    }
   }
   return spec;
 }

@@ -20,9 +20,13 @@ class Plugin : public cpp::PluginBase {
   void on_plugin_unload() override;
   void on_gui_colors_change() override;
   void on_selection_change() override;
+  void on_hover() override;
+  void on_context_menu() override;
   void on_button_click(std::int32_t id) override;
   void on_model_load() override;
 
+  // Makes the context-menu drop-down's entries those of a panel's categories.
+  void rebuild_context_entries(Groups& groups);
   // Moves the assembly-aware selection into the category of groups whose entry button is id.
   void assign_selection(Groups& groups, std::int32_t id);
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "support/exit_code.h"
+#include "support/process_environment.h"
 #include "support/host_fixture.h"
 #include "support/temp_folder.h"
 
