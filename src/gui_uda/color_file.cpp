@@ -7,6 +7,7 @@
 
 #include "simple_io/in_file.h"
 #include "simple_io/out_file.h"
+#include "simple_io/replacing_file.h"
 
 namespace {
 
@@ -61,7 +62,8 @@ std::optional<ColorMap> read_color_file(const std::u16string& path) {
 
 bool write_color_file(const std::u16string& path, const ColorMap& colors) {
   try {
-    simple_io::OutFile out(path);
+    simple_io::ReplacingFile file(path);
+    simple_io::OutFile& out = file.out();
     write_word(out, color_file_version);
     write_word(out, static_cast<std::uint32_t>(colors.size()));
     std::vector<unsigned char> name_bytes;
@@ -76,6 +78,7 @@ bool write_color_file(const std::u16string& path, const ColorMap& colors) {
       const unsigned char bytes[4] = {color.red, color.green, color.blue, color.alpha};
       out.write(bytes, 4);
     }
+    file.commit();
     return true;
   } catch (...) {
     return false;

@@ -25,7 +25,15 @@ void Tfrm_uda::load_colors() {
 void Tfrm_uda::save_colors() {
   std::error_code ignored;
   std::filesystem::create_directories(std::filesystem::path(plugin.user_folder), ignored);
-  ColorMap colors = read_color_file(color_file_path(*this)).value_or(ColorMap{});
+  const std::u16string path = color_file_path(*this);
+  std::optional<ColorMap> stored = read_color_file(path);
+  // A file that cannot be read (damaged, or of a newer version) is kept beside the new one, so
+  // that its entries are not lost.
+  if (!stored && std::filesystem::exists(std::filesystem::path(path), ignored)) {
+    std::filesystem::copy_file(std::filesystem::path(path), std::filesystem::path(path + u".bak"),
+                               std::filesystem::copy_options::overwrite_existing, ignored);
+  }
+  ColorMap colors = stored.value_or(ColorMap{});
   for (const auto& group : groups) colors[group->name] = group->color;
-  write_color_file(color_file_path(*this), colors);
+  write_color_file(path, colors);
 }

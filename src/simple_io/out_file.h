@@ -18,6 +18,9 @@ class OutFile {
 
   // Appends exactly count bytes from source.
   void write(const void* source, std::size_t count);
+  // Closes the file now; throws when what the C runtime still buffered cannot be written (a full
+  // disk often shows only here). The destructor closes a file that is still open, silently.
+  void close();
 
  private:
   std::FILE* file_;

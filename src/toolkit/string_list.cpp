@@ -1,11 +1,14 @@
-// StringList: decoding by byte-order mark, line splitting, and ANSI files with CR LF line ends.
+// StringList: decoding by byte-order mark, line splitting, and files written whole with CR LF line ends.
 #include "toolkit/string_list.h"
+
+#include <algorithm>
 
 #include <cstdio>
 
 #include "platform/ansi_code_page.h"
 #include "platform/file_stream.h"
 #include "platform/utf8.h"
+#include "simple_io/replacing_file.h"
 
 namespace toolkit {
 namespace {
@@ -62,14 +65,14 @@ void StringList::set_text_bytes(std::string_view bytes) {
 }
 
 bool StringList::save_to_file(const std::u16string& path) const {
-  std::string bytes;
-  for (const std::u16string& line : lines) bytes += platform::to_ansi(line) + "\r\n";
-  std::FILE* file = platform::open_file(path, "wb");
-  if (file == nullptr) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  // A full disk may show only when the buffered bytes are flushed at closing.
-  const bool closed = std::fclose(file) == 0;
-  return written && closed;
+  // A text the ANSI code page cannot hold goes whole as UTF-8 with a byte-order mark, which the
+  // reader honours, so that no name is lost.
+  const bool ansi = std::all_of(lines.begin(), lines.end(),
+                                [](const std::u16string& line) { return platform::fits_ansi(line); });
+  std::string bytes = ansi ? "" : "\xEF\xBB\xBF";
+  for (const std::u16string& line : lines)
+    bytes += (ansi ? platform::to_ansi(line) : platform::to_utf8(line)) + "\r\n";
+  return simple_io::write_file_whole(path, bytes);
 }
 
 }  // namespace toolkit

@@ -18,8 +18,9 @@ class StringList {
   // The same rules on bytes already read.
   void set_text_bytes(std::string_view bytes);
 
-  // Every line followed by CR LF, in the ANSI code page without a byte-order mark. False when
-  // the file cannot be created or written.
+  // Every line followed by CR LF, in the ANSI code page without a byte-order mark, or whole in
+  // UTF-8 with a byte-order mark when a line holds a character the code page lacks. The file is
+  // replaced only once everything is written; false, with the old file as it was, on failure.
   bool save_to_file(const std::u16string& path) const;
 };
 

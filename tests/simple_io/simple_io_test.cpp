@@ -5,6 +5,8 @@
 
 #include "simple_io/in_file.h"
 #include "simple_io/out_file.h"
+#include "simple_io/replacing_file.h"
+#include "support/case_label.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -89,6 +91,55 @@ TEST(SimpleIo, PathsOutsideAsciiReachTheFile) {
   char byte = 0;
   InFile(folder.file(name)).read(&byte, 1);
   EXPECT_EQ(byte, '1');
+}
+
+// The C runtime buffers what is written: a full disk often shows only when the file is closed.
+TEST(SimpleIo, ClosingOntoAFullDiskThrows) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "needs /dev/full";
+  OutFile out(u"/dev/full");
+  out.write("abc", 3);
+  EXPECT_EQ(thrown_value([&] { out.close(); }), 1);
+}
+
+struct ReplaceFailure {
+  const char* label;
+  const char* blocker;  // a folder made in the way of one step
+};
+
+void PrintTo(const ReplaceFailure& c, std::ostream* out) { *out << c.label; }
+
+class ReplacingFileFailure : public ::testing::TestWithParam<ReplaceFailure> {};
+
+// Whatever step fails, the old file stays byte for byte and no temporary file is left.
+TEST_P(ReplacingFileFailure, LeavesTheOldFileAsItWas) {
+  TempFolder folder;
+  const std::filesystem::path target = folder.path() / GetParam().blocker;
+  const std::filesystem::path old_file = folder.path() / "colors.dat";
+  if (std::string(GetParam().blocker) == "colors.dat") {
+    // The target is a folder with content: nothing can take its place.
+    std::filesystem::create_directories(old_file / "inside");
+  } else {
+    torv_test::write_file(old_file, "old");
+    std::filesystem::create_directory(target);
+  }
+  EXPECT_FALSE(simple_io::write_file_whole(old_file.u16string(), "new bytes"));
+  if (std::filesystem::is_regular_file(old_file)) {
+    EXPECT_EQ(torv_test::read_file(old_file), "old");
+  }
+  EXPECT_FALSE(std::filesystem::is_regular_file(folder.path() / "colors.dat.torv-new"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, ReplacingFileFailure,
+                         ::testing::Values(ReplaceFailure{"temporary_file_blocked", "colors.dat.torv-new"},
+                                           ReplaceFailure{"target_cannot_be_replaced", "colors.dat"}),
+                         torv_test::CaseLabel());
+
+TEST(SimpleIo, ReplacingFileWritesWholeAndReplaces) {
+  TempFolder folder;
+  torv_test::write_file(folder.path() / "colors.dat", "old and longer");
+  EXPECT_TRUE(simple_io::write_file_whole(folder.file("colors.dat"), "new"));
+  EXPECT_EQ(torv_test::read_file(folder.path() / "colors.dat"), "new");
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "colors.dat.torv-new"));
 }
 
 }  // namespace

@@ -102,10 +102,23 @@ TEST(StringList, SavesAnsiLinesEachEndedByCrLf) {
   TempFolder folder;
   torv_test::write_file(folder.path() / "list.txt", "older and longer content");
   StringList list;
-  list.lines = {u"Größe €", u"", u"日 Ende"};
+  list.lines = {u"Größe €", u"", u"Ende"};
+  ASSERT_TRUE(list.save_to_file(folder.file("list.txt")));
+  EXPECT_EQ(torv_test::read_file(folder.path() / "list.txt"), std::string("Gr\xF6\xDF") + "e \x80\r\n\r\nEnde\r\n");
+}
+
+// One character the code page lacks, and the whole text goes as UTF-8 with a byte-order mark.
+TEST(StringList, SavesTextBeyondTheCodePageAsUtf8) {
+  if (!ansi_is_1252()) GTEST_SKIP() << "the ANSI code page is not 1252";
+  TempFolder folder;
+  StringList list;
+  list.lines = {u"Größe €", u"日 Ende"};
   ASSERT_TRUE(list.save_to_file(folder.file("list.txt")));
   EXPECT_EQ(torv_test::read_file(folder.path() / "list.txt"),
-            std::string("Gr\xF6\xDF") + "e \x80\r\n\r\n? Ende\r\n");
+            "\xEF\xBB\xBFGr\xC3\xB6\xC3\x9F" "e \xE2\x82\xAC\r\n\xE6\x97\xA5 Ende\r\n");
+  StringList loaded;
+  ASSERT_TRUE(loaded.load_from_file(folder.file("list.txt")));
+  EXPECT_EQ(loaded.lines, list.lines);
 }
 
 TEST(StringList, SavedLinesLoadAgain) {
@@ -125,14 +138,17 @@ TEST(StringList, SaveIntoAMissingFolderFails) {
   EXPECT_FALSE(list.save_to_file(folder.file("no such folder/list.txt")));
 }
 
-// The bytes are buffered: a full disk shows only when the file is closed.
-TEST(StringList, SaveOntoAFullDiskFails) {
-  if (platform::path_separator() == u'\\' || !std::filesystem::exists("/dev/full")) {
-    GTEST_SKIP() << "needs /dev/full";
-  }
+// Written whole or not at all: when the new file cannot take the old one's place, the old one
+// stays byte for byte and no temporary file is left behind.
+TEST(StringList, AFailedSaveLeavesTheOldFileAsItWas) {
+  TempFolder folder;
+  torv_test::write_file(folder.path() / "list.txt", "old lines\r\n");
+  // A folder where the temporary file would go: it cannot be created.
+  std::filesystem::create_directory(folder.path() / "list.txt.torv-new");
   StringList list;
-  list.lines = {u"a"};
-  EXPECT_FALSE(list.save_to_file(u"/dev/full"));
+  list.lines = {u"new"};
+  EXPECT_FALSE(list.save_to_file(folder.file("list.txt")));
+  EXPECT_EQ(torv_test::read_file(folder.path() / "list.txt"), "old lines\r\n");
 }
 
 }  // namespace
