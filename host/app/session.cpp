@@ -275,6 +275,8 @@ void Session::act_on_panel(std::string_view arguments) {
   }
   std::string command = found->second;
   command.replace(command.find("FORM"), 4, panel);
+  // The context menu without an entry only opens and lists its entries.
+  if (action == "menu" && argument.empty()) command = "menu " + std::string(panel);
   toolkit(command + std::string(argument));
 }
 

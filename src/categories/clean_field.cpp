@@ -21,3 +21,10 @@ std::u16string clean_field(std::u16string_view text) {
   }
   return cleaned;
 }
+
+std::u16string trimmed(std::u16string_view text) {
+  const auto is_blank = [](char16_t c) { return c <= 32; };
+  while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
+  return std::u16string(text);
+}

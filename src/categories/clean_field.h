@@ -1,4 +1,4 @@
-// clean_field: a text made safe for one unquoted CSV field.
+// The texts of CSV fields and category names: cleaning and trimming.
 #pragma once
 
 #include <string>
@@ -7,3 +7,6 @@
 // Removes every comma, every double quote, every CR LF pair and then every remaining LF; a CR
 // that is not followed by LF stays.
 std::u16string clean_field(std::u16string_view text);
+
+// Without leading and trailing characters up to code 32 (blanks and control characters).
+std::u16string trimmed(std::u16string_view text);

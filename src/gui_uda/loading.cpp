@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "categories/clean_field.h"
 #include "categories/collect_members.h"
 #include "categories/sort_groups.h"
 #include "gui_uda/property_value_text.h"

@@ -6,18 +6,13 @@
 #include <cstdlib>
 #include <string>
 
+#include "categories/clean_field.h"
+
 namespace {
 
 std::u16string widen(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
 
 }  // namespace
-
-std::u16string trimmed(std::u16string_view text) {
-  const auto is_blank = [](char16_t c) { return c <= 32; };
-  while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
-  return std::u16string(text);
-}
 
 std::u16string general_number_text(double value, char16_t decimal_separator) {
   if (value == 0) return u"0";

@@ -12,6 +12,3 @@ std::u16string property_value_text(const viewer::PropertyResult& result, char16_
 // A real number in general format: fixed notation while the integer part has at most 15 digits
 // and the value is at least 0.00001, scientific notation ("1.5E20", "1E-6") otherwise.
 std::u16string general_number_text(double value, char16_t decimal_separator);
-
-// Without leading and trailing characters up to code 32 (blanks and control characters).
-std::u16string trimmed(std::u16string_view text);

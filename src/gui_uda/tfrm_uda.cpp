@@ -56,6 +56,15 @@ Tfrm_uda::Tfrm_uda(cpp::PluginBase& owner_plugin, PanelMode panel_mode)
   grid.on_dbl_click = [this] { gridDblClick(); };
   grid.on_select_cell = [this](int col, int row, bool& can_select) { gridSelectCell(col, row, can_select); };
   cbx_auto_select.on_click = [this] { cbx_auto_selectClick(); };
+  btn_open.on_click = [this] { btn_openClick(); };
+  btn_save.on_click = [this] { btn_saveClick(); };
+  popup_menu.add("menu_add", u"Add").on_click = [this] { menu_addClick(); };
+  popup_menu.add("menu_rename", u"Rename").on_click = [this] { menu_renameClick(); };
+  popup_menu.add_separator("N1");
+  popup_menu.add("menu_delete", u"Delete").on_click = [this] { menu_deleteClick(); };
+  popup_menu.on_popup = [this] { popup_menuPopup(); };
+  add_category_dialog = std::make_unique<Tfrm_add_category>(groups);
+  add_category_dialog->set_owner_window(window_handle());
   on_show = [this] { FormShow(); };
   on_resize = [this] { FormResize(); };
   FormResize();
@@ -66,6 +75,7 @@ Tfrm_uda::Tfrm_uda(cpp::PluginBase& owner_plugin, PanelMode panel_mode)
       color_dlg.custom_colors.lines.clear();
     }
   }
+  add_category_dialog->btn_cancel.set_caption(text("cancel"));
 }
 
 Tfrm_uda::~Tfrm_uda() {
@@ -99,6 +109,7 @@ void Tfrm_uda::FormShow() {
   }
   btn_open.set_hint(text("btn_open.hint"));
   btn_save.set_hint(text("btn_save.hint"));
+  popup_menu.find("menu_add")->caption = text("menu_add");
   color_header = text("color");
   count_header = text("count");
   rename_label = text("menu_rename");

@@ -3,10 +3,12 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <memory>
 #include <string>
 
 #include "categories/objects_group.h"
+#include "gui_add_category/tfrm_add_category.h"
 #include "gui_uda/panel_mode.h"
 #include "plugin_base/plugin_base.h"
 #include "toolkit/dialogs.h"
@@ -54,6 +56,17 @@ class Tfrm_uda : public toolkit::Form {
   // The row count follows the list (one header row), then the column layout.
   void set_row_count_and_layout();
 
+  // Category editing through the grid's context menu.
+  void popup_menuPopup();
+  void menu_addClick();
+  void menu_renameClick();
+  void menu_deleteClick();
+
+  // Side-car files.
+  void save_groups_file(const std::u16string& path);
+  void btn_saveClick();
+  void btn_openClick();
+
   Groups groups;
   const PanelMode mode;
   cpp::PluginBase& plugin;
@@ -73,6 +86,9 @@ class Tfrm_uda : public toolkit::Form {
   toolkit::DrawGrid grid;
   toolkit::PopupMenu popup_menu;
   toolkit::ColorDialog color_dlg;
+  toolkit::FileDialog open_dialog{toolkit::FileDialogKind::open};
+  toolkit::FileDialog save_dialog{toolkit::FileDialogKind::save};
+  std::unique_ptr<Tfrm_add_category> add_category_dialog;
 
  private:
   using GroupsByName = std::map<std::u16string, std::unique_ptr<ObjectsGroup>>;
@@ -82,6 +98,12 @@ class Tfrm_uda : public toolkit::Form {
   // The colour dialog that serves both panels.
   toolkit::ColorDialog& shared_color_dialog();
   std::u16string text(const char* key) const;
+  // The current row's category index, when a category stands there.
+  std::optional<std::size_t> current_index() const;
+  // Sets the dialog's captions for a command and places it at the panel's centre.
+  void prepare_dialog(const char* caption_key, const char* ok_key);
+  // Proposes the side-car file of the loaded model in a file dialog.
+  void propose_sidecar(toolkit::FileDialog& dialog);
 };
 
 // The first panel created in the process: it keeps the colour dialog's custom colours.

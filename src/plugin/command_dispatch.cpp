@@ -7,6 +7,7 @@
 #include "plugin_base/host_api.h"
 #include "plugin_base/host_queries.h"
 #include "plugin_base/language_text.h"
+#include "plugin_base/path_parts.h"
 #include "toolkit/cursor.h"
 #include "toolkit/dialogs.h"
 
@@ -16,14 +17,6 @@ Tfrm_uda& existing_panel(Plugin& plugin, PanelMode mode) {
   Tfrm_uda*& slot = panels[static_cast<int>(mode)];
   if (slot == nullptr) slot = new Tfrm_uda(plugin, mode);
   return *slot;
-}
-
-// The folder part of a path: everything before the last backslash, but a drive root keeps it.
-std::u16string folder_of(const std::u16string& path, char16_t separator) {
-  const auto last = path.rfind(separator);
-  if (last == std::u16string::npos) return {};
-  if (last == 2 && path[1] == u':') return path.substr(0, 3);
-  return path.substr(0, last);
 }
 
 }  // namespace
@@ -66,7 +59,7 @@ void Plugin::export_command() {
   toolkit::FileDialog dialog(toolkit::FileDialogKind::save);
   const std::u16string path = loaded_ifc_path(host_handle);
   if (!path.empty()) {
-    dialog.initial_dir = folder_of(path, platform::path_separator());
+    dialog.initial_dir = folder_part(path, platform::path_separator());
     dialog.file_name = (path.size() > 4 ? path.substr(0, path.size() - 4) : path) + u".export.csv";
   }
   dialog.filter = cpp::language_text(host_handle, "filter_export");

@@ -12,6 +12,7 @@
 #include "plugin/plugin.h"
 #include "plugin_base/host_api.h"
 #include "plugin_base/language_text.h"
+#include "plugin_base/path_parts.h"
 #include "toolkit/cursor.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/string_list.h"
@@ -28,22 +29,6 @@ std::u16string thousandths(double coordinate) {
   const double scaled = std::trunc(coordinate * 1000.0);
   if (!std::isfinite(scaled) || std::fabs(scaled) >= 9.2e18) return {};
   return widen(std::to_string(static_cast<long long>(scaled)));
-}
-
-bool has_csv_extension(const std::u16string& file_name) {
-  const auto dot = file_name.rfind(u'.');
-  const auto separator = file_name.find_last_of(u"\\/");
-  if (dot == std::u16string::npos || (separator != std::u16string::npos && dot < separator)) return false;
-  std::u16string extension = file_name.substr(dot);
-  for (char16_t& c : extension) {
-    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
-  }
-  return extension == u".csv";
-}
-
-std::u16string with_csv_extension(std::u16string file_name) {
-  if (!has_csv_extension(file_name)) file_name += u".csv";
-  return file_name;
 }
 
 }  // namespace

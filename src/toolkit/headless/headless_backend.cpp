@@ -64,6 +64,8 @@ void run_modal(Form& form) {
     form.end_modal(ModalResult::cancel);
     return;
   }
+  // Typing replaces the text the field opened with, as it is selected when the dialog opens.
+  form.text_input->set_text(u"");
   for (const char16_t character : platform::from_utf8(*answer)) form.text_input->type(character);
   if (form.accept_button->enabled()) form.accept_button->click();
   if (form.modal_result() == ModalResult::none) form.end_modal(ModalResult::cancel);

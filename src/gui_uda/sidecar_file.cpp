@@ -1,0 +1,58 @@
+// Side-car files: the panel's categories saved to, and opened from, a CSV file the user chooses.
+#include <vector>
+
+#include "gui_uda/tfrm_uda.h"
+#include "platform/shell_folders.h"
+#include "plugin_base/host_api.h"
+#include "plugin_base/host_queries.h"
+#include "plugin_base/path_parts.h"
+#include "toolkit/cursor.h"
+#include "toolkit/string_list.h"
+
+void Tfrm_uda::save_groups_file(const std::u16string& path) {
+  const toolkit::CursorWait wait;
+  toolkit::StringList file;
+  file.lines.push_back(std::u16string(u"IFC GUID,") + mode_texts(mode).attribute_word);
+  std::vector<viewer::ObjectInfo2> infos;
+  for (const auto& group : groups) {
+    if (group->is_default) continue;
+    if (group->object_ids.empty()) {
+      // A category without objects keeps its place as a line without a GUID.
+      file.lines.push_back(u"," + group->name);
+      continue;
+    }
+    infos.assign(group->object_ids.size(), viewer::ObjectInfo2{});
+    viewer::get_object_info2(host_handle, group->object_ids.data(), infos.data(),
+                             static_cast<std::int32_t>(infos.size()));
+    for (const viewer::ObjectInfo2& info : infos) {
+      file.lines.push_back((info.ifc_guid != nullptr ? std::u16string(info.ifc_guid) : u"") + u"," + group->name);
+    }
+  }
+  if (!file.save_to_file(with_csv_extension(path))) {
+    toolkit::message_box(window_handle(), text("save_error"), u"TORV", toolkit::MessageIcon::error);
+  }
+}
+
+void Tfrm_uda::propose_sidecar(toolkit::FileDialog& dialog) {
+  const std::u16string model = loaded_ifc_path(host_handle);
+  if (model.empty()) {
+    dialog.file_name.clear();
+  } else {
+    dialog.initial_dir = folder_part(model, platform::path_separator());
+    dialog.file_name = sidecar_path(file_name_part(model, platform::path_separator()));
+  }
+  dialog.filter = file_filter;
+}
+
+void Tfrm_uda::btn_saveClick() {
+  propose_sidecar(save_dialog);
+  if (save_dialog.execute(this)) save_groups_file(save_dialog.file_name);
+}
+
+void Tfrm_uda::btn_openClick() {
+  propose_sidecar(open_dialog);
+  if (!open_dialog.execute(this)) return;
+  clear_groups();
+  load_groups_file(open_dialog.file_name);
+  apply_colors();
+}
