@@ -13,6 +13,7 @@
 #include "app/text_output.h"
 #include "app/viewer.h"
 #include "model/generated_model.h"
+#include "model/ifc_import.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ host::Model load_model(const host::CommandLine& line) {
     model.description = "generated model (" + line.generator_spec + ")";
     return model;
   }
-  throw std::runtime_error("cannot read " + line.model_file + ": IFC import is not built in yet");
+  return host::read_ifc_model(line.model_file);
 }
 
 void print_plugin(host::PluginLibrary& plugin, std::ostream& out) {
