@@ -1,5 +1,6 @@
 // torv-host: the stand-in viewer. Loads the plug-in library as the viewer does, loads a model,
 // and plays a session of user actions.
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <stdexcept>
@@ -19,8 +20,11 @@ namespace {
 
 host::Model load_model(const host::CommandLine& line) {
   if (!line.generator_spec.empty()) {
-    host::Model model = host::generate_model(host::parse_generator_spec(line.generator_spec));
-    model.description = "generated model (" + line.generator_spec + ")";
+    host::GeneratorSpec spec = host::parse_generator_spec(line.generator_spec);
+    // A viewer's model always comes from a file: side-car files go beside it.
+    if (spec.path.empty()) spec.path = (std::filesystem::temp_directory_path() / "torv-generated.ifc").u16string();
+    host::Model model = host::generate_model(spec);
+    model.description = "generated model (" + line.generator_spec + ") at " + host::utf8(model.path);
     return model;
   }
   return host::read_ifc_model(line.model_file);
@@ -53,7 +57,13 @@ int run(const host::CommandLine& line) {
   std::cout << "model: " << model.description << ", " << model.size() << " objects\n";
   viewer.load_model(std::move(model));
 
-  host::Session session(viewer, std::cout, std::cerr);
+  const host::ModelLoader loader = [&line](const std::string& model_file, const std::string& generator_spec) {
+    host::CommandLine request = line;
+    request.model_file = model_file;
+    request.generator_spec = generator_spec;
+    return load_model(request);
+  };
+  host::Session session(viewer, std::cout, std::cerr, loader);
   if (line.script.empty()) {
     session.run(std::cin, host::input_is_terminal());
   } else {

@@ -12,6 +12,7 @@
 #include "api/desktop_functions.h"
 #include "api/host_state.h"
 #include "api/viewer_events.h"
+#include "app/picture.h"
 #include "app/text_output.h"
 
 namespace host {
@@ -108,6 +109,10 @@ void Session::run_command(std::string_view command, std::string_view rest) {
     answer(rest);
   } else if (command == "load") {
     load(rest);
+  } else if (command == "snapshot") {
+    snapshot(rest);
+  } else if (command == "render") {
+    render(rest);
   } else {
     fail("unknown command '" + std::string(command) + "'");
   }
@@ -302,6 +307,30 @@ void Session::load(std::string_view arguments) {
     Model model = first == "--generate" ? load_model_({}, std::string(rest)) : load_model_(std::string(arguments), {});
     out_ << "model: " << model.description << ", " << model.size() << " objects\n";
     viewer_.load_model(std::move(model));
+  } catch (const std::exception& error) {
+    fail(error.what());
+  }
+}
+
+void Session::snapshot(std::string_view arguments) {
+  const auto [subject, rest] = split_word(arguments);
+  const auto [panel, file] = split_word(rest);
+  if (subject != "panel" || (panel != "batch" && panel != "status") || file.empty()) {
+    return fail("snapshot panel batch|status FILE.png");
+  }
+  const std::string display_list = desktop_command("paint " + std::string(panel));
+  if (display_list.starts_with("error: ")) return fail(display_list.substr(7));
+  try {
+    draw_form_picture(display_list, std::string(file));
+  } catch (const std::exception& error) {
+    fail(error.what());
+  }
+}
+
+void Session::render(std::string_view file) {
+  if (file.empty()) return fail("render FILE.png");
+  try {
+    draw_model_picture(host_state(), std::string(file));
   } catch (const std::exception& error) {
     fail(error.what());
   }

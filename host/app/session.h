@@ -41,6 +41,8 @@ class Session {
   void act_on_panel(std::string_view arguments);
   void answer(std::string_view arguments);
   void load(std::string_view arguments);
+  void snapshot(std::string_view arguments);
+  void render(std::string_view file);
   // Runs a toolkit command, printing what it replies; a reply "error: ..." fails the command.
   void toolkit(const std::string& command);
   // An object by GUID, or by its position in the model as @N; 0 and a failure when unknown.

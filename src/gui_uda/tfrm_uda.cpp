@@ -38,9 +38,11 @@ Tfrm_uda::Tfrm_uda(cpp::PluginBase& owner_plugin, PanelMode panel_mode)
   cbx_auto_select.set_bounds({7, 6, 186, 14});
   btn_save.set_bounds({0, 0, 23, 24});
   btn_save.set_align(toolkit::Align::right);
+  btn_save.images = &images_small;
   btn_save.set_image_index(1);
   btn_open.set_bounds({0, 0, 23, 24});
   btn_open.set_align(toolkit::Align::right);
+  btn_open.images = &images_small;
   btn_open.set_image_index(0);
 
   grid.set_col_count(3);

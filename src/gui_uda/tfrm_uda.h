@@ -83,6 +83,7 @@ class Tfrm_uda : public toolkit::Form {
   toolkit::CheckBox cbx_auto_select;
   toolkit::Button btn_save;
   toolkit::Button btn_open;
+  toolkit::ImageList images_small{16, 16, {"open", "save"}};
   toolkit::DrawGrid grid;
   toolkit::PopupMenu popup_menu;
   toolkit::ColorDialog color_dlg;

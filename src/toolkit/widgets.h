@@ -3,12 +3,20 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "toolkit/control.h"
 
 namespace toolkit {
 
 enum class ModalResult;
+
+// Images for buttons, by name; the backend draws each ("open", "save") as its symbol.
+struct ImageList {
+  int width = 16;
+  int height = 16;
+  std::vector<std::string> names;
+};
 
 // A plain area that holds other controls, in a background colour.
 class Panel : public Control {
@@ -44,7 +52,8 @@ class Button : public Control {
   using Control::Control;
   const std::u16string& caption() const { return caption_; }
   void set_caption(std::u16string caption);
-  // An image of the form's image list drawn on the button; -1 for none.
+  // The list the button's image comes from (not owned), and the image's place in it; -1 for none.
+  const ImageList* images = nullptr;
   int image_index() const { return image_index_; }
   void set_image_index(int index);
   // Clicking a button with a modal result ends its form's modal run with that result.

@@ -11,6 +11,7 @@
 #include "toolkit/draw_grid.h"
 #include "toolkit/form.h"
 #include "toolkit/headless/cell_recorder.h"
+#include "toolkit/headless/display_list.h"
 #include "toolkit/headless/form_registry.h"
 #include "toolkit/popup_menu.h"
 #include "toolkit/widgets.h"
@@ -131,6 +132,7 @@ std::string act_on_grid(DrawGrid& grid, const std::vector<std::string_view>& wor
 std::string act(Form& form, const std::vector<std::string_view>& words) {
   const std::string_view action = words[0];
   if (action == "print") return print_form(form);
+  if (action == "paint") return paint_form(form);
   if (action == "close") {
     form.close();
     return {};

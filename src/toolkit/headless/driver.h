@@ -10,6 +10,7 @@ namespace toolkit::headless {
 // Commands (FORM is a form's name; replies are empty on success, else start with "error: "):
 //   forms                         every form: name, visible or hidden, caption (tab-separated)
 //   print FORM                    caption and visibility, then every row of its grid as it is painted
+//   paint FORM                    the form's picture as a display list (display_list.h)
 //   click FORM CONTROL            clicks a button
 //   check FORM CONTROL on|off     sets a check box as a click would
 //   cell FORM COL ROW [right]     presses the mouse on a cell of the grid (left button by default)
