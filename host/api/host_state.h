@@ -99,6 +99,9 @@ struct HostState {
   EventCallbacks events;
   Desktop desktop;
 
+  // Parents to report instead of the model's, to play a viewer whose parent chains are broken.
+  std::unordered_map<ObjectId, ObjectId> reported_parents;
+
   // Every host function call by name, while log_calls is set.
   bool log_calls = false;
   std::vector<std::string> call_log;

@@ -47,7 +47,8 @@ std::int32_t get_childs(HostHandle, ObjectId id, ObjectId* buffer, std::int32_t 
 }
 
 void get_object_info(HostHandle, const ObjectId* ids, ObjectInfo* infos, std::int32_t count) {
-  const Model& model = host_state().model;
+  const HostState& state = host_state();
+  const Model& model = state.model;
   for (std::int32_t i = 0; i < count; ++i) {
     ObjectInfo& info = infos[i];
     info = ObjectInfo{};
@@ -59,6 +60,9 @@ void get_object_info(HostHandle, const ObjectId* ids, ObjectInfo* infos, std::in
       info.description = text_or_null(object->description);
       info.ifc_entity = object->entity.empty() ? nullptr : object->entity.c_str();
       info.parent_id = object->parent;
+    }
+    if (const auto reported = state.reported_parents.find(ids[i]); reported != state.reported_parents.end()) {
+      info.parent_id = reported->second;
     }
   }
 }

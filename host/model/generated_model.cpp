@@ -1,6 +1,8 @@
 // The model generator: a fixed, deterministic layout that grows with the sizes asked for.
 #include "model/generated_model.h"
 
+#include "platform/utf8.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -20,7 +22,7 @@ std::size_t parse_count(std::string_view key, std::string_view value) {
   return number;
 }
 
-std::u16string widen(std::string_view ascii) { return {ascii.begin(), ascii.end()}; }
+std::u16string widen(std::string_view utf8) { return platform::from_utf8(utf8); }
 
 PropertyKind parse_kind(std::string_view value) {
   if (value == "text") return PropertyKind::text;

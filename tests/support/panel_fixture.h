@@ -22,6 +22,8 @@ class PanelFixture : public HostFixture {
   std::filesystem::path model_path() const { return folder_.path() / "model.ifc"; }
   // The side-car file of the model for "batching" or "real-time".
   std::filesystem::path sidecar(const std::string& attribute) const;
+  // A file in the test's folder.
+  std::filesystem::path folder_file(const std::string& name) const { return folder_.path() / name; }
   // The per-user folder of this test's plug-in.
   std::filesystem::path user_folder() const;
 
