@@ -6,7 +6,7 @@ set -eu
 # IFC++ (torv-host reads IFC files with it) includes Boost headers without depending on them.
 packages="cmake ninja-build g++ binutils pkg-config python3
   libcairo2-dev fonts-dejavu-core
-  googletest libgtest-dev libgmock-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
   libifcplusplus-dev libboost-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386"
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <bit>
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -97,13 +98,24 @@ Conversion into_code_page(std::u16string_view text) {
   return Converter(true).run(bytes, utf16_character_length, "?");
 }
 
+// Every Windows ANSI code page keeps ASCII as it is: most texts (GUIDs, most names) need no
+// converter at all, which matters a million lines at a time.
+template <class Text>
+bool is_ascii(Text text) {
+  return std::all_of(text.begin(), text.end(), [](auto c) { return static_cast<std::uint32_t>(c) < 0x80; });
+}
+
 }  // namespace
 
-std::string to_ansi(std::u16string_view text) { return into_code_page(text).bytes; }
+std::string to_ansi(std::u16string_view text) {
+  if (is_ascii(text)) return std::string(text.begin(), text.end());
+  return into_code_page(text).bytes;
+}
 
 // Bytes the code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D in 1252) become U+FFFD.
 // Windows maps those of 1252 to the control characters of the same value instead.
 std::u16string from_ansi(std::string_view text) {
+  if (is_ascii(text)) return std::u16string(text.begin(), text.end());
   const std::string_view replacement(reinterpret_cast<const char*>(&replacement_character),
                                      sizeof replacement_character);
   const std::string bytes = Converter(false).run(text, code_page_character_length, replacement).bytes;
@@ -112,6 +124,6 @@ std::u16string from_ansi(std::string_view text) {
   return result;
 }
 
-bool fits_ansi(std::u16string_view text) { return !into_code_page(text).replaced; }
+bool fits_ansi(std::u16string_view text) { return is_ascii(text) || !into_code_page(text).replaced; }
 
 }  // namespace platform
