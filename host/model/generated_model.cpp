@@ -80,15 +80,6 @@ Bounds box_at(double x, double y, double z, double size_x, double size_y, double
   return Bounds{{x, y, z}, {x + size_x, y + size_y, z + size_z}};
 }
 
-Bounds united(const Bounds& a, const Bounds& b) {
-  Bounds result = a;
-  for (int axis = 0; axis < 3; ++axis) {
-    result.min[axis] = std::min(a.min[axis], b.min[axis]);
-    result.max[axis] = std::max(a.max[axis], b.max[axis]);
-  }
-  return result;
-}
-
 class Generator {
  public:
   explicit Generator(const GeneratorSpec& spec) : spec_(spec) {}

@@ -86,15 +86,6 @@ Object describe(const IfcObjectDefinition& definition) {
   return object;
 }
 
-Bounds united(const Bounds& a, const Bounds& b) {
-  Bounds result = a;
-  for (int axis = 0; axis < 3; ++axis) {
-    result.min[axis] = std::min(a.min[axis], b.min[axis]);
-    result.max[axis] = std::max(a.max[axis], b.max[axis]);
-  }
-  return result;
-}
-
 // An element without geometry of its own, such as a steel assembly, takes the box of its parts
 // (its openings are holes, not parts).
 void unite_part_bounds(const std::vector<TreeEntry>& tree, Model& model) {

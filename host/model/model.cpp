@@ -1,7 +1,18 @@
 // The model's object store: a vector indexed by id, children kept in insertion order.
 #include "model/model.h"
 
+#include <algorithm>
+
 namespace host {
+
+Bounds united(const Bounds& a, const Bounds& b) {
+  Bounds result = a;
+  for (int axis = 0; axis < 3; ++axis) {
+    result.min[axis] = std::min(a.min[axis], b.min[axis]);
+    result.max[axis] = std::max(a.max[axis], b.max[axis]);
+  }
+  return result;
+}
 
 ObjectId Model::add(ObjectId parent, Object object) {
   const ObjectId id = id_at(objects_.size());

@@ -33,6 +33,9 @@ struct Bounds {
   double max[3];
 };
 
+// The smallest box around both.
+Bounds united(const Bounds& a, const Bounds& b);
+
 struct Object {
   ObjectId parent = all_objects_id;
   std::string entity;  // IFC entity type, e.g. "IfcElementAssembly"

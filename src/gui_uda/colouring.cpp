@@ -16,17 +16,21 @@ void Tfrm_uda::apply_colors() {
       }
       continue;
     }
-    for (const viewer::ObjectId id : category.object_ids) {
-      if (coloured) {
-        viewer::set_object_color(host_handle, id, category.color.word(), true);
-      } else {
-        viewer::set_object_default_color(host_handle, id, true);
-      }
-    }
+    colour_objects(category);
   }
   viewer::select(host_handle, plugin.selected_id, false);
   viewer::invalidate(host_handle);
   grid.repaint();
+}
+
+void Tfrm_uda::colour_objects(const ObjectsGroup& group) {
+  for (const viewer::ObjectId id : group.object_ids) {
+    if (group.color.alpha != 0) {
+      viewer::set_object_color(host_handle, id, group.color.word(), true);
+    } else {
+      viewer::set_object_default_color(host_handle, id, true);
+    }
+  }
 }
 
 void Tfrm_uda::select_group(int index) {
@@ -38,10 +42,12 @@ void Tfrm_uda::select_group(int index) {
     viewer::select(host_handle, plugin.all_objects_id, true);
     for (const auto& group : groups) {
       if (group->is_default || group->object_ids.empty()) continue;
-      viewer::select_many(host_handle, group->object_ids.data(), static_cast<std::int32_t>(group->object_ids.size()), 0);
+      viewer::select_many(host_handle, group->object_ids.data(),
+                          static_cast<std::int32_t>(group->object_ids.size()), 0);
     }
   } else if (!chosen.object_ids.empty()) {
-    viewer::select_many(host_handle, chosen.object_ids.data(), static_cast<std::int32_t>(chosen.object_ids.size()), 2);
+    viewer::select_many(host_handle, chosen.object_ids.data(),
+                        static_cast<std::int32_t>(chosen.object_ids.size()), 2);
   }
   viewer::apply_select_rules(host_handle);
   viewer::invalidate(host_handle);

@@ -66,13 +66,7 @@ void Tfrm_uda::gridKeyPress(char16_t& key) {
     apply_colors();
     return;
   }
-  for (const viewer::ObjectId id : group.object_ids) {
-    if (group.color.alpha != 0) {
-      viewer::set_object_color(host_handle, id, group.color.word(), true);
-    } else {
-      viewer::set_object_default_color(host_handle, id, true);
-    }
-  }
+  colour_objects(group);
   viewer::select(host_handle, plugin.selected_id, false);
   viewer::invalidate(host_handle);
   grid.repaint();

@@ -1,6 +1,5 @@
 // Loading a panel's categories: from the model's side-car file, else (batch panel) from the
 // objects' "USER_FIELD_4" property, else the default category alone.
-#include <algorithm>
 #include <vector>
 
 #include "categories/clean_field.h"
@@ -31,7 +30,8 @@ void Tfrm_uda::reload_groups() {
 
 std::u16string Tfrm_uda::sidecar_path(const std::u16string& model_path) const {
   // Exactly four characters go, whatever they are: the ".ifc" of an IFC file.
-  const std::u16string stem = model_path.size() > 4 ? model_path.substr(0, model_path.size() - 4) : model_path;
+  const std::u16string stem =
+      model_path.size() > 4 ? model_path.substr(0, model_path.size() - 4) : model_path;
   return stem + mode_texts(mode).sidecar_ending;
 }
 
@@ -82,11 +82,7 @@ void Tfrm_uda::build_groups_from_model() {
   while (!stack.empty()) {
     const viewer::ObjectId parent = stack.back();
     stack.pop_back();
-    const std::int32_t count = viewer::get_childs(host_handle, parent, nullptr, 0);
-    if (count <= 0) continue;
-    children.resize(static_cast<std::size_t>(count));
-    const std::int32_t filled = viewer::get_childs(host_handle, parent, children.data(), count);
-    children.resize(static_cast<std::size_t>(std::clamp(filled, 0, count)));
+    read_children(host_handle, parent, children);
     for (const viewer::ObjectId child : children) {
       query.object_id = child;
       viewer::PropertyResult result{};

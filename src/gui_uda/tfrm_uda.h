@@ -3,8 +3,8 @@
 #pragma once
 
 #include <map>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "categories/objects_group.h"
@@ -47,7 +47,8 @@ class Tfrm_uda : public toolkit::Form {
   void save_colors();
 
   // The grid.
-  void gridDrawCell(toolkit::Canvas& canvas, int col, int row, const toolkit::Rect& rect, toolkit::CellState state);
+  void gridDrawCell(toolkit::Canvas& canvas, int col, int row, const toolkit::Rect& rect,
+                    toolkit::CellState state);
   void gridKeyPress(char16_t& key);
   void gridMouseDown(toolkit::MouseButton button, toolkit::Point point);
   void gridDblClick();
@@ -96,6 +97,8 @@ class Tfrm_uda : public toolkit::Form {
   static ObjectsGroup& group_named(GroupsByName& by_name, const std::u16string& name);
   // The common end of both loads: the categories in order, the default last, their colours.
   void finish_list(GroupsByName& by_name, const std::u16string& default_category_name);
+  // Each object of a category in its colour, or in its default colours without one.
+  void colour_objects(const ObjectsGroup& group);
   // The colour dialog that serves both panels.
   toolkit::ColorDialog& shared_color_dialog();
   std::u16string text(const char* key) const;

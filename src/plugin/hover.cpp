@@ -7,6 +7,7 @@
 #include "plugin/panels.h"
 #include "plugin/plugin.h"
 #include "plugin_base/host_api.h"
+#include "plugin_base/host_queries.h"
 
 namespace {
 
@@ -22,12 +23,7 @@ void Plugin::on_hover() {
   const viewer::ObjectId hovered = position.object_id;
   hover_set.clear();
   if (const auto assembly = enclosing_assembly(host_handle, all_objects_id, hovered)) {
-    const std::int32_t count = viewer::get_childs(host_handle, *assembly, nullptr, 0);
-    if (count > 0) {
-      hover_set.resize(static_cast<std::size_t>(count));
-      const std::int32_t filled = viewer::get_childs(host_handle, *assembly, hover_set.data(), count);
-      hover_set.resize(static_cast<std::size_t>(std::clamp(filled, 0, count)));
-    }
+    read_children(host_handle, *assembly, hover_set);
   }
   if (std::find(hover_set.begin(), hover_set.end(), hovered) == hover_set.end()) hover_set.push_back(hovered);
   viewer::set_hover_objects(host_handle, hover_set.data(), static_cast<std::int32_t>(hover_set.size()));

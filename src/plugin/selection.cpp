@@ -1,12 +1,12 @@
 // The assembly-aware selection: while a panel is visible, selecting a part of an assembly selects
 // the whole assembly.
-#include <algorithm>
 #include <vector>
 
 #include "plugin/assembly.h"
 #include "plugin/panels.h"
 #include "plugin/plugin.h"
 #include "plugin_base/host_api.h"
+#include "plugin_base/host_queries.h"
 
 namespace {
 
@@ -17,11 +17,9 @@ std::vector<viewer::ObjectId> raw_selection;
 
 void Plugin::on_selection_change() {
   if (visible_panel() == nullptr) return;
-  const std::int32_t count = viewer::get_selected(host_handle, nullptr, 0);
-  if (count <= 0) return;
-  raw_selection.resize(static_cast<std::size_t>(count));
-  const std::int32_t filled = viewer::get_selected(host_handle, raw_selection.data(), count);
-  raw_selection.resize(static_cast<std::size_t>(std::clamp(filled, 0, count)));
+  // An empty selection leaves the last computed one as it was.
+  read_selection(host_handle, raw_selection);
+  if (raw_selection.empty()) return;
   viewer::select(host_handle, selected_id, false);
   selected_objects.clear();
   selected_objects.reserve(raw_selection.size());
@@ -33,6 +31,7 @@ void Plugin::on_selection_change() {
     }
   }
   if (!selected_objects.empty()) {
-    viewer::select_many(host_handle, selected_objects.data(), static_cast<std::int32_t>(selected_objects.size()), 2);
+    viewer::select_many(host_handle, selected_objects.data(),
+                        static_cast<std::int32_t>(selected_objects.size()), 2);
   }
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "plugin_base/viewer_records.h"
 
@@ -10,3 +11,9 @@ bool has_guid(viewer::HostHandle host, viewer::ObjectId id);
 
 // The loaded model's path; empty without a model.
 std::u16string loaded_ifc_path(viewer::HostHandle host);
+
+// The children of an object into buffer (its storage reused): count first, then fill.
+void read_children(viewer::HostHandle host, viewer::ObjectId id, std::vector<viewer::ObjectId>& buffer);
+
+// The viewer's selection into buffer, in the viewer's order, the same way.
+void read_selection(viewer::HostHandle host, std::vector<viewer::ObjectId>& buffer);

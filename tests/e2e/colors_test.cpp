@@ -8,28 +8,37 @@ namespace {
 class Colors : public torv_test::PanelFixture {
  protected:
   std::filesystem::path batch_colors() const { return user_folder() / "uda4_colors.dat"; }
-  std::string rows() {
-    const std::string printed = run_session("print panel batch\n");
-    return printed.substr(printed.find('\n', printed.find('\n') + 1) + 1);
-  }
 };
 
 // Version 1, entries "A" (red) and "Gone" (green), in code-unit order.
 const std::string stored(
     "\x01\x00\x00\x00\x02\x00\x00\x00"
-    "\x01\x00\x00\x00" "A\x00" "\xFF\x00\x00\xFF"
-    "\x04\x00\x00\x00" "G\x00o\x00n\x00" "e\x00" "\x00\xFF\x00\xFF",
+    "\x01\x00\x00\x00"
+    "A\x00"
+    "\xFF\x00\x00\xFF"
+    "\x04\x00\x00\x00"
+    "G\x00o\x00n\x00"
+    "e\x00"
+    "\x00\xFF\x00\xFF",
     36);
 
 TEST_F(Colors, PickingAColourCreatesTheFileWithEveryCategory) {
   load_model("storeys=1,assemblies=2,values=A;B");
   run_session("click Batches\nanswer color FF102030\npanel batch swatch 2\n");
-  EXPECT_EQ(torv_test::read_file(batch_colors()),
-            std::string("\x01\x00\x00\x00\x03\x00\x00\x00"
-                        "\x01\x00\x00\x00" "A\x00" "\xFF\xFF\xFF\x00"
-                        "\x01\x00\x00\x00" "B\x00" "\x10\x20\x30\xFF"
-                        "\x08\x00\x00\x00" "N\x00o\x00 \x00" "b\x00" "a\x00t\x00" "c\x00h\x00" "\xFF\xFF\xFF\x00",
-                        52));
+  EXPECT_EQ(torv_test::read_file(batch_colors()), std::string("\x01\x00\x00\x00\x03\x00\x00\x00"
+                                                              "\x01\x00\x00\x00"
+                                                              "A\x00"
+                                                              "\xFF\xFF\xFF\x00"
+                                                              "\x01\x00\x00\x00"
+                                                              "B\x00"
+                                                              "\x10\x20\x30\xFF"
+                                                              "\x08\x00\x00\x00"
+                                                              "N\x00o\x00 \x00"
+                                                              "b\x00"
+                                                              "a\x00t\x00"
+                                                              "c\x00h\x00"
+                                                              "\xFF\xFF\xFF\x00",
+                                                              52));
 }
 
 TEST_F(Colors, StoredColoursReachCategoriesOfTheSameName) {
@@ -38,11 +47,15 @@ TEST_F(Colors, StoredColoursReachCategoriesOfTheSameName) {
   load_model("storeys=1,assemblies=2,values=A;a");
   run_session("click Batches\n");
   // "a" is not "A": a readable file that lacks a name takes the category's colour away.
-  EXPECT_EQ(rows(), "A\t1\tFF0000FF\na\t1\tnone\nNo batch\t\tnone\n");
+  EXPECT_EQ(panel_rows("batch"), "A\t1\tFF0000FF\na\t1\tnone\nNo batch\t\tnone\n");
   // Saving keeps the names the panel does not have.
   run_session("answer color FF0000FF\npanel batch swatch 2\n");
   const std::string saved = torv_test::read_file(batch_colors());
-  EXPECT_NE(saved.find(std::string("G\x00o\x00n\x00" "e\x00" "\x00\xFF\x00\xFF", 12)), std::string::npos);
+  EXPECT_NE(saved.find(std::string("G\x00o\x00n\x00"
+                                   "e\x00"
+                                   "\x00\xFF\x00\xFF",
+                                   12)),
+            std::string::npos);
 }
 
 TEST_F(Colors, AFileCutInAnEntryChangesNothing) {
@@ -50,7 +63,7 @@ TEST_F(Colors, AFileCutInAnEntryChangesNothing) {
   torv_test::write_file(batch_colors(), stored.substr(0, stored.size() - 3));
   load_model("storeys=1,assemblies=1,values=A");
   run_session("click Batches\n");
-  EXPECT_EQ(rows(), "A\t1\tnone\nNo batch\t\tnone\n");
+  EXPECT_EQ(panel_rows("batch"), "A\t1\tnone\nNo batch\t\tnone\n");
 }
 
 // A file of another version is not thrown away: it is kept as .bak before being replaced.
@@ -61,13 +74,15 @@ TEST_F(Colors, AnUnreadableFileIsKeptBeforeItIsReplaced) {
   load_model("storeys=1,assemblies=1,values=A");
   run_session("click Batches\nanswer color FF00FF00\npanel batch swatch 1\n");
   EXPECT_EQ(torv_test::read_file(batch_colors().string() + ".bak"), newer);
-  EXPECT_EQ(torv_test::read_file(batch_colors()).substr(0, 8), std::string("\x01\x00\x00\x00\x02\x00\x00\x00", 8));
+  EXPECT_EQ(torv_test::read_file(batch_colors()).substr(0, 8),
+            std::string("\x01\x00\x00\x00\x02\x00\x00\x00", 8));
 }
 
 TEST_F(Colors, RenamingStoresTheColourUnderTheNewNameToo) {
   load_model("storeys=1,assemblies=1,values=A");
-  run_session("click Batches\nanswer color FF00FF00\npanel batch swatch 1\npanel batch row 1\nanswer name B\n"
-              "panel batch menu rename\n");
+  run_session(
+      "click Batches\nanswer color FF00FF00\npanel batch swatch 1\npanel batch row 1\nanswer name B\n"
+      "panel batch menu rename\n");
   const std::string saved = torv_test::read_file(batch_colors());
   EXPECT_NE(saved.find(std::string("A\x00\x00\xFF\x00\xFF", 6)), std::string::npos);
   EXPECT_NE(saved.find(std::string("B\x00\x00\xFF\x00\xFF", 6)), std::string::npos);

@@ -12,10 +12,6 @@ using ::testing::HasSubstr;
 
 class Editing : public torv_test::PanelFixture {
  protected:
-  std::string rows(const char* which) {
-    const std::string printed = run_session(std::string("print panel ") + which + "\n");
-    return printed.substr(printed.find('\n', printed.find('\n') + 1) + 1);
-  }
   std::string menu() { return run_session("panel batch menu\n"); }
 };
 
@@ -23,7 +19,8 @@ TEST_F(Editing, TheMenuEnablesWhatTheCurrentRowAllows) {
   load_model("storeys=1,assemblies=2,values=A \"q\": 1;B");
   run_session("click Batches\npanel batch row 1\n");
   EXPECT_EQ(menu(),
-            "menu_add\tAdd\tenabled\nmenu_rename\tRename: \"A \"q\": 1\"\tenabled\nmenu_delete\tDelete: \"A \"q\": 1\"\tenabled\n");
+            "menu_add\tAdd\tenabled\nmenu_rename\tRename: \"A \"q\": 1\"\tenabled\nmenu_delete\tDelete: \"A "
+            "\"q\": 1\"\tenabled\n");
   run_session("panel batch row 3\n");
   EXPECT_EQ(menu(), "menu_add\tAdd\tenabled\nmenu_rename\tRename\tdisabled\nmenu_delete\tDelete\tdisabled\n");
 }
@@ -41,39 +38,45 @@ class AddDialog : public Editing, public ::testing::WithParamInterface<NameCase>
 TEST_P(AddDialog, AcceptsOnlyANewCleanedName) {
   load_model("storeys=1,assemblies=2,values=Batch 2;Batch 10");
   run_session("click Batches\nanswer name " + GetParam().typed + "\npanel batch menu add\n");
-  EXPECT_EQ(rows("batch"), GetParam().rows);
+  EXPECT_EQ(panel_rows("batch"), GetParam().rows);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, AddDialog,
     ::testing::Values(
-        NameCase{"sorted_in", "batch 3", "Batch 2\t1\tnone\nbatch 3\t0\tnone\nBatch 10\t1\tnone\nNo batch\t\tnone\n"},
+        NameCase{"sorted_in", "batch 3",
+                 "Batch 2\t1\tnone\nbatch 3\t0\tnone\nBatch 10\t1\tnone\nNo batch\t\tnone\n"},
         NameCase{"commas_and_quotes_stripped", "Bat,ch \"7\"",
                  "Batch 2\t1\tnone\nBatch 7\t0\tnone\nBatch 10\t1\tnone\nNo batch\t\tnone\n"},
-        NameCase{"trimmed", "  Late  ", "Batch 2\t1\tnone\nBatch 10\t1\tnone\nLate\t0\tnone\nNo batch\t\tnone\n"},
+        NameCase{"trimmed", "  Late  ",
+                 "Batch 2\t1\tnone\nBatch 10\t1\tnone\nLate\t0\tnone\nNo batch\t\tnone\n"},
         NameCase{"other_case_is_new", "batch 2",
                  "Batch 2\t1\tnone\nbatch 2\t0\tnone\nBatch 10\t1\tnone\nNo batch\t\tnone\n"},
         NameCase{"used_name_refused", "Batch 10", "Batch 2\t1\tnone\nBatch 10\t1\tnone\nNo batch\t\tnone\n"},
-        NameCase{"default_name_refused", "No batch", "Batch 2\t1\tnone\nBatch 10\t1\tnone\nNo batch\t\tnone\n"},
+        NameCase{"default_name_refused", "No batch",
+                 "Batch 2\t1\tnone\nBatch 10\t1\tnone\nNo batch\t\tnone\n"},
         NameCase{"blanks_refused", "   ", "Batch 2\t1\tnone\nBatch 10\t1\tnone\nNo batch\t\tnone\n"}),
     torv_test::CaseLabel());
 
 TEST_F(Editing, RenameKeepsTheRowsPlaceAndAddSortsAgain) {
   load_model("storeys=1,assemblies=3,values=A;B;C");
   run_session("click Batches\npanel batch row 1\nanswer name Z\npanel batch menu rename\n");
-  EXPECT_EQ(rows("batch"), "Z\t1\tnone\nB\t1\tnone\nC\t1\tnone\nNo batch\t\tnone\n");
+  EXPECT_EQ(panel_rows("batch"), "Z\t1\tnone\nB\t1\tnone\nC\t1\tnone\nNo batch\t\tnone\n");
   run_session("answer name D\npanel batch menu add\n");
-  EXPECT_EQ(rows("batch"), "B\t1\tnone\nC\t1\tnone\nD\t0\tnone\nZ\t1\tnone\nNo batch\t\tnone\n");
+  EXPECT_EQ(panel_rows("batch"), "B\t1\tnone\nC\t1\tnone\nD\t0\tnone\nZ\t1\tnone\nNo batch\t\tnone\n");
 }
 
 TEST_F(Editing, DeleteRecoloursItsObjectsAsTheDefaultCategory) {
   load_model("storeys=1,assemblies=2,parts=1,loose=0,values=A;B");
-  run_session("click Batches\nanswer color FF0000FF\npanel batch swatch 1\nanswer color FFFFFF00\npanel batch swatch 3\n");
+  run_session(
+      "click Batches\nanswer color FF0000FF\npanel batch swatch 1\nanswer color FFFFFF00\npanel batch swatch "
+      "3\n");
   EXPECT_THAT(run_session("print colors\n"), HasSubstr("0000FFFF\t1\n"));
   run_session("panel batch row 1\npanel batch menu delete\n");
-  EXPECT_EQ(rows("batch"), "B\t1\tnone\nNo batch\t\tFFFF00FF\n");
+  EXPECT_EQ(panel_rows("batch"), "B\t1\tnone\nNo batch\t\tFFFF00FF\n");
   // B has no colour: its assembly shows its default colours over the default category's.
-  EXPECT_EQ(run_session("print colors\n"), "FFFF00FF\t" + std::to_string(state().model.size() - 1) + "\ndefault\t1\n");
+  EXPECT_EQ(run_session("print colors\n"),
+            "FFFF00FF\t" + std::to_string(state().model.size() - 1) + "\ndefault\t1\n");
 }
 
 TEST_F(Editing, SavedCategoriesComeBackWithTheNextModelLoad) {
@@ -83,19 +86,19 @@ TEST_F(Editing, SavedCategoriesComeBackWithTheNextModelLoad) {
   run_session("click Batches\nanswer open " + folder_file("start.csv").string() +
               "\npanel batch open\nanswer name Empty\npanel batch menu add\n");
   run_session("answer save " + sidecar("batching").string() + "\npanel batch save\n");
-  EXPECT_EQ(torv_test::read_file(sidecar("batching")), "IFC GUID,BATCH\r\n,Empty\r\n" + guid_of("Assembly 1") +
-                                                          ",Level 1, east\r\n" + guid_of("Assembly 3") +
-                                                          ",Level 1, east\r\n");
+  EXPECT_EQ(torv_test::read_file(sidecar("batching")), "IFC GUID,BATCH\r\n,Empty\r\n" +
+                                                           guid_of("Assembly 1") + ",Level 1, east\r\n" +
+                                                           guid_of("Assembly 3") + ",Level 1, east\r\n");
   // The next load of the model reads the side-car file instead of the property.
   load_model("storeys=1,assemblies=3,values=A;B");
-  EXPECT_EQ(rows("batch"), "Empty\t0\tnone\nLevel 1, east\t2\tnone\nNo batch\t\tnone\n");
+  EXPECT_EQ(panel_rows("batch"), "Empty\t0\tnone\nLevel 1, east\t2\tnone\nNo batch\t\tnone\n");
 }
 
 TEST_F(Editing, OpenReplacesTheCategoriesWithTheFilesOnes) {
   load_model("storeys=1,assemblies=2,values=A");
   torv_test::write_file(folder_file("other.csv"), "h\r\n" + guid_of("Assembly 2") + ",Other\r\n");
   run_session("click Batches\nanswer open " + folder_file("other.csv").string() + "\npanel batch open\n");
-  EXPECT_EQ(rows("batch"), "Other\t1\tnone\nNo batch\t\tnone\n");
+  EXPECT_EQ(panel_rows("batch"), "Other\t1\tnone\nNo batch\t\tnone\n");
 }
 
 TEST_F(Editing, SavingAddsCsvUnlessTheNameEndsSo) {
@@ -112,7 +115,7 @@ TEST_F(Editing, NamesBeyondTheCodePageAreSavedAsUtf8) {
   EXPECT_EQ(torv_test::read_file(sidecar("batching")),
             "\xEF\xBB\xBFIFC GUID,BATCH\r\n" + guid_of("Assembly 1") + ",Партия 1\r\n");
   load_model("storeys=1,assemblies=1,batch=none");
-  EXPECT_EQ(rows("batch"), "Партия 1\t1\tnone\nNo batch\t\tnone\n");
+  EXPECT_EQ(panel_rows("batch"), "Партия 1\t1\tnone\nNo batch\t\tnone\n");
 }
 
 TEST_F(Editing, AFailedSaveSaysSoAndLeavesTheOldFile) {
@@ -122,9 +125,10 @@ TEST_F(Editing, AFailedSaveSaysSoAndLeavesTheOldFile) {
   std::filesystem::create_directory(sidecar("batching").string() + ".torv-new");
   run_session("click Batches\nanswer save " + sidecar("batching").string() + "\npanel batch save\n");
   ASSERT_EQ(state().desktop.messages.size(), 1u);
-  EXPECT_EQ(state().desktop.messages[0],
-            "message box \"TORV\" (error): The CSV file could not be saved. Check that it is not open in another "
-            "program and that you may write to the folder.");
+  EXPECT_EQ(
+      state().desktop.messages[0],
+      "message box \"TORV\" (error): The CSV file could not be saved. Check that it is not open in another "
+      "program and that you may write to the folder.");
   EXPECT_EQ(torv_test::read_file(sidecar("batching")), "old contents\r\n");
   run_session("answer save " + folder_file("no such folder/x.csv").string() + "\npanel batch save\n");
   EXPECT_EQ(state().desktop.messages.size(), 2u);

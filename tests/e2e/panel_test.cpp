@@ -18,13 +18,6 @@ using ::testing::HasSubstr;
 
 class Panels : public torv_test::PanelFixture {
  protected:
-  // The panel's rows below its caption and header line.
-  std::string rows(const char* which) {
-    const std::string printed = run_session(std::string("print panel ") + which + "\n");
-    std::size_t start = printed.find('\n');
-    start = printed.find('\n', start + 1);
-    return printed.substr(start + 1);
-  }
   // Replaces every {NAME} by the GUID of the object of that name.
   std::string with_guids(std::string text) {
     static const std::regex placeholder(R"(\{([^}]+)\})");
@@ -57,7 +50,7 @@ class BatchProperty : public Panels, public ::testing::WithParamInterface<Proper
 TEST_P(BatchProperty, BuildsTheBatchCategories) {
   load_model(GetParam().model);
   run_session("click Batches\n");
-  EXPECT_EQ(rows("batch"), GetParam().rows);
+  EXPECT_EQ(panel_rows("batch"), GetParam().rows);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -78,14 +71,15 @@ INSTANTIATE_TEST_SUITE_P(
         // An assembly that carries the property hides its parts' values.
         PropertyCase{"carrier_hides_descendants", "storeys=1,assemblies=2,values=A,parts_batch=Part",
                      "A\t2\tnone\nNo batch\t\tnone\n"},
-        PropertyCase{"descendants_examined_without_carrier", "storeys=1,assemblies=2,batch=none,parts_batch=Part",
+        PropertyCase{"descendants_examined_without_carrier",
+                     "storeys=1,assemblies=2,batch=none,parts_batch=Part",
                      "Part\t6\tnone\nNo batch\t\tnone\n"}),
     torv_test::CaseLabel());
 
 TEST_F(Panels, ObjectsWithoutGuidKeepTheirCategoryButAreNotListed) {
   load_model("storeys=1,assemblies=0,loose=2,no_guid=1,batch=none,parts_batch=X");
   run_session("click Batches\n");
-  EXPECT_EQ(rows("batch"), "No batch\t\tnone\n");
+  EXPECT_EQ(panel_rows("batch"), "No batch\t\tnone\n");
 }
 
 // --- Categories from side-car files ------------------------------------------------------------
@@ -104,7 +98,7 @@ TEST_P(BatchSidecar, IsReadAsTheCategories) {
   load_model("storeys=1,assemblies=3,parts=2");
   torv_test::write_file(sidecar("batching"), with_guids(GetParam().contents));
   run_session("click Batches\n");
-  EXPECT_EQ(rows("batch"), GetParam().rows);
+  EXPECT_EQ(panel_rows("batch"), GetParam().rows);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -115,7 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
         // An empty second line ends the reading: no fallback to the model's property.
         SidecarCase{"empty_second_line", "IFC GUID,BATCH\r\n\r\n{Assembly 1},A\r\n", "No batch\t\tnone\n"},
         SidecarCase{"header_only", "IFC GUID,BATCH\r\n", "No batch\t\tnone\n"},
-        SidecarCase{"header_never_read", "{Assembly 1},A\r\n{Assembly 2},B\r\n", "B\t1\tnone\nNo batch\t\tnone\n"},
+        SidecarCase{"header_never_read", "{Assembly 1},A\r\n{Assembly 2},B\r\n",
+                    "B\t1\tnone\nNo batch\t\tnone\n"},
         SidecarCase{"stops_at_line_without_comma", "h\r\n{Assembly 1},A\r\nno comma\r\n{Assembly 2},B\r\n",
                     "A\t1\tnone\nNo batch\t\tnone\n"},
         SidecarCase{"descendant_of_filed_object", "h\r\n{Assembly 1},A\r\n{HEA200 1},B\r\n",
@@ -124,10 +119,16 @@ INSTANTIATE_TEST_SUITE_P(
                     "A\t0\tnone\nB\t1\tnone\nNo batch\t\tnone\n"},
         SidecarCase{"split_at_first_comma_and_trimmed", "h\r\n {Assembly 1} , Level 1, east \t\r\n",
                     "Level 1, east\t1\tnone\nNo batch\t\tnone\n"},
-        SidecarCase{"empty_guid_declares_a_category", "h\r\n,Empty\r\n, \r\n", "Empty\t0\tnone\nNo batch\t\tnone\n"},
-        SidecarCase{"unknown_guid", "h\r\n0000000000000000000000,Ghost\r\n", "Ghost\t0\tnone\nNo batch\t\tnone\n"},
-        SidecarCase{"line_feeds_only", "h\n{Assembly 1},A\n{Assembly 2},A\n", "A\t2\tnone\nNo batch\t\tnone\n"},
-        SidecarCase{"ansi_code_page", "h\r\n{Assembly 1},Gr\xF6\xDF" "e\r\n", "Größe\t1\tnone\nNo batch\t\tnone\n"},
+        SidecarCase{"empty_guid_declares_a_category", "h\r\n,Empty\r\n, \r\n",
+                    "Empty\t0\tnone\nNo batch\t\tnone\n"},
+        SidecarCase{"unknown_guid", "h\r\n0000000000000000000000,Ghost\r\n",
+                    "Ghost\t0\tnone\nNo batch\t\tnone\n"},
+        SidecarCase{"line_feeds_only", "h\n{Assembly 1},A\n{Assembly 2},A\n",
+                    "A\t2\tnone\nNo batch\t\tnone\n"},
+        SidecarCase{"ansi_code_page",
+                    "h\r\n{Assembly 1},Gr\xF6\xDF"
+                    "e\r\n",
+                    "Größe\t1\tnone\nNo batch\t\tnone\n"},
         SidecarCase{"utf8_with_bom", "\xEF\xBB\xBFh\r\n{Assembly 1},Zażółć\r\n",
                     "Zażółć\t1\tnone\nNo batch\t\tnone\n"},
         SidecarCase{"named_like_the_default", "h\r\n{Assembly 1},No batch\r\n",
@@ -136,7 +137,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Panels, Utf16SidecarWithByteOrderMark) {
   load_model("storeys=1,assemblies=2");
-  const std::u16string text = u"\uFEFFIFC GUID,BATCH\r\n" + platform::from_utf8(guid_of("Assembly 2")) + u",Łódź\r\n";
+  const std::u16string text =
+      u"\uFEFFIFC GUID,BATCH\r\n" + platform::from_utf8(guid_of("Assembly 2")) + u",Łódź\r\n";
   std::string bytes;
   for (const char16_t c : text) {
     bytes += static_cast<char>(c & 0xFF);
@@ -144,7 +146,7 @@ TEST_F(Panels, Utf16SidecarWithByteOrderMark) {
   }
   torv_test::write_file(sidecar("batching"), bytes);
   run_session("click Batches\n");
-  EXPECT_EQ(rows("batch"), "Łódź\t1\tnone\nNo batch\t\tnone\n");
+  EXPECT_EQ(panel_rows("batch"), "Łódź\t1\tnone\nNo batch\t\tnone\n");
 }
 
 TEST_F(Panels, StatusPanelWithoutSidecarHoldsTheDefaultCategoryAlone) {
@@ -157,11 +159,11 @@ TEST_F(Panels, ModelLoadRefillsTheVisiblePanelAndEmptiesTheHiddenOne) {
   load_model("storeys=1,assemblies=2,values=First");
   run_session("click Batches\nclick Status\n");
   load_model("storeys=1,assemblies=2,values=Second");
-  EXPECT_EQ(rows("status"), "No status\t\tnone\n");
+  EXPECT_EQ(panel_rows("status"), "No status\t\tnone\n");
   // The hidden panel's list is empty; its grid keeps its rows, which draw nothing.
-  EXPECT_EQ(rows("batch"), "\t\t\n\t\t\n");
+  EXPECT_EQ(panel_rows("batch"), "\t\t\n\t\t\n");
   run_session("click Batches\n");
-  EXPECT_EQ(rows("batch"), "Second\t2\tnone\nNo batch\t\tnone\n");
+  EXPECT_EQ(panel_rows("batch"), "Second\t2\tnone\nNo batch\t\tnone\n");
 }
 
 TEST_F(Panels, ShowingOnePanelHidesTheOtherAndResetHidesBoth) {
@@ -187,7 +189,7 @@ TEST_F(Panels, DeepModelTreesAreWalkedWithoutRecursion) {
   load_model("storeys=1,assemblies=1,depth=100000,batch=none,parts_batch=Deep");
   torv_test::write_file(sidecar("real-time"), with_guids("h\r\n{Nested 100000},Bottom\r\n"));
   run_session("click Batches\nclick Status\n");
-  EXPECT_EQ(rows("status"), "Bottom\t1\tnone\nNo status\t\tnone\n");
+  EXPECT_EQ(panel_rows("status"), "Bottom\t1\tnone\nNo status\t\tnone\n");
 }
 
 // --- Assigning, colouring and selecting ---------------------------------------------------------
@@ -196,9 +198,10 @@ TEST_F(Panels, AssigningAPartMovesItsWholeAssembly) {
   load_model("storeys=1,assemblies=2,parts=2");
   torv_test::write_file(sidecar("batching"), with_guids("h\r\n{HEA200 1},Parts\r\n{Assembly 2},Second\r\n"));
   run_session("click Batches\nselect " + guid_of("HEA200 1") + "\n");
-  EXPECT_EQ(run_session("print selection\n"), "1 objects\n" + guid_of("Assembly 1") + "\tIfcElementAssembly\tAssembly 1\n");
+  EXPECT_EQ(run_session("print selection\n"),
+            "1 objects\n" + guid_of("Assembly 1") + "\tIfcElementAssembly\tAssembly 1\n");
   run_session("context\nchoose Second\n");
-  EXPECT_EQ(rows("batch"), "Parts\t0\tnone\nSecond\t2\tnone\nNo batch\t\tnone\n");
+  EXPECT_EQ(panel_rows("batch"), "Parts\t0\tnone\nSecond\t2\tnone\nNo batch\t\tnone\n");
   EXPECT_EQ(selected_count(), 0u);
   EXPECT_EQ(host::desktop_command("cursor"), "normal");
 }
@@ -206,27 +209,29 @@ TEST_F(Panels, AssigningAPartMovesItsWholeAssembly) {
 TEST_F(Panels, AssigningAnObjectWithoutGuidMovesNothing) {
   load_model("storeys=1,assemblies=1,loose=1,no_guid=1,values=A");
   run_session("click Batches\n");
-  const std::string before = rows("batch");
+  const std::string before = panel_rows("batch");
   const std::size_t column = state().model.size() - 1;  // the loose column comes last
   run_session("select @" + std::to_string(column) + "\ncontext\nchoose A\n");
-  EXPECT_EQ(rows("batch"), before);
+  EXPECT_EQ(panel_rows("batch"), before);
 }
 
 TEST_F(Panels, AssigningToTheCategoryItIsInChangesNothing) {
   load_model("storeys=1,assemblies=3,values=A;B;A");
   run_session("click Batches\n");
-  const std::string before = rows("batch");
+  const std::string before = panel_rows("batch");
   run_session("select " + guid_of("Assembly 3") + "\ncontext\nchoose A\n");
-  EXPECT_EQ(rows("batch"), before);
+  EXPECT_EQ(panel_rows("batch"), before);
 }
 
 TEST_F(Panels, ColoursFollowCategoriesAndLeaveNothingSelected) {
   load_model("storeys=1,assemblies=2,parts=2,loose=0");
   torv_test::write_file(sidecar("batching"), with_guids("h\r\n{Assembly 1},A\r\n"));
   // Rows: 1 is A, 2 is the default category. The default takes green, A stays without colour.
-  run_session("click Batches\nselect " + guid_of("Assembly 2") + "\nanswer color FF00C000\npanel batch swatch 2\n");
-  EXPECT_EQ(rows("batch"), "A\t1\tnone\nNo batch\t\t00C000FF\n");
-  EXPECT_EQ(run_session("print colors\n"), "00C000FF\t" + std::to_string(state().model.size() - 1) + "\ndefault\t1\n");
+  run_session("click Batches\nselect " + guid_of("Assembly 2") +
+              "\nanswer color FF00C000\npanel batch swatch 2\n");
+  EXPECT_EQ(panel_rows("batch"), "A\t1\tnone\nNo batch\t\t00C000FF\n");
+  EXPECT_EQ(run_session("print colors\n"),
+            "00C000FF\t" + std::to_string(state().model.size() - 1) + "\ndefault\t1\n");
   EXPECT_EQ(selected_count(), 0u);
   // A's colour then overrides the default for its assembly only.
   run_session("answer color 80FF0000\npanel batch swatch 1\n");
@@ -239,9 +244,11 @@ TEST_F(Panels, SelectingTheDefaultCategorySelectsEverythingElse) {
   torv_test::write_file(sidecar("batching"), with_guids("h\r\n{Assembly 1},A\r\n{Assembly 2},B\r\n"));
   run_session("click Batches\npanel batch row 3\npanel batch key space\n");
   EXPECT_EQ(selected_count(), state().model.size() - 2);
-  EXPECT_FALSE(state().selected[state().model.index_of(state().model.find_by_guid(platform::from_utf8(guid_of("Assembly 1"))))]);
+  EXPECT_FALSE(state().selected[state().model.index_of(
+      state().model.find_by_guid(platform::from_utf8(guid_of("Assembly 1"))))]);
   run_session("panel batch row 1\npanel batch key space\n");
-  EXPECT_EQ(run_session("print selection\n"), "1 objects\n" + guid_of("Assembly 1") + "\tIfcElementAssembly\tAssembly 1\n");
+  EXPECT_EQ(run_session("print selection\n"),
+            "1 objects\n" + guid_of("Assembly 1") + "\tIfcElementAssembly\tAssembly 1\n");
 }
 
 TEST_F(Panels, AutoSelectFollowsTheCurrentRow) {

@@ -25,9 +25,8 @@ void PanelFixture::TearDown() {
 }
 
 std::filesystem::path PanelFixture::user_folder() const {
-  return std::filesystem::path(plugin_folders::application_folder(platform::local_app_data_folder(),
-                                                                  platform::from_utf8(base_name_),
-                                                                  platform::path_separator()));
+  return std::filesystem::path(plugin_folders::application_folder(
+      platform::local_app_data_folder(), platform::from_utf8(base_name_), platform::path_separator()));
 }
 
 void PanelFixture::load_model(const std::string& generator_spec) {
@@ -38,6 +37,11 @@ void PanelFixture::load_model(const std::string& generator_spec) {
 
 std::filesystem::path PanelFixture::sidecar(const std::string& attribute) const {
   return folder_.path() / ("model." + attribute + ".csv");
+}
+
+std::string PanelFixture::panel_rows(const std::string& which) {
+  const std::string printed = run_session("print panel " + which + "\n");
+  return printed.substr(printed.find('\n', printed.find('\n') + 1) + 1);
 }
 
 std::string PanelFixture::guid_of(const std::string& name) {

@@ -27,6 +27,9 @@ class PanelFixture : public HostFixture {
   // The per-user folder of this test's plug-in.
   std::filesystem::path user_folder() const;
 
+  // A panel's rows below its caption and header line, as print panel shows them.
+  std::string panel_rows(const std::string& which);
+
   // The GUID of the first object of the model with this name.
   std::string guid_of(const std::string& name);
 
