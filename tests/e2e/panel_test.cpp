@@ -260,4 +260,44 @@ TEST_F(Panels, AutoSelectFollowsTheCurrentRow) {
   EXPECT_EQ(selected_count(), 0u);
 }
 
+// --- The grid's keys and mouse ---------------------------------------------------------------------
+
+TEST_F(Panels, DoubleClickSelectsAsSpaceDoes) {
+  load_model("storeys=1,assemblies=2,values=A;B");
+  run_session("click Batches\npanel batch row 2\npanel batch dblclick\n");
+  EXPECT_EQ(run_session("print selection\n"),
+            "1 objects\n" + guid_of("Assembly 2") + "\tIfcElementAssembly\tAssembly 2\n");
+}
+
+TEST_F(Panels, EnterColoursTheCurrentRowOnly) {
+  load_model("storeys=1,assemblies=1,values=A");
+  run_session("click Batches\nanswer color FF00FF00\npanel batch key up\npanel batch key enter\n");
+  // Up from the first category goes nowhere: the header row is never current.
+  EXPECT_EQ(panel_rows("batch"), "A\t1\t00FF00FF\nNo batch\t\tnone\n");
+}
+
+TEST_F(Panels, ARightClickOnASwatchColoursTheCurrentRow) {
+  load_model("storeys=1,assemblies=1,values=A");
+  run_session("click Batches\nanswer color cancel\npanel batch swatch 2\nanswer color FF0000FF\n");
+  // A right press does not move the current cell, which is the default category's swatch.
+  EXPECT_EQ(host::desktop_command("cell batch 2 1 right"), "");
+  EXPECT_EQ(panel_rows("batch"), "A\t1\tnone\nNo batch\t\t0000FFFF\n");
+}
+
+TEST_F(Panels, CancellingTheColourDialogChangesNothing) {
+  load_model("storeys=1,assemblies=1,values=A");
+  run_session("click Batches\nanswer color cancel\npanel batch swatch 1\npanel batch swatch 1\n");
+  EXPECT_EQ(panel_rows("batch"), "A\t1\tnone\nNo batch\t\tnone\n");
+  EXPECT_FALSE(std::filesystem::exists(user_folder() / "uda4_colors.dat"));
+}
+
+TEST_F(Panels, TouchModeMakesRowsTaller) {
+  state().touch_mode = true;
+  load_model("storeys=1,assemblies=1,values=A");
+  run_session("click Batches\n");
+  const std::string picture = host::desktop_command("paint batch");
+  // The first swatch: row 1 starts below a 26-pixel header, the swatch is 26 - 6 high.
+  EXPECT_NE(picture.find("hatch 196 30 44 20"), std::string::npos) << picture;
+}
+
 }  // namespace
