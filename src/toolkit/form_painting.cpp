@@ -1,0 +1,78 @@
+// Painting a form's light widgets, and finding the widget under a point.
+#include <string>
+
+#include "toolkit/draw_grid.h"
+#include "toolkit/form.h"
+#include "toolkit/form_painter.h"
+#include "toolkit/widgets.h"
+
+namespace toolkit {
+namespace {
+
+constexpr Argb face_color = 0xFFF0F0F0;
+constexpr Argb grid_border_color = 0xFF828790;
+
+void paint_control(Control& control, FormPainter& painter) {
+  if (!control.visible()) return;
+  const Rect placed = rect_on_form(control);
+  if (auto* panel = dynamic_cast<Panel*>(&control)) {
+    painter.set_origin({0, 0});
+    painter.fill_solid(placed, panel->color());
+  } else if (auto* box = dynamic_cast<CheckBox*>(&control)) {
+    painter.check_box(placed, box->checked(), box->caption());
+  } else if (auto* button = dynamic_cast<Button*>(&control)) {
+    const int index = button->image_index();
+    const bool has_image = button->images != nullptr && index >= 0 &&
+                           static_cast<std::size_t>(index) < button->images->names.size();
+    painter.button(placed, button->enabled(),
+                   has_image ? std::string_view(button->images->names[static_cast<std::size_t>(index)])
+                             : std::string_view(),
+                   button->caption());
+  } else if (auto* edit = dynamic_cast<ComboBox*>(&control)) {
+    painter.edit(placed, edit->text());
+  } else if (auto* grid = dynamic_cast<DrawGrid*>(&control)) {
+    painter.clip(placed);
+    painter.set_origin({placed.left, placed.top});
+    grid->paint(painter);
+    painter.set_origin({0, 0});
+    painter.draw_outline(placed, grid_border_color, 1.0f);
+    painter.unclip();
+  }
+  for (Control* child : control.children()) paint_control(*child, painter);
+}
+
+}  // namespace
+
+Rect rect_on_form(const Control& control) {
+  Rect rect = control.bounds();
+  rect.left = 0;
+  rect.top = 0;
+  // A form's own bounds are its place on the screen: only the controls below it count.
+  for (const Control* at = &control; at->parent() != nullptr; at = at->parent()) {
+    rect.left += at->bounds().left;
+    rect.top += at->bounds().top;
+  }
+  return rect;
+}
+
+void paint_form(Form& form, FormPainter& painter) {
+  painter.set_origin({0, 0});
+  painter.fill_solid(form.client_rect(), face_color);
+  for (Control* child : form.children()) paint_control(*child, painter);
+}
+
+Control* control_at(Form& form, Point point) {
+  Control* found = nullptr;
+  Control* level = &form;
+  while (level != nullptr) {
+    Control* inner = nullptr;
+    for (Control* child : level->children()) {
+      if (child->visible() && rect_on_form(*child).contains(point)) inner = child;
+    }
+    if (inner != nullptr) found = inner;
+    level = inner;
+  }
+  return found;
+}
+
+}  // namespace toolkit
