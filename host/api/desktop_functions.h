@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "toolkit/headless/desktop_api_list.h"
+#include "toolkit/desktop/desktop_api_list.h"
 
 namespace host::desktop_api {
 

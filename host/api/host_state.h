@@ -12,7 +12,7 @@
 
 #include "model/model.h"
 #include "plugin_base/viewer_records.h"
-#include "toolkit/headless/desktop_api_list.h"
+#include "toolkit/desktop/desktop_api_list.h"
 
 namespace host {
 

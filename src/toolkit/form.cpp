@@ -4,15 +4,37 @@
 #include <algorithm>
 
 #include "toolkit/backend.h"
+#include "toolkit/form_registry.h"
 
 namespace toolkit {
+namespace {
+
+std::vector<Form*>& forms() {
+  static std::vector<Form*> all;
+  return all;
+}
+
+}  // namespace
+
+const std::vector<Form*>& all_forms() { return forms(); }
+
+Form* find_form(std::string_view name) {
+  for (auto form = forms().rbegin(); form != forms().rend(); ++form) {
+    if ((*form)->name() == name) return *form;
+  }
+  return nullptr;
+}
 
 Form::Form(std::string name, FormStyle style) : Control(nullptr, std::move(name)), style_(style) {
   Control::set_visible(false);
+  forms().push_back(this);
   backend::form_created(*this);
 }
 
-Form::~Form() { backend::form_destroyed(*this); }
+Form::~Form() {
+  backend::form_destroyed(*this);
+  std::erase(forms(), this);
+}
 
 void Form::set_caption(std::u16string caption) {
   caption_ = std::move(caption);

@@ -1,11 +1,11 @@
-// The user's hands on the headless screen: text commands from the desktop that click, type and
+// The user's hands on the screen: text commands from the desktop that click, type and
 // look at the forms, and replies that say what the forms show.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-namespace toolkit::headless {
+namespace toolkit::desktop {
 
 // Commands (FORM is a form's name; replies are empty on success, else start with "error: "):
 //   forms                         every form: name, visible or hidden, caption (tab-separated)
@@ -22,4 +22,4 @@ namespace toolkit::headless {
 //   cursor                        normal or wait
 std::string run_command(std::string_view command);
 
-}  // namespace toolkit::headless
+}  // namespace toolkit::desktop

@@ -1,11 +1,11 @@
 // What a cell shows, in words.
-#include "toolkit/headless/cell_recorder.h"
+#include "toolkit/desktop/cell_recorder.h"
 
 #include <cstdio>
 
 #include "platform/utf8.h"
 
-namespace toolkit::headless {
+namespace toolkit::desktop {
 
 void CellRecorder::text_out(int, int, std::u16string_view text) { text_ += text; }
 
@@ -20,4 +20,4 @@ std::string CellRecorder::content() const {
   return hatched_ ? "none" : "";
 }
 
-}  // namespace toolkit::headless
+}  // namespace toolkit::desktop

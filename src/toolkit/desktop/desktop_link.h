@@ -1,12 +1,14 @@
-// The headless toolkit's link to the desktop of the program that loaded it (see desktop_api_list.h).
+// The toolkit's link to the desktop of the program that loaded it (see desktop_api_list.h).
 #pragma once
 
 #include <optional>
 #include <string>
 #include <string_view>
 
-namespace toolkit::headless {
+namespace toolkit::desktop {
 
+// Whether the program that loaded the plug-in offers a desktop.
+bool desktop_offered();
 // Connects the command handler when the program offers a desktop; otherwise nothing.
 void connect_desktop();
 void disconnect_desktop();
@@ -16,4 +18,4 @@ std::optional<std::string> desktop_answer(std::string_view dialog);
 // Shows a message box: the desktop records it, or it goes to standard error without one.
 void desktop_message(std::string_view caption, std::string_view text, int icon);
 
-}  // namespace toolkit::headless
+}  // namespace toolkit::desktop

@@ -1,13 +1,13 @@
 // Resolving the desktop functions by name, as the viewer's functions are.
-#include "toolkit/headless/desktop_link.h"
+#include "toolkit/desktop/desktop_link.h"
 
 #include <cstdio>
 
 #include "platform/host_symbols.h"
-#include "toolkit/headless/desktop_api_list.h"
-#include "toolkit/headless/driver.h"
+#include "toolkit/desktop/desktop_api_list.h"
+#include "toolkit/desktop/driver.h"
 
-namespace toolkit::headless {
+namespace toolkit::desktop {
 namespace {
 
 struct DesktopApi {
@@ -40,6 +40,8 @@ const char* TORV_CALL handle_command(const char* command) {
 
 }  // namespace
 
+bool desktop_offered() { return desktop_api().torv_desktop_connect != nullptr; }
+
 void connect_desktop() {
   if (desktop_api().torv_desktop_connect != nullptr) desktop_api().torv_desktop_connect(&handle_command);
 }
@@ -64,4 +66,4 @@ void desktop_message(std::string_view caption, std::string_view text, int icon) 
                static_cast<int>(text.size()), text.data());
 }
 
-}  // namespace toolkit::headless
+}  // namespace toolkit::desktop

@@ -6,7 +6,7 @@
 
 #include "toolkit/canvas.h"
 
-namespace toolkit::headless {
+namespace toolkit::desktop {
 
 class CellRecorder : public Canvas {
  public:
@@ -25,4 +25,4 @@ class CellRecorder : public Canvas {
   std::optional<Argb> fill_;
 };
 
-}  // namespace toolkit::headless
+}  // namespace toolkit::desktop

@@ -1,5 +1,5 @@
-// The headless backend's pictures: a form painted into a display list, one operation a line.
-#include "toolkit/headless/display_list.h"
+// A form painted into a display list, one operation a line, for the desktop to draw.
+#include "toolkit/desktop/display_list.h"
 
 #include <cstdio>
 
@@ -7,7 +7,7 @@
 #include "toolkit/form.h"
 #include "toolkit/form_painter.h"
 
-namespace toolkit::headless {
+namespace toolkit::desktop {
 namespace {
 
 std::string hex(Argb color) {
@@ -69,4 +69,4 @@ std::string paint_form(Form& form) {
   return out;
 }
 
-}  // namespace toolkit::headless
+}  // namespace toolkit::desktop

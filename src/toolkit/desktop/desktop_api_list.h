@@ -1,6 +1,6 @@
-// The headless desktop: what the stand-in host exports for the headless toolkit inside the plug-in,
+// The desktop: what the stand-in host exports for the toolkit inside the plug-in,
 // as an operating system offers windows and dialogs. It is no part of the viewer's API: the
-// toolkit looks these names up only when it is built headless, and goes on without them.
+// toolkit looks these names up by name, and goes on without them.
 #pragma once
 
 #include <cstdint>
@@ -17,7 +17,7 @@ using CommandHandler = const char*(TORV_CALL*)(const char* command);
 
 // X(result, name, (parameters), (arguments)); texts are UTF-8.
 #define TORV_DESKTOP_API(X)                                                                        \
-  X(void, torv_desktop_connect, (desktop::CommandHandler handler), (handler))                      \
+  X(void, torv_desktop_connect, (::desktop::CommandHandler handler), (handler))                      \
   X(void, torv_desktop_disconnect, (), ())                                                         \
   /* The next answer the user gives to a dialog of this kind ("open", "save", "color", or a form's \
      name); null: the user cancels. */                                                             \

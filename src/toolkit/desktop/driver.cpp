@@ -1,5 +1,5 @@
-// Running the desktop's commands on the headless forms.
-#include "toolkit/headless/driver.h"
+// Running the desktop's commands on the forms.
+#include "toolkit/desktop/driver.h"
 
 #include <charconv>
 #include <cstdio>
@@ -10,13 +10,13 @@
 #include "toolkit/cursor.h"
 #include "toolkit/draw_grid.h"
 #include "toolkit/form.h"
-#include "toolkit/headless/cell_recorder.h"
-#include "toolkit/headless/display_list.h"
-#include "toolkit/headless/form_registry.h"
+#include "toolkit/desktop/cell_recorder.h"
+#include "toolkit/desktop/display_list.h"
+#include "toolkit/form_registry.h"
 #include "toolkit/popup_menu.h"
 #include "toolkit/widgets.h"
 
-namespace toolkit::headless {
+namespace toolkit::desktop {
 namespace {
 
 std::vector<std::string_view> split_words(std::string_view text) {
@@ -166,7 +166,7 @@ std::string run_command(std::string_view command) {
   if (words[0] == "cursor") return screen_cursor() == Cursor::wait ? "wait" : "normal";
   if (words[0] == "forms") {
     std::string out;
-    for (Form* form : forms()) {
+    for (Form* form : all_forms()) {
       out += form->name() + '\t' + (form->visible() ? "visible" : "hidden") + '\t' +
              platform::to_utf8(form->caption()) + '\n';
     }
@@ -178,4 +178,4 @@ std::string run_command(std::string_view command) {
   return act(*form, words);
 }
 
-}  // namespace toolkit::headless
+}  // namespace toolkit::desktop

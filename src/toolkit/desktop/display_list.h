@@ -7,7 +7,7 @@ namespace toolkit {
 class Form;
 }
 
-namespace toolkit::headless {
+namespace toolkit::desktop {
 
 // Coordinates are in the form's client area; colours are AARRGGBB; texts run to the line's end.
 //   form WIDTH HEIGHT STYLE CAPTION         the window: client size, tool_window or dialog
@@ -21,4 +21,4 @@ namespace toolkit::headless {
 //   clip X Y W H / unclip                   what follows is drawn inside the rectangle only
 std::string paint_form(Form& form);
 
-}  // namespace toolkit::headless
+}  // namespace toolkit::desktop

@@ -1,0 +1,52 @@
+// Answering dialogs from the desktop's queue.
+#include "toolkit/desktop/desktop_answers.h"
+
+#include <optional>
+#include <string>
+
+#include "platform/utf8.h"
+#include "toolkit/desktop/desktop_link.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/form.h"
+#include "toolkit/widgets.h"
+
+namespace toolkit::desktop {
+namespace {
+
+std::optional<Argb> parse_argb(const std::string& text) {
+  if (text.size() != 8 || text.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) return std::nullopt;
+  return static_cast<Argb>(std::stoul(text, nullptr, 16));
+}
+
+}  // namespace
+
+void answer_form(Form& form) {
+  const std::optional<std::string> answer = desktop_answer(form.name());
+  if (!answer || form.text_input == nullptr || form.accept_button == nullptr) {
+    form.end_modal(ModalResult::cancel);
+    return;
+  }
+  // Typing replaces the text the field opened with, as it is selected when the dialog opens.
+  form.text_input->set_text(u"");
+  for (const char16_t character : platform::from_utf8(*answer)) form.text_input->type(character);
+  if (form.accept_button->enabled()) form.accept_button->click();
+  if (form.modal_result() == ModalResult::none) form.end_modal(ModalResult::cancel);
+}
+
+bool answer_file_dialog(FileDialog& dialog) {
+  const std::optional<std::string> answer = desktop_answer(dialog.kind() == FileDialogKind::open ? "open" : "save");
+  if (!answer) return false;
+  dialog.file_name = platform::from_utf8(*answer);
+  return true;
+}
+
+bool answer_color_dialog(ColorDialog& dialog) {
+  const std::optional<std::string> answer = desktop_answer("color");
+  if (!answer) return false;
+  const std::optional<Argb> color = parse_argb(*answer);
+  if (!color) return false;
+  dialog.color = *color;
+  return true;
+}
+
+}  // namespace toolkit::desktop
