@@ -12,7 +12,7 @@ function(torv_host_exports target)
     return()
   endif()
   set(list_files ${PROJECT_SOURCE_DIR}/src/plugin_base/host_api_list.h
-                 ${PROJECT_SOURCE_DIR}/src/toolkit/headless/desktop_api_list.h)
+                 ${PROJECT_SOURCE_DIR}/src/toolkit/desktop/desktop_api_list.h)
   set(list_text "")
   foreach(list_file IN LISTS list_files)
     file(READ ${list_file} file_text)

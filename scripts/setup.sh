@@ -8,7 +8,7 @@ packages="cmake ninja-build g++ binutils pkg-config python3
   libcairo2-dev fonts-dejavu-core
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libifcplusplus-dev libboost-dev
-  g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386"
+  g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 xvfb xauth"
 
 missing=""
 for package in $packages; do

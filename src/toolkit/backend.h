@@ -27,12 +27,15 @@ void form_destroyed(Form& form);
 // Shown, hidden, moved, resized or captioned.
 void form_changed(Form& form);
 void invalidate(Control& control);
+// The form as the system knows it, to own message boxes and dialogs.
+void* window_handle(Form& form);
 
 // Runs a form modally until it is closed; the form's modal result is set by then.
 void run_modal(Form& form);
 bool run_file_dialog(FileDialog& dialog, Form* parent);
 bool run_color_dialog(ColorDialog& dialog);
-void show_message(void* owner_window, std::u16string_view text, std::u16string_view caption, MessageIcon icon);
+void show_message(void* owner_window, std::u16string_view text, std::u16string_view caption,
+                  MessageIcon icon);
 
 Cursor screen_cursor();
 void set_screen_cursor(Cursor cursor);

@@ -36,6 +36,8 @@ Form::~Form() {
   std::erase(forms(), this);
 }
 
+void* Form::window_handle() { return backend::window_handle(*this); }
+
 void Form::set_caption(std::u16string caption) {
   caption_ = std::move(caption);
   backend::form_changed(*this);

@@ -28,7 +28,7 @@ class Form : public Control {
   void* owner_window() const { return owner_window_; }
   void set_owner_window(void* window) { owner_window_ = window; }
   // This form as an owner of message boxes and dialogs.
-  void* window_handle() { return this; }
+  void* window_handle();
 
   int left() const { return bounds().left; }
   int top() const { return bounds().top; }
@@ -38,6 +38,8 @@ class Form : public Control {
   int height() const;
   void set_client_size(int width, int height);
   void set_minimum_size(int width, int height);
+  int minimum_width() const { return minimum_width_; }
+  int minimum_height() const { return minimum_height_; }
 
   // Shows the form (and brings it forward); runs on_show when it was hidden.
   void show();
@@ -50,6 +52,9 @@ class Form : public Control {
   ModalResult modal_result() const { return modal_result_; }
   // Ends a modal run (a button with a modal result does this when clicked).
   void end_modal(ModalResult result);
+
+  // The control that keys go to; null for none.
+  Control* focused = nullptr;
 
   // What a headless answer acts on: the text field the user types into, the button that confirms.
   ComboBox* text_input = nullptr;

@@ -57,4 +57,11 @@ void ComboBox::type(char16_t character) {
   if (on_change) on_change();
 }
 
+void ComboBox::erase_last() {
+  if (text_.empty()) return;
+  text_.pop_back();
+  repaint();
+  if (on_change) on_change();
+}
+
 }  // namespace toolkit

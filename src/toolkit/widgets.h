@@ -77,6 +77,8 @@ class ComboBox : public Control {
   void set_text(std::u16string text);
   // The user typing one character at the end of the text: on_change runs.
   void type(char16_t character);
+  // The user's backspace at the end of the text: on_change runs.
+  void erase_last();
 
   std::function<void()> on_change;
 

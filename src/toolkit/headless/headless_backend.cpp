@@ -27,6 +27,8 @@ void form_changed(Form&) {}
 
 void invalidate(Control&) {}
 
+void* window_handle(Form& form) { return &form; }
+
 void run_modal(Form& form) { desktop::answer_form(form); }
 
 bool run_file_dialog(FileDialog& dialog, Form*) { return desktop::answer_file_dialog(dialog); }

@@ -1,0 +1,149 @@
+// Painting with the GDI+ flat interface: each operation makes its graphics object, brush or pen and
+// releases it again; a failing call is ignored and painting goes on.
+#include "toolkit/win32/gdiplus_painter.h"
+
+#include <gdiplus.h>
+
+namespace toolkit::win32 {
+namespace {
+
+using namespace Gdiplus;
+using namespace Gdiplus::DllExports;
+
+ULONG_PTR gdiplus_token = 0;
+
+COLORREF colorref(Argb argb) { return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF); }
+
+const wchar_t* wide(std::u16string_view text) { return reinterpret_cast<const wchar_t*>(text.data()); }
+
+// Runs draw with a GDI+ graphics object on the device context (which keeps the context's clip).
+template <class Draw>
+void with_graphics(HDC dc, Draw draw) {
+  GpGraphics* graphics = nullptr;
+  if (GdipCreateFromHDC(dc, &graphics) != Ok) return;
+  draw(graphics);
+  GdipDeleteGraphics(graphics);
+}
+
+void fill_argb(HDC dc, const Rect& rect, Argb color) {
+  with_graphics(dc, [&](GpGraphics* graphics) {
+    GpSolidFill* brush = nullptr;
+    if (GdipCreateSolidFill(color, &brush) != Ok) return;
+    GdipFillRectangleI(graphics, brush, rect.left, rect.top, rect.width, rect.height);
+    GdipDeleteBrush(brush);
+  });
+}
+
+void draw_open_symbol(HDC dc, int x, int y) {
+  fill_argb(dc, {x + 1, y + 3, 6, 2}, 0xFFE7B748);
+  fill_argb(dc, {x + 1, y + 4, 13, 9}, 0xFFE7B748);
+  fill_argb(dc, {x + 3, y + 7, 12, 6}, 0xFFF6D278);
+}
+
+void draw_save_symbol(HDC dc, int x, int y) {
+  fill_argb(dc, {x + 2, y + 2, 12, 12}, 0xFF3465A4);
+  fill_argb(dc, {x + 4, y + 3, 8, 4}, 0xFFFFFFFF);
+  fill_argb(dc, {x + 5, y + 9, 6, 5}, 0xFFC8D2E1);
+}
+
+}  // namespace
+
+void start_gdiplus() {
+  GdiplusStartupInput input;
+  GdiplusStartup(&gdiplus_token, &input, nullptr);
+}
+
+void stop_gdiplus() {
+  if (gdiplus_token != 0) GdiplusShutdown(gdiplus_token);
+  gdiplus_token = 0;
+}
+
+GdiPlusPainter::GdiPlusPainter(HDC dc)
+    : dc_(dc),
+      font_(CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Tahoma")),
+      old_font_(SelectObject(dc, font_)) {
+  SetBkMode(dc_, TRANSPARENT);
+}
+
+GdiPlusPainter::~GdiPlusPainter() {
+  SelectObject(dc_, old_font_);
+  DeleteObject(font_);
+}
+
+void GdiPlusPainter::draw_text(int x, int y, std::u16string_view text, COLORREF color) {
+  SetTextColor(dc_, color);
+  TextOutW(dc_, x, y, wide(text), static_cast<int>(text.size()));
+}
+
+void GdiPlusPainter::text_out(int x, int y, std::u16string_view text) {
+  draw_text(x + origin_.x, y + origin_.y, text, colorref(font_color_));
+}
+
+void GdiPlusPainter::fill_hatch(const Rect& rect, Argb foreground, Argb background) {
+  const Rect r = moved(rect);
+  with_graphics(dc_, [&](GpGraphics* graphics) {
+    GpHatch* brush = nullptr;
+    if (GdipCreateHatchBrush(HatchStyleDiagonalCross, foreground, background, &brush) != Ok) return;
+    GdipFillRectangleI(graphics, brush, r.left, r.top, r.width, r.height);
+    GdipDeleteBrush(brush);
+  });
+}
+
+void GdiPlusPainter::fill_solid(const Rect& rect, Argb color) { fill_argb(dc_, moved(rect), color); }
+
+void GdiPlusPainter::draw_outline(const Rect& rect, Argb color, float width) {
+  const Rect r = moved(rect);
+  with_graphics(dc_, [&](GpGraphics* graphics) {
+    GpPen* pen = nullptr;
+    if (GdipCreatePen1(color, width, UnitWorld, &pen) != Ok) return;
+    GdipDrawRectangleI(graphics, pen, r.left, r.top, r.width, r.height);
+    GdipDeletePen(pen);
+  });
+}
+
+void GdiPlusPainter::check_box(const Rect& rect, bool checked, std::u16string_view caption) {
+  const Rect r = moved(rect);
+  RECT box{r.left, r.top + (r.height - 13) / 2, r.left + 13, r.top + (r.height - 13) / 2 + 13};
+  DrawFrameControl(dc_, &box, DFC_BUTTON, DFCS_BUTTONCHECK | (checked ? DFCS_CHECKED : 0));
+  draw_text(r.left + 17, r.top, caption, RGB(0, 0, 0));
+}
+
+void GdiPlusPainter::button(const Rect& rect, bool enabled, std::string_view image,
+                            std::u16string_view caption) {
+  const Rect r = moved(rect);
+  RECT face{r.left, r.top, r.right(), r.bottom()};
+  DrawFrameControl(dc_, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (enabled ? 0 : DFCS_INACTIVE));
+  const int image_x = r.left + (r.width - 16) / 2;
+  const int image_y = r.top + (r.height - 16) / 2;
+  if (image == "open") draw_open_symbol(dc_, image_x, image_y);
+  if (image == "save") draw_save_symbol(dc_, image_x, image_y);
+  if (!caption.empty()) {
+    SetTextColor(dc_, enabled ? RGB(0, 0, 0) : RGB(160, 160, 160));
+    DrawTextW(dc_, wide(caption), static_cast<int>(caption.size()), &face,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  }
+}
+
+void GdiPlusPainter::edit(const Rect& rect, std::u16string_view text) {
+  const Rect r = moved(rect);
+  fill_argb(dc_, r, 0xFFFFFFFF);
+  RECT frame{r.left, r.top, r.right(), r.bottom()};
+  DrawEdge(dc_, &frame, EDGE_SUNKEN, BF_RECT);
+  draw_text(r.left + 3, r.top + (r.height - 13) / 2, text, RGB(0, 0, 0));
+}
+
+void GdiPlusPainter::clip(const Rect& rect) {
+  const Rect r = moved(rect);
+  SaveDC(dc_);
+  IntersectClipRect(dc_, r.left, r.top, r.right(), r.bottom());
+}
+
+void GdiPlusPainter::unclip() {
+  RestoreDC(dc_, -1);
+  // RestoreDC also restores the font and text mode chosen after SaveDC; choose them again.
+  SelectObject(dc_, font_);
+  SetBkMode(dc_, TRANSPARENT);
+}
+
+}  // namespace toolkit::win32

@@ -1,0 +1,355 @@
+// The Win32 backend: each form is a native top-level window (a tool window owned by the viewer's
+// main window, or a dialog) whose light widgets are painted with GDI+ and take the window's mouse
+// and keys. The system's dialogs are the common dialogs; when the program that loaded the plug-in
+// offers a desktop (the stand-in viewer's tests), its queue answers them instead.
+#include <commdlg.h>
+#include <windows.h>
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/utf8.h"
+#include "toolkit/backend.h"
+#include "toolkit/cursor.h"
+#include "toolkit/desktop/desktop_answers.h"
+#include "toolkit/desktop/desktop_link.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/form.h"
+#include "toolkit/form_input.h"
+#include "toolkit/form_painter.h"
+#include "toolkit/popup_menu.h"
+#include "toolkit/win32/gdiplus_painter.h"
+
+namespace toolkit::backend {
+namespace {
+
+constexpr wchar_t window_class[] = L"TorvForm";
+
+std::unordered_map<Form*, HWND>& windows() {
+  static std::unordered_map<Form*, HWND> all;
+  return all;
+}
+
+// Set while the backend moves a window itself, so that the window's own size and move messages do
+// not come back as changes of the form.
+bool moving_window = false;
+Cursor current_cursor = Cursor::normal;
+
+HWND window_of(Form& form) {
+  const auto found = windows().find(&form);
+  return found != windows().end() ? found->second : nullptr;
+}
+
+Form* form_of(HWND window) { return reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
+
+DWORD style_of(const Form& form) {
+  return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN |
+         (form.style() == FormStyle::tool_window ? WS_THICKFRAME : DWORD{0});
+}
+
+DWORD extended_style_of(const Form& form) {
+  return form.style() == FormStyle::tool_window ? WS_EX_TOOLWINDOW : WS_EX_DLGMODALFRAME;
+}
+
+Point point_of(LPARAM l) { return {static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))}; }
+
+void paint(Form& form, HDC dc) {
+  const Rect client = form.client_rect();
+  // Drawn off screen first, so the panel does not flicker while it is painted.
+  HDC memory = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, std::max(client.width, 1), std::max(client.height, 1));
+  HGDIOBJ old_bitmap = SelectObject(memory, bitmap);
+  {
+    win32::GdiPlusPainter painter(memory);
+    paint_form(form, painter);
+  }
+  BitBlt(dc, 0, 0, client.width, client.height, memory, 0, 0, SRCCOPY);
+  SelectObject(memory, old_bitmap);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+}
+
+void show_context_menu(HWND window, Form& form, Point point) {
+  PopupMenu* menu = context_menu_at(form, point);
+  if (menu == nullptr) return;
+  menu->popup();
+  HMENU native = CreatePopupMenu();
+  const auto& items = menu->items();
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    const MenuItem& item = *items[i];
+    if (item.separator) {
+      AppendMenuW(native, MF_SEPARATOR, 0, nullptr);
+    } else {
+      AppendMenuW(native, MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), i + 1,
+                  reinterpret_cast<const wchar_t*>(item.caption.c_str()));
+    }
+  }
+  POINT screen{point.x, point.y};
+  ClientToScreen(window, &screen);
+  const auto chosen = static_cast<std::size_t>(
+      TrackPopupMenu(native, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, window, nullptr));
+  DestroyMenu(native);
+  if (chosen > 0 && chosen <= items.size()) menu->choose(*items[chosen - 1]);
+}
+
+std::optional<Key> key_of(WPARAM virtual_key) {
+  switch (virtual_key) {
+    case VK_UP: return Key::up;
+    case VK_DOWN: return Key::down;
+    case VK_LEFT: return Key::left;
+    case VK_RIGHT: return Key::right;
+    case VK_HOME: return Key::home;
+    case VK_END: return Key::end;
+    default: return std::nullopt;
+  }
+}
+
+// The form's bounds from its window, after the user moved or sized it.
+void take_window_bounds(HWND window, Form& form) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  moving_window = true;
+  form.set_bounds({r.left, r.top, r.right - r.left, r.bottom - r.top});
+  moving_window = false;
+}
+
+LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
+  Form* form = form_of(window);
+  if (form == nullptr) return DefWindowProcW(window, message, w, l);
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(window, &ps);
+      paint(*form, dc);
+      EndPaint(window, &ps);
+      return 0;
+    }
+    case WM_PRINTCLIENT: paint(*form, reinterpret_cast<HDC>(w)); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_SIZE:
+    case WM_MOVE:
+      if (!moving_window) take_window_bounds(window, *form);
+      return 0;
+    case WM_GETMINMAXINFO: {
+      auto* limits = reinterpret_cast<MINMAXINFO*>(l);
+      limits->ptMinTrackSize = {form->minimum_width(), form->minimum_height()};
+      return 0;
+    }
+    case WM_CLOSE: form->close(); return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+      SetFocus(window);
+      press_mouse(*form, message == WM_LBUTTONDOWN ? MouseButton::left : MouseButton::right, point_of(l));
+      return 0;
+    case WM_LBUTTONDBLCLK: double_click(*form, point_of(l)); return 0;
+    case WM_RBUTTONUP: show_context_menu(window, *form, point_of(l)); return 0;
+    case WM_KEYDOWN:
+      if (const std::optional<Key> key = key_of(w)) press_key(*form, *key);
+      return 0;
+    case WM_CHAR: type_character(*form, static_cast<char16_t>(w)); return 0;
+    case WM_SETCURSOR:
+      if (current_cursor == Cursor::wait && LOWORD(l) == HTCLIENT) {
+        SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+        return TRUE;
+      }
+      break;
+    default: break;
+  }
+  return DefWindowProcW(window, message, w, l);
+}
+
+HINSTANCE this_module() {
+  HMODULE module = nullptr;
+  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     reinterpret_cast<LPCWSTR>(&window_procedure), &module);
+  return module;
+}
+
+HWND create_window(Form& form) {
+  const HWND owner = static_cast<HWND>(form.owner_window());
+  HWND window = CreateWindowExW(extended_style_of(form), window_class,
+                                reinterpret_cast<const wchar_t*>(form.caption().c_str()), style_of(form),
+                                form.left(), form.top(), form.width(), form.height(),
+                                IsWindow(owner) ? owner : nullptr, nullptr, this_module(), nullptr);
+  if (window == nullptr) return nullptr;
+  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&form));
+  windows()[&form] = window;
+  return window;
+}
+
+// Converts the toolkit's "description|pattern|..." filter into the double-NUL-ended list.
+std::wstring native_filter(const std::u16string& filter) {
+  std::wstring native(filter.begin(), filter.end());
+  for (wchar_t& c : native) {
+    if (c == L'|') c = L'\0';
+  }
+  native.append(2, L'\0');
+  return native;
+}
+
+COLORREF colorref_of(Argb argb) { return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF); }
+
+Argb argb_of(COLORREF color, std::uint8_t alpha) {
+  return static_cast<Argb>(alpha) << 24 | static_cast<Argb>(GetRValue(color)) << 16 |
+         static_cast<Argb>(GetGValue(color)) << 8 | GetBValue(color);
+}
+
+}  // namespace
+
+void initialize() {
+  win32::start_gdiplus();
+  WNDCLASSEXW description{};
+  description.cbSize = sizeof description;
+  description.style = CS_DBLCLKS;
+  description.lpfnWndProc = &window_procedure;
+  description.hInstance = this_module();
+  description.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  description.lpszClassName = window_class;
+  RegisterClassExW(&description);
+  desktop::connect_desktop();
+}
+
+void finalize() {
+  desktop::disconnect_desktop();
+  UnregisterClassW(window_class, this_module());
+  win32::stop_gdiplus();
+}
+
+void form_created(Form&) {}
+
+void form_destroyed(Form& form) {
+  if (HWND window = window_of(form)) DestroyWindow(window);
+  windows().erase(&form);
+}
+
+void form_changed(Form& form) {
+  if (moving_window) return;
+  HWND window = window_of(form);
+  if (window == nullptr && !form.visible()) return;
+  if (window == nullptr && (window = create_window(form)) == nullptr) return;
+  moving_window = true;
+  SetWindowTextW(window, reinterpret_cast<const wchar_t*>(form.caption().c_str()));
+  SetWindowPos(window, nullptr, form.left(), form.top(), form.width(), form.height(),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  moving_window = false;
+  ShowWindow(window, form.visible() ? SW_SHOW : SW_HIDE);
+  InvalidateRect(window, nullptr, FALSE);
+}
+
+void invalidate(Control& control) {
+  if (Form* form = control.form()) {
+    if (HWND window = window_of(*form)) InvalidateRect(window, nullptr, FALSE);
+  }
+}
+
+void* window_handle(Form& form) {
+  HWND window = window_of(form);
+  return window != nullptr ? window : create_window(form);
+}
+
+void run_modal(Form& form) {
+  if (desktop::desktop_offered()) return desktop::answer_form(form);
+  const HWND owner = static_cast<HWND>(form.owner_window());
+  const bool disable_owner = IsWindow(owner) && IsWindowEnabled(owner);
+  if (disable_owner) EnableWindow(owner, FALSE);
+  MSG message;
+  while (form.visible() && form.modal_result() == ModalResult::none) {
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got <= 0) {
+      // Somebody asked the application to end: the dialog is cancelled and the request passed on.
+      if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
+      break;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  if (disable_owner) EnableWindow(owner, TRUE);
+}
+
+bool run_file_dialog(FileDialog& dialog, Form* parent) {
+  if (desktop::desktop_offered()) return desktop::answer_file_dialog(dialog);
+  const std::wstring filter = native_filter(dialog.filter);
+  std::vector<wchar_t> file(32768, L'\0');
+  const std::wstring proposed(dialog.file_name.begin(), dialog.file_name.end());
+  proposed.copy(file.data(), std::min(proposed.size(), file.size() - 1));
+  const std::wstring initial_dir(dialog.initial_dir.begin(), dialog.initial_dir.end());
+  const std::wstring default_ext(dialog.default_ext.begin(), dialog.default_ext.end());
+  OPENFILENAMEW request{};
+  request.lStructSize = sizeof request;
+  request.hwndOwner = parent != nullptr ? static_cast<HWND>(parent->window_handle()) : nullptr;
+  request.lpstrFilter = filter.c_str();
+  request.lpstrFile = file.data();
+  request.nMaxFile = static_cast<DWORD>(file.size());
+  request.lpstrInitialDir = initial_dir.empty() ? nullptr : initial_dir.c_str();
+  request.lpstrDefExt = default_ext.empty() ? nullptr : default_ext.c_str();
+  request.Flags = OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_EXPLORER |
+                  (dialog.kind() == FileDialogKind::open ? OFN_FILEMUSTEXIST : 0);
+  const BOOL confirmed =
+      dialog.kind() == FileDialogKind::open ? GetOpenFileNameW(&request) : GetSaveFileNameW(&request);
+  if (!confirmed) return false;
+  dialog.file_name = std::u16string(reinterpret_cast<const char16_t*>(file.data()));
+  return true;
+}
+
+// The system's colour dialog edits red, green and blue: a confirmed colour is opaque.
+bool run_color_dialog(ColorDialog& dialog) {
+  if (desktop::desktop_offered()) return desktop::answer_color_dialog(dialog);
+  COLORREF custom[16] = {};
+  std::size_t count = 0;
+  for (const std::u16string& line : dialog.custom_colors.lines) {
+    if (count == 16) break;
+    const std::string hex = platform::to_utf8(line);
+    if (hex.size() != 8 || hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) continue;
+    custom[count++] = colorref_of(static_cast<Argb>(std::stoul(hex, nullptr, 16)));
+  }
+  CHOOSECOLORW request{};
+  request.lStructSize = sizeof request;
+  request.rgbResult = colorref_of(dialog.color);
+  request.lpCustColors = custom;
+  request.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
+  if (!ChooseColorW(&request)) return false;
+  dialog.color = argb_of(request.rgbResult, 0xFF);
+  dialog.custom_colors.lines.clear();
+  for (const COLORREF color : custom) {
+    char hex[9];
+    std::snprintf(hex, sizeof hex, "%08X", argb_of(color, 0xFF));
+    dialog.custom_colors.lines.push_back(platform::from_utf8(hex));
+  }
+  return true;
+}
+
+void show_message(void* owner_window, std::u16string_view text, std::u16string_view caption,
+                  MessageIcon icon) {
+  if (desktop::desktop_offered()) {
+    desktop::desktop_message(platform::to_utf8(caption), platform::to_utf8(text), static_cast<int>(icon));
+    return;
+  }
+  static constexpr UINT icons[] = {0, MB_ICONINFORMATION, MB_ICONWARNING, MB_ICONERROR};
+  const std::u16string text_z(text);
+  const std::u16string caption_z(caption);
+  const HWND owner = static_cast<HWND>(owner_window);
+  MessageBoxW(IsWindow(owner) ? owner : nullptr, reinterpret_cast<const wchar_t*>(text_z.c_str()),
+              reinterpret_cast<const wchar_t*>(caption_z.c_str()), MB_OK | icons[static_cast<int>(icon)]);
+}
+
+Cursor screen_cursor() { return current_cursor; }
+
+void set_screen_cursor(Cursor cursor) {
+  current_cursor = cursor;
+  SetCursor(LoadCursorW(nullptr, cursor == Cursor::wait ? IDC_WAIT : IDC_ARROW));
+}
+
+int frame_width(const Form& form) {
+  RECT r{0, 0, 0, 0};
+  AdjustWindowRectEx(&r, style_of(form), FALSE, extended_style_of(form));
+  return r.right - r.left;
+}
+
+int frame_height(const Form& form) {
+  RECT r{0, 0, 0, 0};
+  AdjustWindowRectEx(&r, style_of(form), FALSE, extended_style_of(form));
+  return r.bottom - r.top;
+}
+
+}  // namespace toolkit::backend
