@@ -2,8 +2,10 @@
 // main window, or a dialog) whose light widgets are painted with GDI+ and take the window's mouse
 // and keys. The system's dialogs are the common dialogs; when the program that loaded the plug-in
 // offers a desktop (the stand-in viewer's tests), its queue answers them instead.
-#include <commdlg.h>
+// windows.h first: commdlg.h needs its types.
 #include <windows.h>
+
+#include <commdlg.h>
 
 #include <string>
 #include <unordered_map>
