@@ -29,7 +29,8 @@ class LargeModel {
     folder_ = std::filesystem::temp_directory_path() / "torv-bench";
     std::filesystem::create_directories(folder_);
     setenv("XDG_DATA_HOME", (folder_ / "user").c_str(), 1);
-    host::GeneratorSpec spec = host::parse_generator_spec("storeys=10,parts=9,loose=10,values=1;2;3;4;5;6;7;8;9;10,assemblies=" + assemblies);
+    host::GeneratorSpec spec = host::parse_generator_spec(
+        "storeys=10,parts=9,loose=10,values=1;2;3;4;5;6;7;8;9;10,assemblies=" + assemblies);
     spec.path = (folder_ / "model.ifc").u16string();
     viewer_ = std::make_unique<host::Viewer>(host::executable_folder() + host::default_plugin_file_name());
     viewer_->load_plugin();
@@ -92,9 +93,10 @@ void BM_AssignSelection(benchmark::State& state) {
 void BM_SaveAndOpenSidecar(benchmark::State& state) {
   LargeModel& large = model();
   const std::string file = (large.folder() / "saved.batching.csv").string();
-  for (auto _ : state) large.run("answer save " + file + "\npanel batch save\nanswer open " + file + "\npanel batch open\n");
-  state.counters["lines"] = static_cast<double>(std::count(std::istreambuf_iterator<char>(std::ifstream(file).rdbuf()),
-                                                           std::istreambuf_iterator<char>(), '\n'));
+  for (auto _ : state)
+    large.run("answer save " + file + "\npanel batch save\nanswer open " + file + "\npanel batch open\n");
+  state.counters["lines"] = static_cast<double>(std::count(
+      std::istreambuf_iterator<char>(std::ifstream(file).rdbuf()), std::istreambuf_iterator<char>(), '\n'));
 }
 
 // The status panel from a side-car file that names a few objects: the membership walk then

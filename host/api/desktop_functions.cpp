@@ -29,7 +29,8 @@ const char* torv_desktop_answer(const char* dialog) {
 void torv_desktop_message(const char* caption, const char* text, std::int32_t icon) {
   static constexpr const char* icons[] = {"", " (information)", " (warning)", " (error)"};
   const std::string message = std::string("message box \"") + (caption != nullptr ? caption : "") + "\"" +
-                              (icon >= 0 && icon < 4 ? icons[icon] : "") + ": " + (text != nullptr ? text : "");
+                              (icon >= 0 && icon < 4 ? icons[icon] : "") + ": " +
+                              (text != nullptr ? text : "");
   host_state().desktop.messages.push_back(message);
   std::cerr << message << '\n';
 }

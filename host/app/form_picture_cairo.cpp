@@ -45,7 +45,8 @@ void draw_text(cairo_t* cr, double x, double y, const std::string& text) {
   cairo_show_text(cr, text.c_str());
 }
 
-void draw_hatch(cairo_t* cr, double x, double y, double w, double h, unsigned long foreground, unsigned long background) {
+void draw_hatch(cairo_t* cr, double x, double y, double w, double h, unsigned long foreground,
+                unsigned long background) {
   cairo_save(cr);
   cairo_rectangle(cr, x, y, w, h);
   cairo_clip(cr);
@@ -121,13 +122,14 @@ void draw_button(cairo_t* cr, double x, double y, double w, double h, bool enabl
     cairo_text_extents_t extents;
     cairo_text_extents(cr, caption.c_str(), &extents);
     enabled ? set_rgb(cr, 0, 0, 0) : set_rgb(cr, 160, 160, 160);
-    draw_text(cr, x + std::floor((w - extents.x_advance) / 2), y + std::floor((h - font_size - 2) / 2), caption);
+    draw_text(cr, x + std::floor((w - extents.x_advance) / 2), y + std::floor((h - font_size - 2) / 2),
+              caption);
   }
 }
 
 // The window around the client area: a title bar with the caption and a close box.
-void draw_frame(cairo_t* cr, int width, int height, bool tool_window, const std::string& caption, int& client_x,
-                int& client_y) {
+void draw_frame(cairo_t* cr, int width, int height, bool tool_window, const std::string& caption,
+                int& client_x, int& client_y) {
   const int border = tool_window ? 4 : 3;
   const int title = tool_window ? 20 : 26;
   client_x = border;
@@ -154,7 +156,8 @@ void draw_frame(cairo_t* cr, int width, int height, bool tool_window, const std:
 void draw_form_picture(const std::string& display_list, const std::string& png_path) {
   std::istringstream lines(display_list);
   std::string line;
-  if (!std::getline(lines, line) || !line.starts_with("form ")) throw std::runtime_error("not a form's picture");
+  if (!std::getline(lines, line) || !line.starts_with("form "))
+    throw std::runtime_error("not a form's picture");
   std::istringstream header(line.substr(5));
   int client_width = 0;
   int client_height = 0;
@@ -166,7 +169,8 @@ void draw_form_picture(const std::string& display_list, const std::string& png_p
   const int width = client_width + (tool_window ? 8 : 6);
   const int height = client_height + (tool_window ? 24 : 29);
 
-  const Surface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height), &cairo_surface_destroy);
+  const Surface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height),
+                        &cairo_surface_destroy);
   const Context context(cairo_create(surface.get()), &cairo_destroy);
   cairo_t* cr = context.get();
   cairo_select_font_face(cr, "Tahoma", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);

@@ -22,7 +22,8 @@ host::Model load_model(const host::CommandLine& line) {
   if (!line.generator_spec.empty()) {
     host::GeneratorSpec spec = host::parse_generator_spec(line.generator_spec);
     // A viewer's model always comes from a file: side-car files go beside it.
-    if (spec.path.empty()) spec.path = (std::filesystem::temp_directory_path() / "torv-generated.ifc").u16string();
+    if (spec.path.empty())
+      spec.path = (std::filesystem::temp_directory_path() / "torv-generated.ifc").u16string();
     host::Model model = host::generate_model(spec);
     model.description = "generated model (" + line.generator_spec + ") at " + host::utf8(model.path);
     return model;

@@ -32,7 +32,8 @@ struct Projection {
   }
 };
 
-void face(cairo_t* cr, const Projection& p, const double corners[4][3], double r, double g, double b, double a) {
+void face(cairo_t* cr, const Projection& p, const double corners[4][3], double r, double g, double b,
+          double a) {
   double u = 0, v = 0;
   p.map(corners[0][0], corners[0][1], corners[0][2], u, v);
   cairo_move_to(cr, u, v);
@@ -75,14 +76,17 @@ void draw_model_picture(const HostState& state, const std::string& png_path) {
   for (const Box& box : boxes) {
     for (int corner = 0; corner < 8; ++corner) {
       double u = 0, v = 0;
-      unit.map(corner & 1 ? box.bounds.max[0] : box.bounds.min[0], corner & 2 ? box.bounds.max[1] : box.bounds.min[1],
+      unit.map(corner & 1 ? box.bounds.max[0] : box.bounds.min[0],
+               corner & 2 ? box.bounds.max[1] : box.bounds.min[1],
                corner & 4 ? box.bounds.max[2] : box.bounds.min[2], u, v);
-      min_u = std::min(min_u, u), max_u = std::max(max_u, u), min_v = std::min(min_v, v), max_v = std::max(max_v, v);
+      min_u = std::min(min_u, u), max_u = std::max(max_u, u), min_v = std::min(min_v, v),
+      max_v = std::max(max_v, v);
     }
   }
   Projection projection;
   if (!boxes.empty()) {
-    projection.scale = 0.9 * std::min(picture_width / std::max(max_u - min_u, 1e-9), picture_height / std::max(max_v - min_v, 1e-9));
+    projection.scale = 0.9 * std::min(picture_width / std::max(max_u - min_u, 1e-9),
+                                      picture_height / std::max(max_v - min_v, 1e-9));
     projection.offset_x = (picture_width - projection.scale * (max_u + min_u)) / 2;
     projection.offset_y = (picture_height - projection.scale * (max_v + min_v)) / 2;
   }
@@ -95,18 +99,24 @@ void draw_model_picture(const HostState& state, const std::string& png_path) {
 
   const std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> surface(
       cairo_image_surface_create(CAIRO_FORMAT_ARGB32, picture_width, picture_height), &cairo_surface_destroy);
-  const std::unique_ptr<cairo_t, decltype(&cairo_destroy)> context(cairo_create(surface.get()), &cairo_destroy);
+  const std::unique_ptr<cairo_t, decltype(&cairo_destroy)> context(cairo_create(surface.get()),
+                                                                   &cairo_destroy);
   cairo_t* cr = context.get();
   cairo_set_source_rgb(cr, 0.96, 0.97, 0.98);
   cairo_paint(cr);
   for (const Box& box : boxes) {
-    const auto channel = [&box](int shift) { return static_cast<double>((box.rgba >> shift) & 0xFFu) / 255.0; };
+    const auto channel = [&box](int shift) {
+      return static_cast<double>((box.rgba >> shift) & 0xFFu) / 255.0;
+    };
     const double r = channel(0), g = channel(8), b = channel(16), a = channel(24);
     const double* lo = box.bounds.min;
     const double* hi = box.bounds.max;
-    const double top[4][3] = {{lo[0], lo[1], hi[2]}, {hi[0], lo[1], hi[2]}, {hi[0], hi[1], hi[2]}, {lo[0], hi[1], hi[2]}};
-    const double side_x[4][3] = {{hi[0], lo[1], lo[2]}, {hi[0], hi[1], lo[2]}, {hi[0], hi[1], hi[2]}, {hi[0], lo[1], hi[2]}};
-    const double side_y[4][3] = {{lo[0], hi[1], lo[2]}, {hi[0], hi[1], lo[2]}, {hi[0], hi[1], hi[2]}, {lo[0], hi[1], hi[2]}};
+    const double top[4][3] = {
+        {lo[0], lo[1], hi[2]}, {hi[0], lo[1], hi[2]}, {hi[0], hi[1], hi[2]}, {lo[0], hi[1], hi[2]}};
+    const double side_x[4][3] = {
+        {hi[0], lo[1], lo[2]}, {hi[0], hi[1], lo[2]}, {hi[0], hi[1], hi[2]}, {hi[0], lo[1], hi[2]}};
+    const double side_y[4][3] = {
+        {lo[0], hi[1], lo[2]}, {hi[0], hi[1], lo[2]}, {hi[0], hi[1], hi[2]}, {lo[0], hi[1], hi[2]}};
     face(cr, projection, side_x, r * 0.8, g * 0.8, b * 0.8, a);
     face(cr, projection, side_y, r * 0.65, g * 0.65, b * 0.65, a);
     face(cr, projection, top, r, g, b, a);

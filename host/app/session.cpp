@@ -44,17 +44,21 @@ const char* kind_name(ButtonKind kind) {
 
 std::string rgba_text(std::uint32_t color) {
   char text[9];
-  std::snprintf(text, sizeof text, "%02X%02X%02X%02X", color & 0xFFu, (color >> 8) & 0xFFu, (color >> 16) & 0xFFu,
-                color >> 24);
+  std::snprintf(text, sizeof text, "%02X%02X%02X%02X", color & 0xFFu, (color >> 8) & 0xFFu,
+                (color >> 16) & 0xFFu, color >> 24);
   return text;
 }
 
 // The panels' form names, and what the session's panel actions are in the toolkit's commands.
 const std::map<std::string, std::string, std::less<>> panel_actions = {
-    {"open", "click FORM btn_open"},        {"save", "click FORM btn_save"},
-    {"close", "close FORM"},                {"dblclick", "dblclick FORM"},
-    {"menu", "menu FORM menu_"},            {"key", "key FORM "},
-    {"row", "cell FORM 0 "},                {"swatch", "cell FORM 2 "},
+    {"open", "click FORM btn_open"},
+    {"save", "click FORM btn_save"},
+    {"close", "close FORM"},
+    {"dblclick", "dblclick FORM"},
+    {"menu", "menu FORM menu_"},
+    {"key", "key FORM "},
+    {"row", "cell FORM 0 "},
+    {"swatch", "cell FORM 2 "},
     {"auto-select", "check FORM cbx_auto_select "},
 };
 
@@ -157,7 +161,8 @@ void Session::print_colors() {
   std::map<std::string, std::size_t> counts;
   for (const auto& color : host_state().colors) ++counts[color ? rgba_text(*color) : "default"];
   std::vector<std::pair<std::string, std::size_t>> rows(counts.begin(), counts.end());
-  std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+  std::stable_sort(rows.begin(), rows.end(),
+                   [](const auto& a, const auto& b) { return a.second > b.second; });
   for (const auto& [color, count] : rows) out_ << color << '\t' << count << '\n';
 }
 
@@ -209,7 +214,8 @@ ObjectId Session::object(std::string_view name) {
   if (name.starts_with('@')) {
     std::size_t index = 0;
     const auto [end, error] = std::from_chars(name.data() + 1, name.data() + name.size(), index);
-    if (error == std::errc() && end == name.data() + name.size() && index < model.size()) return Model::id_at(index);
+    if (error == std::errc() && end == name.data() + name.size() && index < model.size())
+      return Model::id_at(index);
   } else if (const ObjectId id = model.find_by_guid(platform::from_utf8(name))) {
     return id;
   }
@@ -276,7 +282,9 @@ void Session::act_on_panel(std::string_view arguments) {
   const auto [action, argument] = split_word(action_text);
   const auto found = panel_actions.find(action);
   if ((panel != "batch" && panel != "status") || found == panel_actions.end()) {
-    return fail("panel batch|status row N|swatch N|key K|dblclick|auto-select on|off|menu add|rename|delete|open|save|close");
+    return fail(
+        "panel batch|status row N|swatch N|key K|dblclick|auto-select on|off|menu "
+        "add|rename|delete|open|save|close");
   }
   std::string command = found->second;
   command.replace(command.find("FORM"), 4, panel);
@@ -304,7 +312,8 @@ void Session::load(std::string_view arguments) {
   if (!load_model_) return fail("this session cannot load models");
   const auto [first, rest] = split_word(arguments);
   try {
-    Model model = first == "--generate" ? load_model_({}, std::string(rest)) : load_model_(std::string(arguments), {});
+    Model model =
+        first == "--generate" ? load_model_({}, std::string(rest)) : load_model_(std::string(arguments), {});
     out_ << "model: " << model.description << ", " << model.size() << " objects\n";
     viewer_.load_model(std::move(model));
   } catch (const std::exception& error) {

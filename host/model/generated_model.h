@@ -23,7 +23,7 @@ struct GeneratorSpec {
   bool batch = true;
   PropertyKind batch_kind = PropertyKind::text;
   std::vector<std::u16string> batch_values;
-  std::u16string parts_batch;                 // "USER_FIELD_4" text on every part too (empty: none)
+  std::u16string parts_batch;               // "USER_FIELD_4" text on every part too (empty: none)
   std::size_t no_guid_every = 0;            // every n-th loose element has no GUID (0: none)
   std::size_t no_representation_every = 0;  // every n-th loose element has no geometry (0: none)
   std::u16string path;                      // the file the model pretends to come from

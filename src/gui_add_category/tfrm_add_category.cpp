@@ -49,7 +49,8 @@ bool Tfrm_add_category::run() {
 void Tfrm_add_category::cmb_nameChange() {
   cmb_name.set_text(clean_field(cmb_name.text()));
   const std::u16string name = trimmed(cmb_name.text());
-  const bool used = std::any_of(groups_.begin(), groups_.end(), [&](const auto& group) { return group->name == name; });
+  const bool used =
+      std::any_of(groups_.begin(), groups_.end(), [&](const auto& group) { return group->name == name; });
   btn_ok.set_enabled(!name.empty() && !used);
 }
 

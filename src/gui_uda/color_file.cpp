@@ -22,7 +22,8 @@ std::uint32_t read_word(simple_io::InFile& in) {
 
 void write_word(simple_io::OutFile& out, std::uint32_t word) {
   const unsigned char bytes[4] = {static_cast<unsigned char>(word), static_cast<unsigned char>(word >> 8),
-                                  static_cast<unsigned char>(word >> 16), static_cast<unsigned char>(word >> 24)};
+                                  static_cast<unsigned char>(word >> 16),
+                                  static_cast<unsigned char>(word >> 24)};
   out.write(bytes, 4);
 }
 

@@ -39,7 +39,8 @@ std::u16string general_number_text(double value, char16_t decimal_separator) {
       out += digits.substr(0, whole);
       if (digits.size() > whole) out += separator + digits.substr(whole);
     } else {
-      out += std::string("0") + separator + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+      out +=
+          std::string("0") + separator + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
     }
   } else {
     out += digits.substr(0, 1);
@@ -57,15 +58,13 @@ std::u16string property_value_text(const viewer::PropertyResult& result, char16_
   switch (result.value_type) {
     case viewer::property_text:
       return result.value.text != nullptr ? trimmed(result.value.text) : std::u16string();
-    case viewer::property_boolean:
-      return result.value.number != 0 ? u"true" : u"false";
+    case viewer::property_boolean: return result.value.number != 0 ? u"true" : u"false";
     case viewer::property_integer: {
       // Truncated toward zero in 64 bits, so a value beyond 32 bits does not wrap around.
       const double number = std::trunc(result.value.number);
       if (std::fabs(number) < 9.2e18) return widen(std::to_string(static_cast<long long>(number)));
       return general_number_text(number, decimal_separator);
     }
-    default:
-      return general_number_text(result.value.number, decimal_separator);
+    default: return general_number_text(result.value.number, decimal_separator);
   }
 }

@@ -54,7 +54,9 @@ Tfrm_uda::Tfrm_uda(cpp::PluginBase& owner_plugin, PanelMode panel_mode)
   grid.on_draw_cell = [this](toolkit::Canvas& canvas, int col, int row, const toolkit::Rect& rect,
                              toolkit::CellState state) { gridDrawCell(canvas, col, row, rect, state); };
   grid.on_key_press = [this](char16_t& key) { gridKeyPress(key); };
-  grid.on_mouse_down = [this](toolkit::MouseButton button, toolkit::Point point) { gridMouseDown(button, point); };
+  grid.on_mouse_down = [this](toolkit::MouseButton button, toolkit::Point point) {
+    gridMouseDown(button, point);
+  };
   grid.on_dbl_click = [this] { gridDblClick(); };
   grid.on_select_cell = [this](int col, int row, bool& can_select) { gridSelectCell(col, row, can_select); };
   cbx_auto_select.on_click = [this] { cbx_auto_selectClick(); };

@@ -16,7 +16,8 @@ void Plugin::assign_selection(Groups& groups, std::int32_t id) {
   viewer::set_user_data(host_handle, all_objects_id, nullptr, true);
   // The mark set last wins: the other categories in list order, the chosen one, the selection.
   const auto mark = [&](ObjectsGroup& group) {
-    for (const viewer::ObjectId object : group.object_ids) viewer::set_user_data(host_handle, object, &group, false);
+    for (const viewer::ObjectId object : group.object_ids)
+      viewer::set_user_data(host_handle, object, &group, false);
     group.object_ids.clear();
   };
   for (const auto& group : groups) {

@@ -9,7 +9,8 @@ void Plugin::on_context_menu() {
   Tfrm_uda* target = visible_panel();
   if (target == nullptr) return;
   rebuild_context_entries(target->groups);
-  const std::u16string& caption = target->mode == PanelMode::Status ? change_real_time_text : change_batching_text;
+  const std::u16string& caption =
+      target->mode == PanelMode::Status ? change_real_time_text : change_batching_text;
   viewer::set_button_text(host_handle, context_button_id, caption.c_str(), nullptr);
   viewer::add_context_button(host_handle, context_button_id);
 }

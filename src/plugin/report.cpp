@@ -51,11 +51,11 @@ void export_report(Plugin& plugin, std::u16string file_name) {
       viewer::get_object_info2(plugin.host_handle, group->object_ids.data(), infos2.data(), count);
       const std::u16string batch_name = clean_field(group->name);
       for (std::size_t i = 0; i < group->object_ids.size(); ++i) {
-        std::u16string line = text_of(infos2[i].ifc_guid) + u',' + batch_name + u',' +
-                              clean_field(text_of(infos[i].name)) + u',' +
-                              clean_field(text_of(infos[i].description)) + u',' +
-                              (infos[i].ifc_entity != nullptr ? platform::from_ansi(infos[i].ifc_entity) : u"") +
-                              u',' + clean_field(text_of(infos2[i].tag)) + u',';
+        std::u16string line =
+            text_of(infos2[i].ifc_guid) + u',' + batch_name + u',' + clean_field(text_of(infos[i].name)) +
+            u',' + clean_field(text_of(infos[i].description)) + u',' +
+            (infos[i].ifc_entity != nullptr ? platform::from_ansi(infos[i].ifc_entity) : u"") + u',' +
+            clean_field(text_of(infos2[i].tag)) + u',';
         viewer::BoundsBox box{};
         if (viewer::get_bounds(plugin.host_handle, group->object_ids[i], &box)) {
           line += thousandths(box.min_x) + u',' + thousandths(box.min_y) + u',' + thousandths(box.min_z);

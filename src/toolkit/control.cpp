@@ -81,7 +81,8 @@ void Control::realign() {
   }
   // The client-aligned control takes what the others left.
   for (Control* child : children_) {
-    if (child->align_ == Align::client) child->set_bounds({free.left, free.top, std::max(free.width, 0), std::max(free.height, 0)});
+    if (child->align_ == Align::client)
+      child->set_bounds({free.left, free.top, std::max(free.width, 0), std::max(free.height, 0)});
   }
 }
 

@@ -14,7 +14,8 @@ ColorDialogTexts& color_dialog_texts() {
 
 bool ColorDialog::execute() { return backend::run_color_dialog(*this); }
 
-void message_box(void* owner_window, std::u16string_view text, std::u16string_view caption, MessageIcon icon) {
+void message_box(void* owner_window, std::u16string_view text, std::u16string_view caption,
+                 MessageIcon icon) {
   backend::show_message(owner_window, text, caption, icon);
 }
 

@@ -16,7 +16,8 @@ void DrawGrid::set_col_count(int count) {
 void DrawGrid::set_row_count(int count) {
   row_count_ = std::max(count, 0);
   // The current cell stays on a row that exists, below the fixed rows when there is one.
-  if (row_ >= row_count_ || row_ < fixed_rows_) row_ = std::clamp(row_, fixed_rows_, std::max(row_count_ - 1, 0));
+  if (row_ >= row_count_ || row_ < fixed_rows_)
+    row_ = std::clamp(row_, fixed_rows_, std::max(row_count_ - 1, 0));
   repaint();
 }
 

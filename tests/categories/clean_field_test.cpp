@@ -16,7 +16,9 @@ void PrintTo(const CleanCase& c, std::ostream* out) { *out << c.label; }
 
 class CleanField : public ::testing::TestWithParam<CleanCase> {};
 
-TEST_P(CleanField, RemovesSeparatorsAndLineBreaks) { EXPECT_EQ(clean_field(GetParam().text), GetParam().cleaned); }
+TEST_P(CleanField, RemovesSeparatorsAndLineBreaks) {
+  EXPECT_EQ(clean_field(GetParam().text), GetParam().cleaned);
+}
 
 INSTANTIATE_TEST_SUITE_P(Cases, CleanField,
                          ::testing::Values(CleanCase{"example", u"a,b\"c\r\nd\ne\rf", u"abcde\rf"},

@@ -17,10 +17,12 @@ TEST_F(Report, ListsEveryBatchedObjectWithItsBoxCorner) {
   load_model("storeys=1,assemblies=2,parts=1,loose=1");
   const std::string assembly_guid = guid_of("Assembly 1");
   // One assembly with a box at negative coordinates, a column without a box, a dirty name.
-  host::Object& assembly = *state().model.find(state().model.find_by_guid(platform::from_utf8(guid_of("Assembly 1"))));
+  host::Object& assembly =
+      *state().model.find(state().model.find_by_guid(platform::from_utf8(guid_of("Assembly 1"))));
   assembly.bounds = host::Bounds{{-0.0015, 2.5, 10.0}, {1, 3, 11}};
   assembly.name = u"Frame, \"north\"\r\nA";
-  host::Object& column = *state().model.find(state().model.find_by_guid(platform::from_utf8(guid_of("Column 1"))));
+  host::Object& column =
+      *state().model.find(state().model.find_by_guid(platform::from_utf8(guid_of("Column 1"))));
   column.bounds.reset();
   torv_test::write_file(sidecar("batching"),
                         "h\r\n" + assembly_guid + ",B,1\r\n" + guid_of("Column 1") + ",B,1\r\n,Empty\r\n");
@@ -38,8 +40,8 @@ TEST_F(Report, CoordinatesBeyond32BitsAndNonNumbers) {
   host::Model& model = state().model;
   model.find(model.find_by_guid(platform::from_utf8(guid_of("Assembly 1"))))->bounds =
       host::Bounds{{5432109.876, -3000000.5, 0}, {0, 0, 0}};
-  model.find(model.find_by_guid(platform::from_utf8(guid_of("Assembly 2"))))->bounds =
-      host::Bounds{{std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), 1.0}, {0, 0, 0}};
+  model.find(model.find_by_guid(platform::from_utf8(guid_of("Assembly 2"))))->bounds = host::Bounds{
+      {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), 1.0}, {0, 0, 0}};
   run_session("answer save " + folder_file("r.csv").string() + "\nclick Export\n");
   const std::string report = torv_test::read_file(folder_file("r.csv"));
   EXPECT_NE(report.find(",5432109876,-3000000500,0\r\n"), std::string::npos) << report;

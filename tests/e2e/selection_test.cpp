@@ -85,21 +85,24 @@ TEST_F(Selection, ContextMenuOffersTheVisiblePanelsCategoriesAndReusesItsEntries
   EXPECT_EQ(created, 5u);
   // The status panel has three categories: two entries are re-captioned and the rest hidden.
   torv_test::write_file(sidecar("real-time"), "h\r\n,Erected\r\n,Welded\r\n");
-  EXPECT_EQ(run_session("click Status\nselect " + guid_of("Assembly 1") + "\ncontext\n"), "drop-down \"Set status\"\n  Erected\n  Welded\n  No status\n");
+  EXPECT_EQ(run_session("click Status\nselect " + guid_of("Assembly 1") + "\ncontext\n"),
+            "drop-down \"Set status\"\n  Erected\n  Welded\n  No status\n");
   EXPECT_THAT(entries(created), ElementsAre(u"Erected", u"Welded", u"No status"));
   EXPECT_EQ(created, 5u);
 }
 
 TEST_F(Selection, ContextMenuNeedsASelectionAndAVisiblePanel) {
   load_model("storeys=1,assemblies=2");
-  EXPECT_EQ(run_session("select " + guid_of("Assembly 1") + "\ncontext\n"), "context menu: nothing from the plug-in\n");
+  EXPECT_EQ(run_session("select " + guid_of("Assembly 1") + "\ncontext\n"),
+            "context menu: nothing from the plug-in\n");
   EXPECT_EQ(run_session("click Batches\nselect none\ncontext\n"), "context menu: nothing from the plug-in\n");
 }
 
 TEST_F(Selection, ChoosingAnEntryAssignsTheSelection) {
   load_model("storeys=1,assemblies=3,values=A;B;C");
   run_session("click Batches\nselect " + guid_of("HEA200 1") + "\ncontext\nchoose C\n");
-  EXPECT_THAT(run_session("print panel batch\n"), ::testing::HasSubstr("A\t0\tnone\nB\t1\tnone\nC\t2\tnone\n"));
+  EXPECT_THAT(run_session("print panel batch\n"),
+              ::testing::HasSubstr("A\t0\tnone\nB\t1\tnone\nC\t2\tnone\n"));
 }
 
 }  // namespace

@@ -17,7 +17,8 @@ std::uint32_t pixel(const std::string& png, int x, int y) {
   const std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> image(
       cairo_image_surface_create_from_png(png.c_str()), &cairo_surface_destroy);
   if (cairo_surface_status(image.get()) != CAIRO_STATUS_SUCCESS) return 0;
-  const unsigned char* row = cairo_image_surface_get_data(image.get()) + y * cairo_image_surface_get_stride(image.get());
+  const unsigned char* row =
+      cairo_image_surface_get_data(image.get()) + y * cairo_image_surface_get_stride(image.get());
   return reinterpret_cast<const std::uint32_t*>(row)[x];
 }
 
@@ -42,15 +43,20 @@ std::vector<Box> boxes(const std::string& display_list, const std::string& kind)
 TEST_F(Snapshot, ShowsTheCategoriesSwatchesAndBottomBar) {
   load_model("storeys=1,assemblies=2,values=A;B");
   const std::string png = folder_file("batch.png").string();
-  run_session("click Batches\nanswer color FFE03C31\npanel batch swatch 1\nanswer color 800000FF\npanel batch swatch 2\n"
-              "snapshot panel batch " + png + "\n");
+  run_session(
+      "click Batches\nanswer color FFE03C31\npanel batch swatch 1\nanswer color 800000FF\npanel batch swatch "
+      "2\n"
+      "snapshot panel batch " +
+      png + "\n");
   const std::string display_list = host::desktop_command("paint batch");
   // Tool-window frame: the client area starts 4 pixels in and below a 20-pixel title bar.
   constexpr int frame_x = 4;
   constexpr int frame_y = 20;
   const std::vector<Box> swatches = boxes(display_list, "hatch");
   ASSERT_EQ(swatches.size(), 3u);
-  const auto centre = [&](const Box& box) { return pixel(png, frame_x + box.x + box.w / 2, frame_y + box.y + box.h / 2); };
+  const auto centre = [&](const Box& box) {
+    return pixel(png, frame_x + box.x + box.w / 2, frame_y + box.y + box.h / 2);
+  };
   EXPECT_EQ(centre(swatches[0]), 0xFFE03C31u);
   // Half-transparent blue over the white and grey hatch: blue, lighter than pure blue.
   const std::uint32_t blended = centre(swatches[1]);

@@ -11,9 +11,14 @@ using torv_test::TempFolder;
 
 // Version 1, two entries in code-unit order ("B" < "a"), names in UTF-16 LE, colours R G B A.
 const std::string two_entries(
-    "\x01\x00\x00\x00" "\x02\x00\x00\x00"
-    "\x01\x00\x00\x00" "B\x00" "\x10\x20\x30\xFF"
-    "\x02\x00\x00\x00" "a\x00\xF3\x00" "\x00\x00\x00\x00",
+    "\x01\x00\x00\x00"
+    "\x02\x00\x00\x00"
+    "\x01\x00\x00\x00"
+    "B\x00"
+    "\x10\x20\x30\xFF"
+    "\x02\x00\x00\x00"
+    "a\x00\xF3\x00"
+    "\x00\x00\x00\x00",
     30);
 
 TEST(ColorFile, WritesTheExactBytes) {
@@ -39,7 +44,8 @@ TEST(ColorFile, NamesDifferingInCaseAreSeparateAndAnEmptyNameHasNoBytes) {
   TempFolder folder;
   ColorMap colors{{u"batch", Rgba{1, 2, 3, 4}}, {u"Batch", Rgba{5, 6, 7, 8}}, {u"", Rgba{9, 9, 9, 9}}};
   ASSERT_TRUE(write_color_file(folder.file("c.dat"), colors));
-  EXPECT_EQ(torv_test::read_file(folder.path() / "c.dat").substr(8, 8), std::string("\x00\x00\x00\x00\x09\x09\x09\x09", 8));
+  EXPECT_EQ(torv_test::read_file(folder.path() / "c.dat").substr(8, 8),
+            std::string("\x00\x00\x00\x00\x09\x09\x09\x09", 8));
   const auto read = read_color_file(folder.file("c.dat"));
   ASSERT_TRUE(read.has_value());
   EXPECT_EQ(*read, colors);
@@ -48,8 +54,13 @@ TEST(ColorFile, NamesDifferingInCaseAreSeparateAndAnEmptyNameHasNoBytes) {
 TEST(ColorFile, TheFirstOfTwoEqualNamesCounts) {
   TempFolder folder;
   torv_test::write_file(folder.path() / "c.dat", std::string("\x01\x00\x00\x00\x02\x00\x00\x00"
-                                                             "\x01\x00\x00\x00" "A\x00" "\x01\x01\x01\x01"
-                                                             "\x01\x00\x00\x00" "A\x00" "\x02\x02\x02\x02", 32));
+                                                             "\x01\x00\x00\x00"
+                                                             "A\x00"
+                                                             "\x01\x01\x01\x01"
+                                                             "\x01\x00\x00\x00"
+                                                             "A\x00"
+                                                             "\x02\x02\x02\x02",
+                                                             32));
   EXPECT_EQ(read_color_file(folder.file("c.dat"))->at(u"A"), (Rgba{1, 1, 1, 1}));
 }
 
@@ -72,12 +83,14 @@ TEST_P(DamagedColorFile, ReadsAsNothing) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, DamagedColorFile,
     ::testing::Values(DamagedCase{"cut_in_an_entry", two_entries.substr(0, 26)},
-                      DamagedCase{"cut_in_the_header", two_entries.substr(0, 6)},
-                      DamagedCase{"empty", ""},
+                      DamagedCase{"cut_in_the_header", two_entries.substr(0, 6)}, DamagedCase{"empty", ""},
                       DamagedCase{"version_2", "\x02" + two_entries.substr(1)},
-                      DamagedCase{"count_of_four_billion", std::string("\x01\x00\x00\x00\xFF\xFF\xFF\xFF", 8)},
+                      DamagedCase{"count_of_four_billion",
+                                  std::string("\x01\x00\x00\x00\xFF\xFF\xFF\xFF", 8)},
                       DamagedCase{"name_length_of_two_billion",
-                                  std::string("\x01\x00\x00\x00\x01\x00\x00\x00\xFF\xFF\xFF\x7F" "AB\x00\x00", 16)}),
+                                  std::string("\x01\x00\x00\x00\x01\x00\x00\x00\xFF\xFF\xFF\x7F"
+                                              "AB\x00\x00",
+                                              16)}),
     torv_test::CaseLabel());
 
 TEST(ColorFile, AMissingFileReadsAsNothing) {

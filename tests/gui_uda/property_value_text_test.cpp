@@ -23,12 +23,14 @@ TEST_P(GeneralNumber, HasAtMostFifteenSignificantDigits) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, GeneralNumber,
-    ::testing::Values(NumberCase{"zero", 0.0, "0"}, NumberCase{"whole", 42.0, "42"}, NumberCase{"fraction", 2.5, "2.5"},
-                      NumberCase{"negative", -0.125, "-0.125"}, NumberCase{"one_third", 1.0 / 3.0, "0.333333333333333"},
-                      NumberCase{"rounded_up", 0.1 + 0.2, "0.3"}, NumberCase{"smallest_fixed", 0.00001, "0.00001"},
-                      NumberCase{"below_fixed", 0.000001, "1E-6"}, NumberCase{"fifteen_digits", 123456789012345.0, "123456789012345"},
-                      NumberCase{"sixteen_digits", 1234567890123456.0, "1.23456789012346E15"},
-                      NumberCase{"large", 1.5e20, "1.5E20"}, NumberCase{"rounds_to_next_power", 999999999999999.9, "1E15"}),
+    ::testing::Values(
+        NumberCase{"zero", 0.0, "0"}, NumberCase{"whole", 42.0, "42"}, NumberCase{"fraction", 2.5, "2.5"},
+        NumberCase{"negative", -0.125, "-0.125"}, NumberCase{"one_third", 1.0 / 3.0, "0.333333333333333"},
+        NumberCase{"rounded_up", 0.1 + 0.2, "0.3"}, NumberCase{"smallest_fixed", 0.00001, "0.00001"},
+        NumberCase{"below_fixed", 0.000001, "1E-6"},
+        NumberCase{"fifteen_digits", 123456789012345.0, "123456789012345"},
+        NumberCase{"sixteen_digits", 1234567890123456.0, "1.23456789012346E15"},
+        NumberCase{"large", 1.5e20, "1.5E20"}, NumberCase{"rounds_to_next_power", 999999999999999.9, "1E15"}),
     torv_test::CaseLabel());
 
 TEST(GeneralNumber, UsesTheGivenDecimalSeparator) {

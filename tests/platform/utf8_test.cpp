@@ -12,10 +12,12 @@ TEST(Utf8, RoundTripsEveryPlane) {
 }
 
 TEST(Utf8, MalformedInputBecomesReplacementCharacters) {
-  EXPECT_EQ(platform::from_utf8("a\xFF" "b"), u"a\uFFFDb");
-  EXPECT_EQ(platform::from_utf8("\xC0\xAF"), u"\uFFFD\uFFFD");  // overlong slash
+  EXPECT_EQ(platform::from_utf8("a\xFF"
+                                "b"),
+            u"a\uFFFDb");
+  EXPECT_EQ(platform::from_utf8("\xC0\xAF"), u"\uFFFD\uFFFD");            // overlong slash
   EXPECT_EQ(platform::from_utf8("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");  // encoded surrogate
-  EXPECT_EQ(platform::from_utf8("\xE2\x82"), u"\uFFFD\uFFFD");  // cut short
+  EXPECT_EQ(platform::from_utf8("\xE2\x82"), u"\uFFFD\uFFFD");            // cut short
   EXPECT_EQ(platform::to_utf8(std::u16string(1, u'\xD800')), "\xEF\xBF\xBD");
 }
 

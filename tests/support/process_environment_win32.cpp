@@ -7,6 +7,8 @@ namespace torv_test {
 
 int exit_code_of(int system_status) { return system_status; }
 
-void set_environment(const std::string& name, const std::string& value) { _putenv_s(name.c_str(), value.c_str()); }
+void set_environment(const std::string& name, const std::string& value) {
+  _putenv_s(name.c_str(), value.c_str());
+}
 
 }  // namespace torv_test

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "support/process_environment.h"
 #include "support/host_fixture.h"
+#include "support/process_environment.h"
 #include "support/temp_folder.h"
 
 namespace torv_test {

@@ -104,7 +104,8 @@ TEST(StringList, SavesAnsiLinesEachEndedByCrLf) {
   StringList list;
   list.lines = {u"Größe €", u"", u"Ende"};
   ASSERT_TRUE(list.save_to_file(folder.file("list.txt")));
-  EXPECT_EQ(torv_test::read_file(folder.path() / "list.txt"), std::string("Gr\xF6\xDF") + "e \x80\r\n\r\nEnde\r\n");
+  EXPECT_EQ(torv_test::read_file(folder.path() / "list.txt"),
+            std::string("Gr\xF6\xDF") + "e \x80\r\n\r\nEnde\r\n");
 }
 
 // One character the code page lacks, and the whole text goes as UTF-8 with a byte-order mark.
@@ -115,7 +116,8 @@ TEST(StringList, SavesTextBeyondTheCodePageAsUtf8) {
   list.lines = {u"Größe €", u"日 Ende"};
   ASSERT_TRUE(list.save_to_file(folder.file("list.txt")));
   EXPECT_EQ(torv_test::read_file(folder.path() / "list.txt"),
-            "\xEF\xBB\xBFGr\xC3\xB6\xC3\x9F" "e \xE2\x82\xAC\r\n\xE6\x97\xA5 Ende\r\n");
+            "\xEF\xBB\xBFGr\xC3\xB6\xC3\x9F"
+            "e \xE2\x82\xAC\r\n\xE6\x97\xA5 Ende\r\n");
   StringList loaded;
   ASSERT_TRUE(loaded.load_from_file(folder.file("list.txt")));
   EXPECT_EQ(loaded.lines, list.lines);

@@ -14,7 +14,8 @@ std::string CellRecorder::content() const {
   if (fill_) {
     char hex[9];
     const Argb c = *fill_;
-    std::snprintf(hex, sizeof hex, "%02X%02X%02X%02X", (c >> 16) & 0xFFu, (c >> 8) & 0xFFu, c & 0xFFu, c >> 24);
+    std::snprintf(hex, sizeof hex, "%02X%02X%02X%02X", (c >> 16) & 0xFFu, (c >> 8) & 0xFFu, c & 0xFFu,
+                  c >> 24);
     return hex;
   }
   return hatched_ ? "none" : "";

@@ -14,7 +14,8 @@ namespace toolkit::desktop {
 namespace {
 
 std::optional<Argb> parse_argb(const std::string& text) {
-  if (text.size() != 8 || text.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) return std::nullopt;
+  if (text.size() != 8 || text.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
+    return std::nullopt;
   return static_cast<Argb>(std::stoul(text, nullptr, 16));
 }
 
@@ -34,7 +35,8 @@ void answer_form(Form& form) {
 }
 
 bool answer_file_dialog(FileDialog& dialog) {
-  const std::optional<std::string> answer = desktop_answer(dialog.kind() == FileDialogKind::open ? "open" : "save");
+  const std::optional<std::string> answer =
+      desktop_answer(dialog.kind() == FileDialogKind::open ? "open" : "save");
   if (!answer) return false;
   dialog.file_name = platform::from_utf8(*answer);
   return true;

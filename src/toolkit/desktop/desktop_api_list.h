@@ -17,7 +17,7 @@ using CommandHandler = const char*(TORV_CALL*)(const char* command);
 
 // X(result, name, (parameters), (arguments)); texts are UTF-8.
 #define TORV_DESKTOP_API(X)                                                                        \
-  X(void, torv_desktop_connect, (::desktop::CommandHandler handler), (handler))                      \
+  X(void, torv_desktop_connect, (::desktop::CommandHandler handler), (handler))                    \
   X(void, torv_desktop_disconnect, (), ())                                                         \
   /* The next answer the user gives to a dialog of this kind ("open", "save", "color", or a form's \
      name); null: the user cancels. */                                                             \

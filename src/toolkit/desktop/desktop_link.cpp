@@ -11,7 +11,8 @@ namespace toolkit::desktop {
 namespace {
 
 struct DesktopApi {
-#define TORV_DESKTOP_POINTER(result, name, parameters, arguments) result(TORV_CALL* name) parameters = nullptr;
+#define TORV_DESKTOP_POINTER(result, name, parameters, arguments) \
+  result(TORV_CALL* name) parameters = nullptr;
   TORV_DESKTOP_API(TORV_DESKTOP_POINTER)
 #undef TORV_DESKTOP_POINTER
 };

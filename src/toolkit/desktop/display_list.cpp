@@ -23,13 +23,15 @@ class DisplayListPainter : public FormPainter {
   void set_origin(Point origin) override { origin_ = origin; }
   void set_font_color(Argb color) override { font_color_ = color; }
   void text_out(int x, int y, std::u16string_view text) override {
-    out_ += "text " + std::to_string(x + origin_.x) + ' ' + std::to_string(y + origin_.y) + ' ' + hex(font_color_) +
-            ' ' + platform::to_utf8(text) + '\n';
+    out_ += "text " + std::to_string(x + origin_.x) + ' ' + std::to_string(y + origin_.y) + ' ' +
+            hex(font_color_) + ' ' + platform::to_utf8(text) + '\n';
   }
   void fill_hatch(const Rect& rect, Argb foreground, Argb background) override {
     out_ += "hatch " + moved(rect) + ' ' + hex(foreground) + ' ' + hex(background) + '\n';
   }
-  void fill_solid(const Rect& rect, Argb color) override { out_ += "fill " + moved(rect) + ' ' + hex(color) + '\n'; }
+  void fill_solid(const Rect& rect, Argb color) override {
+    out_ += "fill " + moved(rect) + ' ' + hex(color) + '\n';
+  }
   void draw_outline(const Rect& rect, Argb color, float width) override {
     out_ += "outline " + moved(rect) + ' ' + hex(color) + ' ' + std::to_string(width) + '\n';
   }
@@ -37,8 +39,8 @@ class DisplayListPainter : public FormPainter {
     out_ += "check " + moved(rect) + ' ' + (checked ? "1 " : "0 ") + platform::to_utf8(caption) + '\n';
   }
   void button(const Rect& rect, bool enabled, std::string_view image, std::u16string_view caption) override {
-    out_ += "button " + moved(rect) + ' ' + (enabled ? "1 " : "0 ") + (image.empty() ? "-" : std::string(image)) +
-            ' ' + platform::to_utf8(caption) + '\n';
+    out_ += "button " + moved(rect) + ' ' + (enabled ? "1 " : "0 ") +
+            (image.empty() ? "-" : std::string(image)) + ' ' + platform::to_utf8(caption) + '\n';
   }
   void edit(const Rect& rect, std::u16string_view text) override {
     out_ += "edit " + moved(rect) + ' ' + platform::to_utf8(text) + '\n';
@@ -48,8 +50,8 @@ class DisplayListPainter : public FormPainter {
 
  private:
   std::string moved(const Rect& r) const {
-    return std::to_string(r.left + origin_.x) + ' ' + std::to_string(r.top + origin_.y) + ' ' + std::to_string(r.width) +
-           ' ' + std::to_string(r.height);
+    return std::to_string(r.left + origin_.x) + ' ' + std::to_string(r.top + origin_.y) + ' ' +
+           std::to_string(r.width) + ' ' + std::to_string(r.height);
   }
 
   std::string& out_;

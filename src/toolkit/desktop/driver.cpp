@@ -8,10 +8,10 @@
 
 #include "platform/utf8.h"
 #include "toolkit/cursor.h"
-#include "toolkit/draw_grid.h"
-#include "toolkit/form.h"
 #include "toolkit/desktop/cell_recorder.h"
 #include "toolkit/desktop/display_list.h"
+#include "toolkit/draw_grid.h"
+#include "toolkit/form.h"
 #include "toolkit/form_registry.h"
 #include "toolkit/popup_menu.h"
 #include "toolkit/widgets.h"
@@ -73,7 +73,8 @@ std::string list_menu(PopupMenu& menu) {
   std::string out;
   for (const auto& item : menu.items()) {
     if (item->separator) continue;
-    out += item->name + '\t' + platform::to_utf8(item->caption) + '\t' + (item->enabled ? "enabled" : "disabled") + '\n';
+    out += item->name + '\t' + platform::to_utf8(item->caption) + '\t' +
+           (item->enabled ? "enabled" : "disabled") + '\n';
   }
   return out;
 }
@@ -93,8 +94,10 @@ std::string act_on_grid(DrawGrid& grid, const std::vector<std::string_view>& wor
   if (action == "cell") {
     int col = 0;
     int row = 0;
-    if (words.size() < 4 || !parse_int(words[2], col) || !parse_int(words[3], row)) return error("cell FORM COL ROW");
-    if (col < 0 || col >= grid.col_count() || row < 0 || row >= grid.row_count()) return error("no such cell");
+    if (words.size() < 4 || !parse_int(words[2], col) || !parse_int(words[3], row))
+      return error("cell FORM COL ROW");
+    if (col < 0 || col >= grid.col_count() || row < 0 || row >= grid.row_count())
+      return error("no such cell");
     const Rect rect = grid.cell_rect(col, row);
     const bool right = words.size() > 4 && words[4] == "right";
     grid.mouse_down(right ? MouseButton::right : MouseButton::left,
