@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
+#include <vector>
+
 #include "api/desktop_functions.h"
 #include "support/panel_fixture.h"
 
@@ -11,23 +15,59 @@ namespace {
 
 using Win32Panel = torv_test::PanelFixture;
 
-// The colour at a point of the window's client area, as 0xRRGGBB.
-std::uint32_t client_pixel(HWND window, int x, int y) {
-  RECT client{};
-  GetClientRect(window, &client);
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  PrintWindow(window, memory, PW_CLIENTONLY);
-  const COLORREF color = GetPixel(memory, x, y);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return static_cast<std::uint32_t>(GetRValue(color)) << 16 |
-         static_cast<std::uint32_t>(GetGValue(color)) << 8 | GetBValue(color);
-}
+// The window's client area as a screenshot tool takes it; with TORV_TEST_CAPTURE set, also
+// written there as a 24-bit BMP file to look at.
+class Capture {
+ public:
+  explicit Capture(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    width_ = client.right;
+    height_ = client.bottom;
+    HDC screen = GetDC(nullptr);
+    memory_ = CreateCompatibleDC(screen);
+    bitmap_ = CreateCompatibleBitmap(screen, width_, height_);
+    old_ = SelectObject(memory_, bitmap_);
+    ReleaseDC(nullptr, screen);
+    PrintWindow(window, memory_, PW_CLIENTONLY);
+    if (const char* path = std::getenv("TORV_TEST_CAPTURE")) save_bmp(path);
+  }
+  ~Capture() {
+    SelectObject(memory_, old_);
+    DeleteObject(bitmap_);
+    DeleteDC(memory_);
+  }
+  Capture(const Capture&) = delete;
+  Capture& operator=(const Capture&) = delete;
+
+  // The colour at a point, as 0xRRGGBB.
+  std::uint32_t pixel(int x, int y) const {
+    const COLORREF color = GetPixel(memory_, x, y);
+    return static_cast<std::uint32_t>(GetRValue(color)) << 16 |
+           static_cast<std::uint32_t>(GetGValue(color)) << 8 | GetBValue(color);
+  }
+
+ private:
+  void save_bmp(const char* path) const {
+    const int row = (width_ * 3 + 3) / 4 * 4;
+    std::vector<unsigned char> pixels(static_cast<std::size_t>(row * height_));
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, height_, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    GetDIBits(memory_, bitmap_, 0, static_cast<UINT>(height_), pixels.data(), &info, DIB_RGB_COLORS);
+    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    const BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(offset + pixels.size()), 0, 0, offset};
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+    out.write(reinterpret_cast<const char*>(pixels.data()), static_cast<std::streamsize>(pixels.size()));
+  }
+
+  int width_ = 0;
+  int height_ = 0;
+  HDC memory_ = nullptr;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ old_ = nullptr;
+};
 
 TEST_F(Win32Panel, IsAToolWindowWhoseSwatchesGdiPlusPaints) {
   load_model("storeys=1,assemblies=2,values=A;B");
@@ -46,9 +86,10 @@ TEST_F(Win32Panel, IsAToolWindowWhoseSwatchesGdiPlusPaints) {
   ASSERT_NE(hatch, std::string::npos);
   int x = 0, y = 0, w = 0, h = 0;
   std::sscanf(picture.c_str() + hatch, "hatch %d %d %d %d", &x, &y, &w, &h);
-  EXPECT_EQ(client_pixel(window, x + w / 2, y + h / 2), 0xE03C31u);
+  const Capture capture(window);
+  EXPECT_EQ(capture.pixel(x + w / 2, y + h / 2), 0xE03C31u);
   // The second swatch has no colour: its hatch shows between white and the hatch's grey.
-  const std::uint32_t hatched = client_pixel(window, x + 1, y + 19 + 5);
+  const std::uint32_t hatched = capture.pixel(x + 1, y + 19 + 5);
   const std::uint32_t red = hatched >> 16, green = (hatched >> 8) & 0xFF, blue = hatched & 0xFF;
   EXPECT_TRUE(red == green && green == blue && red >= 0xC8) << std::hex << hatched;
   run_session("panel batch close\n");
