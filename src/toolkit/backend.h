@@ -11,7 +11,6 @@ namespace toolkit {
 class Control;
 class Form;
 class FileDialog;
-class ColorDialog;
 enum class ModalResult;
 enum class Cursor;
 enum class MessageIcon;
@@ -33,7 +32,6 @@ void* window_handle(Form& form);
 // Runs a form modally until it is closed; the form's modal result is set by then.
 void run_modal(Form& form);
 bool run_file_dialog(FileDialog& dialog, Form* parent);
-bool run_color_dialog(ColorDialog& dialog);
 void show_message(void* owner_window, std::u16string_view text, std::u16string_view caption,
                   MessageIcon icon);
 

@@ -2,6 +2,7 @@
 #include "toolkit/dialogs.h"
 
 #include "toolkit/backend.h"
+#include "toolkit/color_form.h"
 
 namespace toolkit {
 
@@ -12,7 +13,7 @@ ColorDialogTexts& color_dialog_texts() {
   return texts;
 }
 
-bool ColorDialog::execute() { return backend::run_color_dialog(*this); }
+bool ColorDialog::execute() { return ColorForm(*this).run(); }
 
 void message_box(void* owner_window, std::u16string_view text, std::u16string_view caption,
                  MessageIcon icon) {

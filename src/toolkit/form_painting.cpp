@@ -18,6 +18,10 @@ void paint_control(Control& control, FormPainter& painter) {
   if (auto* panel = dynamic_cast<Panel*>(&control)) {
     painter.set_origin({0, 0});
     painter.fill_solid(placed, panel->color());
+  } else if (auto* label = dynamic_cast<Label*>(&control)) {
+    painter.set_origin({0, 0});
+    painter.set_font_color(0xFF000000);
+    painter.text_out(placed.left, placed.top, label->caption());
   } else if (auto* box = dynamic_cast<CheckBox*>(&control)) {
     painter.check_box(placed, box->checked(), box->caption());
   } else if (auto* button = dynamic_cast<Button*>(&control)) {

@@ -10,6 +10,11 @@ void Panel::set_color(Argb color) {
   repaint();
 }
 
+void Label::set_caption(std::u16string caption) {
+  caption_ = std::move(caption);
+  repaint();
+}
+
 void CheckBox::set_caption(std::u16string caption) {
   caption_ = std::move(caption);
   repaint();

@@ -29,6 +29,17 @@ class Panel : public Control {
   Argb color_ = 0xFFF0F0F0;
 };
 
+// A line of text.
+class Label : public Control {
+ public:
+  using Control::Control;
+  const std::u16string& caption() const { return caption_; }
+  void set_caption(std::u16string caption);
+
+ private:
+  std::u16string caption_;
+};
+
 class CheckBox : public Control {
  public:
   using Control::Control;

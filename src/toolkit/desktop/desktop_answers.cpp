@@ -11,15 +11,6 @@
 #include "toolkit/widgets.h"
 
 namespace toolkit::desktop {
-namespace {
-
-std::optional<Argb> parse_argb(const std::string& text) {
-  if (text.size() != 8 || text.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
-    return std::nullopt;
-  return static_cast<Argb>(std::stoul(text, nullptr, 16));
-}
-
-}  // namespace
 
 void answer_form(Form& form) {
   const std::optional<std::string> answer = desktop_answer(form.name());
@@ -39,15 +30,6 @@ bool answer_file_dialog(FileDialog& dialog) {
       desktop_answer(dialog.kind() == FileDialogKind::open ? "open" : "save");
   if (!answer) return false;
   dialog.file_name = platform::from_utf8(*answer);
-  return true;
-}
-
-bool answer_color_dialog(ColorDialog& dialog) {
-  const std::optional<std::string> answer = desktop_answer("color");
-  if (!answer) return false;
-  const std::optional<Argb> color = parse_argb(*answer);
-  if (!color) return false;
-  dialog.color = *color;
   return true;
 }
 

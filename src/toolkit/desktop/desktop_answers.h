@@ -5,7 +5,6 @@
 namespace toolkit {
 class Form;
 class FileDialog;
-class ColorDialog;
 }  // namespace toolkit
 
 namespace toolkit::desktop {
@@ -15,6 +14,5 @@ namespace toolkit::desktop {
 void answer_form(Form& form);
 // True when the answer confirms the dialog; the dialog then holds the answer.
 bool answer_file_dialog(FileDialog& dialog);
-bool answer_color_dialog(ColorDialog& dialog);
 
 }  // namespace toolkit::desktop

@@ -33,8 +33,6 @@ void run_modal(Form& form) { desktop::answer_form(form); }
 
 bool run_file_dialog(FileDialog& dialog, Form*) { return desktop::answer_file_dialog(dialog); }
 
-bool run_color_dialog(ColorDialog& dialog) { return desktop::answer_color_dialog(dialog); }
-
 void show_message(void*, std::u16string_view text, std::u16string_view caption, MessageIcon icon) {
   desktop::desktop_message(platform::to_utf8(caption), platform::to_utf8(text), static_cast<int>(icon));
 }

@@ -1,7 +1,7 @@
 // The Win32 backend: each form is a native top-level window (a tool window owned by the viewer's
 // main window, or a dialog) whose light widgets are painted with GDI+ and take the window's mouse
-// and keys. The system's dialogs are the common dialogs; when the program that loaded the plug-in
-// offers a desktop (the stand-in viewer's tests), its queue answers them instead.
+// and keys. File dialogs and message boxes are the system's; when the program that loaded the
+// plug-in offers a desktop (the stand-in viewer's tests), its queue answers the dialogs instead.
 // windows.h first: commdlg.h needs its types.
 #include <windows.h>
 
@@ -190,13 +190,6 @@ std::wstring native_filter(const std::u16string& filter) {
   return native;
 }
 
-COLORREF colorref_of(Argb argb) { return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF); }
-
-Argb argb_of(COLORREF color, std::uint8_t alpha) {
-  return static_cast<Argb>(alpha) << 24 | static_cast<Argb>(GetRValue(color)) << 16 |
-         static_cast<Argb>(GetGValue(color)) << 8 | GetBValue(color);
-}
-
 }  // namespace
 
 void initialize() {
@@ -291,33 +284,6 @@ bool run_file_dialog(FileDialog& dialog, Form* parent) {
       dialog.kind() == FileDialogKind::open ? GetOpenFileNameW(&request) : GetSaveFileNameW(&request);
   if (!confirmed) return false;
   dialog.file_name = std::u16string(reinterpret_cast<const char16_t*>(file.data()));
-  return true;
-}
-
-// The system's colour dialog edits red, green and blue: a confirmed colour is opaque.
-bool run_color_dialog(ColorDialog& dialog) {
-  if (desktop::desktop_offered()) return desktop::answer_color_dialog(dialog);
-  COLORREF custom[16] = {};
-  std::size_t count = 0;
-  for (const std::u16string& line : dialog.custom_colors.lines) {
-    if (count == 16) break;
-    const std::string hex = platform::to_utf8(line);
-    if (hex.size() != 8 || hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) continue;
-    custom[count++] = colorref_of(static_cast<Argb>(std::stoul(hex, nullptr, 16)));
-  }
-  CHOOSECOLORW request{};
-  request.lStructSize = sizeof request;
-  request.rgbResult = colorref_of(dialog.color);
-  request.lpCustColors = custom;
-  request.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
-  if (!ChooseColorW(&request)) return false;
-  dialog.color = argb_of(request.rgbResult, 0xFF);
-  dialog.custom_colors.lines.clear();
-  for (const COLORREF color : custom) {
-    char hex[9];
-    std::snprintf(hex, sizeof hex, "%08X", argb_of(color, 0xFF));
-    dialog.custom_colors.lines.push_back(platform::from_utf8(hex));
-  }
   return true;
 }
 
