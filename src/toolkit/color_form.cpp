@@ -69,8 +69,8 @@ ColorForm::ColorForm(ColorDialog& dialog)
   set_up_palette(grid_custom, 2, {8, 162, 218, 40});
   btn_define.set_bounds({8, 210, 218, 23});
   btn_define.set_caption(texts.define_custom_color);
-  cmb_argb.set_bounds({8, 240, 96, 21});
-  btn_add_custom.set_bounds({110, 239, 116, 23});
+  cmb_argb.set_bounds({8, 240, 78, 21});
+  btn_add_custom.set_bounds({92, 239, 134, 23});
   btn_add_custom.set_caption(texts.add_to_custom_colors);
   btn_ok.set_bounds({8, 298, 105, 25});
   btn_ok.set_caption(u"OK");
