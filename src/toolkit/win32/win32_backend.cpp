@@ -214,7 +214,11 @@ void finalize() {
 void form_created(Form&) {}
 
 void form_destroyed(Form& form) {
-  if (HWND window = window_of(form)) DestroyWindow(window);
+  if (HWND window = window_of(form)) {
+    // The form is half gone by now: the messages DestroyWindow sends must not reach it.
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    DestroyWindow(window);
+  }
   windows().erase(&form);
 }
 
