@@ -79,7 +79,6 @@ struct HostState {
   std::vector<ObjectId> hover_set;
   ObjectId hovered = 0;
   std::int32_t draw_object_id = 0;
-  std::size_t redraws = 0;
   std::int32_t next_ribbon_id = 100;
 
   std::vector<RibbonGroup> groups;

@@ -53,7 +53,8 @@ void select_many(HostHandle, const ObjectId* ids, std::int32_t count, std::int32
 
 void apply_select_rules(HostHandle) {}
 
-void invalidate(HostHandle) { ++host_state().redraws; }
+// The stand-in draws only when asked to (render); the call log shows the request.
+void invalidate(HostHandle) {}
 
 void get_hovered_pos(HostHandle, HoverPosition* position) {
   if (position == nullptr) return;
