@@ -11,6 +11,7 @@
 #include "platform/locale.h"
 #include "plugin_base/host_api.h"
 #include "plugin_base/host_queries.h"
+#include "plugin_base/path_parts.h"
 #include "toolkit/cursor.h"
 #include "toolkit/string_list.h"
 
@@ -18,7 +19,7 @@ void Tfrm_uda::reload_groups() {
   const std::u16string model_path = loaded_ifc_path(host_handle);
   if (model_path.empty()) {
     GroupsByName none;
-    finish_list(none, default_name);
+    finish_list(none);
     return;
   }
   // A status panel keeps what the failed file load built: the default category alone.
@@ -29,10 +30,7 @@ void Tfrm_uda::reload_groups() {
 }
 
 std::u16string Tfrm_uda::sidecar_path(const std::u16string& model_path) const {
-  // Exactly four characters go, whatever they are: the ".ifc" of an IFC file.
-  const std::u16string stem =
-      model_path.size() > 4 ? model_path.substr(0, model_path.size() - 4) : model_path;
-  return stem + mode_texts(mode).sidecar_ending;
+  return model_stem(model_path) + mode_texts(mode).sidecar_ending;
 }
 
 ObjectsGroup& Tfrm_uda::group_named(GroupsByName& by_name, const std::u16string& name) {
@@ -68,7 +66,7 @@ bool Tfrm_uda::load_groups_file(const std::u16string& path) {
     // Nothing names a category when the file could not be read: the walk is left out then.
     collect_members(host_handle, plugin.all_objects_id);
   }
-  finish_list(by_name, default_name);
+  finish_list(by_name);
   return read;
 }
 
@@ -97,14 +95,14 @@ void Tfrm_uda::build_groups_from_model() {
       if (has_guid(host_handle, child)) group.object_ids.push_back(child);
     }
   }
-  finish_list(by_name, default_name);
+  finish_list(by_name);
 }
 
-void Tfrm_uda::finish_list(GroupsByName& by_name, const std::u16string& default_category_name) {
+void Tfrm_uda::finish_list(GroupsByName& by_name) {
   for (auto& [name, group] : by_name) groups.push_back(std::move(group));
   auto default_group = std::make_unique<ObjectsGroup>();
   default_group->is_default = true;
-  default_group->name = default_category_name;
+  default_group->name = default_name;
   groups.push_back(std::move(default_group));
   sort_groups(groups);
   load_colors();

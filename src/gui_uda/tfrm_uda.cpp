@@ -8,6 +8,8 @@
 
 namespace {
 
+// The first panel created in the process: it keeps the colour dialog's custom colours, and its
+// colour dialog serves both panels.
 Tfrm_uda* colors_owner = nullptr;
 // Only the first show of each mode in the process places the panel and looks up these texts.
 bool first_show[2] = {true, true};
@@ -15,8 +17,6 @@ bool first_show[2] = {true, true};
 constexpr char16_t custom_colors_file[] = u"CustomColors.dat";
 
 }  // namespace
-
-Tfrm_uda* custom_colors_owner() { return colors_owner; }
 
 Tfrm_uda::Tfrm_uda(cpp::PluginBase& owner_plugin, PanelMode panel_mode)
     : toolkit::Form(mode_texts(panel_mode).form_name, toolkit::FormStyle::tool_window),

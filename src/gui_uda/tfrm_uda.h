@@ -95,8 +95,9 @@ class Tfrm_uda : public toolkit::Form {
  private:
   using GroupsByName = std::map<std::u16string, std::unique_ptr<ObjectsGroup>>;
   static ObjectsGroup& group_named(GroupsByName& by_name, const std::u16string& name);
-  // The common end of both loads: the categories in order, the default last, their colours.
-  void finish_list(GroupsByName& by_name, const std::u16string& default_category_name);
+  // The common end of both loads: the categories in order, the default (named default_name) last,
+  // their colours.
+  void finish_list(GroupsByName& by_name);
   // Each object of a category in its colour, or in its default colours without one.
   void colour_objects(const ObjectsGroup& group);
   // The colour dialog that serves both panels.
@@ -109,6 +110,3 @@ class Tfrm_uda : public toolkit::Form {
   // Proposes the side-car file of the loaded model in a file dialog.
   void propose_sidecar(toolkit::FileDialog& dialog);
 };
-
-// The first panel created in the process: it keeps the colour dialog's custom colours.
-Tfrm_uda* custom_colors_owner();

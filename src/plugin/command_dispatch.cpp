@@ -60,7 +60,7 @@ void Plugin::export_command() {
   const std::u16string path = loaded_ifc_path(host_handle);
   if (!path.empty()) {
     dialog.initial_dir = folder_part(path, platform::path_separator());
-    dialog.file_name = (path.size() > 4 ? path.substr(0, path.size() - 4) : path) + u".export.csv";
+    dialog.file_name = model_stem(path) + u".export.csv";
   }
   dialog.filter = cpp::language_text(host_handle, "filter_export");
   if (dialog.execute(nullptr)) export_report(*this, dialog.file_name);

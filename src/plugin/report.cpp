@@ -11,6 +11,7 @@
 #include "plugin/panels.h"
 #include "plugin/plugin.h"
 #include "plugin_base/host_api.h"
+#include "plugin_base/host_queries.h"
 #include "plugin_base/language_text.h"
 #include "plugin_base/path_parts.h"
 #include "toolkit/cursor.h"
@@ -18,8 +19,6 @@
 #include "toolkit/string_list.h"
 
 namespace {
-
-std::u16string text_of(const char16_t* text) { return text != nullptr ? text : u""; }
 
 std::u16string widen(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
 
@@ -52,10 +51,10 @@ void export_report(Plugin& plugin, std::u16string file_name) {
       const std::u16string batch_name = clean_field(group->name);
       for (std::size_t i = 0; i < group->object_ids.size(); ++i) {
         std::u16string line =
-            text_of(infos2[i].ifc_guid) + u',' + batch_name + u',' + clean_field(text_of(infos[i].name)) +
-            u',' + clean_field(text_of(infos[i].description)) + u',' +
-            (infos[i].ifc_entity != nullptr ? platform::from_ansi(infos[i].ifc_entity) : u"") + u',' +
-            clean_field(text_of(infos2[i].tag)) + u',';
+            viewer_text(infos2[i].ifc_guid) + u',' + batch_name + u',' +
+            clean_field(viewer_text(infos[i].name)) + u',' + clean_field(viewer_text(infos[i].description)) +
+            u',' + (infos[i].ifc_entity != nullptr ? platform::from_ansi(infos[i].ifc_entity) : u"") + u',' +
+            clean_field(viewer_text(infos2[i].tag)) + u',';
         viewer::BoundsBox box{};
         if (viewer::get_bounds(plugin.host_handle, group->object_ids[i], &box)) {
           line += thousandths(box.min_x) + u',' + thousandths(box.min_y) + u',' + thousandths(box.min_z);

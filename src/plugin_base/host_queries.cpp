@@ -12,8 +12,7 @@ bool has_guid(viewer::HostHandle host, viewer::ObjectId id) {
 }
 
 std::u16string loaded_ifc_path(viewer::HostHandle host) {
-  const char16_t* path = viewer::get_loaded_ifc_path(host);
-  return path != nullptr ? path : u"";
+  return viewer_text(viewer::get_loaded_ifc_path(host));
 }
 
 void read_children(viewer::HostHandle host, viewer::ObjectId id, std::vector<viewer::ObjectId>& buffer) {

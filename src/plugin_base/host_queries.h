@@ -6,6 +6,9 @@
 
 #include "plugin_base/viewer_records.h"
 
+// A text the viewer hands over, copied at once; null counts as empty.
+inline std::u16string viewer_text(const char16_t* text) { return text != nullptr ? text : u""; }
+
 // True when the viewer knows a non-empty IFC GUID for the object.
 bool has_guid(viewer::HostHandle host, viewer::ObjectId id);
 

@@ -2,12 +2,12 @@
 #include "plugin_base/language_text.h"
 
 #include "plugin_base/host_api.h"
+#include "plugin_base/host_queries.h"
 
 namespace cpp {
 
 std::u16string language_text(viewer::HostHandle host, const char* key) {
-  const char16_t* text = viewer::get_text(host, key);
-  return text != nullptr ? text : u"";
+  return viewer_text(viewer::get_text(host, key));
 }
 
 }  // namespace cpp

@@ -13,6 +13,10 @@ std::u16string file_name_part(const std::u16string& path, char16_t separator) {
   return last == std::u16string::npos ? path : path.substr(last + 1);
 }
 
+std::u16string model_stem(const std::u16string& model_path) {
+  return model_path.size() > 4 ? model_path.substr(0, model_path.size() - 4) : model_path;
+}
+
 std::u16string with_csv_extension(std::u16string path) {
   // The extension runs from the last dot of the last path component.
   const auto dot = path.rfind(u'.');

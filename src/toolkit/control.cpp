@@ -57,19 +57,9 @@ void Control::realign() {
     Rect placed = child->bounds_;
     switch (child->align_) {
       case Align::none: continue;
-      case Align::top:
-        placed = {free.left, free.top, free.width, placed.height};
-        free.top += placed.height;
-        free.height -= placed.height;
-        break;
       case Align::bottom:
         placed = {free.left, free.bottom() - placed.height, free.width, placed.height};
         free.height -= placed.height;
-        break;
-      case Align::left:
-        placed = {free.left, free.top, placed.width, free.height};
-        free.left += placed.width;
-        free.width -= placed.width;
         break;
       case Align::right:
         placed = {free.right() - placed.width, free.top, placed.width, free.height};

@@ -11,8 +11,9 @@ namespace toolkit {
 class Form;
 class PopupMenu;
 
-// How a control follows its parent's size: as VCL's Align.
-enum class Align { none, top, bottom, left, right, client };
+// How a control follows its parent's size, as VCL's Align: along the bottom or right edge, or
+// filling what the others leave.
+enum class Align { none, bottom, right, client };
 
 class Control {
  public:

@@ -22,7 +22,6 @@ class FileDialog {
   std::u16string filter;
   std::u16string initial_dir;
   std::u16string file_name;  // proposed before, chosen after a confirmed run
-  std::u16string default_ext;
 
   // Runs modally with parent as owner (null: the viewer's window); true when the user confirmed.
   bool execute(Form* parent);
@@ -47,7 +46,8 @@ class ColorDialog {
  public:
   // Opens with the colour it last held.
   Argb color = 0xFF000000;
-  // One colour a line, "AARRGGBB" in hexadecimal; other lines are kept but not offered.
+  // Sixteen colours, one a line, "AARRGGBB" in hexadecimal; lines that are no colour are dropped
+  // when the dialog closes.
   StringList custom_colors;
 
   bool execute();

@@ -10,7 +10,7 @@
 
 namespace toolkit {
 
-enum class MouseButton { left, right, middle };
+enum class MouseButton { left, right };
 enum class Key { up, down, left, right, home, end };
 
 struct CellState {

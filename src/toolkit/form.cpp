@@ -43,10 +43,7 @@ void Form::set_caption(std::u16string caption) {
   backend::form_changed(*this);
 }
 
-void Form::set_position(int left, int top) {
-  set_bounds({left, top, bounds().width, bounds().height});
-  backend::form_changed(*this);
-}
+void Form::set_position(int left, int top) { set_bounds({left, top, bounds().width, bounds().height}); }
 
 int Form::width() const { return bounds().width; }
 

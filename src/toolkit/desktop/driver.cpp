@@ -12,6 +12,8 @@
 #include "toolkit/desktop/display_list.h"
 #include "toolkit/draw_grid.h"
 #include "toolkit/form.h"
+#include "toolkit/form_input.h"
+#include "toolkit/form_painter.h"
 #include "toolkit/form_registry.h"
 #include "toolkit/popup_menu.h"
 #include "toolkit/widgets.h"
@@ -89,7 +91,16 @@ std::optional<Key> parse_key(std::string_view word) {
   return std::nullopt;
 }
 
-std::string act_on_grid(DrawGrid& grid, const std::vector<std::string_view>& words) {
+// The centre of a cell, in the form's client coordinates.
+Point cell_centre(DrawGrid& grid, int col, int row) {
+  const Rect place = rect_on_form(grid);
+  const Rect cell = grid.cell_rect(col, row);
+  return {place.left + cell.left + cell.width / 2, place.top + cell.top + cell.height / 2};
+}
+
+// The grid is worked as the user works it, through the form's input: the same way the native
+// backend passes on the window's mouse and keys.
+std::string act_on_grid(Form& form, DrawGrid& grid, const std::vector<std::string_view>& words) {
   const std::string_view action = words[0];
   if (action == "cell") {
     int col = 0;
@@ -98,27 +109,25 @@ std::string act_on_grid(DrawGrid& grid, const std::vector<std::string_view>& wor
       return error("cell FORM COL ROW");
     if (col < 0 || col >= grid.col_count() || row < 0 || row >= grid.row_count())
       return error("no such cell");
-    const Rect rect = grid.cell_rect(col, row);
     const bool right = words.size() > 4 && words[4] == "right";
-    grid.mouse_down(right ? MouseButton::right : MouseButton::left,
-                    Point{rect.left + rect.width / 2, rect.top + rect.height / 2});
+    press_mouse(form, right ? MouseButton::right : MouseButton::left, cell_centre(grid, col, row));
     return {};
   }
   if (action == "key") {
     if (words.size() < 3) return error("key FORM KEY");
     if (words[2] == "enter") {
-      grid.key_press(u'\r');
+      type_character(form, u'\r');
     } else if (words[2] == "space") {
-      grid.key_press(u' ');
+      type_character(form, u' ');
     } else if (const std::optional<Key> key = parse_key(words[2])) {
-      grid.key_down(*key);
+      press_key(form, *key);
     } else {
       return error("unknown key " + std::string(words[2]));
     }
     return {};
   }
   if (action == "dblclick") {
-    grid.double_click();
+    double_click(form, cell_centre(grid, grid.col(), grid.row()));
     return {};
   }
   // menu
@@ -144,7 +153,8 @@ std::string act(Form& form, const std::vector<std::string_view>& words) {
     Button* button = words.size() > 2 ? find_control<Button>(form, words[2]) : nullptr;
     if (button == nullptr) return error("no button");
     if (!button->enabled()) return error("the button is disabled");
-    button->click();
+    const Rect place = rect_on_form(*button);
+    press_mouse(form, MouseButton::left, {place.left + place.width / 2, place.top + place.height / 2});
     return {};
   }
   if (action == "check") {
@@ -156,7 +166,7 @@ std::string act(Form& form, const std::vector<std::string_view>& words) {
   if (action == "cell" || action == "key" || action == "dblclick" || action == "menu") {
     DrawGrid* grid = find_control<DrawGrid>(form, "");
     if (grid == nullptr) return error("the form has no grid");
-    return act_on_grid(*grid, words);
+    return act_on_grid(form, *grid, words);
   }
   return error("unknown command " + std::string(action));
 }

@@ -273,7 +273,6 @@ bool run_file_dialog(FileDialog& dialog, Form* parent) {
   const std::wstring proposed(dialog.file_name.begin(), dialog.file_name.end());
   proposed.copy(file.data(), std::min(proposed.size(), file.size() - 1));
   const std::wstring initial_dir(dialog.initial_dir.begin(), dialog.initial_dir.end());
-  const std::wstring default_ext(dialog.default_ext.begin(), dialog.default_ext.end());
   OPENFILENAMEW request{};
   request.lStructSize = sizeof request;
   request.hwndOwner = parent != nullptr ? static_cast<HWND>(parent->window_handle()) : nullptr;
@@ -281,7 +280,6 @@ bool run_file_dialog(FileDialog& dialog, Form* parent) {
   request.lpstrFile = file.data();
   request.nMaxFile = static_cast<DWORD>(file.size());
   request.lpstrInitialDir = initial_dir.empty() ? nullptr : initial_dir.c_str();
-  request.lpstrDefExt = default_ext.empty() ? nullptr : default_ext.c_str();
   request.Flags = OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_EXPLORER |
                   (dialog.kind() == FileDialogKind::open ? OFN_FILEMUSTEXIST : 0);
   const BOOL confirmed =
