@@ -1,11 +1,8 @@
 // Reading language files.
 #include "api/language_file.h"
 
-#include <cstdio>
-#include <memory>
-
-#include "platform/file_stream.h"
 #include "platform/utf8.h"
+#include "simple_io/in_file.h"
 
 namespace host {
 
@@ -26,14 +23,9 @@ LanguageTexts parse_language_texts(std::string_view contents) {
 }
 
 std::optional<LanguageTexts> read_language_file(const std::u16string& path) {
-  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(platform::open_file(path, "rb"), &std::fclose);
-  if (!file) return std::nullopt;
-  std::string contents;
-  char buffer[4096];
-  std::size_t count = 0;
-  while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) contents.append(buffer, count);
-  if (std::ferror(file.get()) != 0) return std::nullopt;
-  return parse_language_texts(contents);
+  const std::optional<std::string> contents = simple_io::read_whole_file(path);
+  if (!contents) return std::nullopt;
+  return parse_language_texts(*contents);
 }
 
 }  // namespace host

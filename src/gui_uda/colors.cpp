@@ -3,6 +3,8 @@
 
 #include "gui_uda/color_file.h"
 #include "gui_uda/tfrm_uda.h"
+#include "simple_io/in_file.h"
+#include "simple_io/replacing_file.h"
 
 namespace {
 
@@ -29,9 +31,10 @@ void Tfrm_uda::save_colors() {
   std::optional<ColorMap> stored = read_color_file(path);
   // A file that cannot be read (damaged, or of a newer version) is kept beside the new one, so
   // that its entries are not lost.
-  if (!stored && std::filesystem::exists(std::filesystem::path(path), ignored)) {
-    std::filesystem::copy_file(std::filesystem::path(path), std::filesystem::path(path + u".bak"),
-                               std::filesystem::copy_options::overwrite_existing, ignored);
+  if (!stored) {
+    if (const std::optional<std::string> bytes = simple_io::read_whole_file(path)) {
+      simple_io::write_file_whole(path + u".bak", *bytes);
+    }
   }
   ColorMap colors = stored.value_or(ColorMap{});
   for (const auto& group : groups) colors[group->name] = group->color;

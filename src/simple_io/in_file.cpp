@@ -24,4 +24,15 @@ std::uint64_t InFile::bytes_left() {
   return static_cast<std::uint64_t>(end - position);
 }
 
+std::optional<std::string> read_whole_file(const std::u16string& path) {
+  try {
+    InFile in(path);
+    std::string bytes(static_cast<std::size_t>(in.bytes_left()), '\0');
+    in.read(bytes.data(), bytes.size());
+    return bytes;
+  } catch (...) {
+    return std::nullopt;
+  }
+}
+
 }  // namespace simple_io

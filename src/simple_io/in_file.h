@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 namespace simple_io {
@@ -24,5 +25,8 @@ class InFile {
  private:
   std::FILE* file_;
 };
+
+// Every byte of a file; nothing when it cannot be opened or read.
+std::optional<std::string> read_whole_file(const std::u16string& path);
 
 }  // namespace simple_io

@@ -3,11 +3,9 @@
 
 #include <algorithm>
 
-#include <cstdio>
-
 #include "platform/ansi_code_page.h"
-#include "platform/file_stream.h"
 #include "platform/utf8.h"
+#include "simple_io/in_file.h"
 #include "simple_io/replacing_file.h"
 
 namespace toolkit {
@@ -38,16 +36,9 @@ std::u16string decode(std::string_view bytes) {
 }  // namespace
 
 bool StringList::load_from_file(const std::u16string& path) {
-  std::FILE* file = platform::open_file(path, "rb");
-  if (file == nullptr) return false;
-  std::string bytes;
-  char buffer[4096];
-  std::size_t count = 0;
-  while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, count);
-  const bool read_whole = std::ferror(file) == 0;
-  std::fclose(file);
-  if (!read_whole) return false;
-  set_text_bytes(bytes);
+  const std::optional<std::string> bytes = simple_io::read_whole_file(path);
+  if (!bytes) return false;
+  set_text_bytes(*bytes);
   return true;
 }
 
