@@ -1,6 +1,6 @@
-// The desktop: what the stand-in host exports for the toolkit inside the plug-in,
-// as an operating system offers windows and dialogs. It is no part of the viewer's API: the
-// toolkit looks these names up by name, and goes on without them.
+// The desktop: what the stand-in host exports for the toolkit inside the plug-in, as an operating
+// system offers windows and dialogs. It is no part of the viewer's API: the toolkit looks these
+// names up in the loading program and goes on without them.
 #pragma once
 
 #include <cstdint>
