@@ -1,13 +1,18 @@
 #!/bin/sh
-# The main job: installs what is missing, builds the Linux library and torv-host, and runs
-# torv-host with the plug-in on the car-wash model of ../shared/models: the batch panel filled
-# from the model, batches coloured, an assembly moved to another batch. Pictures of the panel and
-# the model go to build/demo/.
+# The main job: installs what is missing, builds the Linux library and torv-host, and plays
+# samples/steel-hall.session with the plug-in on a copy of the bundled steel hall in build/demo/,
+# where the side-car files, the report and the pictures stay.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake --preset linux >/dev/null
 cmake --build --preset linux
+rm -rf build/demo
 mkdir -p build/demo
-build/linux/bin/torv-host ../shared/models/tekla-carwash-batched.ifc --script examples/batches.session
-echo "pictures: build/demo/batch-panel.png build/demo/model.png"
+cp samples/steel-hall.ifc build/demo/
+cd build/demo
+# Colours the plug-in remembers go to a folder of the demo's own, so every run starts afresh.
+XDG_DATA_HOME="$PWD/user-data" ../linux/bin/torv-host steel-hall.ifc --script ../../samples/steel-hall.session
+echo
+echo "The demo's files are in $PWD:"
+ls -1 *.csv *.png | sed 's/^/  /'

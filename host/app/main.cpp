@@ -1,5 +1,7 @@
 // torv-host: the stand-in viewer. Loads the plug-in library as the viewer does, loads a model,
 // and plays a session of user actions.
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -28,7 +30,13 @@ host::Model load_model(const host::CommandLine& line) {
     model.description = "generated model (" + line.generator_spec + ") at " + host::utf8(model.path);
     return model;
   }
-  return host::read_ifc_model(line.model_file);
+  const auto start = std::chrono::steady_clock::now();
+  host::Model model = host::read_ifc_model(line.model_file);
+  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+  char seconds[32];
+  std::snprintf(seconds, sizeof seconds, "%.2f", took.count());
+  model.description += ", read in " + std::string(seconds) + " s";
+  return model;
 }
 
 void print_plugin(host::PluginLibrary& plugin, std::ostream& out) {

@@ -10,6 +10,6 @@ namespace host {
 
 // Throw std::runtime_error with the reason when the picture cannot be drawn or written.
 void draw_form_picture(const std::string& display_list, const std::string& png_path);
-void draw_model_picture(const HostState& state, const std::string& png_path);
+void draw_model_picture(const HostState& state, const std::string& png_path, int width, int height);
 
 }  // namespace host

@@ -9,7 +9,7 @@ void draw_form_picture(const std::string&, const std::string&) {
   throw std::runtime_error("pictures need the Linux build of torv-host");
 }
 
-void draw_model_picture(const HostState&, const std::string&) {
+void draw_model_picture(const HostState&, const std::string&, int, int) {
   throw std::runtime_error("pictures need the Linux build of torv-host");
 }
 

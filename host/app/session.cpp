@@ -13,6 +13,7 @@
 #include "api/host_state.h"
 #include "api/viewer_events.h"
 #include "app/picture.h"
+#include "app/session_help.h"
 #include "app/text_output.h"
 
 namespace host {
@@ -68,6 +69,7 @@ Session::Session(Viewer& viewer, std::ostream& out, std::ostream& errors, ModelL
     : viewer_(viewer), out_(out), errors_(errors), load_model_(std::move(load_model)) {}
 
 void Session::run(std::istream& input, bool prompt) {
+  if (prompt) out_ << "Type help for the commands, quit to leave.\n";
   std::string line;
   while (true) {
     if (prompt) out_ << "torv> " << std::flush;
@@ -117,8 +119,10 @@ void Session::run_command(std::string_view command, std::string_view rest) {
     snapshot(rest);
   } else if (command == "render") {
     render(rest);
+  } else if (command == "help") {
+    out_ << session_help;
   } else {
-    fail("unknown command '" + std::string(command) + "'");
+    fail("unknown command '" + std::string(command) + "' (help lists the commands)");
   }
 }
 
@@ -336,10 +340,20 @@ void Session::snapshot(std::string_view arguments) {
   }
 }
 
-void Session::render(std::string_view file) {
-  if (file.empty()) return fail("render FILE.png");
+void Session::render(std::string_view arguments) {
+  const auto [file, size] = split_word(arguments);
+  const auto [width_text, height_text] = split_word(size);
+  int width = 1024;
+  int height = 768;
+  const auto read_number = [](std::string_view text, int& value) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size();
+  };
+  if (file.empty() || (!size.empty() && (!read_number(width_text, width) || !read_number(height_text, height)))) {
+    return fail("render FILE.png [WIDTH HEIGHT]");
+  }
   try {
-    draw_model_picture(host_state(), std::string(file));
+    draw_model_picture(host_state(), std::string(file), width, height);
   } catch (const std::exception& error) {
     fail(error.what());
   }

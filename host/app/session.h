@@ -42,7 +42,7 @@ class Session {
   void answer(std::string_view arguments);
   void load(std::string_view arguments);
   void snapshot(std::string_view arguments);
-  void render(std::string_view file);
+  void render(std::string_view arguments);
   // Runs a toolkit command, printing what it replies; a reply "error: ..." fails the command.
   void toolkit(const std::string& command);
   // An object by GUID, or by its position in the model as @N; 0 and a failure when unknown.

@@ -1,5 +1,5 @@
 // Reading an IFC file with IFC++: the file's entities, then the object tree, properties and
-// geometry boxes the viewer shows.
+// geometry the viewer shows.
 #include "model/ifc_import.h"
 
 #include <algorithm>
@@ -7,6 +7,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -20,7 +21,7 @@
 #include <ifcpp/IFC4/include/IfcText.h>
 #include <ifcpp/reader/ReaderSTEP.h>
 
-#include "model/ifc_bounds.h"
+#include "model/ifc_shapes.h"
 #include "model/ifc_properties.h"
 #include "model/ifc_text.h"
 #include "model/ifc_tree.h"
@@ -44,6 +45,22 @@ std::string file_bytes(const std::filesystem::path& file) {
   return bytes;
 }
 
+// IFC++ reads what it can of a file that was cut short and says nothing, so the frame of the
+// exchange file is checked first.
+void check_step_frame(const std::filesystem::path& file, std::string_view text) {
+  constexpr std::string_view blanks = " \t\r\n";
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+  const auto first = text.find_first_not_of(blanks);
+  const auto last = text.find_last_not_of(blanks);
+  text = first == std::string_view::npos ? std::string_view() : text.substr(first, last - first + 1);
+  if (!text.starts_with("ISO-10303-21;")) {
+    throw read_error(file, "it is not an IFC file (it does not begin with ISO-10303-21;)");
+  }
+  if (!text.ends_with("END-ISO-10303-21;")) {
+    throw read_error(file, "the file is cut short (it does not end with END-ISO-10303-21;)");
+  }
+}
+
 // IFC++ reports faults as messages rather than exceptions.
 struct ReaderErrors {
   std::vector<std::string> texts;
@@ -56,6 +73,7 @@ struct ReaderErrors {
 
 shared_ptr<BuildingModel> read_entities(const std::filesystem::path& file) {
   std::string bytes = file_bytes(file);
+  check_step_frame(file, bytes);
   auto model = std::make_shared<BuildingModel>();
   ReaderErrors errors;
   ReaderSTEP reader;
@@ -111,7 +129,7 @@ Model read_ifc_model(const std::filesystem::path& file) {
   const std::vector<TreeEntry> tree = ifc_object_tree(*entities);
   if (tree.empty()) throw read_error(file, "it holds no IFC project and no product");
   PropertyTable properties = ifc_properties(*entities);
-  ProductBounds bounds(entities);
+  ProductShapes shapes(entities);
 
   // Entry i becomes object i: the model is empty, and each parent's entry comes before its children.
   Model model;
@@ -120,7 +138,11 @@ Model read_ifc_model(const std::filesystem::path& file) {
     if (const auto found = properties.find(entry.object->m_entity_id); found != properties.end()) {
       object.properties = std::move(found->second);
     }
-    if (object.has_representation) object.bounds = bounds.of(dynamic_pointer_cast<IfcProduct>(entry.object));
+    if (object.has_representation) {
+      ProductShape shape = shapes.of(dynamic_pointer_cast<IfcProduct>(entry.object));
+      object.bounds = shape.bounds;
+      object.surface = std::move(shape.surface);
+    }
     model.add(entry.parent == tree_root ? all_objects_id : Model::id_at(entry.parent), std::move(object));
   }
   unite_part_bounds(tree, model);

@@ -33,6 +33,11 @@ struct Bounds {
   double max[3];
 };
 
+// A triangle of an object's surface, corners in metres in the model's coordinates.
+struct Triangle {
+  float corners[3][3];
+};
+
 // The smallest box around both.
 Bounds united(const Bounds& a, const Bounds& b);
 
@@ -46,6 +51,8 @@ struct Object {
   std::vector<Property> properties;
   bool has_representation = false;
   std::optional<Bounds> bounds;
+  // The surface the viewer draws; empty for a generated model, whose objects are their boxes.
+  std::vector<Triangle> surface;
   std::vector<ObjectId> children;
 };
 

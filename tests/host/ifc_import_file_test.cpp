@@ -30,6 +30,12 @@ std::string step_file(const std::string& schema, const std::string& data) {
          schema + "'));\nENDSEC;\nDATA;\n" + data + "ENDSEC;\nEND-ISO-10303-21;\n";
 }
 
+// A file whose last quarter is missing, as a copy that was interrupted leaves it.
+std::string cut_short(std::string text) {
+  text.resize(text.size() * 3 / 4);
+  return text;
+}
+
 // "#id=TYPE('GlobalId',$,attributes);\n": an entity with a GlobalId made of its id.
 std::string rooted(int id, const std::string& type, const std::string& attributes) {
   return "#" + std::to_string(id) + "=" + type + "('" + guid(id) + "',$," + attributes + ");\n";
@@ -376,7 +382,10 @@ TEST_P(Refusal, NamesTheFileAndTheReason) {
 INSTANTIATE_TEST_SUITE_P(
     Files, Refusal,
     ::testing::Values(RefusalCase{"missing", std::nullopt, "No such file"},
-                      RefusalCase{"not_step", "hello\n", "DATA"},
+                      RefusalCase{"not_step", "hello\n", "it is not an IFC file"},
+                      RefusalCase{"cut_short",
+                                  cut_short(step_file("IFC4", "#1=IFCCARTESIANPOINT((0.,0.,0.));\n")),
+                                  "the file is cut short"},
                       RefusalCase{"no_entities", step_file("IFC4", ""), "no IFC entities"},
                       RefusalCase{"unknown_schema", step_file("IFC9", "#1=IFCCARTESIANPOINT((0.,0.,0.));\n"),
                                   "Unsupported IFC version"},

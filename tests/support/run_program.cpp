@@ -18,10 +18,12 @@ std::string without_carriage_returns(std::string text) {
 
 }  // namespace
 
-ProgramResult run_torv_host(const std::vector<std::string>& arguments) {
+ProgramResult run_torv_host(const std::vector<std::string>& arguments,
+                            const std::filesystem::path& working_folder) {
   const TempFolder folder;
   const char* program = library_extension() == ".dll" ? "torv-host.exe" : "torv-host";
   std::string command = (built_folder() / program).string();
+  if (!working_folder.empty()) command = "cd " + working_folder.string() + " && " + command;
   for (const std::string& argument : arguments) command += " " + argument;
   command += " > " + (folder.path() / "out.txt").string() + " 2> " + (folder.path() / "errors.txt").string();
   ProgramResult result;

@@ -1,6 +1,7 @@
 // Runs a program of the build as a user would, and collects what it prints.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,9 @@ struct ProgramResult {
   std::string errors;
 };
 
-// Arguments must not need quoting (no blanks); torv-host runs from the built folder.
-ProgramResult run_torv_host(const std::vector<std::string>& arguments);
+// Arguments must not need quoting (no blanks). torv-host is the one of the build; it runs in
+// working_folder when one is given, else in the test's own.
+ProgramResult run_torv_host(const std::vector<std::string>& arguments,
+                            const std::filesystem::path& working_folder = {});
 
 }  // namespace torv_test

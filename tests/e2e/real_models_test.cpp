@@ -1,0 +1,311 @@
+// torv-host with the plug-in on real IFC files, as a coordinator uses it: the car wash exported by
+// a detailing program, a small IFC4 house, and the bundled steel hall with its walk-through.
+// Each run works on a copy of the model in a fresh folder, where its side-car files go.
+#include <cairo.h>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <numeric>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/case_label.h"
+#include "support/process_environment.h"
+#include "support/run_program.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using ::testing::ContainsRegex;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::Pair;
+
+const std::filesystem::path models_folder = TORV_SHARED_MODELS;
+const std::filesystem::path samples_folder = TORV_SAMPLES;
+
+// A beam of the car wash, and the assembly it belongs to (in "Batch 1").
+constexpr const char* carwash_beam = "1BZBf$00020Z4oDZSrCJKv";
+constexpr const char* carwash_beam_assembly = "1BZBf$00020p4oDZSrCJKv";
+
+struct Row {
+  std::string name;
+  std::string count;  // empty for the default category
+  std::string colour;
+};
+
+// The rows of every "print panel" in the output, one list per print.
+std::vector<std::vector<Row>> printed_panels(const std::string& out) {
+  std::vector<std::vector<Row>> panels;
+  std::istringstream lines(out);
+  std::string line;
+  bool in_panel = false;
+  bool header_next = false;
+  while (std::getline(lines, line)) {
+    if (line.ends_with("\tvisible") || line.ends_with("\thidden")) {
+      panels.emplace_back();
+      in_panel = header_next = true;
+      continue;
+    }
+    const auto first_tab = line.find('\t');
+    const auto second_tab = line.find('\t', first_tab + 1);
+    if (!in_panel || first_tab == std::string::npos || second_tab == std::string::npos ||
+        line.find('\t', second_tab + 1) != std::string::npos) {
+      in_panel = false;  // the panel's rows have ended
+      continue;
+    }
+    if (header_next) {
+      header_next = false;  // the column headers
+      continue;
+    }
+    panels.back().push_back({line.substr(0, first_tab), line.substr(first_tab + 1, second_tab - first_tab - 1),
+                             line.substr(second_tab + 1)});
+  }
+  return panels;
+}
+
+std::vector<std::pair<std::string, std::string>> names_and_counts(const std::vector<Row>& rows) {
+  std::vector<std::pair<std::string, std::string>> result;
+  for (const Row& row : rows) result.emplace_back(row.name, row.count);
+  return result;
+}
+
+int total_count(const std::vector<Row>& rows) {
+  return std::accumulate(rows.begin(), rows.end(), 0, [](int sum, const Row& row) {
+    return sum + (row.count.empty() ? 0 : std::stoi(row.count));
+  });
+}
+
+// How many printed selection lines name an object of this entity.
+int selected_of(const std::string& out, const std::string& entity) {
+  int count = 0;
+  for (std::size_t at = out.find('\t' + entity + '\t'); at != std::string::npos;
+       at = out.find('\t' + entity + '\t', at + 1)) {
+    ++count;
+  }
+  return count;
+}
+
+class RealModel : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // Colours the plug-in remembers stay in this test.
+    torv_test::set_environment("XDG_DATA_HOME", (folder_.path() / "user").string());
+  }
+
+  // Copies a model into the test's folder; false (and the test skipped) when it is not there.
+  bool copy_model(const std::filesystem::path& source) {
+    if (!std::filesystem::exists(source)) return false;
+    std::filesystem::copy_file(source, folder_.path() / source.filename());
+    return true;
+  }
+
+  // Runs torv-host from the test's folder on a model there, with the script's lines.
+  torv_test::ProgramResult run(const std::string& model, const std::string& lines) {
+    torv_test::write_file(folder_.path() / "script.txt", lines);
+    return torv_test::run_torv_host({model, "--script", "script.txt"}, folder_.path());
+  }
+
+  std::filesystem::path path(const std::string& name) const { return folder_.path() / name; }
+
+  torv_test::TempFolder folder_;
+};
+
+#define SKIP_WITHOUT(model)                                                                      \
+  if (!copy_model(models_folder / (model))) {                                                    \
+    GTEST_SKIP() << "the real models are not here: " << models_folder / (model) << " is missing"; \
+  }
+
+TEST_F(RealModel, CarWashBatchesHoldEveryAssembly) {
+  SKIP_WITHOUT("tekla-carwash-batched.ifc");
+  // The default category's objects are those a double click on its row selects.
+  const auto result = run("tekla-carwash-batched.ifc",
+                          "click Batches\nprint panel batch\npanel batch row 10\npanel batch dblclick\n"
+                          "print selection\n");
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  const auto panels = printed_panels(result.out);
+  ASSERT_EQ(panels.size(), 1u) << result.out;
+  EXPECT_THAT(names_and_counts(panels[0]),
+              ElementsAre(Pair("Batch 1", "103"), Pair("Batch 2", "105"), Pair("Batch 3", "106"),
+                          Pair("Batch 4", "106"), Pair("Batch 5", "107"), Pair("Batch 6", "105"),
+                          Pair("Batch 7", "106"), Pair("Batch 8", "104"), Pair("Batch 9", "102"),
+                          Pair("No batch", "")));
+  // The assemblies nested in others are not filed from their property: they stay in the default.
+  EXPECT_EQ(total_count(panels[0]) + selected_of(result.out, "IfcElementAssembly"), 1051);
+}
+
+TEST_F(RealModel, PickingABeamSelectsItsAssemblyWhileTheBatchPanelIsOpen) {
+  SKIP_WITHOUT("tekla-carwash-batched.ifc");
+  const std::string pick = std::string("select ") + carwash_beam + "\nprint selection\n";
+  const auto result = run("tekla-carwash-batched.ifc", pick + "click Batches\n" + pick);
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  EXPECT_THAT(result.out, HasSubstr("1 objects\n" + std::string(carwash_beam) + "\tIfcBeam\t"));
+  EXPECT_THAT(result.out,
+              HasSubstr("1 objects\n" + std::string(carwash_beam_assembly) + "\tIfcElementAssembly\t"));
+}
+
+TEST_F(RealModel, CarWashRoundTripKeepsAnAssignment) {
+  SKIP_WITHOUT("tekla-carwash-batched.ifc");
+  const auto result = run("tekla-carwash-batched.ifc",
+                          std::string("click Batches\nselect ") + carwash_beam +
+                              "\ncontext\nchoose Batch 9\n"
+                              "answer save tekla-carwash-batched.batching.csv\npanel batch save\n"
+                              "load tekla-carwash-batched.ifc\nprint panel batch\n"
+                              "answer save report.csv\nclick Export\n");
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  // The assembly moved from Batch 1 to Batch 9, and the model read again shows it so.
+  const auto panels = printed_panels(result.out);
+  ASSERT_EQ(panels.size(), 1u) << result.out;
+  EXPECT_EQ(panels[0][0].count, "102");
+  EXPECT_EQ(panels[0][8].count, "103");
+  const std::string sidecar = torv_test::read_file(path("tekla-carwash-batched.batching.csv"));
+  EXPECT_THAT(sidecar, HasSubstr(std::string(carwash_beam_assembly) + ",Batch 9\r\n"));
+  const std::string report = torv_test::read_file(path("report.csv"));
+  EXPECT_THAT(report, HasSubstr(std::string(carwash_beam_assembly) + ",Batch 9,"));
+  // The header, then each filed assembly once.
+  EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 1 + 944);
+}
+
+TEST_F(RealModel, CarWashWithoutThePropertyHasTheDefaultBatchAlone) {
+  SKIP_WITHOUT("tekla-carwash.ifc");
+  const auto result = run("tekla-carwash.ifc", "click Batches\nprint panel batch\n");
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  const auto panels = printed_panels(result.out);
+  ASSERT_EQ(panels.size(), 1u) << result.out;
+  EXPECT_THAT(names_and_counts(panels[0]), ElementsAre(Pair("No batch", "")));
+}
+
+TEST_F(RealModel, Ifc4HouseOpensInBothPanels) {
+  SKIP_WITHOUT("ifc4-openhouse.ifc");
+  const auto result = run("ifc4-openhouse.ifc",
+                          "select @0 @1 @2 @3\nprint selection\n"
+                          "click Status\nprint panel status\nclick Batches\nprint panel batch\n");
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  EXPECT_THAT(result.out, ContainsRegex("4 objects\n.*\tIfcProject\tIfcOpenHouse\n.*\tIfcSite\t.*\n"
+                                        ".*\tIfcBuilding\t.*\n.*\tIfcBuildingStorey\t"));
+  const auto panels = printed_panels(result.out);
+  ASSERT_EQ(panels.size(), 2u) << result.out;
+  EXPECT_THAT(names_and_counts(panels[0]), ElementsAre(Pair("No status", "")));
+  EXPECT_THAT(names_and_counts(panels[1]), ElementsAre(Pair("No batch", "")));
+}
+
+struct BrokenFileCase {
+  std::string label;
+  std::string (*content)();
+  std::string message;
+};
+
+void PrintTo(const BrokenFileCase& c, std::ostream* out) { *out << c.label; }
+
+class BrokenFile : public RealModel, public ::testing::WithParamInterface<BrokenFileCase> {};
+
+TEST_P(BrokenFile, EndsTorvHostWithAMessage) {
+  torv_test::write_file(path("model.ifc"), GetParam().content());
+  const auto result = run("model.ifc", "ribbon\n");
+  EXPECT_EQ(result.exit_code, 2);
+  EXPECT_THAT(result.errors, HasSubstr("cannot read model.ifc: " + GetParam().message));
+  EXPECT_EQ(result.out.find("group "), std::string::npos) << "the session ran";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BrokenFile,
+    ::testing::Values(
+        BrokenFileCase{"truncated",
+                       [] {
+                         std::string sample = torv_test::read_file(samples_folder / "steel-hall.ifc");
+                         sample.resize(sample.size() / 2);
+                         return sample;
+                       },
+                       "the file is cut short"},
+        BrokenFileCase{"text", [] { return std::string("Delivery list for hall 2\nBatch 1: C1, C2\n"); },
+                       "it is not an IFC file"},
+        BrokenFileCase{"empty", [] { return std::string(); }, "it is not an IFC file"}),
+    torv_test::CaseLabel());
+
+// The pixels of a PNG file, 0xAARRGGBB each.
+class Picture {
+ public:
+  explicit Picture(const std::filesystem::path& file)
+      : surface_(cairo_image_surface_create_from_png(file.c_str()), &cairo_surface_destroy) {}
+  bool readable() const { return cairo_surface_status(surface_.get()) == CAIRO_STATUS_SUCCESS; }
+  int width() const { return cairo_image_surface_get_width(surface_.get()); }
+  int height() const { return cairo_image_surface_get_height(surface_.get()); }
+  std::uint32_t at(int x, int y) const {
+    const unsigned char* row = cairo_image_surface_get_data(surface_.get()) +
+                               static_cast<std::ptrdiff_t>(y) * cairo_image_surface_get_stride(surface_.get());
+    return reinterpret_cast<const std::uint32_t*>(row)[x];
+  }
+  // Pixels whose one channel (16 red, 8 green, 0 blue) clearly outweighs the two others.
+  int dominated_by(int shift) const {
+    int count = 0;
+    for (int y = 0; y < height(); ++y) {
+      for (int x = 0; x < width(); ++x) {
+        const std::uint32_t pixel = at(x, y);
+        const int channel = static_cast<int>(pixel >> shift & 0xFF);
+        int others = 0;
+        for (const int other : {16, 8, 0}) {
+          if (other != shift) others = std::max(others, static_cast<int>(pixel >> other & 0xFF));
+        }
+        count += channel > 100 && channel > others + 80 ? 1 : 0;
+      }
+    }
+    return count;
+  }
+  int differing_from(std::uint32_t background) const {
+    int count = 0;
+    for (int y = 0; y < height(); ++y) {
+      for (int x = 0; x < width(); ++x) count += at(x, y) != background ? 1 : 0;
+    }
+    return count;
+  }
+
+ private:
+  std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> surface_;
+};
+
+TEST_F(RealModel, SteelHallRendersInItsBatchColours) {
+  ASSERT_TRUE(copy_model(samples_folder / "steel-hall.ifc"));
+  const auto result = run("steel-hall.ifc",
+                          "render before.png 640 480\nclick Batches\nprint panel batch\n"
+                          "answer color FFE00000\npanel batch swatch 1\nanswer color FF0000E0\npanel batch swatch 2\n"
+                          "answer color FF00C000\npanel batch swatch 3\nrender after.png 640 480\n");
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  const auto panels = printed_panels(result.out);
+  ASSERT_EQ(panels.size(), 1u) << result.out;
+  EXPECT_THAT(names_and_counts(panels[0]), ElementsAre(Pair("Batch 1", "12"), Pair("Batch 2", "8"),
+                                                       Pair("Batch 3", "32"), Pair("No batch", "")));
+
+  const Picture before(path("before.png"));
+  const Picture after(path("after.png"));
+  ASSERT_TRUE(before.readable() && after.readable());
+  EXPECT_EQ(after.width(), 640);
+  EXPECT_EQ(after.height(), 480);
+  const std::uint32_t background = after.at(0, 0);
+  // The hall fills a good part of the picture, and the coloured batches show in theirs.
+  EXPECT_GT(before.differing_from(background), 640 * 480 / 20);
+  for (const int channel : {16, 8, 0}) {
+    EXPECT_LT(before.dominated_by(channel), 50) << channel;
+    EXPECT_GT(after.dominated_by(channel), 1000) << channel;
+  }
+}
+
+TEST_F(RealModel, SteelHallWalkThroughRunsWholeAndLeavesItsFiles) {
+  ASSERT_TRUE(copy_model(samples_folder / "steel-hall.ifc"));
+  torv_test::write_file(path("walk.session"), torv_test::read_file(samples_folder / "steel-hall.session"));
+  const auto result = torv_test::run_torv_host({"steel-hall.ifc", "--script", "walk.session"}, folder_.path());
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  EXPECT_EQ(result.errors, "");
+  for (const char* file : {"steel-hall.batching.csv", "steel-hall.real-time.csv", "report.csv", "batch-panel.png",
+                           "status-panel.png", "model-before.png", "model-status.png", "model-after.png"}) {
+    EXPECT_TRUE(std::filesystem::is_regular_file(path(file))) << file;
+  }
+  // The four braces moved to the new batch and are in the file and the report.
+  EXPECT_THAT(torv_test::read_file(path("steel-hall.batching.csv")), HasSubstr(",Batch 4\r\n"));
+  const std::string report = torv_test::read_file(path("report.csv"));
+  EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 1 + 12 + 8 + 32 + 4);
+}
+
+}  // namespace
