@@ -3,11 +3,14 @@
 
 #include <ifcpp/IFC4/include/IfcIdentifier.h>
 #include <ifcpp/IFC4/include/IfcLabel.h>
+#include <ifcpp/IFC4/include/IfcObject.h>
 #include <ifcpp/IFC4/include/IfcObjectDefinition.h>
 #include <ifcpp/IFC4/include/IfcPropertySet.h>
 #include <ifcpp/IFC4/include/IfcPropertySetDefinitionSet.h>
 #include <ifcpp/IFC4/include/IfcPropertySingleValue.h>
 #include <ifcpp/IFC4/include/IfcRelDefinesByProperties.h>
+#include <ifcpp/IFC4/include/IfcRelDefinesByType.h>
+#include <ifcpp/IFC4/include/IfcTypeObject.h>
 
 #include "model/ifc_property_value.h"
 #include "model/ifc_text.h"
@@ -43,20 +46,43 @@ std::vector<Property> assigned_properties(const IfcRelDefinesByProperties& relat
   return properties;
 }
 
+// The property sets a type object carries, such as those of a beam's profile type.
+std::vector<Property> type_properties(const IfcRelDefinesByType& relation) {
+  std::vector<Property> properties;
+  if (!relation.m_RelatingType) return properties;
+  for (const auto& definition : relation.m_RelatingType->m_HasPropertySets) {
+    if (const auto* set = dynamic_cast<const IfcPropertySet*>(definition.get())) add_set_properties(*set, properties);
+  }
+  return properties;
+}
+
+template <class Definition>
+void assign(const std::vector<Property>& properties, const std::vector<shared_ptr<Definition>>& objects,
+            PropertyTable& table) {
+  if (properties.empty()) return;
+  for (const auto& object : objects) {
+    if (!object) continue;
+    std::vector<Property>& object_properties = table[object->m_entity_id];
+    object_properties.insert(object_properties.end(), properties.begin(), properties.end());
+  }
+}
+
 }  // namespace
 
 PropertyTable ifc_properties(const BuildingModel& model) {
   PropertyTable table;
+  PropertyTable of_types;
   for (const auto& [id, entity] : model.getMapIfcEntities()) {
-    const auto* relation = dynamic_cast<const IfcRelDefinesByProperties*>(entity.get());
-    if (relation == nullptr) continue;
-    const std::vector<Property> properties = assigned_properties(*relation);
-    if (properties.empty()) continue;
-    for (const auto& object : relation->m_RelatedObjects) {
-      if (!object) continue;
-      std::vector<Property>& object_properties = table[object->m_entity_id];
-      object_properties.insert(object_properties.end(), properties.begin(), properties.end());
+    if (const auto* relation = dynamic_cast<const IfcRelDefinesByProperties*>(entity.get())) {
+      assign(assigned_properties(*relation), relation->m_RelatedObjects, table);
+    } else if (const auto* typing = dynamic_cast<const IfcRelDefinesByType*>(entity.get())) {
+      assign(type_properties(*typing), typing->m_RelatedObjects, of_types);
     }
+  }
+  // An object's own values come first: they override its type's.
+  for (auto& [id, properties] : of_types) {
+    std::vector<Property>& object_properties = table[id];
+    object_properties.insert(object_properties.end(), properties.begin(), properties.end());
   }
   return table;
 }

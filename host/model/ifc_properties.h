@@ -14,7 +14,8 @@ namespace host {
 using PropertyTable = std::unordered_map<int, std::vector<Property>>;
 
 // Every IfcPropertySingleValue with a nominal value, of every IfcPropertySet that an
-// IfcRelDefinesByProperties assigns, in the order of the file.
+// IfcRelDefinesByProperties assigns, in the order of the file; then those of the object's type
+// (IfcRelDefinesByType), which the object's own values override.
 PropertyTable ifc_properties(const BuildingModel& model);
 
 }  // namespace host

@@ -144,6 +144,29 @@ TEST_F(IfcFile, SkipsPropertiesWithoutOneValue) {
   EXPECT_EQ(properties[0].name, u"Kept");
 }
 
+TEST_F(IfcFile, TypePropertiesFollowTheObjectsOwn) {
+  // IFC4 IfcBeamType: ..., ApplicableOccurrence, HasPropertySets, RepresentationMaps, Tag,
+  // ElementType, PredefinedType.
+  std::string data = rooted(10, "IFCBEAM", "'Beam',$,$,$,$,$,$");
+  data += "#11=IFCPROPERTYSINGLEVALUE('Grade',$,IFCLABEL('S355'),$);\n";
+  data += "#12=IFCPROPERTYSINGLEVALUE('Grade',$,IFCLABEL('S235'),$);\n";
+  data += "#13=IFCPROPERTYSINGLEVALUE('Profile',$,IFCLABEL('IPE360'),$);\n";
+  data += rooted(14, "IFCPROPERTYSET", "'Own',$,(#11)");
+  data += rooted(15, "IFCPROPERTYSET", "'Of type',$,(#12,#13)");
+  data += rooted(16, "IFCBEAMTYPE", "'IPE360',$,$,(#15),$,$,$,.BEAM.");
+  // The type relation comes first in the file; the object's own set still leads.
+  data += rooted(17, "IFCRELDEFINESBYTYPE", "$,$,(#10),#16");
+  data += rooted(18, "IFCRELDEFINESBYPROPERTIES", "$,$,(#10),#14");
+  const Model model = read(ifc4_file(data));
+  std::vector<std::pair<std::u16string, std::u16string>> properties;
+  for (const host::Property& property : object_named(model, u"Beam").properties) {
+    properties.emplace_back(property.property_set + u"." + property.name, property.text);
+  }
+  EXPECT_THAT(properties, ::testing::ElementsAre(::testing::Pair(u"Own.Grade", u"S355"),
+                                                 ::testing::Pair(u"Of type.Grade", u"S235"),
+                                                 ::testing::Pair(u"Of type.Profile", u"IPE360")));
+}
+
 // A storey with an assembly whose beam the storey also lists as contained, a wall with an
 // opening, a column in no relation, and two assemblies that aggregate each other.
 std::string tree_file() {
