@@ -66,6 +66,15 @@ TEST_F(TorvHost, ClickingARibbonButtonByCaptionOrId) {
   EXPECT_EQ(result.exit_code, 0) << result.errors;
 }
 
+TEST_F(TorvHost, HelpListsTheCommands) {
+  const auto result = run_torv_host({"--generate", "default", "--script", script("help\n")});
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  for (const char* command : {"ribbon", "click", "select", "hover", "context", "choose", "panel", "answer", "print",
+                              "snapshot", "render", "load", "help", "quit"}) {
+    EXPECT_THAT(result.out, HasSubstr("\n  " + std::string(command) + " ")) << command;
+  }
+}
+
 struct FailureCase {
   const char* label;
   std::vector<std::string> arguments;
@@ -96,6 +105,11 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{
             "unknown_command", {"--generate", "default"}, "ribbon\nfly away\n", 1, "unknown command 'fly'"},
         FailureCase{"unknown_button", {"--generate", "default"}, "click Nothing\n", 1, "no button 'Nothing'"},
+        FailureCase{"render_size_not_a_number",
+                    {"--generate", "default"},
+                    "render model.png wide high\n",
+                    1,
+                    "render FILE.png [WIDTH HEIGHT]"},
         FailureCase{"bad_generator_spec", {"--generate", "parts=many"}, "", 2, "usage: torv-host"},
         FailureCase{"no_model", {}, "", 2, "give either a model file or --generate SPEC"},
         FailureCase{"missing_plugin",
