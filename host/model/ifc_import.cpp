@@ -13,7 +13,6 @@
 #include <vector>
 
 #include <ifcpp/IFC4/include/IfcElement.h>
-#include <ifcpp/IFC4/include/IfcFeatureElementSubtraction.h>
 #include <ifcpp/IFC4/include/IfcGloballyUniqueId.h>
 #include <ifcpp/IFC4/include/IfcIdentifier.h>
 #include <ifcpp/IFC4/include/IfcLabel.h>
@@ -104,8 +103,7 @@ Object describe(const IfcObjectDefinition& definition) {
   return object;
 }
 
-// An element without geometry of its own, such as a steel assembly, takes the box of its parts
-// (its openings are holes, not parts).
+// An element without geometry of its own, such as a steel assembly, takes the box of its parts.
 void unite_part_bounds(const std::vector<TreeEntry>& tree, Model& model) {
   // Backwards: every part comes after its element, so nested assemblies have their boxes first.
   for (std::size_t entry = tree.size(); entry-- > 0;) {
@@ -115,9 +113,7 @@ void unite_part_bounds(const std::vector<TreeEntry>& tree, Model& model) {
     }
     for (const ObjectId child : object.children) {
       const std::optional<Bounds>& part = model.find(child)->bounds;
-      const bool opening = dynamic_cast<const IfcFeatureElementSubtraction*>(
-                               tree[model.index_of(child)].object.get()) != nullptr;
-      if (part && !opening) object.bounds = object.bounds ? united(*object.bounds, *part) : *part;
+      if (part) object.bounds = object.bounds ? united(*object.bounds, *part) : *part;
     }
   }
 }

@@ -13,14 +13,13 @@
 #include <ifcpp/IFC4/include/IfcProject.h>
 #include <ifcpp/IFC4/include/IfcRelAggregates.h>
 #include <ifcpp/IFC4/include/IfcRelContainedInSpatialStructure.h>
-#include <ifcpp/IFC4/include/IfcRelVoidsElement.h>
 #include <ifcpp/IFC4/include/IfcSpatialElement.h>
 
 namespace host {
 namespace {
 
 // How an object comes under a parent; when several relations place it, the first kind wins.
-enum class Link { aggregated, contained, voiding, none };
+enum class Link { aggregated, contained, none };
 
 struct Node {
   shared_ptr<IfcObjectDefinition> object;
@@ -42,8 +41,6 @@ void visit_links(const BuildingModel& model, const LinkVisitor& visit) {
       for (const auto& element : contains->m_RelatedElements) {
         visit(contains->m_RelatingStructure.get(), element.get(), Link::contained);
       }
-    } else if (const auto* voids = dynamic_cast<const IfcRelVoidsElement*>(entity.get())) {
-      visit(voids->m_RelatingBuildingElement.get(), voids->m_RelatedOpeningElement.get(), Link::voiding);
     }
   }
 }
@@ -52,10 +49,10 @@ class TreeBuilder {
  public:
   explicit TreeBuilder(const BuildingModel& model) {
     for (const auto& [id, entity] : model.getMapIfcEntities()) {
-      if (dynamic_cast<const IfcProject*>(entity.get()) == nullptr &&
-          dynamic_cast<const IfcProduct*>(entity.get()) == nullptr) {
-        continue;
-      }
+      // An opening is a hole in its element, not an object of the viewer's.
+      const bool product = dynamic_cast<const IfcProduct*>(entity.get()) != nullptr &&
+                           dynamic_cast<const IfcFeatureElementSubtraction*>(entity.get()) == nullptr;
+      if (!product && dynamic_cast<const IfcProject*>(entity.get()) == nullptr) continue;
       positions_.emplace(entity.get(), nodes_.size());
       nodes_.emplace_back().object = dynamic_pointer_cast<IfcObjectDefinition>(entity);
     }

@@ -16,10 +16,10 @@ struct TreeEntry {
   std::size_t parent = tree_root;          // the position of the parent's entry
 };
 
-// The project and every product exactly once, each after its parent, siblings in the order of
-// the relations that place them. An object's parent is the object that aggregates it, else the
-// spatial element that contains it, else the element that an opening voids; objects in none of
-// these relations, and any caught in a cycle of them, are top-level.
+// The project and every product but openings exactly once, each after its parent, siblings in the
+// order of the relations that place them. An object's parent is the object that aggregates it,
+// else the spatial element that contains it; objects in neither relation, and any caught in a
+// cycle of them, are top-level.
 std::vector<TreeEntry> ifc_object_tree(const BuildingModel& model);
 
 }  // namespace host
