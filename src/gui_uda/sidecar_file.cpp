@@ -25,7 +25,10 @@ void Tfrm_uda::save_groups_file(const std::u16string& path) {
     viewer::get_object_info2(host_handle, group->object_ids.data(), infos.data(),
                              static_cast<std::int32_t>(infos.size()));
     for (const viewer::ObjectInfo2& info : infos) {
-      file.lines.push_back(viewer_text(info.ifc_guid) + u"," + group->name);
+      std::u16string& line = file.lines.emplace_back();
+      if (info.ifc_guid != nullptr) line = info.ifc_guid;
+      line += u',';
+      line += group->name;
     }
   }
   if (!file.save_to_file(with_csv_extension(path))) {

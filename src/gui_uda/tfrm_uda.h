@@ -93,8 +93,8 @@ class Tfrm_uda : public toolkit::Form {
   std::unique_ptr<Tfrm_add_category> add_category_dialog;
 
  private:
-  using GroupsByName = std::map<std::u16string, std::unique_ptr<ObjectsGroup>>;
-  static ObjectsGroup& group_named(GroupsByName& by_name, const std::u16string& name);
+  using GroupsByName = std::map<std::u16string, std::unique_ptr<ObjectsGroup>, std::less<>>;
+  static ObjectsGroup& group_named(GroupsByName& by_name, std::u16string_view name);
   // The common end of both loads: the categories in order, the default (named default_name) last,
   // their colours.
   void finish_list(GroupsByName& by_name);

@@ -1,9 +1,12 @@
 // Writing the object report.
 #include "plugin/report.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "categories/clean_field.h"
@@ -20,14 +23,33 @@
 
 namespace {
 
-std::u16string widen(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
-
 // Thousandths truncated toward zero in 64 bits, so georeferenced coordinates do not overflow;
 // a coordinate that is not a number gives an empty field.
-std::u16string thousandths(double coordinate) {
+void append_thousandths(std::u16string& line, double coordinate) {
   const double scaled = std::trunc(coordinate * 1000.0);
-  if (!std::isfinite(scaled) || std::fabs(scaled) >= 9.2e18) return {};
-  return widen(std::to_string(static_cast<long long>(scaled)));
+  if (!std::isfinite(scaled) || std::fabs(scaled) >= 9.2e18) return;
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<long long>(scaled)).ptr;
+  line.append(digits, end);
+}
+
+// An entity name from the viewer: ASCII as it is, anything else through the code page.
+void append_entity(std::u16string& line, const char* entity) {
+  if (entity == nullptr) return;
+  const std::string_view name(entity);
+  if (std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    line.append(name.begin(), name.end());
+  } else {
+    line += platform::from_ansi(name);
+  }
+}
+
+void append_viewer_text(std::u16string& line, const char16_t* text) {
+  if (text != nullptr) line += text;
+}
+
+void append_clean_viewer_text(std::u16string& line, const char16_t* text) {
+  if (text != nullptr) append_clean_field(line, text);
 }
 
 }  // namespace
@@ -49,19 +71,33 @@ void export_report(Plugin& plugin, std::u16string file_name) {
       viewer::get_object_info(plugin.host_handle, group->object_ids.data(), infos.data(), count);
       viewer::get_object_info2(plugin.host_handle, group->object_ids.data(), infos2.data(), count);
       const std::u16string batch_name = clean_field(group->name);
+      // One line buffer for the whole report: each line is built in place, then copied once.
+      std::u16string line;
       for (std::size_t i = 0; i < group->object_ids.size(); ++i) {
-        std::u16string line =
-            viewer_text(infos2[i].ifc_guid) + u',' + batch_name + u',' +
-            clean_field(viewer_text(infos[i].name)) + u',' + clean_field(viewer_text(infos[i].description)) +
-            u',' + (infos[i].ifc_entity != nullptr ? platform::from_ansi(infos[i].ifc_entity) : u"") + u',' +
-            clean_field(viewer_text(infos2[i].tag)) + u',';
+        line.clear();
+        append_viewer_text(line, infos2[i].ifc_guid);
+        line += u',';
+        line += batch_name;
+        line += u',';
+        append_clean_viewer_text(line, infos[i].name);
+        line += u',';
+        append_clean_viewer_text(line, infos[i].description);
+        line += u',';
+        append_entity(line, infos[i].ifc_entity);
+        line += u',';
+        append_clean_viewer_text(line, infos2[i].tag);
+        line += u',';
         viewer::BoundsBox box{};
         if (viewer::get_bounds(plugin.host_handle, group->object_ids[i], &box)) {
-          line += thousandths(box.min_x) + u',' + thousandths(box.min_y) + u',' + thousandths(box.min_z);
+          append_thousandths(line, box.min_x);
+          line += u',';
+          append_thousandths(line, box.min_y);
+          line += u',';
+          append_thousandths(line, box.min_z);
         } else {
           line += u",,";
         }
-        lines.push_back(std::move(line));
+        lines.push_back(line);
       }
     }
   }

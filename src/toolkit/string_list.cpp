@@ -35,6 +35,12 @@ std::u16string decode(std::string_view bytes) {
 
 }  // namespace
 
+std::optional<std::u16string> read_text_file(const std::u16string& path) {
+  const std::optional<std::string> bytes = simple_io::read_whole_file(path);
+  if (!bytes) return std::nullopt;
+  return decode(*bytes);
+}
+
 bool StringList::load_from_file(const std::u16string& path) {
   const std::optional<std::string> bytes = simple_io::read_whole_file(path);
   if (!bytes) return false;
@@ -45,24 +51,35 @@ bool StringList::load_from_file(const std::u16string& path) {
 void StringList::set_text_bytes(std::string_view bytes) {
   const std::u16string text = decode(bytes);
   lines.clear();
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != u'\r' && text[i] != u'\n') continue;
-    lines.emplace_back(text, start, i - start);
-    if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) lines.emplace_back(text, start);
+  for_each_line(text, [this](std::u16string_view line) { lines.emplace_back(line); });
 }
 
 bool StringList::save_to_file(const std::u16string& path) const {
+  // Most files (GUIDs, most names) are ASCII throughout: their bytes are the code units, and no
+  // converter runs line by line.
+  const bool ascii = std::all_of(lines.begin(), lines.end(), [](const std::u16string& line) {
+    return std::all_of(line.begin(), line.end(), [](char16_t c) { return c < 0x80; });
+  });
+  std::size_t size = 0;
+  for (const std::u16string& line : lines) size += line.size() + 2;
+  std::string bytes;
+  bytes.reserve(size + 3);
+  if (ascii) {
+    for (const std::u16string& line : lines) {
+      bytes.append(line.begin(), line.end());
+      bytes += "\r\n";
+    }
+    return simple_io::write_file_whole(path, bytes);
+  }
   // A text the ANSI code page cannot hold goes whole as UTF-8 with a byte-order mark, which the
   // reader honours, so that no name is lost.
   const bool ansi = std::all_of(lines.begin(), lines.end(),
                                 [](const std::u16string& line) { return platform::fits_ansi(line); });
-  std::string bytes = ansi ? "" : "\xEF\xBB\xBF";
-  for (const std::u16string& line : lines)
-    bytes += (ansi ? platform::to_ansi(line) : platform::to_utf8(line)) + "\r\n";
+  if (!ansi) bytes = "\xEF\xBB\xBF";
+  for (const std::u16string& line : lines) {
+    bytes += ansi ? platform::to_ansi(line) : platform::to_utf8(line);
+    bytes += "\r\n";
+  }
   return simple_io::write_file_whole(path, bytes);
 }
 
