@@ -10,6 +10,11 @@ bool is_separator(char16_t c) { return c == u',' || c == u'"'; }
 }  // namespace
 
 void append_clean_field(std::u16string& out, std::u16string_view text) {
+  // Most fields hold none of the four characters: they go over whole.
+  if (text.find_first_of(u",\"\r\n") == std::u16string_view::npos) {
+    out += text;
+    return;
+  }
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char16_t c = text[i];
     if (is_separator(c) || c == u'\n') continue;

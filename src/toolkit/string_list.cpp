@@ -54,33 +54,32 @@ void StringList::set_text_bytes(std::string_view bytes) {
   for_each_line(text, [this](std::u16string_view line) { lines.emplace_back(line); });
 }
 
-bool StringList::save_to_file(const std::u16string& path) const {
+bool save_text_file(const std::u16string& path, std::u16string_view text) {
   // Most files (GUIDs, most names) are ASCII throughout: their bytes are the code units, and no
-  // converter runs line by line.
-  const bool ascii = std::all_of(lines.begin(), lines.end(), [](const std::u16string& line) {
-    return std::all_of(line.begin(), line.end(), [](char16_t c) { return c < 0x80; });
-  });
-  std::size_t size = 0;
-  for (const std::u16string& line : lines) size += line.size() + 2;
-  std::string bytes;
-  bytes.reserve(size + 3);
-  if (ascii) {
-    for (const std::u16string& line : lines) {
-      bytes.append(line.begin(), line.end());
-      bytes += "\r\n";
-    }
-    return simple_io::write_file_whole(path, bytes);
+  // converter runs.
+  std::string bytes(text.size(), '\0');
+  char16_t every_bit = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    every_bit |= text[i];
+    bytes[i] = static_cast<char>(text[i]);
   }
+  if (every_bit < 0x80) return simple_io::write_file_whole(path, bytes);
   // A text the ANSI code page cannot hold goes whole as UTF-8 with a byte-order mark, which the
   // reader honours, so that no name is lost.
-  const bool ansi = std::all_of(lines.begin(), lines.end(),
-                                [](const std::u16string& line) { return platform::fits_ansi(line); });
-  if (!ansi) bytes = "\xEF\xBB\xBF";
+  if (platform::fits_ansi(text)) return simple_io::write_file_whole(path, platform::to_ansi(text));
+  return simple_io::write_file_whole(path, std::string(utf8_mark) + platform::to_utf8(text));
+}
+
+bool StringList::save_to_file(const std::u16string& path) const {
+  std::size_t size = 0;
+  for (const std::u16string& line : lines) size += line.size() + 2;
+  std::u16string text;
+  text.reserve(size);
   for (const std::u16string& line : lines) {
-    bytes += ansi ? platform::to_ansi(line) : platform::to_utf8(line);
-    bytes += "\r\n";
+    text += line;
+    text += u"\r\n";
   }
-  return simple_io::write_file_whole(path, bytes);
+  return save_text_file(path, text);
 }
 
 }  // namespace toolkit

@@ -11,6 +11,12 @@ namespace toolkit {
 // A file's text decoded as StringList decodes it; nothing when it cannot be opened or read.
 std::optional<std::u16string> read_text_file(const std::u16string& path);
 
+// Writes text, whose lines already end with CR LF, as StringList::save_to_file writes its lines:
+// in the ANSI code page, or whole in UTF-8 with a byte-order mark when the code page cannot hold
+// it. The file is replaced only once everything is written; false, with the old file as it was,
+// on failure. Long files are built as one text and written through this.
+bool save_text_file(const std::u16string& path, std::u16string_view text);
+
 // Calls on_line with each line of text as StringList splits it, without copying the lines.
 template <class OnLine>
 void for_each_line(std::u16string_view text, OnLine&& on_line) {
