@@ -4,8 +4,10 @@
 // within a millisecond.
 #include "gui_uda/color_file.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "simple_io/in_file.h"
 #include "simple_io/replacing_file.h"
@@ -58,6 +60,7 @@ std::optional<ColorMap> read_color_file(const std::u16string& path) {
   // Every entry takes at least 8 bytes (a length and a colour).
   if (!count || *count > in.left() / 8) return std::nullopt;
   ColorMap colors;
+  colors.reserve(*count);
   for (std::uint32_t i = 0; i < *count; ++i) {
     const std::optional<std::uint32_t> length = in.word();
     if (!length || in.left() < 4 || *length > (in.left() - 4) / 2) return std::nullopt;
@@ -78,7 +81,12 @@ bool write_color_file(const std::u16string& path, const ColorMap& colors) {
   std::string bytes;
   append_word(bytes, color_file_version);
   append_word(bytes, static_cast<std::uint32_t>(colors.size()));
-  for (const auto& [name, color] : colors) {
+  std::vector<const ColorMap::value_type*> entries;
+  entries.reserve(colors.size());
+  for (const auto& entry : colors) entries.push_back(&entry);
+  std::sort(entries.begin(), entries.end(), [](const auto* a, const auto* b) { return a->first < b->first; });
+  for (const auto* entry : entries) {
+    const auto& [name, color] = *entry;
     append_word(bytes, static_cast<std::uint32_t>(name.size()));
     for (const char16_t c : name) {
       bytes += static_cast<char>(c);
