@@ -84,6 +84,7 @@ void Tfrm_uda::build_groups_from_model() {
   viewer::PropertyQuery query{0, u"BIM", u"USER_FIELD_4"};
   std::vector<viewer::ObjectId> stack{plugin.all_objects_id};
   std::vector<viewer::ObjectId> children;
+  std::u16string number_text;
   while (!stack.empty()) {
     const viewer::ObjectId parent = stack.back();
     stack.pop_back();
@@ -96,7 +97,7 @@ void Tfrm_uda::build_groups_from_model() {
         continue;
       }
       // An object that carries the property is never looked below, whatever its value.
-      const std::u16string value = property_value_text(result, decimal_separator);
+      const std::u16string_view value = property_value_text(result, decimal_separator, number_text);
       if (value.empty()) continue;
       ObjectsGroup& group = group_named(by_name, value);
       if (has_guid(host_handle, child)) group.object_ids.push_back(child);
