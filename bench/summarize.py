@@ -8,7 +8,7 @@ import sys
 rows = {}
 for path in sys.argv[1:]:
     for run in json.load(open(path))["benchmarks"]:
-        if run.get("aggregate_name") != "median":
+        if run.get("aggregate_name") != "median" or "ns_per_object" not in run:
             continue
         name, size = run["run_name"].split("/")[:2]
         rows.setdefault(name, {})[int(size)] = run

@@ -1,5 +1,7 @@
 // Loading a panel's categories: from the model's side-car file, else (batch panel) from the
 // objects' "USER_FIELD_4" property, else the default category alone.
+#include <algorithm>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -15,6 +17,22 @@
 #include "plugin_base/path_parts.h"
 #include "toolkit/cursor.h"
 #include "toolkit/string_list.h"
+
+namespace {
+
+// text in the ANSI code page as a C string in buffer, whose storage serves line after line.
+// GUIDs are ASCII, whose bytes are their code units.
+const char* ansi_text(std::u16string_view text, std::string& buffer) {
+  if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; })) {
+    buffer.resize(text.size());
+    std::copy(text.begin(), text.end(), buffer.begin());
+  } else {
+    buffer = platform::to_ansi(text);
+  }
+  return buffer.c_str();
+}
+
+}  // namespace
 
 void Tfrm_uda::reload_groups() {
   const std::u16string model_path = loaded_ifc_path(host_handle);
@@ -54,6 +72,7 @@ bool Tfrm_uda::load_groups_file(const std::u16string& path) {
   if (text) {
     bool header = true;
     bool stopped = false;
+    std::string ansi_guid;
     toolkit::for_each_line(*text, [&](std::u16string_view line) {
       if (std::exchange(header, false) || stopped) return;
       const auto comma = line.find(u',');
@@ -67,7 +86,7 @@ bool Tfrm_uda::load_groups_file(const std::u16string& path) {
       if (name.empty()) return;
       ObjectsGroup& group = group_named(by_name, name);
       if (guid.empty()) return;
-      const viewer::ObjectId id = viewer::calculate_object_id(host_handle, platform::to_ansi(guid).c_str());
+      const viewer::ObjectId id = viewer::calculate_object_id(host_handle, ansi_text(guid, ansi_guid));
       viewer::set_user_data(host_handle, id, &group, false);
     });
     // Nothing names a category when the file could not be read: the walk is left out then.
