@@ -23,6 +23,8 @@ void Tfrm_uda::save_groups_file(const std::u16string& path) {
       file_text += u"\r\n";
       continue;
     }
+    // A GUID has 22 characters: the text grows once per category, not line by line.
+    file_text.reserve(file_text.size() + group->object_ids.size() * (group->name.size() + 25));
     infos.assign(group->object_ids.size(), viewer::ObjectInfo2{});
     viewer::get_object_info2(host_handle, group->object_ids.data(), infos.data(),
                              static_cast<std::int32_t>(infos.size()));
