@@ -4,6 +4,7 @@
 // Run: build/linux/bin/bench_panel_actions [--benchmark_filter=...] [--benchmark_repetitions=5]
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <set>
@@ -270,17 +271,19 @@ bench::Measured assign_selection(std::size_t size) {
   // Once assigned, the categories stay as they are from run to run.
   select_parts();
   host::click_button(entry);
-  const auto before = std::make_shared<std::vector<Category>>(stage.categories(assemblies, u"Batch 1"));
-  auto chosen = std::find_if(before->begin(), before->end(), [](const Category& c) { return c.name == u"Batch 1"; });
-  std::rotate(chosen, chosen + 1, before->end());
-  auto after = std::make_shared<std::vector<Category>>(stage.categories(assemblies, u"Batch 1"));
+  const auto categories = std::make_shared<std::vector<Category>>(stage.categories(assemblies, u"Batch 1"));
+  // The plug-in marks the members of the chosen category last.
+  auto marking_order = std::make_shared<std::vector<Category>>(*categories);
+  const auto chosen = std::find_if(marking_order->begin(), marking_order->end(),
+                                   [](const Category& category) { return category.name == u"Batch 1"; });
+  std::rotate(chosen, chosen + 1, marking_order->end());
   auto buffers = std::make_shared<std::pair<std::vector<ObjectId>, std::vector<ObjectId>>>();
   return {select_parts, [entry] { host::click_button(entry); },
-          [before, after, buffers] {
+          [categories, marking_order, buffers] {
             const viewer::HostHandle handle = host();
             viewer::clicked_button(handle);
             viewer::set_user_data(handle, host::all_objects_id, nullptr, true);
-            for (const Category& category : *before) {
+            for (const Category& category : *marking_order) {
               for (const ObjectId id : category.ids) viewer::set_user_data(handle, id, &member_mark, false);
             }
             auto& [selection, assemblies_of_parts] = *buffers;
@@ -298,7 +301,7 @@ bench::Measured assign_selection(std::size_t size) {
               viewer::set_user_data(handle, id, &member_mark, false);
             }
             bench::membership_walk_calls();
-            bench::colour_calls(*after);
+            bench::colour_calls(*categories);
           },
           stage.objects()};
 }
