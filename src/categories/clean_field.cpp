@@ -7,15 +7,17 @@ namespace {
 
 bool is_separator(char16_t c) { return c == u',' || c == u'"'; }
 
+// The four characters cleaning looks at all sort below the first letter.
+bool is_special(char16_t c) { return c <= u',' && (is_separator(c) || c == u'\r' || c == u'\n'); }
+
 }  // namespace
 
 void append_clean_field(std::u16string& out, std::u16string_view text) {
-  // Most fields hold none of the four characters: they go over whole.
-  if (text.find_first_of(u",\"\r\n") == std::u16string_view::npos) {
-    out += text;
-    return;
-  }
-  for (std::size_t i = 0; i < text.size(); ++i) {
+  // Most fields hold none of the four characters: everything before the first one goes over whole.
+  std::size_t i = 0;
+  while (i < text.size() && !is_special(text[i])) ++i;
+  out.append(text.data(), i);
+  for (; i < text.size(); ++i) {
     const char16_t c = text[i];
     if (is_separator(c) || c == u'\n') continue;
     if (c == u'\r') {
