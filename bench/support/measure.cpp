@@ -3,6 +3,8 @@
 
 #include <time.h>
 
+#include <chrono>
+
 #include "api/host_state.h"
 
 namespace bench {
@@ -20,6 +22,14 @@ double seconds_of(const std::function<void()>& run) {
   const double start = thread_seconds();
   run();
   return thread_seconds() - start;
+}
+
+// The processor time of run, adding its wall-clock time to wall_seconds.
+double seconds_of(const std::function<void()>& run, double& wall_seconds) {
+  const auto wall_start = std::chrono::steady_clock::now();
+  const double seconds = seconds_of(run);
+  wall_seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - wall_start).count();
+  return seconds;
 }
 
 std::string difference(const std::map<std::string, std::size_t>& operation,
@@ -66,6 +76,7 @@ void measure(benchmark::State& state, const Measured& measured, bool check_calls
     state.counters["host_calls"] = static_cast<double>(total);
   }
   double operation_seconds = 0;
+  double operation_wall_seconds = 0;
   double baseline_seconds = 0;
   bool baseline_first = false;
   for (auto _ : state) {
@@ -75,7 +86,7 @@ void measure(benchmark::State& state, const Measured& measured, bool check_calls
       baseline_seconds += seconds_of(measured.baseline);
     }
     measured.prepare();
-    operation_time = seconds_of(measured.operation);
+    operation_time = seconds_of(measured.operation, operation_wall_seconds);
     if (!baseline_first) {
       measured.prepare();
       baseline_seconds += seconds_of(measured.baseline);
@@ -87,6 +98,7 @@ void measure(benchmark::State& state, const Measured& measured, bool check_calls
   const auto iterations = static_cast<double>(state.iterations());
   state.counters["ns_per_object"] = operation_seconds * 1e9 / iterations / measured.objects;
   state.counters["baseline_ms"] = baseline_seconds * 1e3 / iterations;
+  state.counters["wall_ms"] = operation_wall_seconds * 1e3 / iterations;
   state.counters["ratio_to_baseline"] = operation_seconds / baseline_seconds;
   // What the plug-in adds to the host calls it must make, per object.
   state.counters["own_ns_per_object"] = (operation_seconds - baseline_seconds) * 1e9 / iterations / measured.objects;

@@ -1,7 +1,7 @@
 // Timing an operation beside its baseline: both run in every iteration, in alternating order, and
 // the benchmark reports the operation's time (the thread's processor time) with the counters
-// ns_per_object, baseline_ms, ratio_to_baseline and own_ns_per_object (the operation less its
-// baseline, per object).
+// ns_per_object, baseline_ms, ratio_to_baseline, own_ns_per_object (the operation less its
+// baseline, per object) and wall_ms (the operation's wall-clock time, other programs' turns included).
 #pragma once
 
 #include <benchmark/benchmark.h>
