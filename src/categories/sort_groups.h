@@ -3,5 +3,6 @@
 
 #include "categories/objects_group.h"
 
-// The other categories in logical name order (case ignored, numbers by value), the default last.
+// The other categories in logical name order (case ignored, numbers by value; names that order
+// finds equal by their code units), the default last.
 void sort_groups(Groups& groups);

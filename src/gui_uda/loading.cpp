@@ -1,5 +1,8 @@
 // Loading a panel's categories: from the model's side-car file, else (batch panel) from the
 // objects' "USER_FIELD_4" property, else the default category alone.
+#include <algorithm>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "categories/clean_field.h"
@@ -14,6 +17,22 @@
 #include "plugin_base/path_parts.h"
 #include "toolkit/cursor.h"
 #include "toolkit/string_list.h"
+
+namespace {
+
+// text in the ANSI code page as a C string in buffer, whose storage serves line after line.
+// GUIDs are ASCII, whose bytes are their code units.
+const char* ansi_text(std::u16string_view text, std::string& buffer) {
+  if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; })) {
+    buffer.resize(text.size());
+    std::copy(text.begin(), text.end(), buffer.begin());
+  } else {
+    buffer = platform::to_ansi(text);
+  }
+  return buffer.c_str();
+}
+
+}  // namespace
 
 void Tfrm_uda::reload_groups() {
   const std::u16string model_path = loaded_ifc_path(host_handle);
@@ -33,13 +52,14 @@ std::u16string Tfrm_uda::sidecar_path(const std::u16string& model_path) const {
   return model_stem(model_path) + mode_texts(mode).sidecar_ending;
 }
 
-ObjectsGroup& Tfrm_uda::group_named(GroupsByName& by_name, const std::u16string& name) {
-  auto& group = by_name[name];
-  if (!group) {
-    group = std::make_unique<ObjectsGroup>();
+ObjectsGroup& Tfrm_uda::group_named(GroupsByName& by_name, std::u16string_view name) {
+  auto found = by_name.find(name);
+  if (found == by_name.end()) {
+    auto group = std::make_unique<ObjectsGroup>();
     group->name = name;
+    found = by_name.emplace(group->name, std::move(group)).first;
   }
-  return *group;
+  return *found->second;
 }
 
 bool Tfrm_uda::load_groups_file(const std::u16string& path) {
@@ -47,27 +67,33 @@ bool Tfrm_uda::load_groups_file(const std::u16string& path) {
   // The user data of every object is the membership store; it starts empty.
   viewer::set_user_data(host_handle, plugin.all_objects_id, nullptr, true);
   GroupsByName by_name;
-  toolkit::StringList file;
-  const bool read = file.load_from_file(path);
-  if (read) {
-    for (std::size_t i = 1; i < file.lines.size(); ++i) {
-      const std::u16string& line = file.lines[i];
+  // The lines are read in place: a million-line file is not copied line by line.
+  const std::optional<std::u16string> text = toolkit::read_text_file(path);
+  if (text) {
+    bool header = true;
+    bool stopped = false;
+    std::string ansi_guid;
+    toolkit::for_each_line(*text, [&](std::u16string_view line) {
+      if (std::exchange(header, false) || stopped) return;
       const auto comma = line.find(u',');
       // Reading stops at the first line without a comma; the lines before it stay in effect.
-      if (comma == std::u16string::npos) break;
-      const std::u16string guid = trimmed(std::u16string_view(line).substr(0, comma));
-      const std::u16string name = trimmed(std::u16string_view(line).substr(comma + 1));
-      if (name.empty()) continue;
+      if (comma == std::u16string_view::npos) {
+        stopped = true;
+        return;
+      }
+      const std::u16string_view guid = trimmed_view(line.substr(0, comma));
+      const std::u16string_view name = trimmed_view(line.substr(comma + 1));
+      if (name.empty()) return;
       ObjectsGroup& group = group_named(by_name, name);
-      if (guid.empty()) continue;
-      const viewer::ObjectId id = viewer::calculate_object_id(host_handle, platform::to_ansi(guid).c_str());
+      if (guid.empty()) return;
+      const viewer::ObjectId id = viewer::calculate_object_id(host_handle, ansi_text(guid, ansi_guid));
       viewer::set_user_data(host_handle, id, &group, false);
-    }
+    });
     // Nothing names a category when the file could not be read: the walk is left out then.
     collect_members(host_handle, plugin.all_objects_id);
   }
   finish_list(by_name);
-  return read;
+  return text.has_value();
 }
 
 void Tfrm_uda::build_groups_from_model() {
@@ -77,6 +103,7 @@ void Tfrm_uda::build_groups_from_model() {
   viewer::PropertyQuery query{0, u"BIM", u"USER_FIELD_4"};
   std::vector<viewer::ObjectId> stack{plugin.all_objects_id};
   std::vector<viewer::ObjectId> children;
+  std::u16string number_text;
   while (!stack.empty()) {
     const viewer::ObjectId parent = stack.back();
     stack.pop_back();
@@ -89,7 +116,7 @@ void Tfrm_uda::build_groups_from_model() {
         continue;
       }
       // An object that carries the property is never looked below, whatever its value.
-      const std::u16string value = property_value_text(result, decimal_separator);
+      const std::u16string_view value = property_value_text(result, decimal_separator, number_text);
       if (value.empty()) continue;
       ObjectsGroup& group = group_named(by_name, value);
       if (has_guid(host_handle, child)) group.object_ids.push_back(child);

@@ -54,17 +54,19 @@ std::u16string general_number_text(double value, char16_t decimal_separator) {
   return result;
 }
 
-std::u16string property_value_text(const viewer::PropertyResult& result, char16_t decimal_separator) {
+std::u16string_view property_value_text(const viewer::PropertyResult& result, char16_t decimal_separator,
+                                        std::u16string& buffer) {
   switch (result.value_type) {
     case viewer::property_text:
-      return result.value.text != nullptr ? trimmed(result.value.text) : std::u16string();
+      return result.value.text != nullptr ? trimmed_view(result.value.text) : std::u16string_view();
     case viewer::property_boolean: return result.value.number != 0 ? u"true" : u"false";
     case viewer::property_integer: {
       // Truncated toward zero in 64 bits, so a value beyond 32 bits does not wrap around.
       const double number = std::trunc(result.value.number);
-      if (std::fabs(number) < 9.2e18) return widen(std::to_string(static_cast<long long>(number)));
-      return general_number_text(number, decimal_separator);
+      buffer = std::fabs(number) < 9.2e18 ? widen(std::to_string(static_cast<long long>(number)))
+                                          : general_number_text(number, decimal_separator);
+      return buffer;
     }
-    default: return general_number_text(result.value.number, decimal_separator);
+    default: buffer = general_number_text(result.value.number, decimal_separator); return buffer;
   }
 }

@@ -11,24 +11,31 @@
 
 void Tfrm_uda::save_groups_file(const std::u16string& path) {
   const toolkit::CursorWait wait;
-  toolkit::StringList file;
-  file.lines.push_back(std::u16string(u"IFC GUID,") + mode_texts(mode).attribute_word);
+  // One text for the whole file, each line appended in place.
+  std::u16string file_text = std::u16string(u"IFC GUID,") + mode_texts(mode).attribute_word + u"\r\n";
   std::vector<viewer::ObjectInfo2> infos;
   for (const auto& group : groups) {
     if (group->is_default) continue;
     if (group->object_ids.empty()) {
       // A category without objects keeps its place as a line without a GUID.
-      file.lines.push_back(u"," + group->name);
+      file_text += u',';
+      file_text += group->name;
+      file_text += u"\r\n";
       continue;
     }
+    // A GUID has 22 characters: the text grows once per category, not line by line.
+    file_text.reserve(file_text.size() + group->object_ids.size() * (group->name.size() + 25));
     infos.assign(group->object_ids.size(), viewer::ObjectInfo2{});
     viewer::get_object_info2(host_handle, group->object_ids.data(), infos.data(),
                              static_cast<std::int32_t>(infos.size()));
     for (const viewer::ObjectInfo2& info : infos) {
-      file.lines.push_back(viewer_text(info.ifc_guid) + u"," + group->name);
+      if (info.ifc_guid != nullptr) file_text += info.ifc_guid;
+      file_text += u',';
+      file_text += group->name;
+      file_text += u"\r\n";
     }
   }
-  if (!file.save_to_file(with_csv_extension(path))) {
+  if (!toolkit::save_text_file(with_csv_extension(path), file_text)) {
     toolkit::message_box(window_handle(), text("save_error"), u"TORV", toolkit::MessageIcon::error);
   }
 }

@@ -2,10 +2,12 @@
 // user does with them.
 #pragma once
 
-#include <map>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
 #include "categories/objects_group.h"
 #include "gui_add_category/tfrm_add_category.h"
@@ -93,8 +95,13 @@ class Tfrm_uda : public toolkit::Form {
   std::unique_ptr<Tfrm_add_category> add_category_dialog;
 
  private:
-  using GroupsByName = std::map<std::u16string, std::unique_ptr<ObjectsGroup>>;
-  static ObjectsGroup& group_named(GroupsByName& by_name, const std::u16string& name);
+  // Hashed and looked up by view: a load asks once per line or object, a million times.
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::u16string_view name) const { return std::hash<std::u16string_view>()(name); }
+  };
+  using GroupsByName = std::unordered_map<std::u16string, std::unique_ptr<ObjectsGroup>, NameHash, std::equal_to<>>;
+  static ObjectsGroup& group_named(GroupsByName& by_name, std::u16string_view name);
   // The common end of both loads: the categories in order, the default (named default_name) last,
   // their colours.
   void finish_list(GroupsByName& by_name);

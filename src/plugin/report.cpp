@@ -1,9 +1,12 @@
 // Writing the object report.
 #include "plugin/report.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "categories/clean_field.h"
@@ -20,14 +23,40 @@
 
 namespace {
 
-std::u16string widen(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
+// ASCII bytes as code units, without a temporary string.
+void append_ascii(std::u16string& report, std::string_view ascii) {
+  const std::size_t start = report.size();
+  report.resize(start + ascii.size());
+  for (std::size_t i = 0; i < ascii.size(); ++i) report[start + i] = static_cast<char16_t>(ascii[i]);
+}
 
 // Thousandths truncated toward zero in 64 bits, so georeferenced coordinates do not overflow;
 // a coordinate that is not a number gives an empty field.
-std::u16string thousandths(double coordinate) {
+void append_thousandths(std::u16string& report, double coordinate) {
   const double scaled = std::trunc(coordinate * 1000.0);
-  if (!std::isfinite(scaled) || std::fabs(scaled) >= 9.2e18) return {};
-  return widen(std::to_string(static_cast<long long>(scaled)));
+  if (!std::isfinite(scaled) || std::fabs(scaled) >= 9.2e18) return;
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<long long>(scaled)).ptr;
+  append_ascii(report, std::string_view(digits, static_cast<std::size_t>(end - digits)));
+}
+
+// An entity name from the viewer: ASCII as it is, anything else through the code page.
+void append_entity(std::u16string& report, const char* entity) {
+  if (entity == nullptr) return;
+  const std::string_view name(entity);
+  if (std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    append_ascii(report, name);
+  } else {
+    report += platform::from_ansi(name);
+  }
+}
+
+void append_viewer_text(std::u16string& report, const char16_t* text) {
+  if (text != nullptr) report += text;
+}
+
+void append_clean_viewer_text(std::u16string& report, const char16_t* text) {
+  if (text != nullptr) append_clean_field(report, text);
 }
 
 }  // namespace
@@ -35,9 +64,8 @@ std::u16string thousandths(double coordinate) {
 void export_report(Plugin& plugin, std::u16string file_name) {
   const toolkit::CursorWait wait;
   file_name = with_csv_extension(std::move(file_name));
-  toolkit::StringList report;
-  std::vector<std::u16string>& lines = report.lines;
-  lines.push_back(u"IFC GUID,BATCH,NAME,DESCRIPTION,ENTITY,TAG,X-min,Y-min,Z-min");
+  // One text for the whole report, each line appended in place.
+  std::u16string report = u"IFC GUID,BATCH,NAME,DESCRIPTION,ENTITY,TAG,X-min,Y-min,Z-min\r\n";
   if (Tfrm_uda* batch = panel(PanelMode::Batch)) {
     std::vector<viewer::ObjectInfo> infos;
     std::vector<viewer::ObjectInfo2> infos2;
@@ -49,23 +77,36 @@ void export_report(Plugin& plugin, std::u16string file_name) {
       viewer::get_object_info(plugin.host_handle, group->object_ids.data(), infos.data(), count);
       viewer::get_object_info2(plugin.host_handle, group->object_ids.data(), infos2.data(), count);
       const std::u16string batch_name = clean_field(group->name);
+      // About a hundred characters a line: the text grows once per category, not line by line.
+      report.reserve(report.size() + group->object_ids.size() * 128);
       for (std::size_t i = 0; i < group->object_ids.size(); ++i) {
-        std::u16string line =
-            viewer_text(infos2[i].ifc_guid) + u',' + batch_name + u',' +
-            clean_field(viewer_text(infos[i].name)) + u',' + clean_field(viewer_text(infos[i].description)) +
-            u',' + (infos[i].ifc_entity != nullptr ? platform::from_ansi(infos[i].ifc_entity) : u"") + u',' +
-            clean_field(viewer_text(infos2[i].tag)) + u',';
+        append_viewer_text(report, infos2[i].ifc_guid);
+        report += u',';
+        report += batch_name;
+        report += u',';
+        append_clean_viewer_text(report, infos[i].name);
+        report += u',';
+        append_clean_viewer_text(report, infos[i].description);
+        report += u',';
+        append_entity(report, infos[i].ifc_entity);
+        report += u',';
+        append_clean_viewer_text(report, infos2[i].tag);
+        report += u',';
         viewer::BoundsBox box{};
         if (viewer::get_bounds(plugin.host_handle, group->object_ids[i], &box)) {
-          line += thousandths(box.min_x) + u',' + thousandths(box.min_y) + u',' + thousandths(box.min_z);
+          append_thousandths(report, box.min_x);
+          report += u',';
+          append_thousandths(report, box.min_y);
+          report += u',';
+          append_thousandths(report, box.min_z);
         } else {
-          line += u",,";
+          report += u",,";
         }
-        lines.push_back(std::move(line));
+        report += u"\r\n";
       }
     }
   }
-  if (!report.save_to_file(file_name)) {
+  if (!toolkit::save_text_file(file_name, report)) {
     toolkit::message_box(plugin.host_window, cpp::language_text(plugin.host_handle, "save_error"), u"TORV",
                          toolkit::MessageIcon::error);
   }

@@ -35,6 +35,12 @@ std::u16string decode(std::string_view bytes) {
 
 }  // namespace
 
+std::optional<std::u16string> read_text_file(const std::u16string& path) {
+  const std::optional<std::string> bytes = simple_io::read_whole_file(path);
+  if (!bytes) return std::nullopt;
+  return decode(*bytes);
+}
+
 bool StringList::load_from_file(const std::u16string& path) {
   const std::optional<std::string> bytes = simple_io::read_whole_file(path);
   if (!bytes) return false;
@@ -45,25 +51,35 @@ bool StringList::load_from_file(const std::u16string& path) {
 void StringList::set_text_bytes(std::string_view bytes) {
   const std::u16string text = decode(bytes);
   lines.clear();
-  std::size_t start = 0;
+  for_each_line(text, [this](std::u16string_view line) { lines.emplace_back(line); });
+}
+
+bool save_text_file(const std::u16string& path, std::u16string_view text) {
+  // Most files (GUIDs, most names) are ASCII throughout: their bytes are the code units, and no
+  // converter runs.
+  std::string bytes(text.size(), '\0');
+  char16_t every_bit = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != u'\r' && text[i] != u'\n') continue;
-    lines.emplace_back(text, start, i - start);
-    if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-    start = i + 1;
+    every_bit |= text[i];
+    bytes[i] = static_cast<char>(text[i]);
   }
-  if (start < text.size()) lines.emplace_back(text, start);
+  if (every_bit < 0x80) return simple_io::write_file_whole(path, bytes);
+  // A text the ANSI code page cannot hold goes whole as UTF-8 with a byte-order mark, which the
+  // reader honours, so that no name is lost.
+  if (platform::fits_ansi(text)) return simple_io::write_file_whole(path, platform::to_ansi(text));
+  return simple_io::write_file_whole(path, std::string(utf8_mark) + platform::to_utf8(text));
 }
 
 bool StringList::save_to_file(const std::u16string& path) const {
-  // A text the ANSI code page cannot hold goes whole as UTF-8 with a byte-order mark, which the
-  // reader honours, so that no name is lost.
-  const bool ansi = std::all_of(lines.begin(), lines.end(),
-                                [](const std::u16string& line) { return platform::fits_ansi(line); });
-  std::string bytes = ansi ? "" : "\xEF\xBB\xBF";
-  for (const std::u16string& line : lines)
-    bytes += (ansi ? platform::to_ansi(line) : platform::to_utf8(line)) + "\r\n";
-  return simple_io::write_file_whole(path, bytes);
+  std::size_t size = 0;
+  for (const std::u16string& line : lines) size += line.size() + 2;
+  std::u16string text;
+  text.reserve(size);
+  for (const std::u16string& line : lines) {
+    text += line;
+    text += u"\r\n";
+  }
+  return save_text_file(path, text);
 }
 
 }  // namespace toolkit

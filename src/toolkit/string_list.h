@@ -1,11 +1,34 @@
 // StringList: lines of text read from and written to text files, as the panels' files need them.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace toolkit {
+
+// A file's text decoded as StringList decodes it; nothing when it cannot be opened or read.
+std::optional<std::u16string> read_text_file(const std::u16string& path);
+
+// Writes text, whose lines already end with CR LF, as StringList::save_to_file writes its lines:
+// in the ANSI code page, or whole in UTF-8 with a byte-order mark when the code page cannot hold
+// it. The file is replaced only once everything is written; false, with the old file as it was,
+// on failure. Long files are built as one text and written through this.
+bool save_text_file(const std::u16string& path, std::u16string_view text);
+
+// Calls on_line with each line of text as StringList splits it, without copying the lines.
+template <class OnLine>
+void for_each_line(std::u16string_view text, OnLine&& on_line) {
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != u'\r' && text[i] != u'\n') continue;
+    on_line(text.substr(start, i - start));
+    if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) on_line(text.substr(start));
+}
 
 class StringList {
  public:

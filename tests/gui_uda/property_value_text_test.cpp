@@ -39,23 +39,24 @@ TEST(GeneralNumber, UsesTheGivenDecimalSeparator) {
 }
 
 TEST(PropertyValueText, FollowsTheValueType) {
+  std::u16string buffer;
   viewer::PropertyResult result{};
   result.value_type = viewer::property_text;
   result.value.text = u"  Batch 7 \t";
-  EXPECT_EQ(property_value_text(result, u'.'), u"Batch 7");
+  EXPECT_EQ(property_value_text(result, u'.', buffer), u"Batch 7");
   result.value.text = nullptr;
-  EXPECT_EQ(property_value_text(result, u'.'), u"");
+  EXPECT_EQ(property_value_text(result, u'.', buffer), u"");
   result.value_type = viewer::property_boolean;
   result.value.number = 0.0;
-  EXPECT_EQ(property_value_text(result, u'.'), u"false");
+  EXPECT_EQ(property_value_text(result, u'.', buffer), u"false");
   result.value.number = -1.0;
-  EXPECT_EQ(property_value_text(result, u'.'), u"true");
+  EXPECT_EQ(property_value_text(result, u'.', buffer), u"true");
   result.value_type = viewer::property_integer;
   result.value.number = -4294967297.9;  // truncated toward zero, in 64 bits
-  EXPECT_EQ(property_value_text(result, u'.'), u"-4294967297");
+  EXPECT_EQ(property_value_text(result, u'.', buffer), u"-4294967297");
   result.value_type = 1;
   result.value.number = 12.75;
-  EXPECT_EQ(property_value_text(result, u'.'), u"12.75");
+  EXPECT_EQ(property_value_text(result, u'.', buffer), u"12.75");
 }
 
 }  // namespace

@@ -1,0 +1,105 @@
+// The plug-in's peak memory while it loads a side-car file of a million lines (one per assembly of
+// a model of a million assemblies) through the real library. Two measures:
+//  - peak_MB: this program replaces operator new and delete and counts the bytes live on the heap;
+//    the plug-in library allocates through them. The peak during the load less the bytes live
+//    before it is what the load needed at most (the host's calls allocate nothing that outlives them).
+//  - hwm_growth_MB: the process's peak resident size (VmHWM, reset through /proc/self/clear_refs
+//    just before the load) less its resident size then: what the load added to the process.
+// Run: build/linux/bin/bench_sidecar_memory
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <new>
+#include <sstream>
+#include <string>
+
+#include "api/host_state.h"
+#include "api/viewer_events.h"
+#include "app/host_platform.h"
+#include "app/session.h"
+#include "app/viewer.h"
+#include "support/bench_model.h"
+
+namespace {
+
+std::size_t live_bytes = 0;
+std::size_t peak_bytes = 0;
+
+void* counted_allocation(std::size_t size) {
+  void* memory = std::malloc(size == 0 ? 1 : size);
+  if (memory == nullptr) throw std::bad_alloc();
+  live_bytes += malloc_usable_size(memory);
+  if (live_bytes > peak_bytes) peak_bytes = live_bytes;
+  return memory;
+}
+
+void counted_release(void* memory) {
+  if (memory == nullptr) return;
+  live_bytes -= malloc_usable_size(memory);
+  std::free(memory);
+}
+
+// A line of /proc/self/status, in kB.
+double status_kb(const std::string& key) {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.starts_with(key + ":")) return std::stod(line.substr(key.size() + 1));
+  }
+  return 0;
+}
+
+void reset_peak_resident_size() { std::ofstream("/proc/self/clear_refs") << "5"; }
+
+void BM_LoadMillionLineSidecar(benchmark::State& state) {
+  const std::filesystem::path folder = bench::bench_folder();
+  host::Viewer viewer(host::executable_folder() + host::default_plugin_file_name());
+  viewer.load_plugin();
+  std::filesystem::remove(folder / "model.batching.csv");
+  bench::BenchModel model = bench::assemblies_only_model(1'000'000, folder / "model.ifc");
+  viewer.load_model(std::move(model.model));
+  const std::filesystem::path sidecar = folder / "million.batching.csv";
+  const std::size_t lines = bench::write_assemblies_sidecar(host::host_state().model, sidecar);
+  const auto run = [&viewer](const std::string& script) {
+    std::istringstream input(script);
+    std::ostringstream output;
+    host::Session(viewer, output, output).run(input, false);
+  };
+  // The batch panel shown (filled from the model), before anything is counted.
+  for (const host::RibbonButton& button : host::host_state().buttons) {
+    if (button.image.ends_with(u"/batch.png")) host::click_button(button.id);
+  }
+  double peak = 0;
+  double retained = 0;
+  double resident_growth = 0;
+  for (auto _ : state) {
+    run("answer open " + sidecar.string() + "\n");
+    const std::size_t before = live_bytes;
+    peak_bytes = live_bytes;
+    reset_peak_resident_size();
+    const double resident_before = status_kb("VmRSS");
+    run("panel batch open\n");
+    peak = static_cast<double>(peak_bytes - before);
+    retained = static_cast<double>(live_bytes) - static_cast<double>(before);
+    resident_growth = (status_kb("VmHWM") - resident_before) * 1024;
+  }
+  state.counters["lines"] = static_cast<double>(lines);
+  state.counters["peak_MB"] = peak / 1e6;
+  state.counters["retained_MB"] = retained / 1e6;
+  state.counters["hwm_growth_MB"] = resident_growth / 1e6;
+}
+
+BENCHMARK(BM_LoadMillionLineSidecar)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace
+
+void* operator new(std::size_t size) { return counted_allocation(size); }
+void* operator new[](std::size_t size) { return counted_allocation(size); }
+void operator delete(void* memory) noexcept { counted_release(memory); }
+void operator delete[](void* memory) noexcept { counted_release(memory); }
+void operator delete(void* memory, std::size_t) noexcept { counted_release(memory); }
+void operator delete[](void* memory, std::size_t) noexcept { counted_release(memory); }
+
+BENCHMARK_MAIN();

@@ -1,0 +1,108 @@
+// The measuring loop and the host-call check.
+#include "support/measure.h"
+
+#include <time.h>
+
+#include <chrono>
+
+#include "api/host_state.h"
+
+namespace bench {
+namespace {
+
+// The processor time of this thread: on a machine shared with other work, what an operation costs
+// is its own processor time; the wall-clock time also counts the other programs' turns.
+double thread_seconds() {
+  timespec now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+double seconds_of(const std::function<void()>& run) {
+  const double start = thread_seconds();
+  run();
+  return thread_seconds() - start;
+}
+
+// The processor time of run, adding its wall-clock time to wall_seconds.
+double seconds_of(const std::function<void()>& run, double& wall_seconds) {
+  const auto wall_start = std::chrono::steady_clock::now();
+  const double seconds = seconds_of(run);
+  wall_seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - wall_start).count();
+  return seconds;
+}
+
+std::string difference(const std::map<std::string, std::size_t>& operation,
+                       const std::map<std::string, std::size_t>& baseline) {
+  std::string text;
+  std::map<std::string, std::pair<std::size_t, std::size_t>> both;
+  for (const auto& [name, count] : operation) both[name].first = count;
+  for (const auto& [name, count] : baseline) both[name].second = count;
+  for (const auto& [name, counts] : both) {
+    if (counts.first != counts.second) {
+      text += " " + name + " " + std::to_string(counts.first) + "/" + std::to_string(counts.second);
+    }
+  }
+  return text;
+}
+
+}  // namespace
+
+std::map<std::string, std::size_t> count_host_calls(const std::function<void()>& run) {
+  host::HostState& state = host::host_state();
+  state.call_log.clear();
+  state.log_calls = true;
+  run();
+  state.log_calls = false;
+  std::map<std::string, std::size_t> counts;
+  for (const std::string& name : state.call_log) ++counts[name];
+  state.call_log.clear();
+  state.call_log.shrink_to_fit();
+  return counts;
+}
+
+void measure(benchmark::State& state, const Measured& measured, bool check_calls) {
+  if (check_calls) {
+    measured.prepare();
+    const auto operation_calls = count_host_calls(measured.operation);
+    measured.prepare();
+    const auto baseline_calls = count_host_calls(measured.baseline);
+    if (const std::string differing = difference(operation_calls, baseline_calls); !differing.empty()) {
+      state.SkipWithError(("host calls differ (operation/baseline):" + differing).c_str());
+      return;
+    }
+    std::size_t total = 0;
+    for (const auto& [name, count] : operation_calls) total += count;
+    state.counters["host_calls"] = static_cast<double>(total);
+  }
+  double operation_seconds = 0;
+  double operation_wall_seconds = 0;
+  double baseline_seconds = 0;
+  bool baseline_first = false;
+  for (auto _ : state) {
+    double operation_time = 0;
+    if (baseline_first) {
+      measured.prepare();
+      baseline_seconds += seconds_of(measured.baseline);
+    }
+    measured.prepare();
+    operation_time = seconds_of(measured.operation, operation_wall_seconds);
+    if (!baseline_first) {
+      measured.prepare();
+      baseline_seconds += seconds_of(measured.baseline);
+    }
+    baseline_first = !baseline_first;
+    operation_seconds += operation_time;
+    state.SetIterationTime(operation_time);
+  }
+  const auto iterations = static_cast<double>(state.iterations());
+  state.counters["ns_per_object"] = operation_seconds * 1e9 / iterations / measured.objects;
+  state.counters["baseline_ms"] = baseline_seconds * 1e3 / iterations;
+  state.counters["wall_ms"] = operation_wall_seconds * 1e3 / iterations;
+  state.counters["ratio_to_baseline"] = operation_seconds / baseline_seconds;
+  // What the plug-in adds to the host calls it must make, per object.
+  state.counters["own_ns_per_object"] = (operation_seconds - baseline_seconds) * 1e9 / iterations / measured.objects;
+  state.counters["objects"] = measured.objects;
+}
+
+}  // namespace bench
