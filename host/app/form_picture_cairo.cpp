@@ -153,8 +153,8 @@ void draw_frame(cairo_t* cr, int width, int height, bool tool_window, const std:
 
 }  // namespace
 
-void draw_form_picture(const std::string& display_list, const std::string& png_path) {
-  std::istringstream lines(display_list);
+void draw_form_picture(const ShownForm& form, const std::string& png_path) {
+  std::istringstream lines(form.display_list);
   std::string line;
   if (!std::getline(lines, line) || !line.starts_with("form "))
     throw std::runtime_error("not a form's picture");

@@ -2,6 +2,7 @@
 #include "toolkit/desktop/driver.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <sstream>
 #include <vector>
@@ -145,6 +146,7 @@ std::string act(Form& form, const std::vector<std::string_view>& words) {
   const std::string_view action = words[0];
   if (action == "print") return print_form(form);
   if (action == "paint") return paint_form(form);
+  if (action == "window") return std::to_string(reinterpret_cast<std::uintptr_t>(form.window_handle()));
   if (action == "close") {
     form.close();
     return {};

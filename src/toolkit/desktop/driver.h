@@ -11,6 +11,7 @@ namespace toolkit::desktop {
 //   forms                         every form: name, visible or hidden, caption (tab-separated)
 //   print FORM                    caption and visibility, then every row of its grid as it is painted
 //   paint FORM                    the form's picture as a display list (display_list.h)
+//   window FORM                   the form's window as the system knows it, a decimal number
 //   click FORM CONTROL            clicks a button
 //   check FORM CONTROL on|off     sets a check box as a click would
 //   cell FORM COL ROW [right]     presses the mouse on a cell of the grid (left button by default)

@@ -1,7 +1,8 @@
 // The Win32 backend: each form is a native top-level window (a tool window owned by the viewer's
 // main window, or a dialog) whose light widgets are painted with GDI+ and take the window's mouse
 // and keys. File dialogs and message boxes are the system's; when the program that loaded the
-// plug-in offers a desktop (the stand-in viewer's tests), its queue answers the dialogs instead.
+// plug-in offers a desktop (the stand-in viewer), its queue's answers are given to the dialogs'
+// real windows by messages, and message boxes go to the desktop.
 // windows.h first: commdlg.h needs its types.
 #include <windows.h>
 
@@ -21,6 +22,7 @@
 #include "toolkit/form_input.h"
 #include "toolkit/form_painter.h"
 #include "toolkit/popup_menu.h"
+#include "toolkit/win32/desktop_input.h"
 #include "toolkit/win32/gdiplus_painter.h"
 
 namespace toolkit::backend {
@@ -150,6 +152,7 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM w, LPARAM l)
       if (const std::optional<Key> key = key_of(w)) press_key(*form, *key);
       return 0;
     case WM_CHAR: type_character(*form, static_cast<char16_t>(w)); return 0;
+    case win32::desktop_answer_message: win32::finish_desktop_answer(window, *form, w != 0); return 0;
     case WM_SETCURSOR:
       if (current_cursor == Cursor::wait && LOWORD(l) == HTCLIENT) {
         SetCursor(LoadCursorW(nullptr, IDC_WAIT));
@@ -248,7 +251,12 @@ void* window_handle(Form& form) {
 }
 
 void run_modal(Form& form) {
-  if (desktop::desktop_offered()) return desktop::answer_form(form);
+  if (desktop::desktop_offered()) {
+    const HWND window = window_of(form);
+    // Without a display there is no window to type into: the answer goes to the form itself.
+    if (window == nullptr) return desktop::answer_form(form);
+    win32::post_desktop_answer(window, form);
+  }
   const HWND owner = static_cast<HWND>(form.owner_window());
   const bool disable_owner = IsWindow(owner) && IsWindowEnabled(owner);
   if (disable_owner) EnableWindow(owner, FALSE);
@@ -267,7 +275,10 @@ void run_modal(Form& form) {
 }
 
 bool run_file_dialog(FileDialog& dialog, Form* parent) {
-  if (desktop::desktop_offered()) return desktop::answer_file_dialog(dialog);
+  const HWND owner = parent != nullptr ? static_cast<HWND>(parent->window_handle()) : nullptr;
+  const bool driven = desktop::desktop_offered();
+  // Without a display there is no dialog to fill in: the answer goes to the request itself.
+  if (driven && owner == nullptr) return desktop::answer_file_dialog(dialog);
   const std::wstring filter = native_filter(dialog.filter);
   std::vector<wchar_t> file(32768, L'\0');
   const std::wstring proposed(dialog.file_name.begin(), dialog.file_name.end());
@@ -275,13 +286,18 @@ bool run_file_dialog(FileDialog& dialog, Form* parent) {
   const std::wstring initial_dir(dialog.initial_dir.begin(), dialog.initial_dir.end());
   OPENFILENAMEW request{};
   request.lStructSize = sizeof request;
-  request.hwndOwner = parent != nullptr ? static_cast<HWND>(parent->window_handle()) : nullptr;
+  request.hwndOwner = owner;
   request.lpstrFilter = filter.c_str();
   request.lpstrFile = file.data();
   request.nMaxFile = static_cast<DWORD>(file.size());
   request.lpstrInitialDir = initial_dir.empty() ? nullptr : initial_dir.c_str();
   request.Flags = OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_EXPLORER |
                   (dialog.kind() == FileDialogKind::open ? OFN_FILEMUSTEXIST : 0);
+  win32::FileDialogAnswer answer;
+  if (driven) {
+    answer = win32::take_file_dialog_answer(dialog.kind() == FileDialogKind::open);
+    win32::drive_file_dialog(request, answer);
+  }
   const BOOL confirmed =
       dialog.kind() == FileDialogKind::open ? GetOpenFileNameW(&request) : GetSaveFileNameW(&request);
   if (!confirmed) return false;

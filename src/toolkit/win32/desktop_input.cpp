@@ -1,0 +1,88 @@
+// Driving the real windows with the desktop's answers.
+#include "toolkit/win32/desktop_input.h"
+
+#include <dlgs.h>
+
+#include "platform/utf8.h"
+#include "toolkit/desktop/desktop_link.h"
+#include "toolkit/desktop/display_list.h"
+#include "toolkit/form.h"
+#include "toolkit/form_painter.h"
+#include "toolkit/widgets.h"
+
+namespace toolkit::win32 {
+namespace {
+
+void post_character(HWND window, char16_t character) { PostMessageW(window, WM_CHAR, character, 1); }
+
+// The file dialog's hook: once the dialog stands ready, its name field gets the answer and OK is
+// pressed, or Cancel is.
+UINT_PTR CALLBACK file_dialog_hook(HWND hook_window, UINT message, WPARAM, LPARAM l) {
+  switch (message) {
+    case WM_INITDIALOG:
+      SetWindowLongPtrW(hook_window, GWLP_USERDATA, reinterpret_cast<const OPENFILENAMEW*>(l)->lCustData);
+      return TRUE;
+    case WM_NOTIFY:
+      // Posted, so that the dialog finishes setting itself up before it is answered.
+      if (reinterpret_cast<const OFNOTIFYW*>(l)->hdr.code == CDN_INITDONE)
+        PostMessageW(hook_window, desktop_answer_message, 0, 0);
+      return 0;
+    case desktop_answer_message: {
+      const auto* answer =
+          reinterpret_cast<const FileDialogAnswer*>(GetWindowLongPtrW(hook_window, GWLP_USERDATA));
+      const HWND dialog = GetParent(hook_window);
+      if (answer != nullptr && answer->path) {
+        // The name field is a combo box in newer dialogs and an edit field in older ones.
+        for (const int field : {cmb13, edt1}) {
+          SendMessageW(dialog, CDM_SETCONTROLTEXT, field, reinterpret_cast<LPARAM>(answer->path->c_str()));
+        }
+      }
+      const int button = answer != nullptr && answer->path ? IDOK : IDCANCEL;
+      PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+      return TRUE;
+    }
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+void post_desktop_answer(HWND window, Form& form) {
+  const std::optional<std::string> answer = desktop::desktop_answer(form.name());
+  if (answer && form.text_input != nullptr) {
+    // The user's backspaces first: the field's text goes, as when it is selected and typed over.
+    for (std::size_t i = 0; i < form.text_input->text().size(); ++i) post_character(window, u'\b');
+    for (const char16_t character : platform::from_utf8(*answer)) post_character(window, character);
+  }
+  PostMessageW(window, desktop_answer_message, answer.has_value() ? 1 : 0, 0);
+}
+
+void finish_desktop_answer(HWND window, Form& form, bool confirm) {
+  desktop::desktop_dialog_filled(form.name(), window, desktop::paint_form(form));
+  Button* accept = form.accept_button;
+  if (confirm && form.text_input != nullptr && accept != nullptr && accept->enabled()) {
+    const Rect place = rect_on_form(*accept);
+    const LPARAM centre = MAKELPARAM(place.left + place.width / 2, place.top + place.height / 2);
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, centre);
+    SendMessageW(window, WM_LBUTTONUP, 0, centre);
+  }
+  if (form.modal_result() == ModalResult::none) PostMessageW(window, WM_CLOSE, 0, 0);
+}
+
+FileDialogAnswer take_file_dialog_answer(bool open) {
+  const std::optional<std::string> answer = desktop::desktop_answer(open ? "open" : "save");
+  if (!answer) return {};
+  const std::u16string path = platform::from_utf8(*answer);
+  return {std::wstring(path.begin(), path.end())};
+}
+
+void drive_file_dialog(OPENFILENAMEW& request, FileDialogAnswer& answer) {
+  request.Flags |= OFN_ENABLEHOOK;
+  // The answer is taken as given, as the headless desktop takes it: no prompt about missing files.
+  request.Flags &= ~static_cast<DWORD>(OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
+  request.lpfnHook = &file_dialog_hook;
+  request.lCustData = reinterpret_cast<LPARAM>(&answer);
+}
+
+}  // namespace toolkit::win32
