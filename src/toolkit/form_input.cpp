@@ -26,6 +26,10 @@ void double_click(Form& form, Point point) {
   if (auto* grid = dynamic_cast<DrawGrid*>(control_at(form, point))) grid->double_click();
 }
 
+void turn_wheel(Form& form, Point point, int rows) {
+  if (auto* grid = dynamic_cast<DrawGrid*>(control_at(form, point))) grid->wheel(rows);
+}
+
 void press_key(Form& form, Key key) {
   if (auto* grid = dynamic_cast<DrawGrid*>(form.focused)) grid->key_down(key);
 }

@@ -13,6 +13,8 @@ class PopupMenu;
 // box or button as a click (left button only); the control pressed takes the focus.
 void press_mouse(Form& form, MouseButton button, Point point);
 void double_click(Form& form, Point point);
+// The mouse wheel over a point: the grid there scrolls by rows (positive: downward).
+void turn_wheel(Form& form, Point point, int rows);
 // Keys go to the focused control: the grid's arrows and characters, the text field's typing.
 void press_key(Form& form, Key key);
 void type_character(Form& form, char16_t character);

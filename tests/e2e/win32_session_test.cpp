@@ -139,13 +139,14 @@ class Win32Session : public ::testing::Test {
 
   std::filesystem::path file(const std::string& name) const { return pictures_ / name; }
 
-  torv_test::ProgramResult run(const std::string& options, const std::string& lines) {
+  torv_test::ProgramResult run(const std::string& options, const std::string& lines,
+                               const std::string& model = "storeys=1,assemblies=2,values=A;B") {
     const std::filesystem::path script = folder_.path() / "session.txt";
     torv_test::write_file(script, lines);
     std::vector<std::string> arguments;
     if (!options.empty()) arguments.push_back(options);
-    for (const char* argument : {"--generate", "storeys=1,assemblies=2,values=A;B", "--script"})
-      arguments.emplace_back(argument);
+    for (const std::string& argument : {std::string("--generate"), model, std::string("--script")})
+      arguments.push_back(argument);
     arguments.push_back(script.string());
     return torv_test::run_torv_host(arguments);
   }
@@ -254,6 +255,27 @@ TEST_F(Win32Session, TouchModeRowsAre26High) {
   EXPECT_EQ(bottom1 - top1, 20);
   EXPECT_EQ(top2 - top1, 27);
   for (int col = 0; col < 3; ++col) EXPECT_TRUE(panel.has_dark_pixels(cell(col, 0, 26))) << "header " << col;
+}
+
+TEST_F(Win32Session, RowsThatDoNotFitGetAScrollBar) {
+  std::string values;
+  for (int i = 1; i <= 20; ++i) values += (i > 1 ? ";" : "") + std::string("b") + std::to_string(i);
+  const std::string scrolled = file("batch-panel-scrolled.png").string();
+  const auto result =
+      run("", "click Batches\npanel batch key end\nsnapshot panel batch " + scrolled + "\nquit\n",
+          "storeys=1,assemblies=20,values=" + values);
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  const Picture panel(scrolled, client_origin(panel_style, WS_EX_TOOLWINDOW));
+  ASSERT_TRUE(panel.loaded());
+  // The scroll bar, 17 wide inside the grid's right border: its arrows drawn dark, its track not
+  // white; the swatch column ends where it begins.
+  const int bar_left = panel_client.cx - 1 - 17;
+  EXPECT_TRUE(panel.has_dark_pixels({bar_left + 2, 1 + 2, bar_left + 15, 1 + 15}));
+  EXPECT_TRUE(panel.has_dark_pixels({bar_left + 2, 311 - 15, bar_left + 15, 311 - 2}));
+  EXPECT_NE(panel.pixel(bar_left + 8, 150), 0xFFFFFFu);
+  // The last row, current, is in view at the bottom: its cell highlighted under the header.
+  EXPECT_EQ(panel.pixel(120, 1 + 15 * 19 + 9), 0x0078D7u);
+  EXPECT_TRUE(panel.has_dark_pixels({1, 1, 100, 19}));
 }
 
 }  // namespace

@@ -111,6 +111,8 @@ std::string act_on_grid(Form& form, DrawGrid& grid, const std::vector<std::strin
     if (col < 0 || col >= grid.col_count() || row < 0 || row >= grid.row_count())
       return error("no such cell");
     const bool right = words.size() > 4 && words[4] == "right";
+    // The user scrolls a row into view before pressing on it.
+    grid.scroll_into_view(row);
     press_mouse(form, right ? MouseButton::right : MouseButton::left, cell_centre(grid, col, row));
     return {};
   }
@@ -128,6 +130,7 @@ std::string act_on_grid(Form& form, DrawGrid& grid, const std::vector<std::strin
     return {};
   }
   if (action == "dblclick") {
+    grid.scroll_into_view(grid.row());
     double_click(form, cell_centre(grid, grid.col(), grid.row()));
     return {};
   }

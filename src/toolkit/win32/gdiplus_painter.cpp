@@ -4,6 +4,8 @@
 
 #include <gdiplus.h>
 
+#include <algorithm>
+
 namespace toolkit::win32 {
 namespace {
 
@@ -131,6 +133,23 @@ void GdiPlusPainter::edit(const Rect& rect, std::u16string_view text) {
   RECT frame{r.left, r.top, r.right(), r.bottom()};
   DrawEdge(dc_, &frame, EDGE_SUNKEN, BF_RECT);
   draw_text(r.left + 3, r.top + (r.height - 13) / 2, text, RGB(0, 0, 0));
+}
+
+void GdiPlusPainter::scroll_bar(const Rect& rect, int first, int shown, int total) {
+  const Rect r = moved(rect);
+  const int arrow = std::min(r.width, r.height / 2);
+  const RECT whole{r.left, r.top, r.right(), r.bottom()};
+  FillRect(dc_, &whole, GetSysColorBrush(COLOR_SCROLLBAR));
+  RECT up{r.left, r.top, r.right(), r.top + arrow};
+  RECT down{r.left, r.bottom() - arrow, r.right(), r.bottom()};
+  DrawFrameControl(dc_, &up, DFC_SCROLL, DFCS_SCROLLUP);
+  DrawFrameControl(dc_, &down, DFC_SCROLL, DFCS_SCROLLDOWN);
+  const int track = r.height - 2 * arrow;
+  if (total <= 0 || track <= 0) return;
+  const int thumb_top = r.top + arrow + track * first / total;
+  const int thumb_height = std::max(track * shown / total, 8);
+  RECT thumb{r.left, thumb_top, r.right(), std::min(thumb_top + thumb_height, static_cast<int>(down.top))};
+  DrawFrameControl(dc_, &thumb, DFC_BUTTON, DFCS_BUTTONPUSH);
 }
 
 void GdiPlusPainter::clip(const Rect& rect) {

@@ -24,6 +24,7 @@ class GdiPlusPainter : public FormPainter {
   void check_box(const Rect& rect, bool checked, std::u16string_view caption) override;
   void button(const Rect& rect, bool enabled, std::string_view image, std::u16string_view caption) override;
   void edit(const Rect& rect, std::u16string_view text) override;
+  void scroll_bar(const Rect& rect, int first, int shown, int total) override;
   void clip(const Rect& rect) override;
   void unclip() override;
 

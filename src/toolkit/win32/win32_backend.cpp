@@ -148,6 +148,13 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM w, LPARAM l)
       return 0;
     case WM_LBUTTONDBLCLK: double_click(*form, point_of(l)); return 0;
     case WM_RBUTTONUP: show_context_menu(window, *form, point_of(l)); return 0;
+    case WM_MOUSEWHEEL: {
+      // The wheel's point is on the screen; three rows a notch, downward for a turn toward the user.
+      POINT at{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
+      ScreenToClient(window, &at);
+      turn_wheel(*form, {at.x, at.y}, -3 * GET_WHEEL_DELTA_WPARAM(w) / WHEEL_DELTA);
+      return 0;
+    }
     case WM_KEYDOWN:
       if (const std::optional<Key> key = key_of(w)) press_key(*form, *key);
       return 0;
