@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/utf8.h"
+#include "toolkit/backend.h"
 #include "toolkit/cursor.h"
 #include "toolkit/desktop/cell_recorder.h"
 #include "toolkit/desktop/display_list.h"
@@ -141,7 +142,10 @@ std::string act_on_grid(Form& form, DrawGrid& grid, const std::vector<std::strin
   MenuItem* item = grid.popup_menu->find(std::string(words[2]));
   if (item == nullptr) return error("no menu item " + std::string(words[2]));
   if (!item->enabled) return error("the menu item " + std::string(words[2]) + " is disabled");
-  grid.popup_menu->choose(*item);
+  // A right click on the current row's name, which leaves the current cell where it is, then the
+  // item from the menu that opens.
+  grid.scroll_into_view(grid.row());
+  backend::choose_from_context_menu(form, cell_centre(grid, 0, grid.row()), item->name);
   return {};
 }
 

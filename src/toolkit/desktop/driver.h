@@ -18,7 +18,7 @@ namespace toolkit::desktop {
 //   key FORM enter|space|up|down|left|right|home|end
 //   dblclick FORM                 double-clicks the grid
 //   menu FORM                     opens the grid's context menu and lists its items
-//   menu FORM ITEM                opens it and chooses the item
+//   menu FORM ITEM                right-clicks the current row and chooses the item from the menu
 //   close FORM                    the close box
 //   cursor                        normal or wait
 std::string run_command(std::string_view command);

@@ -8,6 +8,7 @@
 #include "toolkit/desktop/display_list.h"
 #include "toolkit/form.h"
 #include "toolkit/form_painter.h"
+#include "toolkit/popup_menu.h"
 #include "toolkit/widgets.h"
 
 namespace toolkit::win32 {
@@ -68,6 +69,23 @@ void finish_desktop_answer(HWND window, Form& form, bool confirm) {
     SendMessageW(window, WM_LBUTTONUP, 0, centre);
   }
   if (form.modal_result() == ModalResult::none) PostMessageW(window, WM_CLOSE, 0, 0);
+}
+
+void post_menu_keys(HWND window, const PopupMenu& menu, const std::string& item) {
+  const auto post_key = [window](WPARAM key) {
+    PostMessageW(window, WM_KEYDOWN, key, 1);
+    PostMessageW(window, WM_KEYUP, key, 0xC0000001);
+  };
+  int downs = 0;
+  for (const auto& entry : menu.items()) {
+    if (entry->separator || !entry->enabled) continue;
+    ++downs;
+    if (entry->name != item) continue;
+    for (int i = 0; i < downs; ++i) post_key(VK_DOWN);
+    post_key(VK_RETURN);
+    return;
+  }
+  post_key(VK_ESCAPE);
 }
 
 FileDialogAnswer take_file_dialog_answer(bool open) {

@@ -12,7 +12,8 @@
 
 namespace toolkit {
 class Form;
-}
+class PopupMenu;
+}  // namespace toolkit
 
 namespace toolkit::win32 {
 
@@ -25,6 +26,10 @@ void post_desktop_answer(HWND window, Form& form);
 // Handles desktop_answer_message: the desktop sees the filled dialog, then the accept button is
 // pressed (confirm) or the window closed.
 void finish_desktop_answer(HWND window, Form& form, bool confirm);
+
+// Posts the keys that choose the named item of a context menu about to open: Down to each enabled
+// item up to it, then Enter; Escape when it is not there or disabled.
+void post_menu_keys(HWND window, const PopupMenu& menu, const std::string& item);
 
 // Prepares a file dialog request so that the next answer of its kind fills and confirms it (or
 // cancels it); the answer lives in the returned holder, which must outlive the dialog.

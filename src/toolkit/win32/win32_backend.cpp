@@ -39,6 +39,8 @@ std::unordered_map<Form*, HWND>& windows() {
 // not come back as changes of the form.
 bool moving_window = false;
 Cursor current_cursor = Cursor::normal;
+// The item the desktop chooses from the next context menu, by the menu's own keys.
+std::string desktop_menu_choice;
 
 HWND window_of(Form& form) {
   const auto found = windows().find(&form);
@@ -88,6 +90,10 @@ void show_context_menu(HWND window, Form& form, Point point) {
       AppendMenuW(native, MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), i + 1,
                   reinterpret_cast<const wchar_t*>(item.caption.c_str()));
     }
+  }
+  if (!desktop_menu_choice.empty()) {
+    win32::post_menu_keys(window, *menu, desktop_menu_choice);
+    desktop_menu_choice.clear();
   }
   POINT screen{point.x, point.y};
   ClientToScreen(window, &screen);
@@ -257,6 +263,24 @@ void* window_handle(Form& form) {
   return window != nullptr ? window : create_window(form);
 }
 
+void choose_from_context_menu(Form& form, Point point, const std::string& item) {
+  const HWND window = window_of(form);
+  if (window == nullptr) {
+    // Without a display there is no menu to open: the item is chosen from the toolkit's menu.
+    press_mouse(form, MouseButton::right, point);
+    if (PopupMenu* menu = context_menu_at(form, point)) {
+      menu->popup();
+      if (MenuItem* chosen = menu->find(item)) menu->choose(*chosen);
+    }
+    return;
+  }
+  desktop_menu_choice = item;
+  const LPARAM at = MAKELPARAM(point.x, point.y);
+  SendMessageW(window, WM_RBUTTONDOWN, MK_RBUTTON, at);
+  SendMessageW(window, WM_RBUTTONUP, 0, at);
+  desktop_menu_choice.clear();
+}
+
 void run_modal(Form& form) {
   if (desktop::desktop_offered()) {
     const HWND window = window_of(form);
@@ -331,6 +355,12 @@ Cursor screen_cursor() { return current_cursor; }
 void set_screen_cursor(Cursor cursor) {
   current_cursor = cursor;
   SetCursor(LoadCursorW(nullptr, cursor == Cursor::wait ? IDC_WAIT : IDC_ARROW));
+}
+
+Rect screen_area() {
+  RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  return {work.left, work.top, work.right - work.left, work.bottom - work.top};
 }
 
 int frame_width(const Form& form) {
