@@ -10,6 +10,7 @@
 #include "toolkit/form_painter.h"
 #include "toolkit/popup_menu.h"
 #include "toolkit/widgets.h"
+#include "toolkit/win32/dpi.h"
 
 namespace toolkit::win32 {
 namespace {
@@ -64,7 +65,8 @@ void finish_desktop_answer(HWND window, Form& form, bool confirm) {
   Button* accept = form.accept_button;
   if (confirm && form.text_input != nullptr && accept != nullptr && accept->enabled()) {
     const Rect place = rect_on_form(*accept);
-    const LPARAM centre = MAKELPARAM(place.left + place.width / 2, place.top + place.height / 2);
+    const LPARAM centre =
+        MAKELPARAM(scaled(place.left + place.width / 2), scaled(place.top + place.height / 2));
     SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, centre);
     SendMessageW(window, WM_LBUTTONUP, 0, centre);
   }

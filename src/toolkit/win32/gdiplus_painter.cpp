@@ -2,6 +2,8 @@
 // releases it again; a failing call is ignored and painting goes on.
 #include "toolkit/win32/gdiplus_painter.h"
 
+#include "toolkit/win32/dpi.h"
+
 #include <gdiplus.h>
 
 #include <algorithm>
@@ -36,16 +38,17 @@ void fill_argb(HDC dc, const Rect& rect, Argb color) {
   });
 }
 
+// The button symbols, 16 × 16 at 96 dpi with their top-left corner at x, y (96-dpi coordinates).
 void draw_open_symbol(HDC dc, int x, int y) {
-  fill_argb(dc, {x + 1, y + 3, 6, 2}, 0xFFE7B748);
-  fill_argb(dc, {x + 1, y + 4, 13, 9}, 0xFFE7B748);
-  fill_argb(dc, {x + 3, y + 7, 12, 6}, 0xFFF6D278);
+  fill_argb(dc, scaled({x + 1, y + 3, 6, 2}), 0xFFE7B748);
+  fill_argb(dc, scaled({x + 1, y + 4, 13, 9}), 0xFFE7B748);
+  fill_argb(dc, scaled({x + 3, y + 7, 12, 6}), 0xFFF6D278);
 }
 
 void draw_save_symbol(HDC dc, int x, int y) {
-  fill_argb(dc, {x + 2, y + 2, 12, 12}, 0xFF3465A4);
-  fill_argb(dc, {x + 4, y + 3, 8, 4}, 0xFFFFFFFF);
-  fill_argb(dc, {x + 5, y + 9, 6, 5}, 0xFFC8D2E1);
+  fill_argb(dc, scaled({x + 2, y + 2, 12, 12}), 0xFF3465A4);
+  fill_argb(dc, scaled({x + 4, y + 3, 8, 4}), 0xFFFFFFFF);
+  fill_argb(dc, scaled({x + 5, y + 9, 6, 5}), 0xFFC8D2E1);
 }
 
 }  // namespace
@@ -62,8 +65,9 @@ void stop_gdiplus() {
 
 GdiPlusPainter::GdiPlusPainter(HDC dc)
     : dc_(dc),
-      font_(CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Tahoma")),
+      font_(CreateFontW(-scaled(11), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                        L"Tahoma")),
       old_font_(SelectObject(dc, font_)) {
   SetBkMode(dc_, TRANSPARENT);
 }
@@ -73,13 +77,17 @@ GdiPlusPainter::~GdiPlusPainter() {
   DeleteObject(font_);
 }
 
+Rect GdiPlusPainter::moved(const Rect& rect) const {
+  return scaled(Rect{rect.left + origin_.x, rect.top + origin_.y, rect.width, rect.height});
+}
+
 void GdiPlusPainter::draw_text(int x, int y, std::u16string_view text, COLORREF color) {
   SetTextColor(dc_, color);
   TextOutW(dc_, x, y, wide(text), static_cast<int>(text.size()));
 }
 
 void GdiPlusPainter::text_out(int x, int y, std::u16string_view text) {
-  draw_text(x + origin_.x, y + origin_.y, text, colorref(font_color_));
+  draw_text(scaled(x + origin_.x), scaled(y + origin_.y), text, colorref(font_color_));
 }
 
 void GdiPlusPainter::fill_hatch(const Rect& rect, Argb foreground, Argb background) {
@@ -106,9 +114,10 @@ void GdiPlusPainter::draw_outline(const Rect& rect, Argb color, float width) {
 
 void GdiPlusPainter::check_box(const Rect& rect, bool checked, std::u16string_view caption) {
   const Rect r = moved(rect);
-  RECT box{r.left, r.top + (r.height - 13) / 2, r.left + 13, r.top + (r.height - 13) / 2 + 13};
+  const int side = scaled(13);
+  RECT box{r.left, r.top + (r.height - side) / 2, r.left + side, r.top + (r.height - side) / 2 + side};
   DrawFrameControl(dc_, &box, DFC_BUTTON, DFCS_BUTTONCHECK | (checked ? DFCS_CHECKED : 0));
-  draw_text(r.left + 17, r.top, caption, RGB(0, 0, 0));
+  draw_text(r.left + scaled(17), r.top, caption, RGB(0, 0, 0));
 }
 
 void GdiPlusPainter::button(const Rect& rect, bool enabled, std::string_view image,
@@ -116,8 +125,8 @@ void GdiPlusPainter::button(const Rect& rect, bool enabled, std::string_view ima
   const Rect r = moved(rect);
   RECT face{r.left, r.top, r.right(), r.bottom()};
   DrawFrameControl(dc_, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (enabled ? 0 : DFCS_INACTIVE));
-  const int image_x = r.left + (r.width - 16) / 2;
-  const int image_y = r.top + (r.height - 16) / 2;
+  const int image_x = rect.left + origin_.x + (rect.width - 16) / 2;
+  const int image_y = rect.top + origin_.y + (rect.height - 16) / 2;
   if (image == "open") draw_open_symbol(dc_, image_x, image_y);
   if (image == "save") draw_save_symbol(dc_, image_x, image_y);
   if (!caption.empty()) {
@@ -132,7 +141,7 @@ void GdiPlusPainter::edit(const Rect& rect, std::u16string_view text) {
   fill_argb(dc_, r, 0xFFFFFFFF);
   RECT frame{r.left, r.top, r.right(), r.bottom()};
   DrawEdge(dc_, &frame, EDGE_SUNKEN, BF_RECT);
-  draw_text(r.left + 3, r.top + (r.height - 13) / 2, text, RGB(0, 0, 0));
+  draw_text(r.left + scaled(3), r.top + (r.height - scaled(13)) / 2, text, RGB(0, 0, 0));
 }
 
 void GdiPlusPainter::scroll_bar(const Rect& rect, int first, int shown, int total) {

@@ -23,6 +23,7 @@
 #include "toolkit/form_painter.h"
 #include "toolkit/popup_menu.h"
 #include "toolkit/win32/desktop_input.h"
+#include "toolkit/win32/dpi.h"
 #include "toolkit/win32/gdiplus_painter.h"
 
 namespace toolkit::backend {
@@ -58,10 +59,28 @@ DWORD extended_style_of(const Form& form) {
   return form.style() == FormStyle::tool_window ? WS_EX_TOOLWINDOW : WS_EX_DLGMODALFRAME;
 }
 
-Point point_of(LPARAM l) { return {static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))}; }
+// A mouse message's point, in the form's 96-dpi coordinates.
+Point point_of(LPARAM l) {
+  return {win32::unscaled(static_cast<short>(LOWORD(l))), win32::unscaled(static_cast<short>(HIWORD(l)))};
+}
+
+// The frame a window of the form's style adds around its client area, in the screen's pixels.
+SIZE native_frame(const Form& form) {
+  RECT r{0, 0, 0, 0};
+  AdjustWindowRectEx(&r, style_of(form), FALSE, extended_style_of(form));
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+// The window's size for a form size at 96 dpi (frame included): the client area scaled, the
+// frame as the system draws it.
+SIZE native_size(const Form& form, int width, int height) {
+  const SIZE frame = native_frame(form);
+  return {win32::scaled(width - backend::frame_width(form)) + frame.cx,
+          win32::scaled(height - backend::frame_height(form)) + frame.cy};
+}
 
 void paint(Form& form, HDC dc) {
-  const Rect client = form.client_rect();
+  const Rect client = win32::scaled(form.client_rect());
   // Drawn off screen first, so the panel does not flicker while it is painted.
   HDC memory = CreateCompatibleDC(dc);
   HBITMAP bitmap = CreateCompatibleBitmap(dc, std::max(client.width, 1), std::max(client.height, 1));
@@ -95,7 +114,7 @@ void show_context_menu(HWND window, Form& form, Point point) {
     win32::post_menu_keys(window, *menu, desktop_menu_choice);
     desktop_menu_choice.clear();
   }
-  POINT screen{point.x, point.y};
+  POINT screen{win32::scaled(point.x), win32::scaled(point.y)};
   ClientToScreen(window, &screen);
   const auto chosen = static_cast<std::size_t>(
       TrackPopupMenu(native, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, window, nullptr));
@@ -119,8 +138,11 @@ std::optional<Key> key_of(WPARAM virtual_key) {
 void take_window_bounds(HWND window, Form& form) {
   RECT r{};
   GetWindowRect(window, &r);
+  RECT client{};
+  GetClientRect(window, &client);
   moving_window = true;
-  form.set_bounds({r.left, r.top, r.right - r.left, r.bottom - r.top});
+  form.set_bounds({r.left, r.top, win32::unscaled(client.right) + frame_width(form),
+                   win32::unscaled(client.bottom) + frame_height(form)});
   moving_window = false;
 }
 
@@ -143,7 +165,8 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM w, LPARAM l)
       return 0;
     case WM_GETMINMAXINFO: {
       auto* limits = reinterpret_cast<MINMAXINFO*>(l);
-      limits->ptMinTrackSize = {form->minimum_width(), form->minimum_height()};
+      const SIZE minimum = native_size(*form, form->minimum_width(), form->minimum_height());
+      limits->ptMinTrackSize = {minimum.cx, minimum.cy};
       return 0;
     }
     case WM_CLOSE: form->close(); return 0;
@@ -158,7 +181,8 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM w, LPARAM l)
       // The wheel's point is on the screen; three rows a notch, downward for a turn toward the user.
       POINT at{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
       ScreenToClient(window, &at);
-      turn_wheel(*form, {at.x, at.y}, -3 * GET_WHEEL_DELTA_WPARAM(w) / WHEEL_DELTA);
+      turn_wheel(*form, {win32::unscaled(at.x), win32::unscaled(at.y)},
+                 -3 * GET_WHEEL_DELTA_WPARAM(w) / WHEEL_DELTA);
       return 0;
     }
     case WM_KEYDOWN:
@@ -186,10 +210,11 @@ HINSTANCE this_module() {
 
 HWND create_window(Form& form) {
   const HWND owner = static_cast<HWND>(form.owner_window());
+  const SIZE size = native_size(form, form.width(), form.height());
   HWND window = CreateWindowExW(extended_style_of(form), window_class,
                                 reinterpret_cast<const wchar_t*>(form.caption().c_str()), style_of(form),
-                                form.left(), form.top(), form.width(), form.height(),
-                                IsWindow(owner) ? owner : nullptr, nullptr, this_module(), nullptr);
+                                form.left(), form.top(), size.cx, size.cy, IsWindow(owner) ? owner : nullptr,
+                                nullptr, this_module(), nullptr);
   if (window == nullptr) return nullptr;
   SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&form));
   windows()[&form] = window;
@@ -245,8 +270,8 @@ void form_changed(Form& form) {
   if (window == nullptr && (window = create_window(form)) == nullptr) return;
   moving_window = true;
   SetWindowTextW(window, reinterpret_cast<const wchar_t*>(form.caption().c_str()));
-  SetWindowPos(window, nullptr, form.left(), form.top(), form.width(), form.height(),
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  const SIZE size = native_size(form, form.width(), form.height());
+  SetWindowPos(window, nullptr, form.left(), form.top(), size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   moving_window = false;
   ShowWindow(window, form.visible() ? SW_SHOW : SW_HIDE);
   InvalidateRect(window, nullptr, FALSE);
@@ -275,7 +300,7 @@ void choose_from_context_menu(Form& form, Point point, const std::string& item) 
     return;
   }
   desktop_menu_choice = item;
-  const LPARAM at = MAKELPARAM(point.x, point.y);
+  const LPARAM at = MAKELPARAM(win32::scaled(point.x), win32::scaled(point.y));
   SendMessageW(window, WM_RBUTTONDOWN, MK_RBUTTON, at);
   SendMessageW(window, WM_RBUTTONUP, 0, at);
   desktop_menu_choice.clear();
@@ -363,16 +388,9 @@ Rect screen_area() {
   return {work.left, work.top, work.right - work.left, work.bottom - work.top};
 }
 
-int frame_width(const Form& form) {
-  RECT r{0, 0, 0, 0};
-  AdjustWindowRectEx(&r, style_of(form), FALSE, extended_style_of(form));
-  return r.right - r.left;
-}
+// The frame in 96-dpi pixels, so that a form's size less its frame is its client area at 96 dpi.
+int frame_width(const Form& form) { return win32::unscaled(native_frame(form).cx); }
 
-int frame_height(const Form& form) {
-  RECT r{0, 0, 0, 0};
-  AdjustWindowRectEx(&r, style_of(form), FALSE, extended_style_of(form));
-  return r.bottom - r.top;
-}
+int frame_height(const Form& form) { return win32::unscaled(native_frame(form).cy); }
 
 }  // namespace toolkit::backend
