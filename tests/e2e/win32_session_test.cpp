@@ -129,6 +129,10 @@ class Win32Session : public ::testing::Test {
     HWND probe = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     if (probe == nullptr) GTEST_SKIP() << "no display: run under xvfb-run";
     DestroyWindow(probe);
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    if (dpi != 96) GTEST_SKIP() << "the pictures are measured at 96 dpi, the screen has " << dpi;
     if (const char* kept = std::getenv("TORV_TEST_PICTURES")) {
       pictures_ = kept;
       std::filesystem::create_directories(pictures_);
@@ -217,6 +221,9 @@ TEST_F(Win32Session, ColoursEditsSavesAndOpensThroughTheRealWindows) {
   EXPECT_TRUE(shows_hatch(panel, 2, 18));
   // The current cell, Omega's name after the deletion, is highlighted.
   EXPECT_EQ(panel.pixel(cell(0, 2, 18).right - 3, cell(0, 2, 18).bottom - 3), 0x0078D7u);
+  // The buttons' images from the library's image list: the open folder's flap, the disk's body.
+  EXPECT_EQ(panel.pixel(199 + 3 + 8, 312 + 4 + 10), 0xF8CF8Cu);
+  EXPECT_EQ(panel.pixel(222 + 3 + 6, 312 + 4 + 7), 0x3A80D4u);
   // Rows 18 high: swatches 12 high, one row and a grid line apart.
   const auto [top1, bottom1] = outline_rows(panel, 1, 18);
   const auto [top2, bottom2] = outline_rows(panel, 2, 18);

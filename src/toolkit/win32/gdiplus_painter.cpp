@@ -5,8 +5,11 @@
 #include "toolkit/win32/dpi.h"
 
 #include <gdiplus.h>
+#include <shlwapi.h>
 
 #include <algorithm>
+#include <map>
+#include <string>
 
 namespace toolkit::win32 {
 namespace {
@@ -38,17 +41,47 @@ void fill_argb(HDC dc, const Rect& rect, Argb color) {
   });
 }
 
-// The button symbols, 16 × 16 at 96 dpi with their top-left corner at x, y (96-dpi coordinates).
-void draw_open_symbol(HDC dc, int x, int y) {
-  fill_argb(dc, scaled({x + 1, y + 3, 6, 2}), 0xFFE7B748);
-  fill_argb(dc, scaled({x + 1, y + 4, 13, 9}), 0xFFE7B748);
-  fill_argb(dc, scaled({x + 3, y + 7, 12, 6}), 0xFFF6D278);
+// A button image from this library's resources, loaded once and kept until GDI+ stops; null when
+// the library has none of that name. GDI+ reads a bitmap's stream for as long as the bitmap lives.
+struct LoadedImage {
+  IStream* stream = nullptr;
+  GpBitmap* bitmap = nullptr;
+};
+
+std::map<std::string, LoadedImage, std::less<>>& loaded_images() {
+  static std::map<std::string, LoadedImage, std::less<>> images;
+  return images;
 }
 
-void draw_save_symbol(HDC dc, int x, int y) {
-  fill_argb(dc, scaled({x + 2, y + 2, 12, 12}), 0xFF3465A4);
-  fill_argb(dc, scaled({x + 4, y + 3, 8, 4}), 0xFFFFFFFF);
-  fill_argb(dc, scaled({x + 5, y + 9, 6, 5}), 0xFFC8D2E1);
+HMODULE this_module() {
+  HMODULE module = nullptr;
+  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     reinterpret_cast<LPCWSTR>(&loaded_images), &module);
+  return module;
+}
+
+GpBitmap* button_image(std::string_view name) {
+  auto& images = loaded_images();
+  if (const auto found = images.find(name); found != images.end()) return found->second.bitmap;
+  LoadedImage& image = images[std::string(name)];
+  const std::wstring resource_name(name.begin(), name.end());
+  HMODULE module = this_module();
+  HRSRC resource = FindResourceW(module, resource_name.c_str(), MAKEINTRESOURCEW(10));  // RT_RCDATA
+  HGLOBAL data = resource != nullptr ? LoadResource(module, resource) : nullptr;
+  const void* bytes = data != nullptr ? LockResource(data) : nullptr;
+  if (bytes == nullptr) return nullptr;
+  image.stream = SHCreateMemStream(static_cast<const BYTE*>(bytes), SizeofResource(module, resource));
+  if (image.stream != nullptr && GdipCreateBitmapFromStream(image.stream, &image.bitmap) != Ok)
+    image.bitmap = nullptr;
+  return image.bitmap;
+}
+
+void release_images() {
+  for (auto& [name, image] : loaded_images()) {
+    if (image.bitmap != nullptr) GdipDisposeImage(image.bitmap);
+    if (image.stream != nullptr) image.stream->Release();
+  }
+  loaded_images().clear();
 }
 
 }  // namespace
@@ -59,6 +92,7 @@ void start_gdiplus() {
 }
 
 void stop_gdiplus() {
+  release_images();
   if (gdiplus_token != 0) GdiplusShutdown(gdiplus_token);
   gdiplus_token = 0;
 }
@@ -125,10 +159,12 @@ void GdiPlusPainter::button(const Rect& rect, bool enabled, std::string_view ima
   const Rect r = moved(rect);
   RECT face{r.left, r.top, r.right(), r.bottom()};
   DrawFrameControl(dc_, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (enabled ? 0 : DFCS_INACTIVE));
-  const int image_x = rect.left + origin_.x + (rect.width - 16) / 2;
-  const int image_y = rect.top + origin_.y + (rect.height - 16) / 2;
-  if (image == "open") draw_open_symbol(dc_, image_x, image_y);
-  if (image == "save") draw_save_symbol(dc_, image_x, image_y);
+  if (GpBitmap* bitmap = image.empty() ? nullptr : button_image(image)) {
+    const Rect place = moved({rect.left + (rect.width - 16) / 2, rect.top + (rect.height - 16) / 2, 16, 16});
+    with_graphics(dc_, [&](GpGraphics* graphics) {
+      GdipDrawImageRectI(graphics, bitmap, place.left, place.top, place.width, place.height);
+    });
+  }
   if (!caption.empty()) {
     SetTextColor(dc_, enabled ? RGB(0, 0, 0) : RGB(160, 160, 160));
     DrawTextW(dc_, wide(caption), static_cast<int>(caption.size()), &face,
