@@ -45,11 +45,13 @@ CLSID png_encoder() {
   throw std::runtime_error("GDI+ has no PNG encoder");
 }
 
-// The window in a bitmap of its size: the frame as the system last drew it, the client area as the
-// window paints itself for PrintWindow. The caller deletes the bitmap.
+// The window in a bitmap of its size: the frame as the system drew it, the client area as the
+// window paints itself for PrintWindow. A window of child windows (the system's message box) is
+// taken as it stands drawn, since PrintWindow does not draw child windows everywhere (Wine). The
+// caller deletes the bitmap.
 HBITMAP print_window(HWND window) {
-  // A dialog answered at once has not been painted yet: its frame is drawn now.
-  RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  // A dialog answered at once has not been painted yet: it is drawn now.
+  RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   RECT bounds{};
   GetWindowRect(window, &bounds);
   POINT client_origin{0, 0};
@@ -70,9 +72,12 @@ HBITMAP print_window(HWND window) {
   HDC window_dc = GetWindowDC(window);
   BitBlt(memory, 0, 0, width, height, window_dc, 0, 0, SRCCOPY);
   ReleaseDC(window, window_dc);
-  const BOOL printed = PrintWindow(window, client_memory, PW_CLIENTONLY);
-  BitBlt(memory, client_origin.x - bounds.left, client_origin.y - bounds.top, client.right, client.bottom,
-         client_memory, 0, 0, SRCCOPY);
+  const bool has_children = GetWindow(window, GW_CHILD) != nullptr;
+  const BOOL printed = has_children || PrintWindow(window, client_memory, PW_CLIENTONLY);
+  if (!has_children) {
+    BitBlt(memory, client_origin.x - bounds.left, client_origin.y - bounds.top, client.right, client.bottom,
+           client_memory, 0, 0, SRCCOPY);
+  }
   SelectObject(client_memory, old_client);
   DeleteObject(client_bitmap);
   DeleteDC(client_memory);

@@ -7,6 +7,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -283,6 +284,26 @@ TEST_F(Win32Session, RowsThatDoNotFitGetAScrollBar) {
   // The last row, current, is in view at the bottom: its cell highlighted under the header.
   EXPECT_EQ(panel.pixel(120, 1 + 15 * 19 + 9), 0x0078D7u);
   EXPECT_TRUE(panel.has_dark_pixels({1, 1, 100, 19}));
+}
+
+TEST_F(Win32Session, AFailedSaveShowsTheErrorMessageBox) {
+  const std::string message = file("save-error-message.png").string();
+  const std::string unwritable = file("missing-folder").string() + "\\batches.csv";
+  const auto result = run("", "click Batches\nsnapshot dialog message " + message + "\nanswer save " +
+                                  unwritable + "\npanel batch save\nquit\n");
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  EXPECT_THAT(result.errors, HasSubstr("message box \"TORV\" (error): "));
+  // The real box stood on the screen with its error icon, a red disc.
+  const Picture box(message, {0, 0});
+  ASSERT_TRUE(box.loaded());
+  bool red_icon = false;
+  for (int y = 0; y < std::min(box.height(), 80) && !red_icon; ++y) {
+    for (int x = 0; x < std::min(box.width(), 80) && !red_icon; ++x) {
+      const std::uint32_t rgb = box.pixel(x, y);
+      red_icon = red(rgb) > 0xC0 && green(rgb) < 0x50 && blue(rgb) < 0x50;
+    }
+  }
+  EXPECT_TRUE(red_icon);
 }
 
 }  // namespace

@@ -48,7 +48,32 @@ UINT_PTR CALLBACK file_dialog_hook(HWND hook_window, UINT message, WPARAM, LPARA
   }
 }
 
+HHOOK message_box_hook = nullptr;
+
+// After the box's first painting (timers come after paint messages): the desktop sees it, then OK.
+void CALLBACK confirm_message_box(HWND box, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(box, timer);
+  desktop::desktop_dialog_filled("message", box, {});
+  PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+}
+
+LRESULT CALLBACK watch_for_message_box(int code, WPARAM w, LPARAM l) {
+  if (code == HCBT_ACTIVATE) {
+    UnhookWindowsHookEx(message_box_hook);
+    message_box_hook = nullptr;
+    SetTimer(reinterpret_cast<HWND>(w), 1, 0, &confirm_message_box);
+    return 0;
+  }
+  return CallNextHookEx(nullptr, code, w, l);
+}
+
 }  // namespace
+
+void confirm_next_message_box() {
+  if (message_box_hook == nullptr)
+    message_box_hook = SetWindowsHookExW(WH_CBT, &watch_for_message_box, nullptr, GetCurrentThreadId());
+}
 
 void post_desktop_answer(HWND window, Form& form) {
   const std::optional<std::string> answer = desktop::desktop_answer(form.name());

@@ -31,6 +31,10 @@ void finish_desktop_answer(HWND window, Form& form, bool confirm);
 // item up to it, then Enter; Escape when it is not there or disabled.
 void post_menu_keys(HWND window, const PopupMenu& menu, const std::string& item);
 
+// Makes the next message box this thread opens tell the desktop it stands shown (as the dialog
+// "message"), once it is painted, and then press its OK button.
+void confirm_next_message_box();
+
 // Prepares a file dialog request so that the next answer of its kind fills and confirms it (or
 // cancels it); the answer lives in the returned holder, which must outlive the dialog.
 struct FileDialogAnswer {

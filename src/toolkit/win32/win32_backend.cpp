@@ -363,14 +363,16 @@ bool run_file_dialog(FileDialog& dialog, Form* parent) {
 
 void show_message(void* owner_window, std::u16string_view text, std::u16string_view caption,
                   MessageIcon icon) {
+  const HWND owner = static_cast<HWND>(owner_window);
   if (desktop::desktop_offered()) {
     desktop::desktop_message(platform::to_utf8(caption), platform::to_utf8(text), static_cast<int>(icon));
-    return;
+    // Without a display there is no box to show; on one, the real box is shown and confirmed.
+    if (!IsWindow(owner)) return;
+    win32::confirm_next_message_box();
   }
   static constexpr UINT icons[] = {0, MB_ICONINFORMATION, MB_ICONWARNING, MB_ICONERROR};
   const std::u16string text_z(text);
   const std::u16string caption_z(caption);
-  const HWND owner = static_cast<HWND>(owner_window);
   MessageBoxW(IsWindow(owner) ? owner : nullptr, reinterpret_cast<const wchar_t*>(text_z.c_str()),
               reinterpret_cast<const wchar_t*>(caption_z.c_str()), MB_OK | icons[static_cast<int>(icon)]);
 }
