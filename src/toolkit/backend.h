@@ -15,6 +15,7 @@ class FileDialog;
 enum class ModalResult;
 enum class Cursor;
 enum class MessageIcon;
+struct UserInput;
 
 namespace backend {
 
@@ -29,6 +30,10 @@ void form_changed(Form& form);
 void invalidate(Control& control);
 // The form as the system knows it, to own message boxes and dialogs.
 void* window_handle(Form& form);
+
+// The user's input given to the form's window as the system gives it, so that the window's own
+// handling runs; straight to the form where it has no window.
+void send_input(Form& form, const UserInput& input);
 
 // The user's right click at a point of the form, then the choice of the named item from the
 // context menu that opens.

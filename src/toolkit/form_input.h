@@ -9,6 +9,18 @@ namespace toolkit {
 class Form;
 class PopupMenu;
 
+// One action of the user's hands on a form, as the desktop gives it.
+struct UserInput {
+  enum class Kind { press, double_click, key, character };
+  Kind kind = Kind::press;
+  MouseButton button = MouseButton::left;
+  Point point;
+  Key key = Key::up;
+  char16_t character = 0;
+};
+// Gives the input to the form's widgets, as the functions below do.
+void take_input(Form& form, const UserInput& input);
+
 // A press at a point of the form's client area: the grid takes it as a press on its cells, a check
 // box or button as a click (left button only); the control pressed takes the focus.
 void press_mouse(Form& form, MouseButton button, Point point);

@@ -306,4 +306,21 @@ TEST_F(Win32Session, AFailedSaveShowsTheErrorMessageBox) {
   EXPECT_TRUE(red_icon);
 }
 
+TEST_F(Win32Session, TheGridTakesTheMouseAndKeysThroughItsWindow) {
+  const auto result = run("",
+                          "click Batches\n"
+                          "panel batch row 1\npanel batch key down\npanel batch key space\nprint selection\n"
+                          "panel batch key up\npanel batch dblclick\nprint selection\n"
+                          "answer color FF112233\npanel batch swatch 2\n"
+                          "answer color FF445566\npanel batch swatch 1 right\n"
+                          "print panel batch\nquit\n");
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  // Down then Space selects B's assembly; Up then a double click, A's.
+  EXPECT_THAT(result.out, HasSubstr("IfcElementAssembly\tAssembly 2\n1 objects\n"));
+  EXPECT_THAT(result.out, HasSubstr("IfcElementAssembly\tAssembly 1\nBatches\tvisible\n"));
+  // A left press on B's swatch colours B; a right press on A's swatch leaves the current cell on
+  // B's swatch, whose colour it chooses again.
+  EXPECT_THAT(result.out, HasSubstr("B\t1\t445566FF\n"));
+}
+
 }  // namespace

@@ -100,8 +100,8 @@ Point cell_centre(DrawGrid& grid, int col, int row) {
   return {place.left + cell.left + cell.width / 2, place.top + cell.top + cell.height / 2};
 }
 
-// The grid is worked as the user works it, through the form's input: the same way the native
-// backend passes on the window's mouse and keys.
+// The grid is worked as the user works it: the input goes to the form's window where it has one,
+// so the window's own handling of the mouse and keys runs, else straight to the form.
 std::string act_on_grid(Form& form, DrawGrid& grid, const std::vector<std::string_view>& words) {
   const std::string_view action = words[0];
   if (action == "cell") {
@@ -114,25 +114,33 @@ std::string act_on_grid(Form& form, DrawGrid& grid, const std::vector<std::strin
     const bool right = words.size() > 4 && words[4] == "right";
     // The user scrolls a row into view before pressing on it.
     grid.scroll_into_view(row);
-    press_mouse(form, right ? MouseButton::right : MouseButton::left, cell_centre(grid, col, row));
+    UserInput press;
+    press.button = right ? MouseButton::right : MouseButton::left;
+    press.point = cell_centre(grid, col, row);
+    backend::send_input(form, press);
     return {};
   }
   if (action == "key") {
     if (words.size() < 3) return error("key FORM KEY");
-    if (words[2] == "enter") {
-      type_character(form, u'\r');
-    } else if (words[2] == "space") {
-      type_character(form, u' ');
+    UserInput input;
+    if (words[2] == "enter" || words[2] == "space") {
+      input.kind = UserInput::Kind::character;
+      input.character = words[2] == "enter" ? u'\r' : u' ';
     } else if (const std::optional<Key> key = parse_key(words[2])) {
-      press_key(form, *key);
+      input.kind = UserInput::Kind::key;
+      input.key = *key;
     } else {
       return error("unknown key " + std::string(words[2]));
     }
+    backend::send_input(form, input);
     return {};
   }
   if (action == "dblclick") {
     grid.scroll_into_view(grid.row());
-    double_click(form, cell_centre(grid, grid.col(), grid.row()));
+    UserInput input;
+    input.kind = UserInput::Kind::double_click;
+    input.point = cell_centre(grid, grid.col(), grid.row());
+    backend::send_input(form, input);
     return {};
   }
   // menu
@@ -163,7 +171,9 @@ std::string act(Form& form, const std::vector<std::string_view>& words) {
     if (button == nullptr) return error("no button");
     if (!button->enabled()) return error("the button is disabled");
     const Rect place = rect_on_form(*button);
-    press_mouse(form, MouseButton::left, {place.left + place.width / 2, place.top + place.height / 2});
+    UserInput press;
+    press.point = {place.left + place.width / 2, place.top + place.height / 2};
+    backend::send_input(form, press);
     return {};
   }
   if (action == "check") {

@@ -31,6 +31,8 @@ void invalidate(Control&) {}
 
 void* window_handle(Form& form) { return &form; }
 
+void send_input(Form& form, const UserInput& input) { take_input(form, input); }
+
 void choose_from_context_menu(Form& form, Point point, const std::string& item) {
   press_mouse(form, MouseButton::right, point);
   PopupMenu* menu = context_menu_at(form, point);

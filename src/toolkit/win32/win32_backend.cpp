@@ -10,6 +10,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/utf8.h"
@@ -122,16 +123,23 @@ void show_context_menu(HWND window, Form& form, Point point) {
   if (chosen > 0 && chosen <= items.size()) menu->choose(*items[chosen - 1]);
 }
 
+// The keys the grid takes, and their virtual-key codes.
+constexpr std::pair<Key, WPARAM> virtual_keys[] = {{Key::up, VK_UP},     {Key::down, VK_DOWN},
+                                                   {Key::left, VK_LEFT}, {Key::right, VK_RIGHT},
+                                                   {Key::home, VK_HOME}, {Key::end, VK_END}};
+
 std::optional<Key> key_of(WPARAM virtual_key) {
-  switch (virtual_key) {
-    case VK_UP: return Key::up;
-    case VK_DOWN: return Key::down;
-    case VK_LEFT: return Key::left;
-    case VK_RIGHT: return Key::right;
-    case VK_HOME: return Key::home;
-    case VK_END: return Key::end;
-    default: return std::nullopt;
+  for (const auto& [key, code] : virtual_keys) {
+    if (code == virtual_key) return key;
   }
+  return std::nullopt;
+}
+
+WPARAM virtual_key_of(Key key) {
+  for (const auto& [known, code] : virtual_keys) {
+    if (known == key) return code;
+  }
+  return 0;
 }
 
 // The form's bounds from its window, after the user moved or sized it.
@@ -286,6 +294,29 @@ void invalidate(Control& control) {
 void* window_handle(Form& form) {
   HWND window = window_of(form);
   return window != nullptr ? window : create_window(form);
+}
+
+void send_input(Form& form, const UserInput& input) {
+  const HWND window = window_of(form);
+  if (window == nullptr) return take_input(form, input);
+  const LPARAM at = MAKELPARAM(win32::scaled(input.point.x), win32::scaled(input.point.y));
+  switch (input.kind) {
+    case UserInput::Kind::press:
+      if (input.button == MouseButton::left) {
+        SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageW(window, WM_LBUTTONUP, 0, at);
+      } else {
+        // The press only: its release opens the context menu.
+        SendMessageW(window, WM_RBUTTONDOWN, MK_RBUTTON, at);
+      }
+      break;
+    case UserInput::Kind::double_click:
+      SendMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+      SendMessageW(window, WM_LBUTTONUP, 0, at);
+      break;
+    case UserInput::Kind::key: SendMessageW(window, WM_KEYDOWN, virtual_key_of(input.key), 1); break;
+    case UserInput::Kind::character: SendMessageW(window, WM_CHAR, input.character, 1); break;
+  }
 }
 
 void choose_from_context_menu(Form& form, Point point, const std::string& item) {
