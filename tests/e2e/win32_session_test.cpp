@@ -14,6 +14,10 @@
 #include <optional>
 #include <string>
 
+#include "platform/shell_folders.h"
+#include "platform/utf8.h"
+#include "plugin_base/plugin_folders.h"
+#include "support/plugin_copy.h"
 #include "support/run_program.h"
 #include "support/temp_folder.h"
 
@@ -134,6 +138,10 @@ class Win32Session : public ::testing::Test {
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     if (dpi != 96) GTEST_SKIP() << "the pictures are measured at 96 dpi, the screen has " << dpi;
+    // A library name of its own: the plug-in's per-user folder (colour files) is this test's alone.
+    base_name_ = "torv-" + folder_.path().filename().string();
+    copy_ = std::make_unique<torv_test::PluginCopy>(base_name_ + ".dll");
+    copy_->copy_data(base_name_ + "_data", {"lang.en"});
     if (const char* kept = std::getenv("TORV_TEST_PICTURES")) {
       pictures_ = kept;
       std::filesystem::create_directories(pictures_);
@@ -142,13 +150,22 @@ class Win32Session : public ::testing::Test {
     }
   }
 
+  void TearDown() override {
+    if (copy_ == nullptr) return;
+    std::error_code ignored;
+    std::filesystem::remove_all(
+        plugin_folders::application_folder(platform::local_app_data_folder(), platform::from_utf8(base_name_),
+                                           platform::path_separator()),
+        ignored);
+  }
+
   std::filesystem::path file(const std::string& name) const { return pictures_ / name; }
 
   torv_test::ProgramResult run(const std::string& options, const std::string& lines,
                                const std::string& model = "storeys=1,assemblies=2,values=A;B") {
     const std::filesystem::path script = folder_.path() / "session.txt";
     torv_test::write_file(script, lines);
-    std::vector<std::string> arguments;
+    std::vector<std::string> arguments{"--plugin", std::filesystem::path(copy_->library()).string()};
     if (!options.empty()) arguments.push_back(options);
     for (const std::string& argument : {std::string("--generate"), model, std::string("--script")})
       arguments.push_back(argument);
@@ -158,6 +175,8 @@ class Win32Session : public ::testing::Test {
 
  private:
   torv_test::TempFolder folder_;
+  std::string base_name_;
+  std::unique_ptr<torv_test::PluginCopy> copy_;
   std::filesystem::path pictures_;
 };
 
