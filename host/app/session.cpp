@@ -336,12 +336,14 @@ void Session::load(std::string_view arguments) {
 void Session::snapshot(std::string_view arguments) {
   const auto [subject, rest] = split_word(arguments);
   const auto [which, file] = split_word(rest);
-  if (subject == "dialog" && (which == "color" || which == "name" || which == "message") && !file.empty()) {
+  if (subject == "dialog" && !file.empty() &&
+      (which == "color" || which == "name" || which == "open" || which == "save" || which == "message")) {
     dialog_pictures_[dialog_form(which)].emplace_back(file);
     return;
   }
   if (subject != "panel" || (which != "batch" && which != "status") || file.empty()) {
-    return fail("snapshot panel batch|status FILE.png, or snapshot dialog color|name|message FILE.png");
+    return fail(
+        "snapshot panel batch|status FILE.png, or snapshot dialog color|name|open|save|message FILE.png");
   }
   ShownForm form;
   form.display_list = desktop_command("paint " + std::string(which));

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -111,6 +112,12 @@ std::pair<int, int> outline_rows(const Picture& picture, int row, int row_height
   return {first, last};
 }
 
+std::string lines(std::initializer_list<std::string> commands) {
+  std::string script;
+  for (const std::string& command : commands) script += command + '\n';
+  return script;
+}
+
 // Whether a row's swatch shows only the hatch: greys from the hatch's C8C8C8 to white, both.
 bool shows_hatch(const Picture& picture, int row, int row_height) {
   const POINT centre = swatch_centre(row, row_height);
@@ -186,41 +193,32 @@ TEST_F(Win32Session, ColoursEditsSavesAndOpensThroughTheRealWindows) {
   const std::string color_dialog = file("color-dialog.png").string();
   const std::string name_dialog = file("add-category-dialog.png").string();
   const std::string sidecar = file("batches.csv").string();
-  const auto result = run("",
-                          "click Batches\n"
-                          "answer color FFE03C31\n"
-                          "snapshot dialog color " +
-                              color_dialog +
-                              "\n"
-                              "panel batch swatch 1\n"
-                              "answer name Zeta\n"
-                              "snapshot dialog name " +
-                              name_dialog +
-                              "\n"
-                              "panel batch menu add\n"
-                              "panel batch row 3\n"
-                              "answer name Omega\n"
-                              "panel batch menu rename\n"
-                              "answer save " +
-                              sidecar +
-                              "\n"
-                              "panel batch save\n"
-                              "panel batch row 2\n"
-                              "panel batch menu delete\n"
-                              "print panel batch\n"
-                              "snapshot panel batch " +
-                              batch +
-                              "\n"
-                              "answer open " +
-                              sidecar +
-                              "\n"
-                              "panel batch open\n"
-                              "print panel batch\n"
-                              "click Status\n"
-                              "snapshot panel status " +
-                              status +
-                              "\n"
-                              "quit\n");
+  const std::string save_dialog = file("save-dialog.png").string();
+  const std::string open_dialog = file("open-dialog.png").string();
+  const auto result = run("", lines({"click Batches",
+                                     "answer color FFE03C31",
+                                     "snapshot dialog color " + color_dialog,
+                                     "panel batch swatch 1",
+                                     "answer name Zeta",
+                                     "snapshot dialog name " + name_dialog,
+                                     "panel batch menu add",
+                                     "panel batch row 3",
+                                     "answer name Omega",
+                                     "panel batch menu rename",
+                                     "answer save " + sidecar,
+                                     "snapshot dialog save " + save_dialog,
+                                     "panel batch save",
+                                     "panel batch row 2",
+                                     "panel batch menu delete",
+                                     "print panel batch",
+                                     "snapshot panel batch " + batch,
+                                     "answer open " + sidecar,
+                                     "snapshot dialog open " + open_dialog,
+                                     "panel batch open",
+                                     "print panel batch",
+                                     "click Status",
+                                     "snapshot panel status " + status,
+                                     "quit"}));
   ASSERT_EQ(result.exit_code, 0) << result.errors;
   // Coloured through the colour dialog, added and renamed through the name dialog, B deleted...
   EXPECT_THAT(result.out,
@@ -262,6 +260,13 @@ TEST_F(Win32Session, ColoursEditsSavesAndOpensThroughTheRealWindows) {
   EXPECT_GE(colors.width(), color_dialog_client.cx);
   EXPECT_TRUE(colors.has_dark_pixels({8 + 2, 240 + 2, 8 + 76, 240 + 19}));
   EXPECT_EQ(colors.pixel(8 + 1 + 13, 22 + 20 + 9), 0xFF0000u);  // basic colour in row 1, column 0
+
+  // The file dialogs stood open and filled before they were confirmed.
+  for (const std::string& dialog : {save_dialog, open_dialog}) {
+    const Picture picture(dialog, {0, 0});
+    ASSERT_TRUE(picture.loaded()) << dialog;
+    EXPECT_GT(picture.width(), 300) << dialog;
+  }
 
   // The name dialog stood with the name typed and its OK button enabled (dark caption).
   const Picture name(name_dialog, client_origin(dialog_style, WS_EX_DLGMODALFRAME));

@@ -39,6 +39,7 @@ UINT_PTR CALLBACK file_dialog_hook(HWND hook_window, UINT message, WPARAM, LPARA
           SendMessageW(dialog, CDM_SETCONTROLTEXT, field, reinterpret_cast<LPARAM>(answer->path->c_str()));
         }
       }
+      if (answer != nullptr) desktop::desktop_dialog_filled(answer->dialog, dialog, {});
       const int button = answer != nullptr && answer->path ? IDOK : IDCANCEL;
       PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                    reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
@@ -116,10 +117,11 @@ void post_menu_keys(HWND window, const PopupMenu& menu, const std::string& item)
 }
 
 FileDialogAnswer take_file_dialog_answer(bool open) {
-  const std::optional<std::string> answer = desktop::desktop_answer(open ? "open" : "save");
-  if (!answer) return {};
+  const std::string dialog = open ? "open" : "save";
+  const std::optional<std::string> answer = desktop::desktop_answer(dialog);
+  if (!answer) return {dialog, std::nullopt};
   const std::u16string path = platform::from_utf8(*answer);
-  return {std::wstring(path.begin(), path.end())};
+  return {dialog, std::wstring(path.begin(), path.end())};
 }
 
 void drive_file_dialog(OPENFILENAMEW& request, FileDialogAnswer& answer) {

@@ -38,6 +38,7 @@ void confirm_next_message_box();
 // Prepares a file dialog request so that the next answer of its kind fills and confirms it (or
 // cancels it); the answer lives in the returned holder, which must outlive the dialog.
 struct FileDialogAnswer {
+  std::string dialog;  // "open" or "save"
   std::optional<std::wstring> path;
 };
 FileDialogAnswer take_file_dialog_answer(bool open);
