@@ -1,8 +1,9 @@
 // The Win32 backend: each form is a native top-level window (a tool window owned by the viewer's
 // main window, or a dialog) whose light widgets are painted with GDI+ and take the window's mouse
 // and keys. File dialogs and message boxes are the system's; when the program that loaded the
-// plug-in offers a desktop (the stand-in viewer), its queue's answers are given to the dialogs'
-// real windows by messages, and message boxes go to the desktop.
+// plug-in offers a desktop (the stand-in viewer), its queue's answers and its user's input are
+// given to the real windows by messages, and message boxes are told to the desktop and, on a
+// display, shown and confirmed.
 // windows.h first: commdlg.h needs its types.
 #include <windows.h>
 
