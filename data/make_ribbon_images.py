@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draw the torv ribbon button images (32x32 and 16x16 RGBA PNG files).
+"""Draw the torv ribbon button images (32x32 and 16x16 RGBA PNG files) and the panels'
+open and save button images (16x16, into panel_images/).
 
 Uses only the Python standard library. Every shape is a vector primitive
 tested at SS x SS sample points per pixel (supersampling anti-aliasing) and
@@ -363,6 +364,28 @@ def draw_export(cv, size):
     cv.stroke(arrow, lw, DARK, closed=True)
 
 
+def draw_open(cv, size):
+    """An open folder: the back with its tab, the front flap tilted toward the viewer."""
+    back = [(1.5, 3.5), (6.0, 3.5), (7.5, 5.0), (13.5, 5.0), (13.5, 13.5), (1.5, 13.5)]
+    cv.fill(Polygon(back), ORANGE)
+    cv.stroke(back, 1.0, DARK, closed=True)
+    front = [(1.5, 13.5), (4.0, 7.5), (15.5, 7.5), (13.5, 13.5)]
+    cv.fill(Polygon(front), ORANGE_LIGHT)
+    cv.stroke(front, 1.0, DARK, closed=True)
+
+
+def draw_save(cv, size):
+    """A floppy disk: the body with a cut corner, the metal shutter and the paper label."""
+    body = [(1.5, 1.5), (12.0, 1.5), (14.5, 4.0), (14.5, 14.5), (1.5, 14.5)]
+    cv.fill(Polygon(body), BLUE)
+    cv.stroke(body, 1.0, DARK, closed=True)
+    cv.fill(rect(4.0, 2.0, 11.0, 6.5), BLUE_LIGHT)
+    cv.fill(rect(8.5, 2.5, 10.0, 5.5), DARK)
+    cv.fill(rect(3.5, 9.0, 12.5, 14.0), WHITE)
+    for y in (10.5, 12.0):
+        cv.fill(rect(5.0, y, 11.0, y + 0.75), LINE)
+
+
 ICONS = {
     "batch": draw_batch,
     "runtime": draw_runtime,
@@ -370,19 +393,34 @@ ICONS = {
     "export": draw_export,
 }
 
+# The panels' button images (16 x 16 only): built into the library, not shipped in torv_data/.
+PANEL_IMAGES = {
+    "open": draw_open,
+    "save": draw_save,
+}
+
+
+def write(cv, path):
+    with open(path, "wb") as f:
+        f.write(cv.png())
+    print(path)
+
 
 def main(argv):
     here = os.path.dirname(os.path.abspath(__file__))
     out_dir = argv[1] if len(argv) > 1 else os.path.join(here, "torv_data")
+    panel_dir = argv[1] if len(argv) > 1 else os.path.join(here, "panel_images")
     os.makedirs(out_dir, exist_ok=True)
+    os.makedirs(panel_dir, exist_ok=True)
     for name, draw in ICONS.items():
         for size, suffix in ((32, ""), (16, "_small")):
             cv = Canvas(size)
             draw(cv, size)
-            path = os.path.join(out_dir, name + suffix + ".png")
-            with open(path, "wb") as f:
-                f.write(cv.png())
-            print(path)
+            write(cv, os.path.join(out_dir, name + suffix + ".png"))
+    for name, draw in PANEL_IMAGES.items():
+        cv = Canvas(16)
+        draw(cv, 16)
+        write(cv, os.path.join(panel_dir, name + ".png"))
 
 
 if __name__ == "__main__":

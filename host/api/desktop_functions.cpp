@@ -35,6 +35,12 @@ void torv_desktop_message(const char* caption, const char* text, std::int32_t ic
   std::cerr << message << '\n';
 }
 
+void torv_desktop_dialog_filled(const char* dialog, void* window, const char* display_list) {
+  const Desktop& state = host_state().desktop;
+  if (state.dialog_filled)
+    state.dialog_filled(dialog != nullptr ? dialog : "", window, display_list != nullptr ? display_list : "");
+}
+
 }  // namespace host::desktop_api
 
 namespace host {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -65,6 +66,9 @@ struct Desktop {
   std::map<std::string, std::deque<std::optional<std::string>>> answers;
   std::string last_answer;  // keeps the answer handed out alive
   std::vector<std::string> messages;
+  // Told when a dialog stands filled with its answer: its window (null without one) and its
+  // display list.
+  std::function<void(const std::string& dialog, void* window, const std::string& display_list)> dialog_filled;
 };
 
 struct HostState {

@@ -2,6 +2,7 @@
 // Windows 10 tool window or dialog, in an 8-point sans-serif like the panels' Tahoma.
 #include <cairo.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <sstream>
@@ -151,10 +152,33 @@ void draw_frame(cairo_t* cr, int width, int height, bool tool_window, const std:
   stroke_rect(cr, 0, 0, width, height);
 }
 
+// A vertical scroll bar as Windows 10 draws it: a light track, arrows at both ends, a grey thumb.
+void draw_scroll_bar(cairo_t* cr, double x, double y, double w, double h, int first, int shown, int total) {
+  set_rgb(cr, 240, 240, 240);
+  fill_rect(cr, x, y, w, h);
+  const double arrow = std::min(w, h / 2);
+  set_rgb(cr, 96, 96, 96);
+  const double cx = x + w / 2;
+  cairo_move_to(cr, cx - 4, y + arrow / 2 + 2);
+  cairo_line_to(cr, cx + 4, y + arrow / 2 + 2);
+  cairo_line_to(cr, cx, y + arrow / 2 - 2);
+  cairo_close_path(cr);
+  cairo_move_to(cr, cx - 4, y + h - arrow / 2 - 2);
+  cairo_line_to(cr, cx + 4, y + h - arrow / 2 - 2);
+  cairo_line_to(cr, cx, y + h - arrow / 2 + 2);
+  cairo_close_path(cr);
+  cairo_fill(cr);
+  const double track = h - 2 * arrow;
+  if (total <= 0 || track <= 0) return;
+  const double thumb_height = std::max(track * shown / total, 8.0);
+  set_rgb(cr, 205, 205, 205);
+  fill_rect(cr, x + 1, y + arrow + track * first / total, w - 2, std::min(thumb_height, track));
+}
+
 }  // namespace
 
-void draw_form_picture(const std::string& display_list, const std::string& png_path) {
-  std::istringstream lines(display_list);
+void draw_form_picture(const ShownForm& form, const std::string& png_path) {
+  std::istringstream lines(form.display_list);
   std::string line;
   if (!std::getline(lines, line) || !line.starts_with("form "))
     throw std::runtime_error("not a form's picture");
@@ -236,6 +260,10 @@ void draw_form_picture(const std::string& display_list, const std::string& png_p
       stroke_rect(cr, x, y, w, h);
       set_rgb(cr, 0, 0, 0);
       draw_text(cr, x + 3, y + std::floor((h - font_size) / 2) - 1, text);
+    } else if (kind == "scrollbar") {
+      int first = 0, shown = 0, total = 0;
+      op >> first >> shown >> total;
+      draw_scroll_bar(cr, x, y, w, h, first, shown, total);
     } else if (kind == "clip") {
       cairo_save(cr);
       cairo_rectangle(cr, x, y, w, h);

@@ -14,4 +14,8 @@ const char16_t* default_plugin_file_name();
 // Whether commands come from a person at a terminal (then the session prompts).
 bool input_is_terminal();
 
+// The viewer's main window, made and shown on first use, that owns the plug-in's windows; null
+// where the host has no windows (the POSIX build, or Windows without a display).
+void* main_window();
+
 }  // namespace host

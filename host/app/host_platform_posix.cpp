@@ -17,4 +17,6 @@ const char16_t* default_plugin_file_name() { return u"torv.so"; }
 
 bool input_is_terminal() { return isatty(STDIN_FILENO) != 0; }
 
+void* main_window() { return nullptr; }
+
 }  // namespace host

@@ -19,4 +19,22 @@ const char16_t* default_plugin_file_name() { return u"torv.dll"; }
 
 bool input_is_terminal() { return _isatty(_fileno(stdin)) != 0; }
 
+void* main_window() {
+  static const HWND window = [] {
+    WNDCLASSEXW description{};
+    description.cbSize = sizeof description;
+    description.lpfnWndProc = &DefWindowProcW;
+    description.hInstance = GetModuleHandleW(nullptr);
+    description.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    description.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
+    description.lpszClassName = L"TorvHostMainWindow";
+    RegisterClassExW(&description);
+    const HWND made = CreateWindowExW(0, description.lpszClassName, L"torv-host", WS_OVERLAPPEDWINDOW, 0, 0,
+                                      1024, 768, nullptr, nullptr, description.hInstance, nullptr);
+    if (made != nullptr) ShowWindow(made, SW_SHOWNOACTIVATE);
+    return made;
+  }();
+  return window;
+}
+
 }  // namespace host

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <iostream>
 #include <map>
@@ -12,7 +13,6 @@
 #include "api/desktop_functions.h"
 #include "api/host_state.h"
 #include "api/viewer_events.h"
-#include "app/picture.h"
 #include "app/session_help.h"
 #include "app/text_output.h"
 
@@ -63,10 +63,23 @@ const std::map<std::string, std::string, std::less<>> panel_actions = {
     {"auto-select", "check FORM cbx_auto_select "},
 };
 
+// The form that a dialog kind of the answer and snapshot commands names: the add and rename
+// dialog is the form the plug-in names frm_add_category.
+std::string dialog_form(std::string_view kind) {
+  return kind == "name" ? "frm_add_category" : std::string(kind);
+}
+
 }  // namespace
 
 Session::Session(Viewer& viewer, std::ostream& out, std::ostream& errors, ModelLoader load_model)
-    : viewer_(viewer), out_(out), errors_(errors), load_model_(std::move(load_model)) {}
+    : viewer_(viewer), out_(out), errors_(errors), load_model_(std::move(load_model)) {
+  host_state().desktop.dialog_filled = [this](const std::string& dialog, void* window,
+                                              const std::string& display_list) {
+    dialog_filled(dialog, window, display_list);
+  };
+}
+
+Session::~Session() { host_state().desktop.dialog_filled = nullptr; }
 
 void Session::run(std::istream& input, bool prompt) {
   if (prompt) out_ << "Type help for the commands, quit to leave.\n";
@@ -299,8 +312,7 @@ void Session::act_on_panel(std::string_view arguments) {
 
 void Session::answer(std::string_view arguments) {
   const auto [kind, value] = split_word(arguments);
-  // The add and rename dialog is the form the plug-in names frm_add_category.
-  const std::string dialog = kind == "name" ? "frm_add_category" : std::string(kind);
+  const std::string dialog = dialog_form(kind);
   if (kind != "open" && kind != "save" && kind != "color" && kind != "name") {
     return fail("answer open|save PATH, answer color AARRGGBB, answer name TEXT, or cancel");
   }
@@ -327,14 +339,37 @@ void Session::load(std::string_view arguments) {
 
 void Session::snapshot(std::string_view arguments) {
   const auto [subject, rest] = split_word(arguments);
-  const auto [panel, file] = split_word(rest);
-  if (subject != "panel" || (panel != "batch" && panel != "status") || file.empty()) {
-    return fail("snapshot panel batch|status FILE.png");
+  const auto [which, file] = split_word(rest);
+  if (subject == "dialog" && !file.empty() &&
+      (which == "color" || which == "name" || which == "open" || which == "save" || which == "message")) {
+    dialog_pictures_[dialog_form(which)].emplace_back(file);
+    return;
   }
-  const std::string display_list = desktop_command("paint " + std::string(panel));
-  if (display_list.starts_with("error: ")) return fail(display_list.substr(7));
+  if (subject != "panel" || (which != "batch" && which != "status") || file.empty()) {
+    return fail(
+        "snapshot panel batch|status FILE.png, or snapshot dialog color|name|open|save|message FILE.png");
+  }
+  ShownForm form;
+  form.display_list = desktop_command("paint " + std::string(which));
+  if (form.display_list.starts_with("error: ")) return fail(form.display_list.substr(7));
+  const std::string window = desktop_command("window " + std::string(which));
+  std::uintptr_t handle = 0;
+  std::from_chars(window.data(), window.data() + window.size(), handle);
+  form.window = reinterpret_cast<void*>(handle);
+  take_picture(form, std::string(file));
+}
+
+void Session::dialog_filled(const std::string& dialog, void* window, const std::string& display_list) {
+  const auto queued = dialog_pictures_.find(dialog);
+  if (queued == dialog_pictures_.end() || queued->second.empty()) return;
+  const std::string file = queued->second.front();
+  queued->second.pop_front();
+  take_picture({window, display_list}, file);
+}
+
+void Session::take_picture(const ShownForm& form, const std::string& file) {
   try {
-    draw_form_picture(display_list, std::string(file));
+    draw_form_picture(form, file);
   } catch (const std::exception& error) {
     fail(error.what());
   }

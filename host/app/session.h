@@ -2,11 +2,14 @@
 // what the viewer shows printed as plain text.
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <iosfwd>
+#include <map>
 #include <string>
 #include <string_view>
 
+#include "app/picture.h"
 #include "app/viewer.h"
 #include "model/model.h"
 
@@ -18,6 +21,9 @@ using ModelLoader = std::function<Model(const std::string& model_file, const std
 class Session {
  public:
   Session(Viewer& viewer, std::ostream& out, std::ostream& errors, ModelLoader load_model = {});
+  ~Session();
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
 
   // Runs one line; false once the session has ended (quit).
   bool run_line(std::string_view line);
@@ -42,6 +48,9 @@ class Session {
   void answer(std::string_view arguments);
   void load(std::string_view arguments);
   void snapshot(std::string_view arguments);
+  // Takes the picture queued for a dialog that stands filled with its answer.
+  void dialog_filled(const std::string& dialog, void* window, const std::string& display_list);
+  void take_picture(const ShownForm& form, const std::string& file);
   void render(std::string_view arguments);
   // Runs a toolkit command, printing what it replies; a reply "error: ..." fails the command.
   void toolkit(const std::string& command);
@@ -54,6 +63,8 @@ class Session {
   std::ostream& errors_;
   ModelLoader load_model_;
   bool failed_ = false;
+  // Pictures to take of the next dialogs, by the dialog's name, in order.
+  std::map<std::string, std::deque<std::string>, std::less<>> dialog_pictures_;
 };
 
 }  // namespace host

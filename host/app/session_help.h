@@ -20,6 +20,8 @@ inline constexpr const char* session_help =
     "  print colors                    the colours the viewer shows, with their object counts\n"
     "  print selection|hover           the selected or highlighted objects\n"
     "  snapshot panel batch|status FILE.png    a picture of the panel\n"
+    "  snapshot dialog color|name|open|save|message FILE.png\n"
+    "                                  a picture of the next such dialog, filled, before it is confirmed\n"
     "  render FILE.png [WIDTH HEIGHT]  a picture of the model in the colours the viewer shows\n"
     "  load MODEL.ifc | load --generate SPEC   load another model\n"
     "  help                            this list\n"

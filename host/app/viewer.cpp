@@ -3,6 +3,7 @@
 
 #include "api/host_state.h"
 #include "api/viewer_events.h"
+#include "app/host_platform.h"
 
 namespace host {
 
@@ -12,8 +13,9 @@ Viewer::~Viewer() { unload_plugin(); }
 
 void Viewer::load_plugin() {
   HostState& state = host_state();
-  // The stand-in has no main window of its own; the plug-in only passes this handle on.
-  library_->exports().on_plugin_load(state.handle, true, &state);
+  // Without a main window of its own the stand-in gives a handle that the plug-in only passes on.
+  void* window = main_window();
+  library_->exports().on_plugin_load(state.handle, true, window != nullptr ? window : &state);
 }
 
 void Viewer::load_model(Model model) {

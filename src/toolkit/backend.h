@@ -2,6 +2,7 @@
 // chosen by which implementation is linked (headless/ or win32/), not by the widgets' code.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "toolkit/geometry.h"
@@ -14,6 +15,7 @@ class FileDialog;
 enum class ModalResult;
 enum class Cursor;
 enum class MessageIcon;
+struct UserInput;
 
 namespace backend {
 
@@ -29,6 +31,14 @@ void invalidate(Control& control);
 // The form as the system knows it, to own message boxes and dialogs.
 void* window_handle(Form& form);
 
+// The user's input given to the form's window as the system gives it, so that the window's own
+// handling runs; straight to the form where it has no window.
+void send_input(Form& form, const UserInput& input);
+
+// The user's right click at a point of the form, then the choice of the named item from the
+// context menu that opens.
+void choose_from_context_menu(Form& form, Point point, const std::string& item);
+
 // Runs a form modally until it is closed; the form's modal result is set by then.
 void run_modal(Form& form);
 bool run_file_dialog(FileDialog& dialog, Form* parent);
@@ -37,6 +47,9 @@ void show_message(void* owner_window, std::u16string_view text, std::u16string_v
 
 Cursor screen_cursor();
 void set_screen_cursor(Cursor cursor);
+
+// The screen's area that windows are placed in (without the task bar).
+Rect screen_area();
 
 // The size a window's frame adds to its client area.
 int frame_width(const Form& form);

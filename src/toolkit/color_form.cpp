@@ -60,7 +60,7 @@ ColorForm::ColorForm(ColorDialog& dialog)
   const ColorDialogTexts& texts = color_dialog_texts();
   set_caption(texts.caption);
   set_client_size(236, 330);
-  set_position(200, 160);
+  center_on_screen();
   lbl_basic.set_bounds({8, 6, 218, 14});
   lbl_basic.set_caption(texts.basic_colors);
   set_up_palette(grid_basic, 6, {8, 22, 218, 116});

@@ -18,13 +18,13 @@ void DrawGrid::set_row_count(int count) {
   // The current cell stays on a row that exists, below the fixed rows when there is one.
   if (row_ >= row_count_ || row_ < fixed_rows_)
     row_ = std::clamp(row_, fixed_rows_, std::max(row_count_ - 1, 0));
-  repaint();
+  scroll_to(top_row_);
 }
 
 void DrawGrid::set_fixed_rows(int count) {
   fixed_rows_ = std::max(count, 0);
   if (row_ < fixed_rows_ && fixed_rows_ < row_count_) row_ = fixed_rows_;
-  repaint();
+  scroll_to(top_row_);
 }
 
 void DrawGrid::set_col_width(int col, int width) {
@@ -34,17 +34,50 @@ void DrawGrid::set_col_width(int col, int width) {
 
 void DrawGrid::set_default_row_height(int height) {
   default_row_height_ = height;
+  scroll_to(top_row_);
+}
+
+void DrawGrid::bounds_changed() { scroll_to(top_row_); }
+
+int DrawGrid::visible_rows() const {
+  return std::max((bounds().height - 2 * border) / (default_row_height_ + 1) - fixed_rows_, 1);
+}
+
+bool DrawGrid::scroll_bar_shown() const {
+  return row_count_ > fixed_rows_ && row_count_ - fixed_rows_ > visible_rows();
+}
+
+Rect DrawGrid::scroll_bar_rect() const {
+  return {bounds().width - border - scroll_bar_width, border, scroll_bar_width, bounds().height - 2 * border};
+}
+
+void DrawGrid::scroll_to(int top) {
+  top_row_ = std::clamp(top, fixed_rows_, std::max(row_count_ - visible_rows(), fixed_rows_));
   repaint();
 }
+
+void DrawGrid::scroll_into_view(int row) {
+  if (row < fixed_rows_) return;
+  if (row < top_row_) {
+    scroll_to(row);
+  } else if (row >= top_row_ + visible_rows()) {
+    scroll_to(row - visible_rows() + 1);
+  }
+}
+
+void DrawGrid::wheel(int rows) { scroll_to(top_row_ + rows); }
 
 Rect DrawGrid::cell_rect(int col, int row) const {
   int left = border;
   for (int c = 0; c < col; ++c) left += col_width(c) + 1;  // one-pixel grid lines
-  return {left, border + row * (default_row_height_ + 1), col_width(col), default_row_height_};
+  const int shown_row = row < fixed_rows_ ? row : row - top_row_ + fixed_rows_;
+  return {left, border + shown_row * (default_row_height_ + 1), col_width(col), default_row_height_};
 }
 
 bool DrawGrid::cell_at(Point point, int& col, int& row) const {
+  if (scroll_bar_shown() && scroll_bar_rect().contains(point)) return false;
   for (int r = 0; r < row_count_; ++r) {
+    if (r >= fixed_rows_ && r < top_row_) continue;
     for (int c = 0; c < col_count(); ++c) {
       if (cell_rect(c, r).contains(point)) {
         col = c;
@@ -63,10 +96,28 @@ void DrawGrid::select_cell(int col, int row) {
   if (!can_select) return;
   col_ = col;
   row_ = row;
+  scroll_into_view(row_);
   repaint();
 }
 
 void DrawGrid::mouse_down(MouseButton button, Point point) {
+  const Rect bar = scroll_bar_rect();
+  if (scroll_bar_shown() && bar.contains(point)) {
+    if (button != MouseButton::left) return;
+    const int arrow = std::min(scroll_bar_width, bar.height / 2);
+    if (point.y < bar.top + arrow) {
+      scroll_to(top_row_ - 1);
+    } else if (point.y >= bar.bottom() - arrow) {
+      scroll_to(top_row_ + 1);
+    } else {
+      // Beside the thumb: a page toward the press.
+      const int shown = visible_rows();
+      const int track = bar.height - 2 * arrow;
+      const int thumb_top = bar.top + arrow + track * (top_row_ - fixed_rows_) / (row_count_ - fixed_rows_);
+      scroll_to(point.y < thumb_top ? top_row_ - shown : top_row_ + shown);
+    }
+    return;
+  }
   // A left press moves the current cell before the handler runs; other buttons do not.
   int col = 0;
   int row = 0;
@@ -97,6 +148,7 @@ void DrawGrid::paint(Canvas& canvas) {
   const Rect area = client_rect();
   canvas.fill_solid(area, window_color);
   for (int r = 0; r < row_count_; ++r) {
+    if (r >= fixed_rows_ && r < top_row_) continue;
     for (int c = 0; c < col_count(); ++c) {
       const Rect rect = cell_rect(c, r);
       if (rect.top >= area.bottom()) return;

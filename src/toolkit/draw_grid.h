@@ -32,19 +32,38 @@ class DrawGrid : public Control {
   void set_col_width(int col, int width);
   int default_row_height() const { return default_row_height_; }
   void set_default_row_height(int height);
-  // The width inside the grid's border.
-  int client_width() const { return bounds().width - 2 * border; }
+  // The width inside the grid's border, less the scroll bar when it is shown.
+  int client_width() const {
+    return bounds().width - 2 * border - (scroll_bar_shown() ? scroll_bar_width : 0);
+  }
+
+  // Scrolling: the rows below the fixed ones start at top_row; the vertical scroll bar is shown
+  // when the rows do not all fit.
+  int top_row() const { return top_row_; }
+  // How many rows below the fixed ones fit whole (at least one).
+  int visible_rows() const;
+  bool scroll_bar_shown() const;
+  // The scroll bar's place in the grid's coordinates.
+  Rect scroll_bar_rect() const;
+  // Scrolls so that top is the first row shown below the fixed ones, as far as the rows allow.
+  void scroll_to(int top);
+  // Scrolls as little as needed for the row to be shown whole.
+  void scroll_into_view(int row);
 
   int col() const { return col_; }
   int row() const { return row_; }
 
+  // A cell's place in the grid's coordinates, where it is shown; rows scrolled away lie above.
   Rect cell_rect(int col, int row) const;
-  // False when the point lies on no cell.
+  // False when the point lies on no cell shown.
   bool cell_at(Point point, int& col, int& row) const;
 
   // Input as the user gives it.
   void select_cell(int col, int row);
+  // A left press on the scroll bar scrolls by a row on its arrows and by a page beside its thumb.
   void mouse_down(MouseButton button, Point point);
+  // The mouse wheel: rows to scroll, positive downward.
+  void wheel(int rows);
   void double_click();
   void key_down(Key key);
   // A character message, delivered at once (the handlers may run a dialog inside it).
@@ -60,6 +79,7 @@ class DrawGrid : public Control {
   std::function<void(int col, int row, bool& can_select)> on_select_cell;
 
   static constexpr int border = 1;
+  static constexpr int scroll_bar_width = 17;
   static constexpr Argb header_color = 0xFFF0F0F0;
   static constexpr Argb selection_color = 0xFF0078D7;
   static constexpr Argb window_color = 0xFFFFFFFF;
@@ -71,6 +91,10 @@ class DrawGrid : public Control {
   int default_row_height_ = 18;
   int col_ = 0;
   int row_ = 0;
+  int top_row_ = 0;
+
+ protected:
+  void bounds_changed() override;
 };
 
 }  // namespace toolkit

@@ -45,6 +45,11 @@ void Form::set_caption(std::u16string caption) {
 
 void Form::set_position(int left, int top) { set_bounds({left, top, bounds().width, bounds().height}); }
 
+void Form::center_on_screen() {
+  const Rect screen = backend::screen_area();
+  set_position(screen.left + (screen.width - width()) / 2, screen.top + (screen.height - height()) / 2);
+}
+
 int Form::width() const { return bounds().width; }
 
 int Form::height() const { return bounds().height; }

@@ -33,6 +33,7 @@ class Form : public Control {
   int left() const { return bounds().left; }
   int top() const { return bounds().top; }
   void set_position(int left, int top);
+  void center_on_screen();
   // The window's size, frame included.
   int width() const;
   int height() const;

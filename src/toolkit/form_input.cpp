@@ -22,8 +22,21 @@ void press_mouse(Form& form, MouseButton button, Point point) {
   if (auto* pressed = dynamic_cast<Button*>(control)) pressed->click();
 }
 
+void take_input(Form& form, const UserInput& input) {
+  switch (input.kind) {
+    case UserInput::Kind::press: press_mouse(form, input.button, input.point); break;
+    case UserInput::Kind::double_click: double_click(form, input.point); break;
+    case UserInput::Kind::key: press_key(form, input.key); break;
+    case UserInput::Kind::character: type_character(form, input.character); break;
+  }
+}
+
 void double_click(Form& form, Point point) {
   if (auto* grid = dynamic_cast<DrawGrid*>(control_at(form, point))) grid->double_click();
+}
+
+void turn_wheel(Form& form, Point point, int rows) {
+  if (auto* grid = dynamic_cast<DrawGrid*>(control_at(form, point))) grid->wheel(rows);
 }
 
 void press_key(Form& form, Key key) {

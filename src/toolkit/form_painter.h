@@ -20,6 +20,8 @@ class FormPainter : public Canvas {
   virtual void button(const Rect& rect, bool enabled, std::string_view image,
                       std::u16string_view caption) = 0;
   virtual void edit(const Rect& rect, std::u16string_view text) = 0;
+  // A vertical scroll bar over total rows of which shown, from first, are in view.
+  virtual void scroll_bar(const Rect& rect, int first, int shown, int total) = 0;
   // What follows is drawn inside rect only, until unclip.
   virtual void clip(const Rect& rect) = 0;
   virtual void unclip() = 0;

@@ -39,6 +39,12 @@ void paint_control(Control& control, FormPainter& painter) {
     painter.set_origin({placed.left, placed.top});
     grid->paint(painter);
     painter.set_origin({0, 0});
+    if (grid->scroll_bar_shown()) {
+      const Rect bar = grid->scroll_bar_rect();
+      painter.scroll_bar({placed.left + bar.left, placed.top + bar.top, bar.width, bar.height},
+                         grid->top_row() - grid->fixed_rows(), grid->visible_rows(),
+                         grid->row_count() - grid->fixed_rows());
+    }
     painter.draw_outline(placed, grid_border_color, 1.0f);
     painter.unclip();
   }

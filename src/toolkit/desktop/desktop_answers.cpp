@@ -6,6 +6,7 @@
 
 #include "platform/utf8.h"
 #include "toolkit/desktop/desktop_link.h"
+#include "toolkit/desktop/display_list.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/form.h"
 #include "toolkit/widgets.h"
@@ -14,14 +15,14 @@ namespace toolkit::desktop {
 
 void answer_form(Form& form) {
   const std::optional<std::string> answer = desktop_answer(form.name());
-  if (!answer || form.text_input == nullptr || form.accept_button == nullptr) {
-    form.end_modal(ModalResult::cancel);
-    return;
+  if (answer && form.text_input != nullptr) {
+    // Typing replaces the text the field opened with, as it is selected when the dialog opens.
+    form.text_input->set_text(u"");
+    for (const char16_t character : platform::from_utf8(*answer)) form.text_input->type(character);
   }
-  // Typing replaces the text the field opened with, as it is selected when the dialog opens.
-  form.text_input->set_text(u"");
-  for (const char16_t character : platform::from_utf8(*answer)) form.text_input->type(character);
-  if (form.accept_button->enabled()) form.accept_button->click();
+  desktop_dialog_filled(form.name(), nullptr, paint_form(form));
+  if (answer && form.text_input != nullptr && form.accept_button != nullptr && form.accept_button->enabled())
+    form.accept_button->click();
   if (form.modal_result() == ModalResult::none) form.end_modal(ModalResult::cancel);
 }
 

@@ -16,11 +16,15 @@ using CommandHandler = const char*(TORV_CALL*)(const char* command);
 }  // namespace desktop
 
 // X(result, name, (parameters), (arguments)); texts are UTF-8.
-#define TORV_DESKTOP_API(X)                                                                        \
-  X(void, torv_desktop_connect, (::desktop::CommandHandler handler), (handler))                    \
-  X(void, torv_desktop_disconnect, (), ())                                                         \
-  /* The next answer the user gives to a dialog of this kind ("open", "save", "color", or a form's \
-     name); null: the user cancels. */                                                             \
-  X(const char*, torv_desktop_answer, (const char* dialog), (dialog))                              \
-  X(void, torv_desktop_message, (const char* caption, const char* text, std::int32_t icon),        \
-    (caption, text, icon))
+#define TORV_DESKTOP_API(X)                                                                         \
+  X(void, torv_desktop_connect, (::desktop::CommandHandler handler), (handler))                     \
+  X(void, torv_desktop_disconnect, (), ())                                                          \
+  /* The next answer the user gives to a dialog of this kind ("open", "save", "color", or a form's  \
+     name); null: the user cancels. */                                                              \
+  X(const char*, torv_desktop_answer, (const char* dialog), (dialog))                               \
+  X(void, torv_desktop_message, (const char* caption, const char* text, std::int32_t icon),         \
+    (caption, text, icon))                                                                          \
+  /* The dialog stands filled with the user's answer, about to be confirmed or cancelled: its       \
+     window (null when it has none) and its picture as a display list (display_list.h). */          \
+  X(void, torv_desktop_dialog_filled, (const char* dialog, void* window, const char* display_list), \
+    (dialog, window, display_list))

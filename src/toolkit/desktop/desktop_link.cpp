@@ -67,4 +67,9 @@ void desktop_message(std::string_view caption, std::string_view text, int icon) 
                static_cast<int>(text.size()), text.data());
 }
 
+void desktop_dialog_filled(std::string_view dialog, void* window, const std::string& display_list) {
+  if (desktop_api().torv_desktop_dialog_filled != nullptr)
+    desktop_api().torv_desktop_dialog_filled(std::string(dialog).c_str(), window, display_list.c_str());
+}
+
 }  // namespace toolkit::desktop

@@ -17,5 +17,7 @@ void disconnect_desktop();
 std::optional<std::string> desktop_answer(std::string_view dialog);
 // Shows a message box: the desktop records it, or it goes to standard error without one.
 void desktop_message(std::string_view caption, std::string_view text, int icon);
+// Tells the desktop that a dialog stands filled with its answer (it may take the dialog's picture).
+void desktop_dialog_filled(std::string_view dialog, void* window, const std::string& display_list);
 
 }  // namespace toolkit::desktop

@@ -45,6 +45,10 @@ class DisplayListPainter : public FormPainter {
   void edit(const Rect& rect, std::u16string_view text) override {
     out_ += "edit " + moved(rect) + ' ' + platform::to_utf8(text) + '\n';
   }
+  void scroll_bar(const Rect& rect, int first, int shown, int total) override {
+    out_ += "scrollbar " + moved(rect) + ' ' + std::to_string(first) + ' ' + std::to_string(shown) + ' ' +
+            std::to_string(total) + '\n';
+  }
   void clip(const Rect& rect) override { out_ += "clip " + moved(rect) + '\n'; }
   void unclip() override { out_ += "unclip\n"; }
 

@@ -18,6 +18,7 @@ namespace toolkit::desktop {
 //   check X Y W H 0|1 CAPTION               a check box and its caption
 //   button X Y W H ENABLED IMAGE CAPTION    a button, with an image name or "-"
 //   edit X Y W H TEXT                       a text field
+//   scrollbar X Y W H FIRST SHOWN TOTAL     a vertical scroll bar: rows FIRST.. of TOTAL in view
 //   clip X Y W H / unclip                   what follows is drawn inside the rectangle only
 std::string paint_form(Form& form);
 

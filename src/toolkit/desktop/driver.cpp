@@ -2,11 +2,13 @@
 #include "toolkit/desktop/driver.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <sstream>
 #include <vector>
 
 #include "platform/utf8.h"
+#include "toolkit/backend.h"
 #include "toolkit/cursor.h"
 #include "toolkit/desktop/cell_recorder.h"
 #include "toolkit/desktop/display_list.h"
@@ -98,8 +100,8 @@ Point cell_centre(DrawGrid& grid, int col, int row) {
   return {place.left + cell.left + cell.width / 2, place.top + cell.top + cell.height / 2};
 }
 
-// The grid is worked as the user works it, through the form's input: the same way the native
-// backend passes on the window's mouse and keys.
+// The grid is worked as the user works it: the input goes to the form's window where it has one,
+// so the window's own handling of the mouse and keys runs, else straight to the form.
 std::string act_on_grid(Form& form, DrawGrid& grid, const std::vector<std::string_view>& words) {
   const std::string_view action = words[0];
   if (action == "cell") {
@@ -110,24 +112,35 @@ std::string act_on_grid(Form& form, DrawGrid& grid, const std::vector<std::strin
     if (col < 0 || col >= grid.col_count() || row < 0 || row >= grid.row_count())
       return error("no such cell");
     const bool right = words.size() > 4 && words[4] == "right";
-    press_mouse(form, right ? MouseButton::right : MouseButton::left, cell_centre(grid, col, row));
+    // The user scrolls a row into view before pressing on it.
+    grid.scroll_into_view(row);
+    UserInput press;
+    press.button = right ? MouseButton::right : MouseButton::left;
+    press.point = cell_centre(grid, col, row);
+    backend::send_input(form, press);
     return {};
   }
   if (action == "key") {
     if (words.size() < 3) return error("key FORM KEY");
-    if (words[2] == "enter") {
-      type_character(form, u'\r');
-    } else if (words[2] == "space") {
-      type_character(form, u' ');
+    UserInput input;
+    if (words[2] == "enter" || words[2] == "space") {
+      input.kind = UserInput::Kind::character;
+      input.character = words[2] == "enter" ? u'\r' : u' ';
     } else if (const std::optional<Key> key = parse_key(words[2])) {
-      press_key(form, *key);
+      input.kind = UserInput::Kind::key;
+      input.key = *key;
     } else {
       return error("unknown key " + std::string(words[2]));
     }
+    backend::send_input(form, input);
     return {};
   }
   if (action == "dblclick") {
-    double_click(form, cell_centre(grid, grid.col(), grid.row()));
+    grid.scroll_into_view(grid.row());
+    UserInput input;
+    input.kind = UserInput::Kind::double_click;
+    input.point = cell_centre(grid, grid.col(), grid.row());
+    backend::send_input(form, input);
     return {};
   }
   // menu
@@ -137,7 +150,10 @@ std::string act_on_grid(Form& form, DrawGrid& grid, const std::vector<std::strin
   MenuItem* item = grid.popup_menu->find(std::string(words[2]));
   if (item == nullptr) return error("no menu item " + std::string(words[2]));
   if (!item->enabled) return error("the menu item " + std::string(words[2]) + " is disabled");
-  grid.popup_menu->choose(*item);
+  // A right click on the current row's name, which leaves the current cell where it is, then the
+  // item from the menu that opens.
+  grid.scroll_into_view(grid.row());
+  backend::choose_from_context_menu(form, cell_centre(grid, 0, grid.row()), item->name);
   return {};
 }
 
@@ -145,6 +161,7 @@ std::string act(Form& form, const std::vector<std::string_view>& words) {
   const std::string_view action = words[0];
   if (action == "print") return print_form(form);
   if (action == "paint") return paint_form(form);
+  if (action == "window") return std::to_string(reinterpret_cast<std::uintptr_t>(form.window_handle()));
   if (action == "close") {
     form.close();
     return {};
@@ -154,7 +171,9 @@ std::string act(Form& form, const std::vector<std::string_view>& words) {
     if (button == nullptr) return error("no button");
     if (!button->enabled()) return error("the button is disabled");
     const Rect place = rect_on_form(*button);
-    press_mouse(form, MouseButton::left, {place.left + place.width / 2, place.top + place.height / 2});
+    UserInput press;
+    press.point = {place.left + place.width / 2, place.top + place.height / 2};
+    backend::send_input(form, press);
     return {};
   }
   if (action == "check") {

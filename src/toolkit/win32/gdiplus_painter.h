@@ -1,5 +1,6 @@
 // A FormPainter on a Windows device context: GDI+ for the swatches' fills and outlines, GDI for
-// text and the system's own look of check boxes and buttons.
+// text and the system's own look of check boxes and buttons. It is given 96-dpi coordinates and
+// paints at the screen's dpi.
 #pragma once
 
 #include <windows.h>
@@ -24,13 +25,13 @@ class GdiPlusPainter : public FormPainter {
   void check_box(const Rect& rect, bool checked, std::u16string_view caption) override;
   void button(const Rect& rect, bool enabled, std::string_view image, std::u16string_view caption) override;
   void edit(const Rect& rect, std::u16string_view text) override;
+  void scroll_bar(const Rect& rect, int first, int shown, int total) override;
   void clip(const Rect& rect) override;
   void unclip() override;
 
  private:
-  Rect moved(const Rect& rect) const {
-    return {rect.left + origin_.x, rect.top + origin_.y, rect.width, rect.height};
-  }
+  // A rectangle of the control being painted, in the device context's pixels.
+  Rect moved(const Rect& rect) const;
   void draw_text(int x, int y, std::u16string_view text, COLORREF color);
 
   HDC dc_;

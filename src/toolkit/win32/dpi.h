@@ -1,0 +1,16 @@
+// The forms' sizes are given at 96 dots per inch; the windows are made at the screen's dots per
+// inch. Positions on the screen are the screen's own and are not scaled.
+#pragma once
+
+#include "toolkit/geometry.h"
+
+namespace toolkit::win32 {
+
+// The screen's dots per inch over 96 (1 on a 96-dpi screen).
+double dpi_scale();
+// A size at 96 dpi in the screen's pixels, and back.
+int scaled(int size);
+int unscaled(int size);
+Rect scaled(const Rect& rect);
+
+}  // namespace toolkit::win32
