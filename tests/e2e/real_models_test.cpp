@@ -299,7 +299,7 @@ TEST_F(RealModel, SteelHallWalkThroughRunsWholeAndLeavesItsFiles) {
   ASSERT_EQ(result.exit_code, 0) << result.errors;
   EXPECT_EQ(result.errors, "");
   for (const char* file : {"steel-hall.batching.csv", "steel-hall.real-time.csv", "report.csv", "batch-panel.png",
-                           "status-panel.png", "model-before.png", "model-status.png", "model-after.png"}) {
+                           "status-panel.png", "color-dialog.png", "add-batch-dialog.png", "model-before.png", "model-status.png", "model-after.png"}) {
     EXPECT_TRUE(std::filesystem::is_regular_file(path(file))) << file;
   }
   // The four braces moved to the new batch and are in the file and the report.
