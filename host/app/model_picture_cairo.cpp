@@ -102,7 +102,8 @@ class FacetList {
 
  private:
   void add(Facet facet) {
-    Point normal = cross(difference(facet.corners[1], facet.corners[0]), difference(facet.corners[2], facet.corners[0]));
+    Point normal =
+        cross(difference(facet.corners[1], facet.corners[0]), difference(facet.corners[2], facet.corners[0]));
     const double length = std::sqrt(dot(normal, normal));
     if (length == 0 || !std::isfinite(length)) return;
     // A face seen from behind is lit as the side that faces the viewer.

@@ -384,7 +384,8 @@ void Session::render(std::string_view arguments) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     return error == std::errc() && end == text.data() + text.size();
   };
-  if (file.empty() || (!size.empty() && (!read_number(width_text, width) || !read_number(height_text, height)))) {
+  if (file.empty() ||
+      (!size.empty() && (!read_number(width_text, width) || !read_number(height_text, height)))) {
     return fail("render FILE.png [WIDTH HEIGHT]");
   }
   try {

@@ -20,8 +20,8 @@
 #include <ifcpp/IFC4/include/IfcText.h>
 #include <ifcpp/reader/ReaderSTEP.h>
 
-#include "model/ifc_shapes.h"
 #include "model/ifc_properties.h"
+#include "model/ifc_shapes.h"
 #include "model/ifc_text.h"
 #include "model/ifc_tree.h"
 #include "platform/utf8.h"

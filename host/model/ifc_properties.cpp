@@ -51,7 +51,8 @@ std::vector<Property> type_properties(const IfcRelDefinesByType& relation) {
   std::vector<Property> properties;
   if (!relation.m_RelatingType) return properties;
   for (const auto& definition : relation.m_RelatingType->m_HasPropertySets) {
-    if (const auto* set = dynamic_cast<const IfcPropertySet*>(definition.get())) add_set_properties(*set, properties);
+    if (const auto* set = dynamic_cast<const IfcPropertySet*>(definition.get()))
+      add_set_properties(*set, properties);
   }
   return properties;
 }

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <utility>
 
-#include <carve/triangulator.hpp>
 #include <ifcpp/geometry/Carve/GeometryConverter.h>
 #include <ifcpp/model/UnitConverter.h>
+#include <carve/triangulator.hpp>
 
 namespace host {
 namespace {

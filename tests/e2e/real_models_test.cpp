@@ -61,7 +61,8 @@ std::vector<std::vector<Row>> printed_panels(const std::string& out) {
       header_next = false;  // the column headers
       continue;
     }
-    panels.back().push_back({line.substr(0, first_tab), line.substr(first_tab + 1, second_tab - first_tab - 1),
+    panels.back().push_back({line.substr(0, first_tab),
+                             line.substr(first_tab + 1, second_tab - first_tab - 1),
                              line.substr(second_tab + 1)});
   }
   return panels;
@@ -114,8 +115,8 @@ class RealModel : public ::testing::Test {
   torv_test::TempFolder folder_;
 };
 
-#define SKIP_WITHOUT(model)                                                                      \
-  if (!copy_model(models_folder / (model))) {                                                    \
+#define SKIP_WITHOUT(model)                                                                       \
+  if (!copy_model(models_folder / (model))) {                                                     \
     GTEST_SKIP() << "the real models are not here: " << models_folder / (model) << " is missing"; \
   }
 
@@ -212,17 +213,18 @@ TEST_P(BrokenFile, EndsTorvHostWithAMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, BrokenFile,
-    ::testing::Values(
-        BrokenFileCase{"truncated",
-                       [] {
-                         std::string sample = torv_test::read_file(samples_folder / "steel-hall.ifc");
-                         sample.resize(sample.size() / 2);
-                         return sample;
-                       },
-                       "the file is cut short"},
-        BrokenFileCase{"text", [] { return std::string("Delivery list for hall 2\nBatch 1: C1, C2\n"); },
-                       "it is not an IFC file"},
-        BrokenFileCase{"empty", [] { return std::string(); }, "it is not an IFC file"}),
+    ::testing::Values(BrokenFileCase{"truncated",
+                                     [] {
+                                       std::string sample =
+                                           torv_test::read_file(samples_folder / "steel-hall.ifc");
+                                       sample.resize(sample.size() / 2);
+                                       return sample;
+                                     },
+                                     "the file is cut short"},
+                      BrokenFileCase{
+                          "text", [] { return std::string("Delivery list for hall 2\nBatch 1: C1, C2\n"); },
+                          "it is not an IFC file"},
+                      BrokenFileCase{"empty", [] { return std::string(); }, "it is not an IFC file"}),
     torv_test::CaseLabel());
 
 // The pixels of a PNG file, 0xAARRGGBB each.
@@ -234,8 +236,9 @@ class Picture {
   int width() const { return cairo_image_surface_get_width(surface_.get()); }
   int height() const { return cairo_image_surface_get_height(surface_.get()); }
   std::uint32_t at(int x, int y) const {
-    const unsigned char* row = cairo_image_surface_get_data(surface_.get()) +
-                               static_cast<std::ptrdiff_t>(y) * cairo_image_surface_get_stride(surface_.get());
+    const unsigned char* row =
+        cairo_image_surface_get_data(surface_.get()) +
+        static_cast<std::ptrdiff_t>(y) * cairo_image_surface_get_stride(surface_.get());
     return reinterpret_cast<const std::uint32_t*>(row)[x];
   }
   // Pixels whose one channel (16 red, 8 green, 0 blue) clearly outweighs the two others.
@@ -268,10 +271,11 @@ class Picture {
 
 TEST_F(RealModel, SteelHallRendersInItsBatchColours) {
   ASSERT_TRUE(copy_model(samples_folder / "steel-hall.ifc"));
-  const auto result = run("steel-hall.ifc",
-                          "render before.png 640 480\nclick Batches\nprint panel batch\n"
-                          "answer color FFE00000\npanel batch swatch 1\nanswer color FF0000E0\npanel batch swatch 2\n"
-                          "answer color FF00C000\npanel batch swatch 3\nrender after.png 640 480\n");
+  const auto result =
+      run("steel-hall.ifc",
+          "render before.png 640 480\nclick Batches\nprint panel batch\n"
+          "answer color FFE00000\npanel batch swatch 1\nanswer color FF0000E0\npanel batch swatch 2\n"
+          "answer color FF00C000\npanel batch swatch 3\nrender after.png 640 480\n");
   ASSERT_EQ(result.exit_code, 0) << result.errors;
   const auto panels = printed_panels(result.out);
   ASSERT_EQ(panels.size(), 1u) << result.out;
@@ -295,11 +299,13 @@ TEST_F(RealModel, SteelHallRendersInItsBatchColours) {
 TEST_F(RealModel, SteelHallWalkThroughRunsWholeAndLeavesItsFiles) {
   ASSERT_TRUE(copy_model(samples_folder / "steel-hall.ifc"));
   torv_test::write_file(path("walk.session"), torv_test::read_file(samples_folder / "steel-hall.session"));
-  const auto result = torv_test::run_torv_host({"steel-hall.ifc", "--script", "walk.session"}, folder_.path());
+  const auto result =
+      torv_test::run_torv_host({"steel-hall.ifc", "--script", "walk.session"}, folder_.path());
   ASSERT_EQ(result.exit_code, 0) << result.errors;
   EXPECT_EQ(result.errors, "");
-  for (const char* file : {"steel-hall.batching.csv", "steel-hall.real-time.csv", "report.csv", "batch-panel.png",
-                           "status-panel.png", "color-dialog.png", "add-batch-dialog.png", "model-before.png", "model-status.png", "model-after.png"}) {
+  for (const char* file : {"steel-hall.batching.csv", "steel-hall.real-time.csv", "report.csv",
+                           "batch-panel.png", "status-panel.png", "color-dialog.png", "add-batch-dialog.png",
+                           "model-before.png", "model-status.png", "model-after.png"}) {
     EXPECT_TRUE(std::filesystem::is_regular_file(path(file))) << file;
   }
   // The four braces moved to the new batch and are in the file and the report.

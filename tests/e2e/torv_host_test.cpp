@@ -69,8 +69,8 @@ TEST_F(TorvHost, ClickingARibbonButtonByCaptionOrId) {
 TEST_F(TorvHost, HelpListsTheCommands) {
   const auto result = run_torv_host({"--generate", "default", "--script", script("help\n")});
   ASSERT_EQ(result.exit_code, 0) << result.errors;
-  for (const char* command : {"ribbon", "click", "select", "hover", "context", "choose", "panel", "answer", "print",
-                              "snapshot", "render", "load", "help", "quit"}) {
+  for (const char* command : {"ribbon", "click", "select", "hover", "context", "choose", "panel", "answer",
+                              "print", "snapshot", "render", "load", "help", "quit"}) {
     EXPECT_THAT(result.out, HasSubstr("\n  " + std::string(command) + " ")) << command;
   }
 }

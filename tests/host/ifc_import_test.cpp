@@ -236,7 +236,8 @@ TEST_F(SharedModel, TorvHostLoadsTheModel) {
       {(models_folder / "tekla-carwash.ifc").string(), "--script", (folder.path() / "script.txt").string()});
   EXPECT_EQ(result.exit_code, 0) << result.errors;
   // The project, site, building, storey and the export's 3694 products.
-  EXPECT_THAT(result.out, ::testing::ContainsRegex("model: tekla-carwash.ifc, read in [0-9.]+ s, 3698 objects\n"));
+  EXPECT_THAT(result.out,
+              ::testing::ContainsRegex("model: tekla-carwash.ifc, read in [0-9.]+ s, 3698 objects\n"));
 }
 
 }  // namespace
