@@ -39,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if ((order == 0) != (a == b)) std::abort();
       for (const std::u16string& c : names) {
         // Transitive.
-        if (order <= 0 && platform::compare_logical(b, c) <= 0 && platform::compare_logical(a, c) > 0) std::abort();
+        if (order <= 0 && platform::compare_logical(b, c) <= 0 && platform::compare_logical(a, c) > 0)
+          std::abort();
       }
     }
   }

@@ -46,7 +46,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   // The plug-in's per-user colour files go to this folder, not to the user's.
   setenv("XDG_DATA_HOME", s.folder.c_str(), 1);
   s.sidecar = s.folder / "model.batching.csv";
-  const std::filesystem::path library = std::filesystem::path(host::executable_folder()) / host::default_plugin_file_name();
+  const std::filesystem::path library =
+      std::filesystem::path(host::executable_folder()) / host::default_plugin_file_name();
   s.viewer = std::make_unique<host::Viewer>(library.u16string());
   s.viewer->load_plugin();
   // Assemblies with parts and loose elements, one without a GUID: what the walk meets in a model.
