@@ -21,7 +21,7 @@ TEST_F(BlindHost, BothPanelsWorkWithWhatTheyAreTold) {
       folder_file("report.csv").string() + "\nclick Export\nclick Reset\n");
   // Without the object tree no object can be counted, and without the property the batch panel
   // has its default category alone; the status file's categories are all there.
-  EXPECT_EQ(panel_rows("batch"), "No batch\t\tnone\n");
+  EXPECT_EQ(panel_rows("batch"), "No batch\t\t102030FF\n");
   EXPECT_EQ(panel_rows("status"), "Erected\t0\t405060FF\nWelded\t0\tnone\nNo status\t\tnone\n");
   EXPECT_EQ(torv_test::read_file(sidecar("real-time")), "IFC GUID,STATUS\r\n,Erected\r\n,Welded\r\n");
   EXPECT_TRUE(state().desktop.messages.empty());

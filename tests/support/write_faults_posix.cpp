@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/calling_convention.h"
 #include "support/write_faults.h"
 
 namespace torv_test {
@@ -68,7 +69,7 @@ using torv_test::injected;
 using torv_test::is_temporary;
 using torv_test::WriteFault;
 
-extern "C" std::FILE* fopen(const char* path, const char* mode) {
+extern "C" TORV_HOST_EXPORT std::FILE* fopen(const char* path, const char* mode) {
   if (injected == WriteFault::temporary_not_created && is_temporary(path)) {
     errno = EACCES;
     return nullptr;
@@ -79,7 +80,8 @@ extern "C" std::FILE* fopen(const char* path, const char* mode) {
   return file;
 }
 
-extern "C" std::size_t fwrite(const void* data, std::size_t size, std::size_t count, std::FILE* file) {
+extern "C" TORV_HOST_EXPORT std::size_t fwrite(const void* data, std::size_t size, std::size_t count,
+                                               std::FILE* file) {
   static const auto real =
       torv_test::c_library<std::size_t (*)(const void*, std::size_t, std::size_t, std::FILE*)>("fwrite");
   if (injected == WriteFault::short_write && torv_test::temporaries().contains(file) && count > 0) {
@@ -91,7 +93,7 @@ extern "C" std::size_t fwrite(const void* data, std::size_t size, std::size_t co
   return real(data, size, count, file);
 }
 
-extern "C" int fclose(std::FILE* file) {
+extern "C" TORV_HOST_EXPORT int fclose(std::FILE* file) {
   static const auto real = torv_test::c_library<int (*)(std::FILE*)>("fclose");
   const bool temporary = torv_test::temporaries().erase(file) != 0;
   const int result = real(file);
@@ -102,7 +104,7 @@ extern "C" int fclose(std::FILE* file) {
   return result;
 }
 
-extern "C" int rename(const char* from, const char* to) noexcept {
+extern "C" TORV_HOST_EXPORT int rename(const char* from, const char* to) noexcept {
   if (injected == WriteFault::move_fails && is_temporary(from)) {
     errno = EACCES;
     return -1;
