@@ -30,6 +30,8 @@ struct Load {
   std::string batch_file;
   std::string status_file;
   std::string batch_colors;
+  // Written at unload by the panel that owns the custom colours: the first one of each load.
+  bool custom_colors_saved = false;
 };
 
 TEST_F(Reload, AHundredLoadsInOneProcessEachBehaveLikeTheFirstAndLeakNothing) {
@@ -49,6 +51,7 @@ TEST_F(Reload, AHundredLoadsInOneProcessEachBehaveLikeTheFirstAndLeakNothing) {
     this_load.batch_file = torv_test::read_file(sidecar("batching"));
     this_load.status_file = torv_test::read_file(sidecar("real-time"));
     this_load.batch_colors = torv_test::read_file(user_folder() / "uda4_colors.dat");
+    this_load.custom_colors_saved = std::filesystem::exists(user_folder() / "CustomColors.dat");
 
     // The library has left the process and taken back what it gave the viewer.
     EXPECT_FALSE(torv_test::library_in_process(std::filesystem::path(plugin_path())));
@@ -57,6 +60,7 @@ TEST_F(Reload, AHundredLoadsInOneProcessEachBehaveLikeTheFirstAndLeakNothing) {
 
     if (!first) {
       first = this_load;
+      EXPECT_TRUE(first->custom_colors_saved);
       EXPECT_NE(first->shown.find("A\t1\t102030FF\nB\t2\tnone\n"), std::string::npos) << first->shown;
       EXPECT_NE(first->shown.find("Welded\t1\t405060FF"), std::string::npos) << first->shown;
     } else {
@@ -65,6 +69,7 @@ TEST_F(Reload, AHundredLoadsInOneProcessEachBehaveLikeTheFirstAndLeakNothing) {
       EXPECT_EQ(this_load.batch_file, first->batch_file);
       EXPECT_EQ(this_load.status_file, first->status_file);
       EXPECT_EQ(this_load.batch_colors, first->batch_colors);
+      EXPECT_EQ(this_load.custom_colors_saved, first->custom_colors_saved);
     }
     // The next load starts from the files the first one found.
     std::filesystem::remove(sidecar("batching"));
