@@ -71,6 +71,21 @@ struct Desktop {
   std::function<void(const std::string& dialog, void* window, const std::string& display_list)> dialog_filled;
 };
 
+// A viewer that misbehaves, switched on by tests of the plug-in's defences.
+struct Misbehaviour {
+  // get_childs and get_selected answer this many ids more than they fill in.
+  std::int32_t overstated_count = 0;
+  // Every child list of an object and the selection also name an id of no object, and
+  // calculate_object_id answers one for a GUID it does not know.
+  bool unknown_ids = false;
+  // Every text handed out (names, GUIDs, the model's path, the language and its texts): as it
+  // is (null when empty), empty, or null.
+  enum class Texts { as_they_are, empty, null } texts = Texts::as_they_are;
+};
+
+// The id of no object that a misbehaving viewer hands out.
+inline constexpr ObjectId unknown_object_id = 0x0BAD'0000'0000'0001;
+
 struct HostState {
   // The handle the host gives the plug-in; a call with another one is refused and noted.
   viewer::HostHandle handle = 0x7042;
@@ -104,6 +119,7 @@ struct HostState {
 
   // Parents to report instead of the model's, to play a viewer whose parent chains are broken.
   std::unordered_map<ObjectId, ObjectId> reported_parents;
+  Misbehaviour misbehaviour;
 
   // Every host function call by name, while log_calls is set.
   bool log_calls = false;
@@ -114,6 +130,12 @@ struct HostState {
   // Replaces the model: every object starts with default colours, no user data, unselected.
   void set_model(Model new_model);
   RibbonButton* find_button(std::int32_t id);
+
+  // A text as the viewer hands it out: null when empty, unless it misbehaves.
+  const char16_t* handed_out(const std::u16string& text) const;
+  const char* handed_out(const std::string& text) const;
+  // A text the viewer hands out even when empty, unless it misbehaves.
+  const char16_t* handed_out_always(const std::u16string& text) const;
 };
 
 HostState& host_state();

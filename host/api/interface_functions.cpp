@@ -13,7 +13,7 @@ void get_view_rect(HostHandle, ViewRect* rect) {
 
 bool is_touch_mode(HostHandle) { return host_state().touch_mode; }
 
-const char16_t* get_language(HostHandle) { return host_state().language.c_str(); }
+const char16_t* get_language(HostHandle) { return host_state().handed_out_always(host_state().language); }
 
 bool load_texts(HostHandle, const char16_t* path) {
   if (path == nullptr) return false;
@@ -29,9 +29,10 @@ const char16_t* get_text(HostHandle, const char* key) {
   if (key == nullptr) return nullptr;
   HostState& state = host_state();
   const auto found = state.texts.find(key);
-  if (found != state.texts.end()) return found->second.c_str();
+  if (found != state.texts.end()) return state.handed_out_always(found->second);
   const std::string narrow(key);
-  return state.unknown_keys.try_emplace(narrow, narrow.begin(), narrow.end()).first->second.c_str();
+  return state.handed_out_always(
+      state.unknown_keys.try_emplace(narrow, narrow.begin(), narrow.end()).first->second);
 }
 
 }  // namespace host::api

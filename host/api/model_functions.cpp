@@ -7,15 +7,21 @@
 namespace host::api {
 namespace {
 
+// Count first, then fill; a misbehaving viewer adds an unknown id, or answers more than it fills.
 std::int32_t copy_ids(const std::vector<ObjectId>& ids, ObjectId* buffer, std::int32_t capacity) {
-  if (buffer != nullptr && capacity > 0) {
-    const std::size_t count = std::min(ids.size(), static_cast<std::size_t>(capacity));
-    std::copy_n(ids.begin(), count, buffer);
+  const Misbehaviour& misbehaviour = host_state().misbehaviour;
+  const std::size_t room = buffer != nullptr && capacity > 0 ? static_cast<std::size_t>(capacity) : 0;
+  const std::size_t copied = std::min(ids.size(), room);
+  std::copy_n(ids.begin(), copied, buffer);
+  std::size_t answered = ids.size();
+  if (misbehaviour.unknown_ids) {
+    if (copied < room) buffer[copied] = unknown_object_id;
+    ++answered;
   }
-  return static_cast<std::int32_t>(ids.size());
+  return static_cast<std::int32_t>(answered) + misbehaviour.overstated_count;
 }
 
-const char16_t* text_or_null(const std::u16string& text) { return text.empty() ? nullptr : text.c_str(); }
+const char16_t* text_or_null(const std::u16string& text) { return host_state().handed_out(text); }
 
 std::int32_t property_type_code(PropertyKind kind) {
   switch (kind) {
@@ -43,7 +49,10 @@ std::int32_t get_selected(HostHandle, ObjectId* buffer, std::int32_t capacity) {
 }
 
 std::int32_t get_childs(HostHandle, ObjectId id, ObjectId* buffer, std::int32_t capacity) {
-  return copy_ids(host_state().model.children(id), buffer, capacity);
+  const Model& model = host_state().model;
+  // Objects it does not know have no children, not even unknown ones.
+  if (id != all_objects_id && model.find(id) == nullptr) return 0;
+  return copy_ids(model.children(id), buffer, capacity);
 }
 
 void get_object_info(HostHandle, const ObjectId* ids, ObjectInfo* infos, std::int32_t count) {
@@ -58,7 +67,7 @@ void get_object_info(HostHandle, const ObjectId* ids, ObjectInfo* infos, std::in
     if (const Object* object = model.find(ids[i])) {
       info.name = text_or_null(object->name);
       info.description = text_or_null(object->description);
-      info.ifc_entity = object->entity.empty() ? nullptr : object->entity.c_str();
+      info.ifc_entity = state.handed_out(object->entity);
       info.parent_id = object->parent;
     }
     if (const auto reported = state.reported_parents.find(ids[i]); reported != state.reported_parents.end()) {
@@ -96,7 +105,8 @@ bool get_bounds(HostHandle, ObjectId id, BoundsBox* box) {
 ObjectId calculate_object_id(HostHandle, const char* ifc_guid) {
   if (ifc_guid == nullptr) return 0;
   const std::string guid(ifc_guid);
-  return host_state().model.find_by_guid(std::u16string(guid.begin(), guid.end()));
+  const ObjectId id = host_state().model.find_by_guid(std::u16string(guid.begin(), guid.end()));
+  return id == 0 && host_state().misbehaviour.unknown_ids ? unknown_object_id : id;
 }
 
 std::int32_t filter_properties(HostHandle, const PropertyQuery* query, PropertyResult* result, bool) {
@@ -108,7 +118,7 @@ std::int32_t filter_properties(HostHandle, const PropertyQuery* query, PropertyR
     *result = PropertyResult{};
     result->value_type = property_type_code(property.kind);
     if (property.kind == PropertyKind::text) {
-      result->value.text = property.text.c_str();
+      result->value.text = host_state().handed_out_always(property.text);
     } else {
       result->value.number = property.number;
     }

@@ -30,10 +30,10 @@ void Tfrm_uda::save_colors() {
   const std::u16string path = color_file_path(*this);
   std::optional<ColorMap> stored = read_color_file(path);
   // A file that cannot be read (damaged, or of a newer version) is kept beside the new one, so
-  // that its entries are not lost.
+  // that its entries are not lost; while it cannot be kept, it is not replaced either.
   if (!stored) {
     if (const std::optional<std::string> bytes = simple_io::read_whole_file(path)) {
-      simple_io::write_file_whole(path + u".bak", *bytes);
+      if (!simple_io::write_file_whole(path + u".bak", *bytes)) return;
     }
   }
   ColorMap colors = stored.value_or(ColorMap{});

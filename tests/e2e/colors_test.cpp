@@ -20,7 +20,7 @@ const std::string stored(
     "G\x00o\x00n\x00"
     "e\x00"
     "\x00\xFF\x00\xFF",
-    36);
+    34);
 
 TEST_F(Colors, PickingAColourCreatesTheFileWithEveryCategory) {
   load_model("storeys=1,assemblies=2,values=A;B");

@@ -63,16 +63,19 @@ TEST_F(Selection, HoverHighlightsTheWholeAssembly) {
   EXPECT_THAT(state().hover_set, ElementsAre(id_of("Column 1")));
 }
 
-// A viewer that reports a broken parent chain must not hang the plug-in: a loop, or a parent 0.
+// A viewer that reports a broken parent chain must not hang the plug-in: a loop, a loop that the
+// walk runs into from outside, or a parent 0.
 TEST_F(Selection, BrokenParentChainsEndTheWalkUp) {
-  load_model("storeys=1,assemblies=1,parts=2,loose=1");
+  load_model("storeys=1,assemblies=1,parts=2,loose=2");
   const host::ObjectId column = id_of("Column 1");
+  const host::ObjectId second_column = id_of("Column 2");
   const host::ObjectId beam = id_of("HEA200 1");
   state().reported_parents[column] = column;
+  state().reported_parents[second_column] = column;
   state().reported_parents[beam] = 0;
-  run_session("click Batches\nselect " + guid_of("Column 1") + " " + guid_of("HEA200 1") + "\nhover " +
-              guid_of("HEA200 1") + "\n");
-  EXPECT_THAT(selected(), ElementsAre(beam, column));
+  run_session("click Batches\nselect " + guid_of("Column 1") + " " + guid_of("Column 2") + " " +
+              guid_of("HEA200 1") + "\nhover " + guid_of("HEA200 1") + "\n");
+  EXPECT_THAT(selected(), ElementsAre(beam, column, second_column));
   EXPECT_THAT(state().hover_set, ElementsAre(beam));
 }
 

@@ -60,7 +60,7 @@ TEST(ColorFile, TheFirstOfTwoEqualNamesCounts) {
                                                              "\x01\x00\x00\x00"
                                                              "A\x00"
                                                              "\x02\x02\x02\x02",
-                                                             32));
+                                                             28));
   EXPECT_EQ(read_color_file(folder.file("c.dat"))->at(u"A"), (Rgba{1, 1, 1, 1}));
 }
 

@@ -27,6 +27,9 @@ class PanelFixture : public HostFixture {
   // The per-user folder of this test's plug-in.
   std::filesystem::path user_folder() const;
 
+  // The test's own copy of the plug-in library.
+  const std::u16string& plugin_path() const { return copy_->library(); }
+
   // A panel's rows below its caption and header line, as print panel shows them.
   std::string panel_rows(const std::string& which);
 

@@ -1,6 +1,8 @@
-// What a test needs of the process it runs in: environment variables and child exit codes.
+// What a test needs of the process it runs in: environment variables, child exit codes, the
+// libraries loaded and the leak checker.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace torv_test {
@@ -10,5 +12,11 @@ int exit_code_of(int system_status);
 
 // Sets an environment variable of this process (and of the programs it starts).
 void set_environment(const std::string& name, const std::string& value);
+
+// Whether the library at this path is loaded in this process.
+bool library_in_process(const std::filesystem::path& library);
+
+// The leaks LeakSanitizer finds now, when the program was built with it: true when there are.
+bool leak_check_finds_leaks();
 
 }  // namespace torv_test

@@ -1,4 +1,5 @@
 // POSIX: std::system returns a wait status; setenv sets variables.
+#include <dlfcn.h>
 #include <stdlib.h>
 #include <sys/wait.h>
 
@@ -10,6 +11,24 @@ int exit_code_of(int system_status) { return WIFEXITED(system_status) ? WEXITSTA
 
 void set_environment(const std::string& name, const std::string& value) {
   setenv(name.c_str(), value.c_str(), 1);
+}
+
+bool library_in_process(const std::filesystem::path& library) {
+  void* handle = dlopen(library.c_str(), RTLD_LAZY | RTLD_NOLOAD);
+  if (handle == nullptr) return false;
+  dlclose(handle);
+  return true;
+}
+
+}  // namespace torv_test
+
+// Defined by the sanitizer runtime when the program is built with LeakSanitizer, else null.
+extern "C" __attribute__((weak)) int __lsan_do_recoverable_leak_check();
+
+namespace torv_test {
+
+bool leak_check_finds_leaks() {
+  return __lsan_do_recoverable_leak_check != nullptr && __lsan_do_recoverable_leak_check() != 0;
 }
 
 }  // namespace torv_test

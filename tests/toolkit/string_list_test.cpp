@@ -86,7 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"trailing_break", "a\r\nb\r\n", {u"a", u"b"}},
         LoadCase{"two_trailing_breaks", "a\n\n", {u"a", u""}}, LoadCase{"empty_file", "", {}},
         LoadCase{"lone_break", "\r\n", {u""}},
-        LoadCase{"longer_than_one_read", numbered_lines(2000), numbered_texts(2000)}),
+        LoadCase{"longer_than_one_read", numbered_lines(2000), numbered_texts(2000)},
+        LoadCase{"a_megabyte_without_a_break", std::string(1 << 20, 'x'), {std::u16string(1 << 20, u'x')}}),
     torv_test::CaseLabel());
 
 TEST(StringList, LoadOfAMissingFileFailsAndKeepsTheLines) {
