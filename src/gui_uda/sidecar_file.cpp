@@ -3,6 +3,7 @@
 
 #include "gui_uda/tfrm_uda.h"
 #include "platform/shell_folders.h"
+#include "plugin_base/fetch_ahead.h"
 #include "plugin_base/host_api.h"
 #include "plugin_base/host_queries.h"
 #include "plugin_base/path_parts.h"
@@ -31,8 +32,10 @@ void Tfrm_uda::save_groups_file(const std::u16string& path) {
     infos.assign(group->object_ids.size(), viewer::ObjectInfo2{});
     viewer::get_object_info2(host_handle, group->object_ids.data(), infos.data(),
                              static_cast<std::int32_t>(infos.size()));
-    for (const viewer::ObjectInfo2& info : infos) {
-      if (info.ifc_guid != nullptr) file_text.append(info.ifc_guid);
+    for (std::size_t i = 0; i < infos.size(); ++i) {
+      if (i + viewer::fetch_distance < infos.size()) viewer::fetch_ahead(infos[i + viewer::fetch_distance].ifc_guid);
+      const viewer::ObjectInfo2& info = infos[i];
+      if (info.ifc_guid != nullptr) file_text.append_up_to(info.ifc_guid, 0);
       file_text.append_ascii(",");
       file_text.append(group->name);
       file_text.append_ascii("\r\n");

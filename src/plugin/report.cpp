@@ -13,6 +13,7 @@
 #include "platform/ansi_code_page.h"
 #include "plugin/panels.h"
 #include "plugin/plugin.h"
+#include "plugin_base/fetch_ahead.h"
 #include "plugin_base/host_api.h"
 #include "plugin_base/host_queries.h"
 #include "plugin_base/language_text.h"
@@ -28,9 +29,9 @@ namespace {
 void append_thousandths(toolkit::FileText& report, double coordinate) {
   const double scaled = std::trunc(coordinate * 1000.0);
   if (!std::isfinite(scaled) || std::fabs(scaled) >= 9.2e18) return;
-  char digits[24];
-  const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<long long>(scaled)).ptr;
-  report.append_ascii(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+  report.append_ascii_written(24, [scaled](char* first, char* last) {
+    return std::to_chars(first, last, static_cast<long long>(scaled)).ptr;
+  });
 }
 
 // An entity name from the viewer: ASCII as it is, anything else through the code page.
@@ -45,11 +46,14 @@ void append_entity(toolkit::FileText& report, const char* entity) {
 }
 
 void append_viewer_text(toolkit::FileText& report, const char16_t* text) {
-  if (text != nullptr) report.append(text);
+  if (text != nullptr) report.append_up_to(text, 0);
 }
 
 void append_clean_viewer_text(toolkit::FileText& report, const char16_t* text) {
-  if (text != nullptr) append_clean_field(report, text);
+  if (text == nullptr) return;
+  // Cleaning keeps everything before the first character it looks at; most texts have none.
+  const char16_t* const rest = report.append_up_to(text, clean_field_specials);
+  if (*rest != 0) append_clean_field(report, rest);
 }
 
 }  // namespace
@@ -74,6 +78,10 @@ void export_report(Plugin& plugin, std::u16string file_name) {
       // About a hundred characters a line: the text grows once per category, not line by line.
       report.reserve_more(group->object_ids.size() * 128);
       for (std::size_t i = 0; i < group->object_ids.size(); ++i) {
+        if (const std::size_t ahead = i + viewer::fetch_distance; ahead < infos.size()) {
+          viewer::fetch_ahead(infos2[ahead].ifc_guid, infos[ahead].name, infos[ahead].description,
+                              infos[ahead].ifc_entity, infos2[ahead].tag);
+        }
         append_viewer_text(report, infos2[i].ifc_guid);
         report.append_ascii(",");
         report.append(batch_name);

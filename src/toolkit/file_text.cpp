@@ -35,6 +35,36 @@ void FileText::widen_and_append(std::u16string_view text) {
   capacity_ = 0;
 }
 
+const char16_t* FileText::append_up_to(const char16_t* text, std::uint64_t stops) {
+  stops |= 1;
+  // Without a branch on the code: digits and blanks sort below 64 too, and a branch that guesses
+  // wrong on them would stall the loads of the viewer's texts, scattered through its model.
+  const auto stops_at = [stops](char16_t c) { return (stops >> (c & 63) & static_cast<unsigned>(c < 64)) != 0; };
+  // In chunks of a known room, so the copy needs no length first.
+  constexpr std::size_t chunk = 64;
+  while (wide_.empty()) {
+    make_room(chunk);
+    const char16_t* const from = text;
+    char* out = bytes_.get() + size_;
+    char* const end = out + chunk;
+    char16_t every_bit = 0;
+    while (out != end && !stops_at(*text)) {
+      every_bit |= *text;
+      *out++ = static_cast<char>(*text++);
+    }
+    if (every_bit >= 0x80) {
+      widen_and_append(std::u16string_view(from, static_cast<std::size_t>(text - from)));
+      break;
+    }
+    size_ += static_cast<std::size_t>(text - from);
+    if (out != end) return text;
+  }
+  const char16_t* const from = text;
+  while (!stops_at(*text)) ++text;
+  wide_.append(from, text);
+  return text;
+}
+
 std::u16string FileText::text() const {
   if (!wide_.empty()) return wide_;
   return std::u16string(bytes_.get(), bytes_.get() + size_);

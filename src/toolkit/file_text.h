@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -48,6 +49,25 @@ class FileText {
     make_room(ascii.size());
     ascii.copy(bytes_.get() + size_, ascii.size());
     size_ += ascii.size();
+  }
+
+  // Appends the code units of a NUL-terminated text up to the first one below 64 whose bit is set
+  // in stops, or up to the NUL; returns where it stopped. The viewer's texts come this way: their
+  // length, ASCII check and copy in one pass.
+  const char16_t* append_up_to(const char16_t* text, std::uint64_t stops);
+
+  // Appends the ASCII characters, room at most, that write(first, last) puts at first and returns
+  // the end of, such as std::to_chars's digits: written in place.
+  template <typename Write>
+  void append_ascii_written(std::size_t room, Write write) {
+    if (!wide_.empty()) {
+      char written[64];
+      append_ascii(std::string_view(written, static_cast<std::size_t>(write(written, written + sizeof written) - written)));
+      return;
+    }
+    make_room(room);
+    char* const first = bytes_.get() + size_;
+    size_ += static_cast<std::size_t>(write(first, first + room) - first);
   }
 
   // The text as code units.

@@ -18,10 +18,13 @@ using torv_test::TempFolder;
 
 bool ansi_is_1252() { return platform::from_ansi("\x80\xE4") == u"\u20AC\u00E4"; }
 
-// A piece appended as code units, or through append_ascii when ascii is set.
+// How a piece is appended: as a view of code units, through append_ascii, or as a NUL-terminated
+// text through append_up_to.
+enum class Way { units, ascii, terminated };
+
 struct Piece {
   std::u16string text;
-  bool ascii = false;
+  Way way = Way::units;
 };
 
 struct SaveCase {
@@ -36,10 +39,10 @@ void PrintTo(const SaveCase& c, std::ostream* out) { *out << c.label; }
 std::vector<Piece> many_lines_then(std::u16string last) {
   std::vector<Piece> pieces;
   for (int i = 0; i < 2000; ++i) {
-    pieces.push_back({u"line,", false});
-    pieces.push_back({u"42\r\n", true});
+    pieces.push_back({u"line,", Way::units});
+    pieces.push_back({u"42\r\n", Way::ascii});
   }
-  pieces.push_back({std::move(last), false});
+  pieces.push_back({std::move(last), Way::terminated});
   return pieces;
 }
 
@@ -57,10 +60,10 @@ TEST_P(FileTextSave, WritesTheBytesSaveTextFileWrites) {
   FileText text;
   std::u16string expected_text;
   for (const Piece& piece : c.pieces) {
-    if (piece.ascii) {
-      text.append_ascii(std::string(piece.text.begin(), piece.text.end()));
-    } else {
-      text.append(piece.text);
+    switch (piece.way) {
+      case Way::units: text.append(piece.text); break;
+      case Way::ascii: text.append_ascii(std::string(piece.text.begin(), piece.text.end())); break;
+      case Way::terminated: EXPECT_EQ(*text.append_up_to(piece.text.c_str(), 0), u'\0'); break;
     }
     expected_text += piece.text;
   }
@@ -71,22 +74,43 @@ TEST_P(FileTextSave, WritesTheBytesSaveTextFileWrites) {
   EXPECT_EQ(torv_test::read_file(folder.path() / "out.csv"), c.bytes);
 }
 
+const std::u16string long_name(150, u'x');
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, FileTextSave,
-    ::testing::Values(SaveCase{"empty", {}, ""},
-                      SaveCase{"ascii", {{u"IFC GUID,", false}, {u"12", true}, {u"\r\n", false}}, "IFC GUID,12\r\n"},
-                      SaveCase{"code_page_after_ascii",
-                               {{u"a,", false}, {u"Größe €", false}, {u",7", true}, {u"\r\n", false}},
-                               "a,Gr\xF6\xDF"
-                               "e \x80,7\r\n"},
-                      SaveCase{"code_page_first", {{u"ä", false}, {u"1", true}}, "\xE4"
-                                                                                 "1"},
-                      SaveCase{"beyond_code_page_after_ascii",
-                               {{u"x,", false}, {u"日", false}, {u"9", true}, {u"ä", false}},
-                               "\xEF\xBB\xBFx,\xE6\x97\xA5"
-                               "9\xC3\xA4"},
-                      SaveCase{"code_page_after_growing", many_lines_then(u"ö\r\n"), many_lines("\xF6\r\n")},
-                      SaveCase{"ascii_after_growing", many_lines_then(u"end"), many_lines("end")}),
+    ::testing::Values(
+        SaveCase{"empty", {}, ""},
+        SaveCase{"ascii", {{u"IFC GUID,"}, {u"12", Way::ascii}, {u"\r\n"}}, "IFC GUID,12\r\n"},
+        SaveCase{"code_page_after_ascii",
+                 {{u"a,"}, {u"Größe €"}, {u",7", Way::ascii}, {u"\r\n"}},
+                 "a,Gr\xF6\xDF"
+                 "e \x80,7\r\n"},
+        SaveCase{"code_page_first", {{u"ä"}, {u"1", Way::ascii}}, "\xE4"
+                                                                   "1"},
+        SaveCase{"beyond_code_page_after_ascii",
+                 {{u"x,"}, {u"日"}, {u"9", Way::ascii}, {u"ä"}},
+                 "\xEF\xBB\xBFx,\xE6\x97\xA5"
+                 "9\xC3\xA4"},
+        SaveCase{"code_page_after_growing", many_lines_then(u"ö\r\n"), many_lines("\xF6\r\n")},
+        SaveCase{"ascii_after_growing", many_lines_then(u"end"), many_lines("end")},
+        SaveCase{"terminated_longer_than_a_chunk", {{long_name, Way::terminated}}, std::string(150, 'x')},
+        SaveCase{"terminated_widened_past_a_chunk",
+                 {{long_name + u"é" + long_name, Way::terminated}, {u"!", Way::terminated}},
+                 std::string(150, 'x') + "\xE9" + std::string(150, 'x') + "!"},
+        SaveCase{"terminated_after_widening", {{u"ü"}, {u"a,b", Way::terminated}}, "\xFC"
+                                                                                    "a,b"}),
     torv_test::CaseLabel());
+
+// The viewer's texts are NUL-terminated: append_up_to stops at the first of the characters asked
+// for, below 64, and appends what came before.
+TEST(FileText, AppendUpToStopsAtTheFirstCharacterAsked) {
+  const std::u16string text = u"Frame 1 (north), \"A\"";
+  FileText file_text;
+  const char16_t* stop = file_text.append_up_to(text.c_str(), 1ull << u',' | 1ull << u'"');
+  EXPECT_EQ(stop, text.c_str() + text.find(u','));
+  stop = file_text.append_up_to(stop + 1, 1ull << u'"');
+  EXPECT_EQ(stop, text.c_str() + text.find(u'"'));
+  EXPECT_EQ(file_text.text(), u"Frame 1 (north) ");
+}
 
 }  // namespace
