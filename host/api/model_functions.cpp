@@ -1,5 +1,6 @@
 // Host API, model queries: the object tree, object records, properties, user data.
 #include <algorithm>
+#include <cstring>
 
 #include "api/host_functions.h"
 #include "api/host_state.h"
@@ -95,8 +96,10 @@ bool get_bounds(HostHandle, ObjectId id, BoundsBox* box) {
 
 ObjectId calculate_object_id(HostHandle, const char* ifc_guid) {
   if (ifc_guid == nullptr) return 0;
-  const std::string guid(ifc_guid);
-  return host_state().model.find_by_guid(std::u16string(guid.begin(), guid.end()));
+  // One buffer for every call, its bytes widened one by one: a side-car load asks once per line.
+  static std::u16string guid;
+  guid.assign(ifc_guid, ifc_guid + std::strlen(ifc_guid));
+  return host_state().model.find_by_guid(guid);
 }
 
 std::int32_t filter_properties(HostHandle, const PropertyQuery* query, PropertyResult* result, bool) {
