@@ -18,7 +18,8 @@ inline std::u16string trimmed(std::u16string_view text) { return std::u16string(
 
 // The characters cleaning looks at, as bits by code (all four sort below the first letter):
 // the text before the first of them is kept whole.
-inline constexpr std::uint64_t clean_field_specials = 1ull << u',' | 1ull << u'"' | 1ull << u'\r' | 1ull << u'\n';
+inline constexpr std::uint64_t clean_field_specials =
+    1ull << u',' | 1ull << u'"' | 1ull << u'\r' | 1ull << u'\n';
 
 namespace clean_field_detail {
 

@@ -33,7 +33,8 @@ void Tfrm_uda::save_groups_file(const std::u16string& path) {
     viewer::get_object_info2(host_handle, group->object_ids.data(), infos.data(),
                              static_cast<std::int32_t>(infos.size()));
     for (std::size_t i = 0; i < infos.size(); ++i) {
-      if (i + viewer::fetch_distance < infos.size()) viewer::fetch_ahead(infos[i + viewer::fetch_distance].ifc_guid);
+      if (i + viewer::fetch_distance < infos.size())
+        viewer::fetch_ahead(infos[i + viewer::fetch_distance].ifc_guid);
       const viewer::ObjectInfo2& info = infos[i];
       if (info.ifc_guid != nullptr) file_text.append_up_to(info.ifc_guid, 0);
       file_text.append_ascii(",");

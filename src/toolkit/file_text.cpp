@@ -39,7 +39,9 @@ const char16_t* FileText::append_up_to(const char16_t* text, std::uint64_t stops
   stops |= 1;
   // Without a branch on the code: digits and blanks sort below 64 too, and a branch that guesses
   // wrong on them would stall the loads of the viewer's texts, scattered through its model.
-  const auto stops_at = [stops](char16_t c) { return (stops >> (c & 63) & static_cast<unsigned>(c < 64)) != 0; };
+  const auto stops_at = [stops](char16_t c) {
+    return (stops >> (c & 63) & static_cast<unsigned>(c < 64)) != 0;
+  };
   // In chunks of a known room, so the copy needs no length first.
   constexpr std::size_t chunk = 64;
   while (wide_.empty()) {

@@ -62,7 +62,8 @@ class FileText {
   void append_ascii_written(std::size_t room, Write write) {
     if (!wide_.empty()) {
       char written[64];
-      append_ascii(std::string_view(written, static_cast<std::size_t>(write(written, written + sizeof written) - written)));
+      append_ascii(std::string_view(
+          written, static_cast<std::size_t>(write(written, written + sizeof written) - written)));
       return;
     }
     make_room(room);

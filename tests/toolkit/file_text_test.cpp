@@ -85,8 +85,10 @@ INSTANTIATE_TEST_SUITE_P(
                  {{u"a,"}, {u"Größe €"}, {u",7", Way::ascii}, {u"\r\n"}},
                  "a,Gr\xF6\xDF"
                  "e \x80,7\r\n"},
-        SaveCase{"code_page_first", {{u"ä"}, {u"1", Way::ascii}}, "\xE4"
-                                                                   "1"},
+        SaveCase{"code_page_first",
+                 {{u"ä"}, {u"1", Way::ascii}},
+                 "\xE4"
+                 "1"},
         SaveCase{"beyond_code_page_after_ascii",
                  {{u"x,"}, {u"日"}, {u"9", Way::ascii}, {u"ä"}},
                  "\xEF\xBB\xBFx,\xE6\x97\xA5"
@@ -97,8 +99,10 @@ INSTANTIATE_TEST_SUITE_P(
         SaveCase{"terminated_widened_past_a_chunk",
                  {{long_name + u"é" + long_name, Way::terminated}, {u"!", Way::terminated}},
                  std::string(150, 'x') + "\xE9" + std::string(150, 'x') + "!"},
-        SaveCase{"terminated_after_widening", {{u"ü"}, {u"a,b", Way::terminated}}, "\xFC"
-                                                                                    "a,b"}),
+        SaveCase{"terminated_after_widening",
+                 {{u"ü"}, {u"a,b", Way::terminated}},
+                 "\xFC"
+                 "a,b"}),
     torv_test::CaseLabel());
 
 // The viewer's texts are NUL-terminated: append_up_to stops at the first of the characters asked
