@@ -7,7 +7,7 @@ namespace host {
 
 void GuidIndex::add(std::u16string_view guid, std::uint64_t id) {
   if ((used_ + 1) * 2 > slots_.size()) grow();
-  const std::uint64_t hash = std::hash<std::u16string_view>{}(guid);
+  const std::size_t hash = std::hash<std::u16string_view>{}(guid);
   Slot& slot = slots_[slot_for(guid, hash)];
   if (slot.id != 0) return;
   slot = Slot{hash, static_cast<std::uint32_t>(texts_.size()), static_cast<std::uint32_t>(guid.size()), id};
@@ -20,7 +20,7 @@ std::uint64_t GuidIndex::find(std::u16string_view guid) const {
   return slots_[slot_for(guid, std::hash<std::u16string_view>{}(guid))].id;
 }
 
-std::size_t GuidIndex::slot_for(std::u16string_view guid, std::uint64_t hash) const {
+std::size_t GuidIndex::slot_for(std::u16string_view guid, std::size_t hash) const {
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
     const Slot& slot = slots_[i];

@@ -20,7 +20,7 @@ class GuidIndex {
 
  private:
   struct Slot {
-    std::uint64_t hash = 0;
+    std::size_t hash = 0;
     std::uint32_t offset = 0;  // of the GUID in texts_
     std::uint32_t length = 0;
     std::uint64_t id = 0;  // 0: the slot is free
@@ -30,7 +30,7 @@ class GuidIndex {
     return std::u16string_view(texts_).substr(slot.offset, slot.length);
   }
   // The slot of guid, or the free one where it would go.
-  std::size_t slot_for(std::u16string_view guid, std::uint64_t hash) const;
+  std::size_t slot_for(std::u16string_view guid, std::size_t hash) const;
   void grow();
 
   std::vector<Slot> slots_;  // a power of two of them, at most half used
