@@ -38,8 +38,6 @@ class FileText {
     }
   }
 
-  void append(char16_t c) { append(std::u16string_view(&c, 1)); }
-
   // Characters known to be ASCII: digits, signs, separators.
   void append_ascii(std::string_view ascii) {
     if (!wide_.empty()) {
