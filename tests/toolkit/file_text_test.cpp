@@ -18,9 +18,9 @@ using torv_test::TempFolder;
 
 bool ansi_is_1252() { return platform::from_ansi("\x80\xE4") == u"\u20AC\u00E4"; }
 
-// How a piece is appended: as a view of code units, through append_ascii, or as a NUL-terminated
-// text through append_up_to.
-enum class Way { units, ascii, terminated };
+// How a piece is appended: as a view of code units, through append_ascii, as a NUL-terminated
+// text through append_up_to, or written in place through append_ascii_written.
+enum class Way { units, ascii, terminated, written };
 
 struct Piece {
   std::u16string text;
@@ -64,6 +64,12 @@ TEST_P(FileTextSave, WritesTheBytesSaveTextFileWrites) {
       case Way::units: text.append(piece.text); break;
       case Way::ascii: text.append_ascii(std::string(piece.text.begin(), piece.text.end())); break;
       case Way::terminated: EXPECT_EQ(*text.append_up_to(piece.text.c_str(), 0), u'\0'); break;
+      case Way::written:
+        text.append_ascii_written(piece.text.size(), [&piece](char* first, char*) {
+          for (const char16_t unit : piece.text) *first++ = static_cast<char>(unit);
+          return first;
+        });
+        break;
     }
     expected_text += piece.text;
   }
@@ -99,6 +105,10 @@ INSTANTIATE_TEST_SUITE_P(
         SaveCase{"terminated_widened_past_a_chunk",
                  {{long_name + u"é" + long_name, Way::terminated}, {u"!", Way::terminated}},
                  std::string(150, 'x') + "\xE9" + std::string(150, 'x') + "!"},
+        SaveCase{"written_before_and_after_widening",
+                 {{u"-12", Way::written}, {u"ö"}, {u"345", Way::written}},
+                 "-12\xF6"
+                 "345"},
         SaveCase{"terminated_after_widening",
                  {{u"ü"}, {u"a,b", Way::terminated}},
                  "\xFC"
