@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Prints the medians of bench_ programs' JSON output (--benchmark_repetitions and
 --benchmark_out=FILE.json) as a table, with each operation's growth in ns per object from the
-smallest size to the largest."""
+smallest size to the largest, in all and in what the plug-in adds to its baseline (own)."""
 import json
 import sys
 
@@ -13,14 +13,18 @@ for path in sys.argv[1:]:
         name, size = run["run_name"].split("/")[:2]
         rows.setdefault(name, {})[int(size)] = run
 
-print("| operation | size | time ms | ns/object | baseline ms | ratio | growth 1M/10k |")
-print("|---|---|---|---|---|---|---|")
+print("| operation | size | time ms | ns/object | baseline ms | ratio | own ns/object | growth 1M/10k | own growth |")
+print("|---|---|---|---|---|---|---|---|---|")
 for name, sizes in rows.items():
     ordered = sorted(sizes)
     first, last = sizes[ordered[0]], sizes[ordered[-1]]
-    growth = last["ns_per_object"] / first["ns_per_object"] if len(ordered) > 1 else None
+    several = len(ordered) > 1
     for size in ordered:
         run = sizes[size]
-        shown = f"{growth:.2f}" if growth is not None and size == ordered[-1] else ""
+        at_last = several and size == ordered[-1]
+        growth = f"{last['ns_per_object'] / first['ns_per_object']:.2f}" if at_last else ""
+        own_growth = (f"{last['own_ns_per_object'] / first['own_ns_per_object']:.2f}"
+                      if at_last and first["own_ns_per_object"] > 0 else "")
         print(f"| {name} | {size} | {run['real_time']:.3f} | {run['ns_per_object']:.1f} | "
-              f"{run['baseline_ms']:.3f} | {run['ratio_to_baseline']:.2f} | {shown} |")
+              f"{run['baseline_ms']:.3f} | {run['ratio_to_baseline']:.2f} | {run['own_ns_per_object']:.1f} | "
+              f"{growth} | {own_growth} |")

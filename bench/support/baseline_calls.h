@@ -2,6 +2,8 @@
 // program's exports as the plug-in resolves them, through the plug-in's own function table.
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -40,6 +42,17 @@ void colour_calls(const std::vector<Category>& categories);
 
 // The calls of walking up from object to its enclosing assembly; returns it, or 0 at the root.
 ObjectId enclosing_assembly_calls(ObjectId object);
+
+// Reads every code unit of a text the viewer returned (nothing for null). A writer must read the
+// texts it writes, scattered through the viewer's model: a baseline that only received the
+// pointers would be no lower bound for it.
+template <typename Char>
+void read_text(const Char* text) {
+  if (text == nullptr) return;
+  std::uint32_t sum = 0;
+  for (; *text != 0; ++text) sum += static_cast<std::uint32_t>(*text);
+  benchmark::DoNotOptimize(sum);
+}
 
 // Writes bytes to path with one buffered write.
 void write_bytes(const std::string& path, const std::string& bytes);

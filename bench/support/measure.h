@@ -17,7 +17,8 @@ struct Measured {
   std::function<void()> prepare = [] {};
   std::function<void()> operation;
   // Makes exactly the host calls the operation must make, with the same arguments; for file
-  // writers and readers also the same bytes in one buffered write or read.
+  // writers and readers also the same bytes in one buffered write or read, and for writers a read
+  // of every text the viewer returned to them.
   std::function<void()> baseline;
   // What ns_per_object divides by.
   double objects = 1;

@@ -1,5 +1,6 @@
 // Host API, model queries: the object tree, object records, properties, user data.
 #include <algorithm>
+#include <cstring>
 
 #include "api/host_functions.h"
 #include "api/host_state.h"
@@ -104,8 +105,10 @@ bool get_bounds(HostHandle, ObjectId id, BoundsBox* box) {
 
 ObjectId calculate_object_id(HostHandle, const char* ifc_guid) {
   if (ifc_guid == nullptr) return 0;
-  const std::string guid(ifc_guid);
-  const ObjectId id = host_state().model.find_by_guid(std::u16string(guid.begin(), guid.end()));
+  // One buffer for every call, its bytes widened one by one: a side-car load asks once per line.
+  static std::u16string guid;
+  guid.assign(ifc_guid, ifc_guid + std::strlen(ifc_guid));
+  const ObjectId id = host_state().model.find_by_guid(guid);
   return id == 0 && host_state().misbehaviour.unknown_ids ? unknown_object_id : id;
 }
 

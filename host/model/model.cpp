@@ -18,7 +18,7 @@ ObjectId Model::add(ObjectId parent, Object object) {
   const ObjectId id = id_at(objects_.size());
   if (find(parent) == nullptr) parent = all_objects_id;
   object.parent = parent;
-  if (!object.guid.empty()) by_guid_.emplace(object.guid, id);
+  if (!object.guid.empty()) by_guid_.add(object.guid, id);
   objects_.push_back(std::move(object));
   // The push may have moved the objects, so the parent is looked up again.
   (parent == all_objects_id ? root_children_ : objects_[index_of(parent)].children).push_back(id);
@@ -48,8 +48,7 @@ const std::vector<ObjectId>& Model::children(ObjectId id) const {
 }
 
 ObjectId Model::find_by_guid(const std::u16string& guid) const {
-  const auto found = by_guid_.find(guid);
-  return found != by_guid_.end() ? found->second : 0;
+  return by_guid_.find(guid);
 }
 
 }  // namespace host

@@ -5,8 +5,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
+
+#include "model/guid_index.h"
 
 namespace host {
 
@@ -85,7 +86,7 @@ class Model {
  private:
   std::vector<Object> objects_;
   std::vector<ObjectId> root_children_;
-  std::unordered_map<std::u16string, ObjectId> by_guid_;
+  GuidIndex by_guid_;
 };
 
 }  // namespace host

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -25,7 +26,9 @@ class ByteReader {
 
   std::optional<std::uint32_t> word() {
     if (bytes_.size() < 4) return std::nullopt;
-    const auto byte = [this](std::size_t i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes_[i])); };
+    const auto byte = [this](std::size_t i) {
+      return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes_[i]));
+    };
     const std::uint32_t value = byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24;
     bytes_.remove_prefix(4);
     return value;
@@ -42,12 +45,18 @@ class ByteReader {
   std::string_view bytes_;
 };
 
-void append_word(std::string& out, std::uint32_t word) {
-  out += static_cast<char>(word);
-  out += static_cast<char>(word >> 8);
-  out += static_cast<char>(word >> 16);
-  out += static_cast<char>(word >> 24);
+char* put_word(char* out, std::uint32_t word) {
+  for (int shift = 0; shift < 32; shift += 8) *out++ = static_cast<char>(word >> shift);
+  return out;
 }
+
+// The names in the written order are compared as big-endian bytes, all in one buffer: memcmp
+// then orders them as their code units, in long strides, without reaching into the map's nodes.
+struct SortKey {
+  std::size_t offset;
+  std::size_t length;
+  const ColorMap::value_type* entry;
+};
 
 }  // namespace
 
@@ -71,31 +80,46 @@ std::optional<ColorMap> read_color_file(const std::u16string& path) {
                                       static_cast<unsigned char>(name_bytes[2 * c + 1]) << 8);
     }
     const std::string_view color = in.take(4);
-    colors.emplace(std::move(name), Rgba{static_cast<std::uint8_t>(color[0]), static_cast<std::uint8_t>(color[1]),
-                                         static_cast<std::uint8_t>(color[2]), static_cast<std::uint8_t>(color[3])});
+    colors.emplace(std::move(name),
+                   Rgba{static_cast<std::uint8_t>(color[0]), static_cast<std::uint8_t>(color[1]),
+                        static_cast<std::uint8_t>(color[2]), static_cast<std::uint8_t>(color[3])});
   }
   return colors;
 }
 
 bool write_color_file(const std::u16string& path, const ColorMap& colors) {
-  std::string bytes;
-  append_word(bytes, color_file_version);
-  append_word(bytes, static_cast<std::uint32_t>(colors.size()));
-  std::vector<const ColorMap::value_type*> entries;
+  std::vector<SortKey> entries;
   entries.reserve(colors.size());
-  for (const auto& entry : colors) entries.push_back(&entry);
-  std::sort(entries.begin(), entries.end(), [](const auto* a, const auto* b) { return a->first < b->first; });
-  for (const auto* entry : entries) {
-    const auto& [name, color] = *entry;
-    append_word(bytes, static_cast<std::uint32_t>(name.size()));
-    for (const char16_t c : name) {
-      bytes += static_cast<char>(c);
-      bytes += static_cast<char>(c >> 8);
+  std::string big_endian;
+  // A version, a count, and per entry a length, the name and a colour.
+  std::size_t size = 8;
+  for (const auto& entry : colors) {
+    entries.push_back({big_endian.size(), 2 * entry.first.size(), &entry});
+    for (const char16_t c : entry.first) {
+      big_endian += static_cast<char>(c >> 8);
+      big_endian += static_cast<char>(c);
     }
-    bytes += static_cast<char>(color.red);
-    bytes += static_cast<char>(color.green);
-    bytes += static_cast<char>(color.blue);
-    bytes += static_cast<char>(color.alpha);
+    size += 8 + 2 * entry.first.size();
+  }
+  const char* const keys = big_endian.data();
+  std::sort(entries.begin(), entries.end(), [keys](const SortKey& a, const SortKey& b) {
+    const int order = std::memcmp(keys + a.offset, keys + b.offset, std::min(a.length, b.length));
+    return order != 0 ? order < 0 : a.length < b.length;
+  });
+  std::string bytes(size, '\0');
+  char* out = put_word(bytes.data(), color_file_version);
+  out = put_word(out, static_cast<std::uint32_t>(colors.size()));
+  for (const SortKey& sorted : entries) {
+    const auto& [name, color] = *sorted.entry;
+    out = put_word(out, static_cast<std::uint32_t>(name.size()));
+    for (const char16_t c : name) {
+      *out++ = static_cast<char>(c);
+      *out++ = static_cast<char>(c >> 8);
+    }
+    *out++ = static_cast<char>(color.red);
+    *out++ = static_cast<char>(color.green);
+    *out++ = static_cast<char>(color.blue);
+    *out++ = static_cast<char>(color.alpha);
   }
   return simple_io::write_file_whole(path, bytes);
 }

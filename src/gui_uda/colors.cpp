@@ -36,7 +36,8 @@ void Tfrm_uda::save_colors() {
       if (!simple_io::write_file_whole(path + u".bak", *bytes)) return;
     }
   }
-  ColorMap colors = stored.value_or(ColorMap{});
+  // Moved, not copied: the map holds a node and a name for every entry of the file.
+  ColorMap colors = stored ? std::move(*stored) : ColorMap{};
   for (const auto& group : groups) colors[group->name] = group->color;
   write_color_file(path, colors);
 }

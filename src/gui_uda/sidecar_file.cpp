@@ -3,39 +3,46 @@
 
 #include "gui_uda/tfrm_uda.h"
 #include "platform/shell_folders.h"
+#include "plugin_base/fetch_ahead.h"
 #include "plugin_base/host_api.h"
 #include "plugin_base/host_queries.h"
 #include "plugin_base/path_parts.h"
 #include "toolkit/cursor.h"
-#include "toolkit/string_list.h"
+#include "toolkit/file_text.h"
 
 void Tfrm_uda::save_groups_file(const std::u16string& path) {
   const toolkit::CursorWait wait;
   // One text for the whole file, each line appended in place.
-  std::u16string file_text = std::u16string(u"IFC GUID,") + mode_texts(mode).attribute_word + u"\r\n";
+  toolkit::FileText file_text;
+  file_text.append(u"IFC GUID,");
+  file_text.append(mode_texts(mode).attribute_word);
+  file_text.append_ascii("\r\n");
   std::vector<viewer::ObjectInfo2> infos;
   for (const auto& group : groups) {
     if (group->is_default) continue;
     if (group->object_ids.empty()) {
       // A category without objects keeps its place as a line without a GUID.
-      file_text += u',';
-      file_text += group->name;
-      file_text += u"\r\n";
+      file_text.append_ascii(",");
+      file_text.append(group->name);
+      file_text.append_ascii("\r\n");
       continue;
     }
     // A GUID has 22 characters: the text grows once per category, not line by line.
-    file_text.reserve(file_text.size() + group->object_ids.size() * (group->name.size() + 25));
+    file_text.reserve_more(group->object_ids.size() * (group->name.size() + 25));
     infos.assign(group->object_ids.size(), viewer::ObjectInfo2{});
     viewer::get_object_info2(host_handle, group->object_ids.data(), infos.data(),
                              static_cast<std::int32_t>(infos.size()));
-    for (const viewer::ObjectInfo2& info : infos) {
-      if (info.ifc_guid != nullptr) file_text += info.ifc_guid;
-      file_text += u',';
-      file_text += group->name;
-      file_text += u"\r\n";
+    for (std::size_t i = 0; i < infos.size(); ++i) {
+      if (i + viewer::fetch_distance < infos.size())
+        viewer::fetch_ahead(infos[i + viewer::fetch_distance].ifc_guid);
+      const viewer::ObjectInfo2& info = infos[i];
+      if (info.ifc_guid != nullptr) file_text.append_up_to(info.ifc_guid, 0);
+      file_text.append_ascii(",");
+      file_text.append(group->name);
+      file_text.append_ascii("\r\n");
     }
   }
-  if (!toolkit::save_text_file(with_csv_extension(path), file_text)) {
+  if (!file_text.save(with_csv_extension(path))) {
     toolkit::message_box(window_handle(), text("save_error"), u"TORV", toolkit::MessageIcon::error);
   }
 }

@@ -13,50 +13,47 @@
 #include "platform/ansi_code_page.h"
 #include "plugin/panels.h"
 #include "plugin/plugin.h"
+#include "plugin_base/fetch_ahead.h"
 #include "plugin_base/host_api.h"
 #include "plugin_base/host_queries.h"
 #include "plugin_base/language_text.h"
 #include "plugin_base/path_parts.h"
 #include "toolkit/cursor.h"
 #include "toolkit/dialogs.h"
-#include "toolkit/string_list.h"
+#include "toolkit/file_text.h"
 
 namespace {
 
-// ASCII bytes as code units, without a temporary string.
-void append_ascii(std::u16string& report, std::string_view ascii) {
-  const std::size_t start = report.size();
-  report.resize(start + ascii.size());
-  for (std::size_t i = 0; i < ascii.size(); ++i) report[start + i] = static_cast<char16_t>(ascii[i]);
-}
-
 // Thousandths truncated toward zero in 64 bits, so georeferenced coordinates do not overflow;
 // a coordinate that is not a number gives an empty field.
-void append_thousandths(std::u16string& report, double coordinate) {
+void append_thousandths(toolkit::FileText& report, double coordinate) {
   const double scaled = std::trunc(coordinate * 1000.0);
   if (!std::isfinite(scaled) || std::fabs(scaled) >= 9.2e18) return;
-  char digits[24];
-  const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<long long>(scaled)).ptr;
-  append_ascii(report, std::string_view(digits, static_cast<std::size_t>(end - digits)));
+  report.append_ascii_written(24, [scaled](char* first, char* last) {
+    return std::to_chars(first, last, static_cast<long long>(scaled)).ptr;
+  });
 }
 
 // An entity name from the viewer: ASCII as it is, anything else through the code page.
-void append_entity(std::u16string& report, const char* entity) {
+void append_entity(toolkit::FileText& report, const char* entity) {
   if (entity == nullptr) return;
   const std::string_view name(entity);
   if (std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-    append_ascii(report, name);
+    report.append_ascii(name);
   } else {
-    report += platform::from_ansi(name);
+    report.append(platform::from_ansi(name));
   }
 }
 
-void append_viewer_text(std::u16string& report, const char16_t* text) {
-  if (text != nullptr) report += text;
+void append_viewer_text(toolkit::FileText& report, const char16_t* text) {
+  if (text != nullptr) report.append_up_to(text, 0);
 }
 
-void append_clean_viewer_text(std::u16string& report, const char16_t* text) {
-  if (text != nullptr) append_clean_field(report, text);
+void append_clean_viewer_text(toolkit::FileText& report, const char16_t* text) {
+  if (text == nullptr) return;
+  // Cleaning keeps everything before the first character it looks at; most texts have none.
+  const char16_t* const rest = report.append_up_to(text, clean_field_specials);
+  if (*rest != 0) append_clean_field(report, rest);
 }
 
 }  // namespace
@@ -65,7 +62,8 @@ void export_report(Plugin& plugin, std::u16string file_name) {
   const toolkit::CursorWait wait;
   file_name = with_csv_extension(std::move(file_name));
   // One text for the whole report, each line appended in place.
-  std::u16string report = u"IFC GUID,BATCH,NAME,DESCRIPTION,ENTITY,TAG,X-min,Y-min,Z-min\r\n";
+  toolkit::FileText report;
+  report.append(u"IFC GUID,BATCH,NAME,DESCRIPTION,ENTITY,TAG,X-min,Y-min,Z-min\r\n");
   if (Tfrm_uda* batch = panel(PanelMode::Batch)) {
     std::vector<viewer::ObjectInfo> infos;
     std::vector<viewer::ObjectInfo2> infos2;
@@ -78,35 +76,39 @@ void export_report(Plugin& plugin, std::u16string file_name) {
       viewer::get_object_info2(plugin.host_handle, group->object_ids.data(), infos2.data(), count);
       const std::u16string batch_name = clean_field(group->name);
       // About a hundred characters a line: the text grows once per category, not line by line.
-      report.reserve(report.size() + group->object_ids.size() * 128);
+      report.reserve_more(group->object_ids.size() * 128);
       for (std::size_t i = 0; i < group->object_ids.size(); ++i) {
+        if (const std::size_t ahead = i + viewer::fetch_distance; ahead < infos.size()) {
+          viewer::fetch_ahead(infos2[ahead].ifc_guid, infos[ahead].name, infos[ahead].description,
+                              infos[ahead].ifc_entity, infos2[ahead].tag);
+        }
         append_viewer_text(report, infos2[i].ifc_guid);
-        report += u',';
-        report += batch_name;
-        report += u',';
+        report.append_ascii(",");
+        report.append(batch_name);
+        report.append_ascii(",");
         append_clean_viewer_text(report, infos[i].name);
-        report += u',';
+        report.append_ascii(",");
         append_clean_viewer_text(report, infos[i].description);
-        report += u',';
+        report.append_ascii(",");
         append_entity(report, infos[i].ifc_entity);
-        report += u',';
+        report.append_ascii(",");
         append_clean_viewer_text(report, infos2[i].tag);
-        report += u',';
+        report.append_ascii(",");
         viewer::BoundsBox box{};
         if (viewer::get_bounds(plugin.host_handle, group->object_ids[i], &box)) {
           append_thousandths(report, box.min_x);
-          report += u',';
+          report.append_ascii(",");
           append_thousandths(report, box.min_y);
-          report += u',';
+          report.append_ascii(",");
           append_thousandths(report, box.min_z);
         } else {
-          report += u",,";
+          report.append_ascii(",,");
         }
-        report += u"\r\n";
+        report.append_ascii("\r\n");
       }
     }
   }
-  if (!toolkit::save_text_file(file_name, report)) {
+  if (!report.save(file_name)) {
     toolkit::message_box(plugin.host_window, cpp::language_text(plugin.host_handle, "save_error"), u"TORV",
                          toolkit::MessageIcon::error);
   }

@@ -1,6 +1,10 @@
 // The colour file format: exact bytes, and damaged files that must change nothing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "gui_uda/color_file.h"
 #include "support/case_label.h"
 #include "support/temp_folder.h"
@@ -28,6 +32,42 @@ TEST(ColorFile, WritesTheExactBytes) {
   colors[u"B"] = Rgba{0x10, 0x20, 0x30, 0xFF};
   ASSERT_TRUE(write_color_file(folder.file("uda4_colors.dat"), colors));
   EXPECT_EQ(torv_test::read_file(folder.path() / "uda4_colors.dat"), two_entries);
+}
+
+// The order is that of whole code units: U+00FF before U+0101 (whose low byte is the smaller),
+// a name before the longer names it begins, many names sharing long beginnings.
+TEST(ColorFile, WritesNamesInCodeUnitOrder) {
+  TempFolder folder;
+  std::vector<std::u16string> ordered{u"",
+                                      u"Delivery 2026-1",
+                                      u"Delivery 2026-10",
+                                      u"Delivery 2026-2",
+                                      u"ab",
+                                      std::u16string{u'a', u'b', u'\0'},
+                                      u"abc",
+                                      u"\u00ff",
+                                      u"\u0101",
+                                      u"\u0101\u00ff"};
+  for (int i = 0; i < 300; ++i)
+    ordered.push_back(u"\u4e00 lot " + std::u16string(1, static_cast<char16_t>(u'a' + i % 26)) +
+                      std::u16string(static_cast<std::size_t>(i / 26), u'x'));
+  std::sort(ordered.begin(), ordered.end());
+  ColorMap colors;
+  for (const std::u16string& name : ordered) colors[name] = Rgba{1, 2, 3, 4};
+  ASSERT_TRUE(write_color_file(folder.file("uda4_colors.dat"), colors));
+  const std::string bytes = torv_test::read_file(folder.path() / "uda4_colors.dat");
+  std::vector<std::u16string> written;
+  for (std::size_t at = 8; at < bytes.size();) {
+    const auto length = static_cast<std::size_t>(static_cast<unsigned char>(bytes[at]));
+    std::u16string name;
+    for (std::size_t c = 0; c < length; ++c) {
+      name += static_cast<char16_t>(static_cast<unsigned char>(bytes[at + 4 + 2 * c]) |
+                                    static_cast<unsigned char>(bytes[at + 5 + 2 * c]) << 8);
+    }
+    written.push_back(name);
+    at += 8 + 2 * length;
+  }
+  EXPECT_EQ(written, ordered);
 }
 
 TEST(ColorFile, ReadsBackWhatItWrote) {
