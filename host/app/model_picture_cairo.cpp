@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -27,7 +28,7 @@ constexpr Point light = {0.254, 0.466, 0.847};
 // A flat polygon of three or four corners, in the colour it is painted.
 struct Facet {
   std::array<Point, 4> corners;
-  int count = 3;
+  std::size_t count = 3;
   double depth = 0;  // along view: nearer is larger
   double red = 0, green = 0, blue = 0, alpha = 1;
 };
@@ -82,7 +83,7 @@ class FacetList {
 
   void add_triangle(const Triangle& triangle) {
     Facet facet;
-    for (int corner = 0; corner < 3; ++corner) {
+    for (std::size_t corner = 0; corner < 3; ++corner) {
       const float* point = triangle.corners[corner];
       facet.corners[corner] = {point[0], point[1], point[2]};
     }
@@ -110,8 +111,10 @@ class FacetList {
     const double facing = dot(normal, view) < 0 ? -1 / length : 1 / length;
     const double shade = 0.55 + 0.45 * std::max(0.0, facing * dot(normal, light));
     Point centre{};
-    for (int corner = 0; corner < facet.count; ++corner) {
-      for (int axis = 0; axis < 3; ++axis) centre[axis] += facet.corners[corner][axis] / facet.count;
+    for (std::size_t corner = 0; corner < facet.count; ++corner) {
+      for (std::size_t axis = 0; axis < 3; ++axis) {
+        centre[axis] += facet.corners[corner][axis] / static_cast<double>(facet.count);
+      }
     }
     facet.depth = dot(centre, view);
     facet.red = red_ * shade, facet.green = green_ * shade, facet.blue = blue_ * shade, facet.alpha = alpha_;
@@ -137,7 +140,7 @@ Projection fitted(const std::vector<Facet>& facets, int width, int height) {
   double min_u = std::numeric_limits<double>::max(), max_u = -min_u, min_v = min_u, max_v = -min_u;
   const Projection unit;
   for (const Facet& facet : facets) {
-    for (int corner = 0; corner < facet.count; ++corner) {
+    for (std::size_t corner = 0; corner < facet.count; ++corner) {
       const auto [u, v] = unit.map(facet.corners[corner]);
       min_u = std::min(min_u, u), max_u = std::max(max_u, u);
       min_v = std::min(min_v, v), max_v = std::max(max_v, v);
@@ -185,7 +188,7 @@ void draw_model_picture(const HostState& state, const std::string& png_path, int
   cairo_set_line_width(cr, 0.6);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   for (const Facet& facet : facets) {
-    for (int corner = 0; corner < facet.count; ++corner) {
+    for (std::size_t corner = 0; corner < facet.count; ++corner) {
       const auto [u, v] = projection.map(facet.corners[corner]);
       corner == 0 ? cairo_move_to(cr, u, v) : cairo_line_to(cr, u, v);
     }

@@ -62,7 +62,9 @@ void add_face(const Face& face, const carve::math::Matrix& placement, std::vecto
     const unsigned corner_indices[3] = {indices.a, indices.b, indices.c};
     for (int corner = 0; corner < 3; ++corner) {
       const vec3 point = placement * *corners[corner_indices[corner]];
-      for (int axis = 0; axis < 3; ++axis) triangle.corners[corner][axis] = static_cast<float>(point[axis]);
+      triangle.corners[corner][0] = static_cast<float>(point.x);
+      triangle.corners[corner][1] = static_cast<float>(point.y);
+      triangle.corners[corner][2] = static_cast<float>(point.z);
     }
     surface.push_back(triangle);
   }
