@@ -75,7 +75,8 @@ class Stage {
 
   // The categories after the side-car load: every assembly in the batch of its property, or in
   // moved_to when it is one of moved.
-  std::vector<Category> categories(const std::set<ObjectId>& moved = {}, const std::u16string& moved_to = {}) const {
+  std::vector<Category> categories(const std::set<ObjectId>& moved = {},
+                                   const std::u16string& moved_to = {}) const {
     const host::Model& model = host::host_state().model;
     return bench::categories_from_walk(
         [&](ObjectId id) -> std::optional<std::u16string> {
@@ -156,7 +157,8 @@ bench::Measured load_groups_file(ModelKind kind, std::size_t size) {
             benchmark::DoNotOptimize(bytes.data());
             viewer::set_user_data(handle, host::all_objects_id, nullptr, true);
             for (const std::string& guid : *guids) {
-              viewer::set_user_data(handle, viewer::calculate_object_id(handle, guid.c_str()), &member_mark, false);
+              viewer::set_user_data(handle, viewer::calculate_object_id(handle, guid.c_str()), &member_mark,
+                                    false);
             }
             bench::membership_walk_calls();
             bench::colour_calls(*categories);
@@ -202,8 +204,8 @@ bench::Measured build_groups_from_model(std::size_t size) {
 // The texts and settings a panel looks up each time it is shown.
 void show_panel_calls() {
   const viewer::HostHandle handle = host();
-  for (const char* key : {"btn_open.hint", "btn_save.hint", "menu_add", "color", "count", "menu_rename",
-                          "menu_delete"}) {
+  for (const char* key :
+       {"btn_open.hint", "btn_save.hint", "menu_add", "color", "count", "menu_rename", "menu_delete"}) {
     viewer::get_text(handle, key);
   }
   viewer::get_gui_color(handle, 1);
@@ -238,7 +240,8 @@ bench::Measured select_group(std::size_t size) {
             viewer::select(handle, host::selected_objects_id, false);
             viewer::select(handle, host::all_objects_id, true);
             for (const Category& category : *categories) {
-              viewer::select_many(handle, category.ids.data(), static_cast<std::int32_t>(category.ids.size()), 0);
+              viewer::select_many(handle, category.ids.data(), static_cast<std::int32_t>(category.ids.size()),
+                                  0);
             }
             viewer::apply_select_rules(handle);
             viewer::invalidate(handle);
@@ -292,9 +295,10 @@ bench::Measured assign_selection(std::size_t size) {
             viewer::get_selected(handle, selection.data(), count);
             viewer::select(handle, host::selected_objects_id, false);
             assemblies_of_parts.clear();
-            for (const ObjectId id : selection) assemblies_of_parts.push_back(bench::enclosing_assembly_calls(id));
-            viewer::select_many(handle, assemblies_of_parts.data(), static_cast<std::int32_t>(assemblies_of_parts.size()),
-                                2);
+            for (const ObjectId id : selection)
+              assemblies_of_parts.push_back(bench::enclosing_assembly_calls(id));
+            viewer::select_many(handle, assemblies_of_parts.data(),
+                                static_cast<std::int32_t>(assemblies_of_parts.size()), 2);
             for (ObjectId id : assemblies_of_parts) {
               viewer::ObjectInfo2 info{};
               viewer::get_object_info2(handle, &id, &info, 1);
@@ -341,10 +345,12 @@ bench::Measured export_report(std::size_t size) {
   stage.open_sidecar();
   auto categories = std::make_shared<std::vector<Category>>(stage.categories());
   const std::string file = (bench::bench_folder() / "report.export.csv").string();
-  const std::string script = "answer save " + file + "\nclick " + std::to_string(stage.button(u"/export.png")) + "\n";
+  const std::string script =
+      "answer save " + file + "\nclick " + std::to_string(stage.button(u"/export.png")) + "\n";
   const auto bytes = std::make_shared<std::string>(file_bytes_after([&] { stage.run(script); }, file));
   const std::string baseline_file = (bench::bench_folder() / "baseline.export.csv").string();
-  auto infos = std::make_shared<std::pair<std::vector<viewer::ObjectInfo>, std::vector<viewer::ObjectInfo2>>>();
+  auto infos =
+      std::make_shared<std::pair<std::vector<viewer::ObjectInfo>, std::vector<viewer::ObjectInfo2>>>();
   return {[] {}, [&stage, script] { stage.run(script); },
           [categories, bytes, baseline_file, infos] {
             const viewer::HostHandle handle = host();
@@ -395,7 +401,8 @@ bench::Measured on_hover(std::size_t size) {
             }
           },
           // Each event walks up the chain and highlights the assembly's parts.
-          static_cast<double>(hovers_per_iteration * (bench::deep_chain_length + 2 + bench::deep_assembly_parts))};
+          static_cast<double>(hovers_per_iteration *
+                              (bench::deep_chain_length + 2 + bench::deep_assembly_parts))};
 }
 
 bench::Measured on_selection_change(std::size_t size) {
@@ -425,16 +432,7 @@ bench::Measured on_selection_change(std::size_t size) {
 int iterations_for(std::size_t size) { return size >= 1'000'000 ? 3 : size >= 100'000 ? 6 : 20; }
 
 void add(const std::string& name, std::size_t size, std::function<bench::Measured()> make) {
-  benchmark::RegisterBenchmark((name + "/" + std::to_string(size)).c_str(),
-                               [make, name, size](benchmark::State& state) {
-                                 // The host-call check runs once per benchmark, not per repetition.
-                                 static std::set<std::string> checked;
-                                 const bool first = checked.insert(name + std::to_string(size)).second;
-                                 bench::measure(state, make(), first);
-                               })
-      ->UseManualTime()
-      ->Unit(benchmark::kMillisecond)
-      ->Iterations(iterations_for(size));
+  bench::register_measured(name, size, iterations_for(size), std::move(make));
 }
 
 }  // namespace

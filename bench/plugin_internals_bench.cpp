@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <memory>
 #include <random>
-#include <set>
 
 #include "api/host_state.h"
 #include "categories/collect_members.h"
@@ -77,8 +76,7 @@ bench::Measured collect_members_measured(std::size_t size) {
             for (ObjectsGroup& batch : internals.batches) batch.object_ids.clear();
           },
           [&internals] { collect_members(bench::host(), internals.plugin.all_objects_id); },
-          [] { bench::membership_walk_calls(); },
-          static_cast<double>(host::host_state().model.size())};
+          [] { bench::membership_walk_calls(); }, static_cast<double>(host::host_state().model.size())};
 }
 
 // The panel's categories: the given names and the default one.
@@ -136,11 +134,7 @@ bench::Measured save_colors_measured() {
 int iterations_for(std::size_t size) { return size >= 1'000'000 ? 5 : size >= 100'000 ? 10 : 40; }
 
 void add(const std::string& name, std::size_t size, std::function<bench::Measured()> make) {
-  benchmark::RegisterBenchmark((name + "/" + std::to_string(size)).c_str(),
-                               [make](benchmark::State& state) { bench::measure(state, make()); })
-      ->UseManualTime()
-      ->Unit(benchmark::kMillisecond)
-      ->Iterations(iterations_for(size));
+  bench::register_measured(name, size, iterations_for(size), std::move(make));
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <time.h>
 
 #include <chrono>
+#include <set>
+#include <string>
 
 #include "api/host_state.h"
 
@@ -101,8 +103,22 @@ void measure(benchmark::State& state, const Measured& measured, bool check_calls
   state.counters["wall_ms"] = operation_wall_seconds * 1e3 / iterations;
   state.counters["ratio_to_baseline"] = operation_seconds / baseline_seconds;
   // What the plug-in adds to the host calls it must make, per object.
-  state.counters["own_ns_per_object"] = (operation_seconds - baseline_seconds) * 1e9 / iterations / measured.objects;
+  state.counters["own_ns_per_object"] =
+      (operation_seconds - baseline_seconds) * 1e9 / iterations / measured.objects;
   state.counters["objects"] = measured.objects;
+}
+
+void register_measured(const std::string& name, std::size_t size, int iterations,
+                       std::function<Measured()> make) {
+  const std::string full_name = name + "/" + std::to_string(size);
+  benchmark::RegisterBenchmark(full_name.c_str(),
+                               [make = std::move(make), full_name](benchmark::State& state) {
+                                 static std::set<std::string> checked;
+                                 measure(state, make(), checked.insert(full_name).second);
+                               })
+      ->UseManualTime()
+      ->Unit(benchmark::kMillisecond)
+      ->Iterations(iterations);
 }
 
 }  // namespace bench

@@ -31,4 +31,9 @@ std::map<std::string, std::size_t> count_host_calls(const std::function<void()>&
 // baseline by function name and fails the benchmark when they differ.
 void measure(benchmark::State& state, const Measured& measured, bool check_calls = true);
 
+// Registers "name/size" with a fixed number of iterations; make builds the measurement on each
+// repetition, and the host calls are compared on the first one only.
+void register_measured(const std::string& name, std::size_t size, int iterations,
+                       std::function<Measured()> make);
+
 }  // namespace bench
