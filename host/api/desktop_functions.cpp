@@ -14,15 +14,21 @@ void torv_desktop_disconnect() { host_state().desktop.handler = nullptr; }
 const char* torv_desktop_answer(const char* dialog) {
   Desktop& state = host_state().desktop;
   const std::string kind = dialog != nullptr ? dialog : "";
-  auto& queue = state.answers[kind];
-  if (queue.empty()) {
+  const std::optional<std::optional<std::string>> answer = state.take_answer(kind);
+  if (!answer) {
     std::cerr << "dialog " << kind << ": cancelled, no answer queued\n";
     return nullptr;
   }
-  const std::optional<std::string> answer = queue.front();
-  queue.pop_front();
-  if (!answer) return nullptr;
-  state.last_answer = *answer;
+  if (!*answer) return nullptr;
+  state.last_answer = **answer;
+  return state.last_answer.c_str();
+}
+
+const char* torv_desktop_keys(const char* dialog) {
+  Desktop& state = host_state().desktop;
+  std::optional<std::string> keys = state.take_keys(dialog != nullptr ? dialog : "");
+  if (!keys) return nullptr;
+  state.last_answer = std::move(*keys);
   return state.last_answer.c_str();
 }
 
@@ -33,6 +39,16 @@ void torv_desktop_message(const char* caption, const char* text, std::int32_t ic
                               (text != nullptr ? text : "");
   host_state().desktop.messages.push_back(message);
   std::cerr << message << '\n';
+}
+
+const char* torv_desktop_clipboard() { return host_state().desktop.clipboard.c_str(); }
+
+void torv_desktop_set_clipboard(const char* text) {
+  host_state().desktop.clipboard = text != nullptr ? text : "";
+}
+
+void torv_desktop_print(const char* text, std::int32_t stream) {
+  (stream == 2 ? std::cerr : std::cout) << (text != nullptr ? text : "") << std::flush;
 }
 
 void torv_desktop_dialog_filled(const char* dialog, void* window, const char* display_list) {

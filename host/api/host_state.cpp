@@ -19,6 +19,27 @@ RibbonButton* HostState::find_button(std::int32_t id) {
   return nullptr;
 }
 
+void Desktop::queue_answer(const std::string& kind, std::optional<std::string> answer) {
+  answers[kind].emplace_back(answers_queued++, std::move(answer));
+}
+
+std::optional<std::optional<std::string>> Desktop::take_answer(const std::string& kind) {
+  auto& queue = answers[kind];
+  if (queue.empty()) return std::nullopt;
+  std::optional<std::string> answer = std::move(queue.front().second);
+  queue.pop_front();
+  return answer;
+}
+
+std::optional<std::string> Desktop::take_keys(const std::string& kind) {
+  auto& keys = answers["keys"];
+  const auto& own = answers[kind];
+  if (keys.empty() || (!own.empty() && own.front().first < keys.front().first)) return std::nullopt;
+  std::optional<std::string> taken = std::move(keys.front().second);
+  keys.pop_front();
+  return taken;
+}
+
 namespace {
 
 template <class Char>

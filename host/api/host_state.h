@@ -62,10 +62,22 @@ struct EventCallbacks {
 // message boxes shown, and the toolkit's command handler.
 struct Desktop {
   desktop::CommandHandler handler = nullptr;
-  // By dialog kind ("open", "save", "color", or a form's name); nullopt: the user cancels.
-  std::map<std::string, std::deque<std::optional<std::string>>> answers;
+  // Queues the user's answer to the next dialog of a kind ("open", "save", "color", or a form's
+  // name; nullopt: the user cancels), or with the kind "keys", the keys for the next dialog of any
+  // kind.
+  void queue_answer(const std::string& kind, std::optional<std::string> answer);
+  // The next answer for a dialog of the kind; nothing when none is queued.
+  std::optional<std::optional<std::string>> take_answer(const std::string& kind);
+  // The keys queued for the next dialog, when they were queued before every answer of its kind.
+  std::optional<std::string> take_keys(const std::string& kind);
+
+  // Each queued answer with the order in which it was queued.
+  std::map<std::string, std::deque<std::pair<std::uint64_t, std::optional<std::string>>>> answers;
+  std::uint64_t answers_queued = 0;
   std::string last_answer;  // keeps the answer handed out alive
   std::vector<std::string> messages;
+  // What the session put on the clipboard (the Windows build puts it on the system's too).
+  std::string clipboard;
   // Told when a dialog stands filled with its answer: its window (null without one) and its
   // display list.
   std::function<void(const std::string& dialog, void* window, const std::string& display_list)> dialog_filled;

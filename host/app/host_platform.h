@@ -18,4 +18,7 @@ bool input_is_terminal();
 // where the host has no windows (the POSIX build, or Windows without a display).
 void* main_window();
 
+// Puts the text on the system's clipboard, where the host has one (Windows).
+void set_system_clipboard(const std::u16string& text);
+
 }  // namespace host

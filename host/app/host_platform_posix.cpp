@@ -19,4 +19,6 @@ bool input_is_terminal() { return isatty(STDIN_FILENO) != 0; }
 
 void* main_window() { return nullptr; }
 
+void set_system_clipboard(const std::u16string&) {}
+
 }  // namespace host

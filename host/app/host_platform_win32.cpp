@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 
 #include "app/host_platform.h"
 
@@ -35,6 +36,18 @@ void* main_window() {
     return made;
   }();
   return window;
+}
+
+void set_system_clipboard(const std::u16string& text) {
+  if (!OpenClipboard(static_cast<HWND>(main_window()))) return;
+  EmptyClipboard();
+  const std::size_t bytes = (text.size() + 1) * sizeof(char16_t);
+  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+    GlobalUnlock(memory);
+    if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) GlobalFree(memory);
+  }
+  CloseClipboard();
 }
 
 }  // namespace host

@@ -13,6 +13,7 @@
 #include "api/desktop_functions.h"
 #include "api/host_state.h"
 #include "api/viewer_events.h"
+#include "app/host_platform.h"
 #include "app/session_help.h"
 #include "app/text_output.h"
 
@@ -61,6 +62,7 @@ const std::map<std::string, std::string, std::less<>> panel_actions = {
     {"row", "cell FORM 0 "},
     {"swatch", "cell FORM 2 "},
     {"auto-select", "check FORM cbx_auto_select "},
+    {"keys", "keys FORM "},
 };
 
 // The form that a dialog kind of the answer and snapshot commands names: the add and rename
@@ -126,6 +128,9 @@ void Session::run_command(std::string_view command, std::string_view rest) {
     act_on_panel(rest);
   } else if (command == "answer") {
     answer(rest);
+  } else if (command == "clipboard") {
+    host_state().desktop.clipboard = std::string(rest);
+    set_system_clipboard(platform::from_utf8(rest));
   } else if (command == "load") {
     load(rest);
   } else if (command == "snapshot") {
@@ -301,7 +306,7 @@ void Session::act_on_panel(std::string_view arguments) {
   if ((panel != "batch" && panel != "status") || found == panel_actions.end()) {
     return fail(
         "panel batch|status row N|swatch N|key K|dblclick|auto-select on|off|menu "
-        "add|rename|delete|open|save|close");
+        "add|rename|delete|open|save|close|keys TEXT");
   }
   std::string command = found->second;
   command.replace(command.find("FORM"), 4, panel);
@@ -313,14 +318,19 @@ void Session::act_on_panel(std::string_view arguments) {
 void Session::answer(std::string_view arguments) {
   const auto [kind, value] = split_word(arguments);
   const std::string dialog = dialog_form(kind);
-  if (kind != "open" && kind != "save" && kind != "color" && kind != "name") {
-    return fail("answer open|save PATH, answer color AARRGGBB, answer name TEXT, or cancel");
+  if (kind != "open" && kind != "save" && kind != "color" && kind != "name" && kind != "keys") {
+    return fail(
+        "answer open|save PATH, answer color AARRGGBB, answer name TEXT, answer keys TEXT, or cancel");
   }
-  auto& queue = host_state().desktop.answers[dialog];
-  if (value == "cancel") {
-    queue.emplace_back(std::nullopt);
+  if (kind == "keys") {
+    const std::string problem = desktop_command("check-keys " + std::string(value));
+    if (!problem.empty()) return fail(problem.starts_with("error: ") ? problem.substr(7) : problem);
+  }
+  Desktop& desktop = host_state().desktop;
+  if (value == "cancel" && kind != "keys") {
+    desktop.queue_answer(dialog, std::nullopt);
   } else {
-    queue.emplace_back(std::string(value));
+    desktop.queue_answer(dialog, std::string(value));
   }
 }
 

@@ -37,6 +37,7 @@ bool Tfrm_add_category::run_add() {
 
 bool Tfrm_add_category::run_rename(std::size_t index) {
   edit_index_ = static_cast<std::ptrdiff_t>(index);
+  renamed_ = groups_.at(index).get();
   cmb_name.set_text(groups_.at(index)->name);
   return run();
 }
@@ -48,7 +49,14 @@ bool Tfrm_add_category::run() {
 }
 
 void Tfrm_add_category::cmb_nameChange() {
-  cmb_name.set_text(clean_field(cmb_name.text()));
+  const std::u16string& typed = cmb_name.text();
+  const std::u16string cleaned = clean_field(typed);
+  if (cleaned != typed) {
+    // The caret stays where the user left it, less the characters cleaned away before it.
+    const std::size_t caret = clean_field(std::u16string_view(typed).substr(0, cmb_name.caret())).size();
+    cmb_name.set_text(cleaned);
+    cmb_name.set_selection(caret, caret);
+  }
   const std::u16string name = trimmed(cmb_name.text());
   const bool used =
       std::any_of(groups_.begin(), groups_.end(), [&](const auto& group) { return group->name == name; });
@@ -58,7 +66,10 @@ void Tfrm_add_category::cmb_nameChange() {
 void Tfrm_add_category::btn_okClick() {
   const std::u16string name = trimmed(cmb_name.text());
   if (edit_index_ >= 0) {
-    groups_.at(static_cast<std::size_t>(edit_index_))->name = name;
+    // The list may have been filled anew while the dialog stood open: only the category the
+    // dialog opened for is renamed.
+    const auto index = static_cast<std::size_t>(edit_index_);
+    if (index < groups_.size() && groups_[index].get() == renamed_) groups_[index]->name = name;
     return;
   }
   auto group = std::make_unique<ObjectsGroup>();

@@ -31,4 +31,5 @@ class Tfrm_add_category : public toolkit::Form {
   Groups& groups_;
   // -1 while adding; the index of the category being renamed otherwise.
   std::ptrdiff_t edit_index_ = -1;
+  const ObjectsGroup* renamed_ = nullptr;
 };

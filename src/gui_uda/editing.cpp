@@ -33,7 +33,8 @@ void Tfrm_uda::prepare_dialog(const char* caption_key, const char* ok_key) {
 
 void Tfrm_uda::menu_addClick() {
   prepare_dialog(mode_texts(mode).add_caption_key, "menu_add");
-  if (!add_category_dialog->run_add()) return;
+  const std::weak_ptr<const void> alive = life();
+  if (!add_category_dialog->run_add() || alive.expired()) return;
   // A name with a stored colour gets it at once; the new category has no objects to colour.
   load_colors();
   set_row_count_and_layout();
@@ -43,7 +44,8 @@ void Tfrm_uda::menu_addClick() {
 void Tfrm_uda::menu_renameClick() {
   prepare_dialog(mode_texts(mode).rename_caption_key, "menu_rename");
   const std::optional<std::size_t> index = current_index();
-  if (!index || !add_category_dialog->run_rename(*index)) return;
+  const std::weak_ptr<const void> alive = life();
+  if (!index || !add_category_dialog->run_rename(*index) || alive.expired()) return;
   // The colour is stored under the new name as well; the old name's entry stays.
   save_colors();
   grid.repaint();

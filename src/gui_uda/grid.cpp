@@ -1,4 +1,5 @@
 // The panel's grid: painting its cells, the column layout, and what keys and the mouse do.
+#include <algorithm>
 #include <string>
 
 #include "gui_uda/tfrm_uda.h"
@@ -55,11 +56,17 @@ void Tfrm_uda::gridKeyPress(char16_t& key) {
     return;
   }
   if (key != u'\r') return;
-  const int row = grid.row();
-  if (row < 1 || static_cast<std::size_t>(row - 1) >= groups.size()) return;
+  const std::optional<std::size_t> index = current_index();
+  if (!index) return;
+  const ObjectsGroup* chosen = groups[*index].get();
+  const std::weak_ptr<const void> alive = life();
   toolkit::ColorDialog& dialog = shared_color_dialog();
-  if (!dialog.execute()) return;
-  ObjectsGroup& group = *groups[static_cast<std::size_t>(row - 1)];
+  if (!dialog.execute(window_handle()) || alive.expired()) return;
+  // The list may have been filled anew while the dialog stood open.
+  const auto still_there = std::find_if(groups.begin(), groups.end(),
+                                        [chosen](const auto& group) { return group.get() == chosen; });
+  if (still_there == groups.end()) return;
+  ObjectsGroup& group = **still_there;
   group.color = Rgba::from_argb(dialog.color);
   save_colors();
   if (group.is_default) {

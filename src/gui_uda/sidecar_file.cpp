@@ -60,12 +60,12 @@ void Tfrm_uda::propose_sidecar(toolkit::FileDialog& dialog) {
 
 void Tfrm_uda::btn_saveClick() {
   propose_sidecar(save_dialog);
-  if (save_dialog.execute(this)) save_groups_file(save_dialog.file_name);
+  if (save_dialog.execute(window_handle())) save_groups_file(save_dialog.file_name);
 }
 
 void Tfrm_uda::btn_openClick() {
   propose_sidecar(open_dialog);
-  if (!open_dialog.execute(this)) return;
+  if (!open_dialog.execute(window_handle())) return;
   clear_groups();
   load_groups_file(open_dialog.file_name);
   apply_colors();

@@ -63,5 +63,5 @@ void Plugin::export_command() {
     dialog.file_name = model_stem(path) + u".export.csv";
   }
   dialog.filter = cpp::language_text(host_handle, "filter_export");
-  if (dialog.execute(nullptr)) export_report(*this, dialog.file_name);
+  if (dialog.execute(host_window)) export_report(*this, dialog.file_name);
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "toolkit/geometry.h"
 
@@ -15,6 +16,7 @@ class FileDialog;
 enum class ModalResult;
 enum class Cursor;
 enum class MessageIcon;
+struct KeyStroke;
 struct UserInput;
 
 namespace backend {
@@ -27,13 +29,18 @@ void form_created(Form& form);
 void form_destroyed(Form& form);
 // Shown, hidden, moved, resized or captioned.
 void form_changed(Form& form);
-void invalidate(Control& control);
+void control_changed(Control& control);
 // The form as the system knows it, to own message boxes and dialogs.
 void* window_handle(Form& form);
 
 // The user's input given to the form's window as the system gives it, so that the window's own
 // handling runs; straight to the form where it has no window.
 void send_input(Form& form, const UserInput& input);
+// The user's click on a button or check box.
+void click(Control& control);
+// The user's keys on the form (made the active window first), each taken before the next; a
+// list_windows stroke prints the window list at that moment.
+void type_keys(Form& form, const std::vector<KeyStroke>& strokes);
 
 // The user's right click at a point of the form, then the choice of the named item from the
 // context menu that opens.
@@ -41,9 +48,13 @@ void choose_from_context_menu(Form& form, Point point, const std::string& item);
 
 // Runs a form modally until it is closed; the form's modal result is set by then.
 void run_modal(Form& form);
-bool run_file_dialog(FileDialog& dialog, Form* parent);
+bool run_file_dialog(FileDialog& dialog, void* owner_window);
 void show_message(void* owner_window, std::u16string_view text, std::u16string_view caption,
                   MessageIcon icon);
+
+// Every top-level window of the process, one a line: class, caption, visible or hidden, enabled or
+// disabled (tab-separated); then "focus", the focused control's class and text.
+std::string window_list();
 
 Cursor screen_cursor();
 void set_screen_cursor(Cursor cursor);

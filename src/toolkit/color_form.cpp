@@ -113,7 +113,9 @@ bool ColorForm::run() {
   // It opens with the colour it last held.
   cmb_argb.set_text(hex_text(dialog_.color));
   btn_ok.set_enabled(true);
+  const std::weak_ptr<const void> alive = dialog_.life();
   const bool confirmed = show_modal();
+  if (alive.expired()) return false;
   if (confirmed)
     dialog_.color = static_cast<Argb>(std::stoul(platform::to_utf8(cmb_argb.text()), nullptr, 16));
   dialog_.custom_colors.lines.clear();

@@ -28,6 +28,7 @@ void Control::set_bounds(const Rect& bounds) {
   bounds_ = bounds;
   if (resized) realign();
   bounds_changed();
+  if (parent_ != nullptr) repaint();
 }
 
 void Control::set_align(Align align) {
@@ -47,7 +48,14 @@ void Control::set_enabled(bool enabled) {
 
 void Control::set_hint(std::u16string hint) { hint_ = std::move(hint); }
 
-void Control::repaint() { backend::invalidate(*this); }
+bool Control::usable() const {
+  for (const Control* at = this; at != nullptr; at = at->parent_) {
+    if (!at->visible_ || !at->enabled_) return false;
+  }
+  return true;
+}
+
+void Control::repaint() { backend::control_changed(*this); }
 
 Rect Control::client_rect() const { return Rect{0, 0, bounds_.width, bounds_.height}; }
 

@@ -42,8 +42,14 @@ class Control {
 
   // The context menu a right click opens; not owned.
   PopupMenu* popup_menu = nullptr;
+  // Whether Tab stops at the control, when it is one that takes the keyboard's focus.
+  bool tab_stop = true;
+  // Buttons, check boxes, text fields and grids take the focus; labels and panels do not.
+  virtual bool takes_focus() const { return false; }
+  // Visible and enabled, and so are all its parents.
+  bool usable() const;
 
-  // Asks for the control to be painted again.
+  // Tells the backend that the control changed (bounds, state, text), so that it is shown again.
   void repaint();
 
   // The area children are placed in, in this control's own coordinates.

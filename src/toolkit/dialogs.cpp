@@ -6,14 +6,18 @@
 
 namespace toolkit {
 
-bool FileDialog::execute(Form* parent) { return backend::run_file_dialog(*this, parent); }
+bool FileDialog::execute(void* owner_window) { return backend::run_file_dialog(*this, owner_window); }
 
 ColorDialogTexts& color_dialog_texts() {
   static ColorDialogTexts texts;
   return texts;
 }
 
-bool ColorDialog::execute() { return ColorForm(*this).run(); }
+bool ColorDialog::execute(void* owner_window) {
+  ColorForm form(*this);
+  form.set_owner_window(owner_window);
+  return form.run();
+}
 
 void message_box(void* owner_window, std::u16string_view text, std::u16string_view caption,
                  MessageIcon icon) {

@@ -1,6 +1,7 @@
 // The system's dialogs: open and save file dialogs, the colour dialog, the message box.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -23,8 +24,9 @@ class FileDialog {
   std::u16string initial_dir;
   std::u16string file_name;  // proposed before, chosen after a confirmed run
 
-  // Runs modally with parent as owner (null: the viewer's window); true when the user confirmed.
-  bool execute(Form* parent);
+  // Runs modally, owned by the given window (a form's or the viewer's); true when the user
+  // confirmed.
+  bool execute(void* owner_window);
 
  private:
   FileDialogKind kind_;
@@ -50,7 +52,13 @@ class ColorDialog {
   // when the dialog closes.
   StringList custom_colors;
 
-  bool execute();
+  // Runs modally, owned by the given window.
+  bool execute(void* owner_window);
+  // Expires with the dialog, which the viewer may unload while the dialog runs.
+  std::weak_ptr<const void> life() const { return life_; }
+
+ private:
+  std::shared_ptr<const int> life_ = std::make_shared<const int>(0);
 };
 
 enum class MessageIcon { none, information, warning, error };

@@ -137,6 +137,7 @@ void DrawGrid::key_down(Key key) {
     case Key::right: select_cell(col_ + 1, row_); break;
     case Key::home: select_cell(col_, fixed_rows_); break;
     case Key::end: select_cell(col_, row_count_ - 1); break;
+    default: break;
   }
 }
 

@@ -7,11 +7,11 @@
 
 #include "toolkit/canvas.h"
 #include "toolkit/control.h"
+#include "toolkit/key_strokes.h"
 
 namespace toolkit {
 
 enum class MouseButton { left, right };
-enum class Key { up, down, left, right, home, end };
 
 struct CellState {
   bool selected = false;  // the current cell
@@ -21,6 +21,7 @@ struct CellState {
 class DrawGrid : public Control {
  public:
   DrawGrid(Control* parent, std::string name);
+  bool takes_focus() const override { return true; }
 
   int col_count() const { return static_cast<int>(col_widths_.size()); }
   void set_col_count(int count);

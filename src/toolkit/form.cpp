@@ -95,7 +95,9 @@ void Form::close() {
 bool Form::show_modal() {
   modal_result_ = ModalResult::none;
   show();
+  const std::weak_ptr<const void> alive = life();
   backend::run_modal(*this);
+  if (alive.expired()) return false;
   if (modal_result_ == ModalResult::none) modal_result_ = ModalResult::cancel;
   hide();
   return modal_result_ == ModalResult::ok;

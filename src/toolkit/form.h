@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "toolkit/control.h"
@@ -60,6 +61,13 @@ class Form : public Control {
   // What a headless answer acts on: the text field the user types into, the button that confirms.
   ComboBox* text_input = nullptr;
   Button* accept_button = nullptr;
+  // The buttons that Enter and Esc press; null where the keys press none.
+  Button* default_button = nullptr;
+  Button* cancel_button = nullptr;
+
+  // Expires with the form: a handler that ran a modal loop checks it before it touches the form
+  // again, since the viewer may have unloaded the plug-in meanwhile.
+  std::weak_ptr<const void> life() const { return life_; }
 
   std::function<void()> on_show;
   std::function<void()> on_resize;
@@ -76,6 +84,7 @@ class Form : public Control {
   int minimum_width_ = 0;
   int minimum_height_ = 0;
   ModalResult modal_result_ = ModalResult::none;
+  std::shared_ptr<const int> life_ = std::make_shared<const int>(0);
 };
 
 }  // namespace toolkit

@@ -1,22 +1,69 @@
-// Routing input to the light widgets.
+// Routing input to the widgets.
 #include "toolkit/form_input.h"
 
+#include <algorithm>
+
+#include "platform/utf8.h"
+#include "toolkit/desktop/desktop_link.h"
 #include "toolkit/form.h"
 #include "toolkit/form_painter.h"
 #include "toolkit/widgets.h"
 
 namespace toolkit {
+namespace {
+
+void collect_tab_stops(Control& control, std::vector<Control*>& order) {
+  for (Control* child : control.children()) {
+    if (child->takes_focus() && child->tab_stop && child->usable()) order.push_back(child);
+    collect_tab_stops(*child, order);
+  }
+}
+
+// Ctrl with a letter in a text field: select all, copy, cut, paste, undo.
+void edit_with_control(ComboBox& edit, char16_t letter) {
+  switch (letter) {
+    case u'A': edit.select_all(); break;
+    case u'C': desktop::set_desktop_clipboard(platform::to_utf8(edit.selected_text())); break;
+    case u'X':
+      desktop::set_desktop_clipboard(platform::to_utf8(edit.selected_text()));
+      edit.paste({});
+      break;
+    case u'V': edit.paste(platform::from_utf8(desktop::desktop_clipboard())); break;
+    case u'Z': edit.undo(); break;
+    default: break;
+  }
+}
+
+void edit_key(ComboBox& edit, Key key) {
+  switch (key) {
+    case Key::home: edit.move_caret(0); break;
+    case Key::end: edit.move_caret(edit.text().size()); break;
+    case Key::left:
+      edit.move_caret(edit.anchor() != edit.caret() ? std::min(edit.anchor(), edit.caret())
+                                                    : edit.caret() - (edit.caret() > 0 ? 1 : 0));
+      break;
+    case Key::right:
+      edit.move_caret(edit.anchor() != edit.caret() ? std::max(edit.anchor(), edit.caret())
+                                                    : std::min(edit.caret() + 1, edit.text().size()));
+      break;
+    case Key::backspace: edit.erase_before(); break;
+    case Key::del: edit.erase_after(); break;
+    case Key::space: edit.type(u' '); break;
+    default: break;
+  }
+}
+
+}  // namespace
 
 void press_mouse(Form& form, MouseButton button, Point point) {
   Control* control = control_at(form, point);
   if (control == nullptr || !control->enabled()) return;
+  if (control->takes_focus()) form.focused = control;
   if (auto* grid = dynamic_cast<DrawGrid*>(control)) {
-    form.focused = grid;
     const Rect place = rect_on_form(*grid);
     grid->mouse_down(button, {point.x - place.left, point.y - place.top});
     return;
   }
-  if (auto* edit = dynamic_cast<ComboBox*>(control)) form.focused = edit;
   if (button != MouseButton::left) return;
   if (auto* box = dynamic_cast<CheckBox*>(control)) box->click();
   if (auto* pressed = dynamic_cast<Button*>(control)) pressed->click();
@@ -26,7 +73,7 @@ void take_input(Form& form, const UserInput& input) {
   switch (input.kind) {
     case UserInput::Kind::press: press_mouse(form, input.button, input.point); break;
     case UserInput::Kind::double_click: double_click(form, input.point); break;
-    case UserInput::Kind::key: press_key(form, input.key); break;
+    case UserInput::Kind::key: press_key(form, {KeyStroke::Kind::key, 0, input.key, false}); break;
     case UserInput::Kind::character: type_character(form, input.character); break;
   }
 }
@@ -39,8 +86,50 @@ void turn_wheel(Form& form, Point point, int rows) {
   if (auto* grid = dynamic_cast<DrawGrid*>(control_at(form, point))) grid->wheel(rows);
 }
 
-void press_key(Form& form, Key key) {
-  if (auto* grid = dynamic_cast<DrawGrid*>(form.focused)) grid->key_down(key);
+void press_key(Form& form, const KeyStroke& stroke) {
+  Control* focused = form.focused;
+  auto* edit = dynamic_cast<ComboBox*>(focused);
+  auto* grid = dynamic_cast<DrawGrid*>(focused);
+  switch (stroke.kind) {
+    case KeyStroke::Kind::character: type_character(form, stroke.character); return;
+    case KeyStroke::Kind::control_letter:
+      if (edit != nullptr) edit_text(*edit, stroke);
+      return;
+    case KeyStroke::Kind::list_windows: return;
+    case KeyStroke::Kind::key: break;
+  }
+  switch (stroke.key) {
+    case Key::tab: move_focus(form, stroke.shift); return;
+    case Key::enter:
+      if (grid != nullptr) {
+        grid->key_press(u'\r');
+      } else if (form.default_button != nullptr) {
+        form.default_button->click();
+      }
+      return;
+    case Key::escape:
+      if (form.cancel_button != nullptr) form.cancel_button->click();
+      return;
+    case Key::space:
+      if (auto* button = dynamic_cast<Button*>(focused)) return button->click();
+      if (auto* box = dynamic_cast<CheckBox*>(focused)) return box->click();
+      if (grid != nullptr) return grid->key_press(u' ');
+      break;
+    default: break;
+  }
+  if (edit != nullptr) return edit_text(*edit, stroke);
+  if (grid != nullptr) grid->key_down(stroke.key);
+}
+
+void edit_text(ComboBox& edit, const KeyStroke& stroke) {
+  switch (stroke.kind) {
+    case KeyStroke::Kind::character:
+      if (stroke.character >= 32) edit.type(stroke.character);
+      break;
+    case KeyStroke::Kind::control_letter: edit_with_control(edit, stroke.character); break;
+    case KeyStroke::Kind::key: edit_key(edit, stroke.key); break;
+    case KeyStroke::Kind::list_windows: break;
+  }
 }
 
 void type_character(Form& form, char16_t character) {
@@ -48,7 +137,7 @@ void type_character(Form& form, char16_t character) {
     grid->key_press(character);
   } else if (auto* edit = dynamic_cast<ComboBox*>(form.focused)) {
     if (character == u'\b') {
-      edit->erase_last();
+      edit->erase_before();
     } else if (character >= 32) {
       edit->type(character);
     }
@@ -60,6 +149,22 @@ PopupMenu* context_menu_at(Form& form, Point point) {
     if (control->popup_menu != nullptr) return control->popup_menu;
   }
   return nullptr;
+}
+
+std::vector<Control*> tab_order(Form& form) {
+  std::vector<Control*> order;
+  collect_tab_stops(form, order);
+  return order;
+}
+
+void move_focus(Form& form, bool backward) {
+  const std::vector<Control*> order = tab_order(form);
+  if (order.empty()) return;
+  const auto at = std::find(order.begin(), order.end(), form.focused);
+  const auto count = static_cast<std::ptrdiff_t>(order.size());
+  std::ptrdiff_t index = at == order.end() ? (backward ? 0 : -1) : at - order.begin();
+  index = (index + (backward ? count - 1 : 1)) % count;
+  form.focused = order[static_cast<std::size_t>(index)];
 }
 
 }  // namespace toolkit

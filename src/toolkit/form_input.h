@@ -1,11 +1,18 @@
-// The user's mouse and keys on a form, given to the light widget under the mouse or in focus.
+// The user's mouse and keys on a form, given to the widget under the mouse or in focus. The
+// headless backend takes all input here; the Windows controls take their own, and only the grid's
+// comes here.
 #pragma once
+
+#include <vector>
 
 #include "toolkit/draw_grid.h"
 #include "toolkit/geometry.h"
+#include "toolkit/key_strokes.h"
 
 namespace toolkit {
 
+class ComboBox;
+class Control;
 class Form;
 class PopupMenu;
 
@@ -27,10 +34,19 @@ void press_mouse(Form& form, MouseButton button, Point point);
 void double_click(Form& form, Point point);
 // The mouse wheel over a point: the grid there scrolls by rows (positive: downward).
 void turn_wheel(Form& form, Point point, int rows);
-// Keys go to the focused control: the grid's arrows and characters, the text field's typing.
-void press_key(Form& form, Key key);
+// Keys go to the focused control: the grid's arrows and characters, the text field's editing,
+// Space to a button or check box; Tab moves the focus; Enter and Esc press the form's default and
+// cancel buttons, where it has them.
+void press_key(Form& form, const KeyStroke& stroke);
+// A key in a text field: typing, Backspace and Delete, the caret keys, Ctrl+A, C, X, V and Z.
+void edit_text(ComboBox& edit, const KeyStroke& stroke);
 void type_character(Form& form, char16_t character);
 // The context menu of the control at a point; null when it has none.
 PopupMenu* context_menu_at(Form& form, Point point);
+
+// The controls Tab moves through, in the order they were made: those that take the focus and are
+// usable tab stops.
+std::vector<Control*> tab_order(Form& form);
+void move_focus(Form& form, bool backward);
 
 }  // namespace toolkit

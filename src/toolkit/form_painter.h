@@ -1,5 +1,5 @@
-// FormPainter: what a backend draws a whole form with. The widgets are light: they have no native
-// windows of their own, and paint_form draws each one through these few operations.
+// FormPainter: what a form's picture is drawn with, a few operations for the whole form and its
+// widgets (the desktop's display list, which the headless pictures are drawn from).
 #pragma once
 
 #include <string_view>

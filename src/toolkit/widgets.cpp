@@ -1,6 +1,8 @@
 // The small widgets.
 #include "toolkit/widgets.h"
 
+#include <algorithm>
+
 #include "toolkit/form.h"
 
 namespace toolkit {
@@ -53,20 +55,65 @@ void Button::click() {
 
 void ComboBox::set_text(std::u16string text) {
   text_ = std::move(text);
+  anchor_ = caret_ = text_.size();
+  undo_text_.reset();
   repaint();
 }
 
-void ComboBox::type(char16_t character) {
-  text_ += character;
+void ComboBox::set_selection(std::size_t anchor, std::size_t caret) {
+  anchor_ = std::min(anchor, text_.size());
+  caret_ = std::min(caret, text_.size());
+  repaint();
+}
+
+void ComboBox::edited(std::u16string text, std::size_t caret) {
+  if (text == text_) return set_selection(caret, caret);
+  undo_text_ = text_;
+  undo_caret_ = caret_;
+  text_ = std::move(text);
+  anchor_ = caret_ = std::min(caret, text_.size());
   repaint();
   if (on_change) on_change();
 }
 
-void ComboBox::erase_last() {
-  if (text_.empty()) return;
-  text_.pop_back();
-  repaint();
-  if (on_change) on_change();
+void ComboBox::replace_selection(std::u16string_view inserted) {
+  const std::size_t start = std::min(anchor_, caret_);
+  const std::size_t end = std::max(anchor_, caret_);
+  std::u16string text = text_.substr(0, start);
+  text += inserted;
+  text += std::u16string_view(text_).substr(end);
+  edited(std::move(text), start + inserted.size());
+}
+
+void ComboBox::type(char16_t character) { replace_selection(std::u16string_view(&character, 1)); }
+
+void ComboBox::paste(std::u16string_view text) { replace_selection(text); }
+
+void ComboBox::erase_before() {
+  if (anchor_ == caret_ && caret_ > 0) anchor_ = caret_ - 1;
+  replace_selection({});
+}
+
+void ComboBox::erase_after() {
+  if (anchor_ == caret_ && caret_ < text_.size()) anchor_ = caret_ + 1;
+  replace_selection({});
+}
+
+void ComboBox::undo() {
+  if (!undo_text_) return;
+  std::u16string previous = *undo_text_;
+  edited(std::move(previous), undo_caret_);
+}
+
+void ComboBox::take_edit(std::u16string text, std::size_t caret) { edited(std::move(text), caret); }
+
+void ComboBox::move_caret(std::size_t caret) { set_selection(caret, caret); }
+
+void ComboBox::select_all() { set_selection(0, text_.size()); }
+
+std::u16string ComboBox::selected_text() const {
+  const std::size_t start = std::min(anchor_, caret_);
+  return text_.substr(start, std::max(anchor_, caret_) - start);
 }
 
 }  // namespace toolkit

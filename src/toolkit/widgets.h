@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,7 @@ class Label : public Control {
 class CheckBox : public Control {
  public:
   using Control::Control;
+  bool takes_focus() const override { return true; }
   const std::u16string& caption() const { return caption_; }
   void set_caption(std::u16string caption);
   bool checked() const { return checked_; }
@@ -61,6 +63,7 @@ class CheckBox : public Control {
 class Button : public Control {
  public:
   using Control::Control;
+  bool takes_focus() const override { return true; }
   const std::u16string& caption() const { return caption_; }
   void set_caption(std::u16string caption);
   // The list the button's image comes from (not owned), and the image's place in it; -1 for none.
@@ -80,21 +83,49 @@ class Button : public Control {
   ModalResult modal_result_{};
 };
 
+// An editable text field with a caret and a selection (from anchor to caret, either way round).
 class ComboBox : public Control {
  public:
   using Control::Control;
+  bool takes_focus() const override { return true; }
   const std::u16string& text() const { return text_; }
-  // A change by the program: on_change does not run.
+  std::size_t caret() const { return caret_; }
+  std::size_t anchor() const { return anchor_; }
+
+  // Changes by the program: on_change does not run. A new text puts the caret at its end.
   void set_text(std::u16string text);
-  // The user typing one character at the end of the text: on_change runs.
+  void set_selection(std::size_t anchor, std::size_t caret);
+
+  // The user's edits, as a text field takes them: each runs on_change.
+  // Typing replaces the selection, or inserts at the caret.
   void type(char16_t character);
-  // The user's backspace at the end of the text: on_change runs.
-  void erase_last();
+  void paste(std::u16string_view text);
+  // Backspace and Delete: the selection, else the character before or after the caret.
+  void erase_before();
+  void erase_after();
+  // Undoes the last edit (one step, which undoing again redoes, as a Windows text field does).
+  void undo();
+  // The field's new text and caret as the system's own field reports them after the user's edit.
+  void take_edit(std::u16string text, std::size_t caret);
+
+  // The user moving the caret (the selection collapses) and selecting all.
+  void move_caret(std::size_t caret);
+  void select_all();
+  // The selected text.
+  std::u16string selected_text() const;
 
   std::function<void()> on_change;
 
  private:
+  void replace_selection(std::u16string_view text);
+  void edited(std::u16string text, std::size_t caret);
+
   std::u16string text_;
+  std::size_t anchor_ = 0;
+  std::size_t caret_ = 0;
+  // What undo gives back; nothing before the user's first edit and after a change by the program.
+  std::optional<std::u16string> undo_text_;
+  std::size_t undo_caret_ = 0;
 };
 
 }  // namespace toolkit

@@ -1,23 +1,60 @@
 // Answering dialogs from the desktop's queue.
 #include "toolkit/desktop/desktop_answers.h"
 
-#include <optional>
-#include <string>
-
 #include "platform/utf8.h"
+#include "toolkit/backend.h"
 #include "toolkit/desktop/desktop_link.h"
 #include "toolkit/desktop/display_list.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/form.h"
+#include "toolkit/form_input.h"
 #include "toolkit/widgets.h"
 
 namespace toolkit::desktop {
+namespace {
+
+bool is_key(const KeyStroke& stroke, Key key) {
+  return stroke.kind == KeyStroke::Kind::key && stroke.key == key;
+}
+
+void list_windows() { desktop_print(backend::window_list(), Stream::output); }
+
+}  // namespace
+
+std::optional<std::vector<KeyStroke>> queued_keys(std::string_view dialog) {
+  const std::optional<std::string> keys = desktop_keys(dialog);
+  if (!keys) return std::nullopt;
+  std::string error;
+  std::optional<std::vector<KeyStroke>> strokes = parse_key_strokes(platform::from_utf8(*keys), error);
+  if (!strokes) desktop_print("keys: " + error + "\n", Stream::error);
+  return strokes;
+}
+
+void say_left_open(std::string_view dialog) {
+  desktop_print("dialog " + std::string(dialog) + ": still open after its keys, cancelled\n", Stream::error);
+}
 
 void answer_form(Form& form) {
+  if (const std::optional<std::vector<KeyStroke>> keys = queued_keys(form.name())) {
+    for (const KeyStroke& stroke : *keys) {
+      if (form.modal_result() != ModalResult::none || !form.visible()) break;
+      if (stroke.kind == KeyStroke::Kind::list_windows) {
+        list_windows();
+      } else {
+        press_key(form, stroke);
+      }
+    }
+    if (form.modal_result() == ModalResult::none && form.visible()) {
+      say_left_open(form.name());
+      form.end_modal(ModalResult::cancel);
+    }
+    return;
+  }
   const std::optional<std::string> answer = desktop_answer(form.name());
   if (answer && form.text_input != nullptr) {
     // Typing replaces the text the field opened with, as it is selected when the dialog opens.
-    form.text_input->set_text(u"");
+    form.text_input->select_all();
+    form.text_input->paste(u"");
     for (const char16_t character : platform::from_utf8(*answer)) form.text_input->type(character);
   }
   desktop_dialog_filled(form.name(), nullptr, paint_form(form));
@@ -27,11 +64,41 @@ void answer_form(Form& form) {
 }
 
 bool answer_file_dialog(FileDialog& dialog) {
-  const std::optional<std::string> answer =
-      desktop_answer(dialog.kind() == FileDialogKind::open ? "open" : "save");
+  const std::string kind = dialog.kind() == FileDialogKind::open ? "open" : "save";
+  if (const std::optional<std::vector<KeyStroke>> keys = queued_keys(kind)) {
+    // The dialog's file name field, which opens with the proposed name selected.
+    ComboBox field(nullptr, "file_name");
+    field.set_text(dialog.file_name);
+    field.select_all();
+    for (const KeyStroke& stroke : *keys) {
+      if (is_key(stroke, Key::escape)) return false;
+      if (is_key(stroke, Key::enter)) {
+        dialog.file_name = field.text();
+        return true;
+      }
+      if (stroke.kind == KeyStroke::Kind::list_windows) {
+        list_windows();
+      } else {
+        edit_text(field, stroke);
+      }
+    }
+    say_left_open(kind);
+    return false;
+  }
+  const std::optional<std::string> answer = desktop_answer(kind);
   if (!answer) return false;
   dialog.file_name = platform::from_utf8(*answer);
   return true;
+}
+
+void answer_message_box() {
+  const std::optional<std::vector<KeyStroke>> keys = queued_keys("message");
+  if (!keys) return;
+  for (const KeyStroke& stroke : *keys) {
+    if (is_key(stroke, Key::enter) || is_key(stroke, Key::space) || is_key(stroke, Key::escape)) return;
+    if (stroke.kind == KeyStroke::Kind::list_windows) list_windows();
+  }
+  say_left_open("message");
 }
 
 }  // namespace toolkit::desktop

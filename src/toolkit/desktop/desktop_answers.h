@@ -2,6 +2,12 @@
 // (the stand-in viewer and its tests), its queue answers the dialogs instead of the user.
 #pragma once
 
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "toolkit/key_strokes.h"
+
 namespace toolkit {
 class Form;
 class FileDialog;
@@ -9,10 +15,17 @@ class FileDialog;
 
 namespace toolkit::desktop {
 
+// The keys queued for this dialog, when they were queued before its own answer.
+std::optional<std::vector<KeyStroke>> queued_keys(std::string_view dialog);
+// Says on the desktop that a dialog was still open after its keys, and so was cancelled.
+void say_left_open(std::string_view dialog);
+
 // The next answer for a modal form: typed into its text field, then its accept button (when
-// enabled); with no answer the form is cancelled.
+// enabled), or the queued keys typed into it; with no answer the form is cancelled.
 void answer_form(Form& form);
 // True when the answer confirms the dialog; the dialog then holds the answer.
 bool answer_file_dialog(FileDialog& dialog);
+// A message box, closed by Enter, Space or Esc among the queued keys.
+void answer_message_box();
 
 }  // namespace toolkit::desktop

@@ -22,9 +22,17 @@ using CommandHandler = const char*(TORV_CALL*)(const char* command);
   /* The next answer the user gives to a dialog of this kind ("open", "save", "color", or a form's  \
      name); null: the user cancels. */                                                              \
   X(const char*, torv_desktop_answer, (const char* dialog), (dialog))                               \
+  /* The keys for the next dialog, this one of that kind, when they were queued before every answer \
+     of its kind; null: none. */                                                                    \
+  X(const char*, torv_desktop_keys, (const char* dialog), (dialog))                                 \
   X(void, torv_desktop_message, (const char* caption, const char* text, std::int32_t icon),         \
     (caption, text, icon))                                                                          \
   /* The dialog stands filled with the user's answer, about to be confirmed or cancelled: its       \
      window (null when it has none) and its picture as a display list (display_list.h). */          \
   X(void, torv_desktop_dialog_filled, (const char* dialog, void* window, const char* display_list), \
-    (dialog, window, display_list))
+    (dialog, window, display_list))                                                                 \
+  /* The desktop's clipboard as text; empty when it holds none. */                                  \
+  X(const char*, torv_desktop_clipboard, (), ())                                                    \
+  X(void, torv_desktop_set_clipboard, (const char* text), (text))                                   \
+  /* Text for the person at the desktop: to standard output (1) or standard error (2). */           \
+  X(void, torv_desktop_print, (const char* text, std::int32_t stream), (text, stream))

@@ -58,6 +58,13 @@ std::optional<std::string> desktop_answer(std::string_view dialog) {
   return std::string(answer);
 }
 
+std::optional<std::string> desktop_keys(std::string_view dialog) {
+  if (desktop_api().torv_desktop_keys == nullptr) return std::nullopt;
+  const char* keys = desktop_api().torv_desktop_keys(std::string(dialog).c_str());
+  if (keys == nullptr) return std::nullopt;
+  return std::string(keys);
+}
+
 void desktop_message(std::string_view caption, std::string_view text, int icon) {
   if (desktop_api().torv_desktop_message != nullptr) {
     desktop_api().torv_desktop_message(std::string(caption).c_str(), std::string(text).c_str(), icon);
@@ -70,6 +77,25 @@ void desktop_message(std::string_view caption, std::string_view text, int icon) 
 void desktop_dialog_filled(std::string_view dialog, void* window, const std::string& display_list) {
   if (desktop_api().torv_desktop_dialog_filled != nullptr)
     desktop_api().torv_desktop_dialog_filled(std::string(dialog).c_str(), window, display_list.c_str());
+}
+
+std::string desktop_clipboard() {
+  const char* text =
+      desktop_api().torv_desktop_clipboard != nullptr ? desktop_api().torv_desktop_clipboard() : nullptr;
+  return text != nullptr ? text : "";
+}
+
+void set_desktop_clipboard(const std::string& text) {
+  if (desktop_api().torv_desktop_set_clipboard != nullptr)
+    desktop_api().torv_desktop_set_clipboard(text.c_str());
+}
+
+void desktop_print(const std::string& text, Stream stream) {
+  if (desktop_api().torv_desktop_print != nullptr) {
+    desktop_api().torv_desktop_print(text.c_str(), static_cast<std::int32_t>(stream));
+    return;
+  }
+  std::fputs(text.c_str(), stream == Stream::output ? stdout : stderr);
 }
 
 }  // namespace toolkit::desktop

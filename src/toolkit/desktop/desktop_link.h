@@ -15,9 +15,19 @@ void disconnect_desktop();
 
 // The user's answer to a dialog of this kind; nothing when nothing is queued (the user cancels).
 std::optional<std::string> desktop_answer(std::string_view dialog);
+// The keys the user types into this dialog, when they come before its answer.
+std::optional<std::string> desktop_keys(std::string_view dialog);
 // Shows a message box: the desktop records it, or it goes to standard error without one.
 void desktop_message(std::string_view caption, std::string_view text, int icon);
 // Tells the desktop that a dialog stands filled with its answer (it may take the dialog's picture).
 void desktop_dialog_filled(std::string_view dialog, void* window, const std::string& display_list);
+
+// The desktop's clipboard, where the toolkit keeps none of the system's.
+std::string desktop_clipboard();
+void set_desktop_clipboard(const std::string& text);
+
+// What the desktop's person reads: a listing on standard output, a note on standard error.
+enum class Stream { output = 1, error = 2 };
+void desktop_print(const std::string& text, Stream stream);
 
 }  // namespace toolkit::desktop

@@ -1,9 +1,11 @@
 // Running the desktop's commands on the forms.
 #include "toolkit/desktop/driver.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <sstream>
 #include <vector>
 
@@ -104,6 +106,8 @@ Point cell_centre(DrawGrid& grid, int col, int row) {
 // so the window's own handling of the mouse and keys runs, else straight to the form.
 std::string act_on_grid(Form& form, DrawGrid& grid, const std::vector<std::string_view>& words) {
   const std::string_view action = words[0];
+  // The grid's keys and double click are the user's in the grid, which has the focus then.
+  if (action == "key" || action == "dblclick") form.focused = &grid;
   if (action == "cell") {
     int col = 0;
     int row = 0;
@@ -168,18 +172,16 @@ std::string act(Form& form, const std::vector<std::string_view>& words) {
   }
   if (action == "click") {
     Button* button = words.size() > 2 ? find_control<Button>(form, words[2]) : nullptr;
-    if (button == nullptr) return error("no button");
-    if (!button->enabled()) return error("the button is disabled");
-    const Rect place = rect_on_form(*button);
-    UserInput press;
-    press.point = {place.left + place.width / 2, place.top + place.height / 2};
-    backend::send_input(form, press);
+    if (button == nullptr)
+      return error("the form " + form.name() + " has no button " + std::string(words[2]));
+    if (!button->enabled()) return error("the button " + button->name() + " is disabled");
+    backend::click(*button);
     return {};
   }
   if (action == "check") {
     CheckBox* box = words.size() > 3 ? find_control<CheckBox>(form, words[2]) : nullptr;
-    if (box == nullptr) return error("no check box");
-    box->set_checked(words[3] == "on");
+    if (box == nullptr || (words[3] != "on" && words[3] != "off")) return error("check FORM CHECKBOX on|off");
+    if (box->checked() != (words[3] == "on")) backend::click(*box);
     return {};
   }
   if (action == "cell" || action == "key" || action == "dblclick" || action == "menu") {
@@ -190,12 +192,34 @@ std::string act(Form& form, const std::vector<std::string_view>& words) {
   return error("unknown command " + std::string(action));
 }
 
+// keys FORM TEXT: TEXT is the rest of the line, spaces and all.
+std::string type_keys(Form& form, std::string_view command) {
+  std::string_view text = command.substr(command.find_first_not_of(' '));
+  for (int word = 0; word < 2; ++word) {
+    text.remove_prefix(std::min(text.find(' '), text.size()));
+    text.remove_prefix(std::min(text.find_first_not_of(' '), text.size()));
+  }
+  std::string problem;
+  const std::optional<std::vector<KeyStroke>> strokes = parse_key_strokes(platform::from_utf8(text), problem);
+  if (!strokes) return error(problem);
+  backend::type_keys(form, *strokes);
+  return {};
+}
+
 }  // namespace
 
 std::string run_command(std::string_view command) {
   const std::vector<std::string_view> words = split_words(command);
   if (words.empty()) return error("empty command");
   if (words[0] == "cursor") return screen_cursor() == Cursor::wait ? "wait" : "normal";
+  if (words[0] == "check-keys") {
+    std::string problem;
+    const auto text = command.substr(std::min(command.find("check-keys") + 10, command.size()));
+    return parse_key_strokes(
+               platform::from_utf8(text.substr(std::min(text.find_first_not_of(' '), text.size()))), problem)
+               ? std::string()
+               : error(problem);
+  }
   if (words[0] == "forms") {
     std::string out;
     for (Form* form : all_forms()) {
@@ -207,6 +231,7 @@ std::string run_command(std::string_view command) {
   if (words.size() < 2) return error("which form?");
   Form* form = find_form(words[1]);
   if (form == nullptr) return error("no form " + std::string(words[1]));
+  if (words[0] == "keys") return type_keys(*form, command);
   return act(*form, words);
 }
 

@@ -20,7 +20,9 @@ namespace toolkit::desktop {
 //   menu FORM                     opens the grid's context menu and lists its items
 //   menu FORM ITEM                right-clicks the current row and chooses the item from the menu
 //   close FORM                    the close box
+//   keys FORM TEXT                the user's keys on the form (key_strokes.h), TEXT to the line's end
 //   cursor                        normal or wait
+//   check-keys TEXT               whether TEXT reads as keys (key_strokes.h)
 std::string run_command(std::string_view command);
 
 }  // namespace toolkit::desktop

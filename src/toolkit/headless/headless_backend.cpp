@@ -1,5 +1,8 @@
 // The headless backend: windows exist only in memory, dialogs are answered by the desktop's queue
 // (cancelled when nothing is queued), message boxes go to the desktop, the cursor is a value.
+#include <algorithm>
+#include <vector>
+
 #include "platform/utf8.h"
 #include "toolkit/backend.h"
 #include "toolkit/cursor.h"
@@ -8,12 +11,50 @@
 #include "toolkit/dialogs.h"
 #include "toolkit/form.h"
 #include "toolkit/form_input.h"
+#include "toolkit/form_registry.h"
 #include "toolkit/popup_menu.h"
+#include "toolkit/widgets.h"
 
 namespace toolkit::backend {
 namespace {
 
 Cursor current_cursor = Cursor::normal;
+
+// What the headless forms' controls are called on Windows, so that window lists read alike.
+const char* class_name(const Control* control) {
+  if (dynamic_cast<const Button*>(control) != nullptr || dynamic_cast<const CheckBox*>(control) != nullptr)
+    return "Button";
+  if (dynamic_cast<const ComboBox*>(control) != nullptr) return "Edit";
+  if (dynamic_cast<const DrawGrid*>(control) != nullptr) return "TorvGrid";
+  return "TorvForm";
+}
+
+std::u16string text_of(const Control* control) {
+  if (const auto* button = dynamic_cast<const Button*>(control)) return button->caption();
+  if (const auto* box = dynamic_cast<const CheckBox*>(control)) return box->caption();
+  if (const auto* edit = dynamic_cast<const ComboBox*>(control)) return edit->text();
+  return {};
+}
+
+// The other forms are disabled while a dialog runs, as the system does with the windows behind it.
+class DisabledForms {
+ public:
+  explicit DisabledForms(const Form* dialog) {
+    for (Form* other : all_forms()) {
+      if (other == dialog || !other->enabled()) continue;
+      other->set_enabled(false);
+      disabled_.push_back(other);
+    }
+  }
+  ~DisabledForms() {
+    std::for_each(disabled_.rbegin(), disabled_.rend(), [](Form* other) { other->set_enabled(true); });
+  }
+  DisabledForms(const DisabledForms&) = delete;
+  DisabledForms& operator=(const DisabledForms&) = delete;
+
+ private:
+  std::vector<Form*> disabled_;
+};
 
 }  // namespace
 
@@ -27,11 +68,27 @@ void form_destroyed(Form&) {}
 
 void form_changed(Form&) {}
 
-void invalidate(Control&) {}
+void control_changed(Control&) {}
 
 void* window_handle(Form& form) { return &form; }
 
 void send_input(Form& form, const UserInput& input) { take_input(form, input); }
+
+void click(Control& control) {
+  if (Form* form = control.form(); form != nullptr && control.takes_focus()) form->focused = &control;
+  if (auto* button = dynamic_cast<Button*>(&control)) button->click();
+  if (auto* box = dynamic_cast<CheckBox*>(&control)) box->click();
+}
+
+void type_keys(Form& form, const std::vector<KeyStroke>& strokes) {
+  for (const KeyStroke& stroke : strokes) {
+    if (stroke.kind == KeyStroke::Kind::list_windows) {
+      desktop::desktop_print(window_list(), desktop::Stream::output);
+    } else {
+      press_key(form, stroke);
+    }
+  }
+}
 
 void choose_from_context_menu(Form& form, Point point, const std::string& item) {
   press_mouse(form, MouseButton::right, point);
@@ -41,12 +98,35 @@ void choose_from_context_menu(Form& form, Point point, const std::string& item) 
   if (MenuItem* chosen = menu->find(item)) menu->choose(*chosen);
 }
 
-void run_modal(Form& form) { desktop::answer_form(form); }
+void run_modal(Form& form) {
+  const DisabledForms others(&form);
+  desktop::answer_form(form);
+}
 
-bool run_file_dialog(FileDialog& dialog, Form*) { return desktop::answer_file_dialog(dialog); }
+bool run_file_dialog(FileDialog& dialog, void*) {
+  const DisabledForms others(nullptr);
+  return desktop::answer_file_dialog(dialog);
+}
 
 void show_message(void*, std::u16string_view text, std::u16string_view caption, MessageIcon icon) {
   desktop::desktop_message(platform::to_utf8(caption), platform::to_utf8(text), static_cast<int>(icon));
+  const DisabledForms others(nullptr);
+  desktop::answer_message_box();
+}
+
+std::string window_list() {
+  std::string out;
+  for (const Form* form : all_forms()) {
+    out += std::string(class_name(form)) + '\t' + platform::to_utf8(form->caption()) + '\t' +
+           (form->visible() ? "visible" : "hidden") + '\t' + (form->enabled() ? "enabled" : "disabled") +
+           '\n';
+  }
+  const auto modal = std::find_if(all_forms().rbegin(), all_forms().rend(),
+                                  [](const Form* form) { return form->visible() && form->enabled(); });
+  const Control* focused = modal != all_forms().rend() ? (*modal)->focused : nullptr;
+  out += "focus\t" + std::string(focused != nullptr ? class_name(focused) : "") + '\t' +
+         platform::to_utf8(text_of(focused)) + '\n';
+  return out;
 }
 
 Cursor screen_cursor() { return current_cursor; }

@@ -1,69 +1,212 @@
-// Driving the real windows with the desktop's answers.
+// Driving the real windows with the desktop's answers and keys.
 #include "toolkit/win32/desktop_input.h"
 
 #include <dlgs.h>
 
 #include "platform/utf8.h"
+#include "toolkit/backend.h"
+#include "toolkit/desktop/desktop_answers.h"
 #include "toolkit/desktop/desktop_link.h"
 #include "toolkit/desktop/display_list.h"
 #include "toolkit/form.h"
+#include "toolkit/form_input.h"
 #include "toolkit/form_painter.h"
 #include "toolkit/popup_menu.h"
 #include "toolkit/widgets.h"
 #include "toolkit/win32/dpi.h"
+#include "toolkit/win32/guarded.h"
+#include "toolkit/win32/native_windows.h"
 
 namespace toolkit::win32 {
 namespace {
 
-void post_character(HWND window, char16_t character) { PostMessageW(window, WM_CHAR, character, 1); }
+// The strokes being typed, one for each timer turn: timer messages come only once the input
+// before them has been taken, so each stroke finds the windows as the one before left them.
+struct Typing {
+  HWND target = nullptr;
+  std::vector<KeyStroke> strokes;
+  std::size_t next = 0;
+  // The dialog's name for the desktop; empty for a form that is no dialog (never cancelled).
+  std::string name;
+  UINT_PTR timer = 0;
+};
+Typing typing;
 
-// The file dialog's hook: once the dialog stands ready, its name field gets the answer and OK is
-// pressed, or Cancel is.
-UINT_PTR CALLBACK file_dialog_hook(HWND hook_window, UINT message, WPARAM, LPARAM l) {
-  switch (message) {
-    case WM_INITDIALOG:
-      SetWindowLongPtrW(hook_window, GWLP_USERDATA, reinterpret_cast<const OPENFILENAMEW*>(l)->lCustData);
-      return TRUE;
-    case WM_NOTIFY:
-      // Posted, so that the dialog finishes setting itself up before it is answered.
-      if (reinterpret_cast<const OFNOTIFYW*>(l)->hdr.code == CDN_INITDONE)
-        PostMessageW(hook_window, desktop_answer_message, 0, 0);
-      return 0;
-    case desktop_answer_message: {
-      const auto* answer =
-          reinterpret_cast<const FileDialogAnswer*>(GetWindowLongPtrW(hook_window, GWLP_USERDATA));
-      const HWND dialog = GetParent(hook_window);
-      if (answer != nullptr && answer->path) {
-        // The name field is a combo box in newer dialogs and an edit field in older ones.
-        for (const int field : {cmb13, edt1}) {
-          SendMessageW(dialog, CDM_SETCONTROLTEXT, field, reinterpret_cast<LPARAM>(answer->path->c_str()));
-        }
-      }
-      if (answer != nullptr) desktop::desktop_dialog_filled(answer->dialog, dialog, {});
-      const int button = answer != nullptr && answer->path ? IDOK : IDCANCEL;
-      PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
-      return TRUE;
+WORD virtual_key(Key key) {
+  switch (key) {
+    case Key::up: return VK_UP;
+    case Key::down: return VK_DOWN;
+    case Key::left: return VK_LEFT;
+    case Key::right: return VK_RIGHT;
+    case Key::home: return VK_HOME;
+    case Key::end: return VK_END;
+    case Key::tab: return VK_TAB;
+    case Key::enter: return VK_RETURN;
+    case Key::escape: return VK_ESCAPE;
+    case Key::space: return VK_SPACE;
+    case Key::del: return VK_DELETE;
+    case Key::backspace: return VK_BACK;
+  }
+  return 0;
+}
+
+bool is_extended(WORD key) {
+  return key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT || key == VK_HOME ||
+         key == VK_END || key == VK_DELETE;
+}
+
+INPUT key_event(WORD key, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (is_extended(key) ? KEYEVENTF_EXTENDEDKEY : 0);
+  return input;
+}
+
+INPUT character_event(char16_t character, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wScan = character;
+  input.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
+  return input;
+}
+
+void press(const KeyStroke& stroke) {
+  std::vector<INPUT> events;
+  switch (stroke.kind) {
+    case KeyStroke::Kind::character:
+      events = {character_event(stroke.character, false), character_event(stroke.character, true)};
+      break;
+    case KeyStroke::Kind::control_letter:
+      events = {key_event(VK_CONTROL, false), key_event(stroke.character, false),
+                key_event(stroke.character, true), key_event(VK_CONTROL, true)};
+      break;
+    case KeyStroke::Kind::key: {
+      const WORD key = virtual_key(stroke.key);
+      if (stroke.shift) events.push_back(key_event(VK_SHIFT, false));
+      events.push_back(key_event(key, false));
+      events.push_back(key_event(key, true));
+      if (stroke.shift) events.push_back(key_event(VK_SHIFT, true));
+      break;
     }
-    default: return 0;
+    case KeyStroke::Kind::list_windows:
+      desktop::desktop_print(backend::window_list(), desktop::Stream::output);
+      return;
+  }
+  SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
+}
+
+bool dialog_open(HWND window) { return IsWindow(window) && IsWindowVisible(window); }
+
+// A dialog left open by its keys is cancelled: a form of ours is closed, a system dialog takes
+// Cancel.
+void cancel(HWND dialog) {
+  if (is_form_window(dialog)) {
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+  } else {
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
   }
 }
 
+void CALLBACK type_next(HWND, UINT, UINT_PTR, DWORD) {
+  guarded(0, [] {
+    if (!dialog_open(typing.target)) return stop_typing(), 0;
+    if (typing.next == typing.strokes.size()) {
+      if (!typing.name.empty()) {
+        desktop::say_left_open(typing.name);
+        cancel(typing.target);
+      }
+      return stop_typing(), 0;
+    }
+    if (GetForegroundWindow() != typing.target) SetForegroundWindow(typing.target);
+    press(typing.strokes[typing.next++]);
+    return 0;
+  });
+}
+
+void start_typing(HWND target, std::vector<KeyStroke> strokes, std::string name) {
+  stop_typing();
+  typing = {target, std::move(strokes), 0, std::move(name), 0};
+  typing.timer = SetTimer(nullptr, 0, 1, &type_next);
+}
+
+void post_character(HWND window, char16_t character) { PostMessageW(window, WM_CHAR, character, 1); }
+
+// The edit field inside a combo box, which takes the characters.
+HWND edit_of(HWND combo) {
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  return GetComboBoxInfo(combo, &info) && info.hwndItem != nullptr ? info.hwndItem : combo;
+}
+
+// The file dialog's hook: once the dialog stands ready, its name field gets the answer and OK is
+// pressed, or Cancel is, or the keys are typed into it.
+UINT_PTR CALLBACK file_dialog_hook(HWND hook_window, UINT message, WPARAM, LPARAM l) {
+  return guarded<UINT_PTR>(0, [&]() -> UINT_PTR {
+    switch (message) {
+      case WM_INITDIALOG:
+        SetWindowLongPtrW(hook_window, GWLP_USERDATA, reinterpret_cast<const OPENFILENAMEW*>(l)->lCustData);
+        return TRUE;
+      case WM_NOTIFY:
+        // Posted, so that the dialog finishes setting itself up before it is answered.
+        if (reinterpret_cast<const OFNOTIFYW*>(l)->hdr.code == CDN_INITDONE)
+          PostMessageW(hook_window, desktop_answer_message, 0, 0);
+        return 0;
+      case desktop_answer_message: {
+        auto* answer = reinterpret_cast<FileDialogAnswer*>(GetWindowLongPtrW(hook_window, GWLP_USERDATA));
+        const HWND dialog = GetParent(hook_window);
+        if (answer == nullptr) return TRUE;
+        if (answer->keys) {
+          type_into_dialog(dialog, *answer->keys, answer->dialog);
+          return TRUE;
+        }
+        if (answer->path) {
+          // The name field is a combo box in newer dialogs and an edit field in older ones.
+          for (const int field : {cmb13, edt1}) {
+            SendMessageW(dialog, CDM_SETCONTROLTEXT, field, reinterpret_cast<LPARAM>(answer->path->c_str()));
+          }
+        }
+        desktop::desktop_dialog_filled(answer->dialog, dialog, {});
+        const int button = answer->path ? IDOK : IDCANCEL;
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+        return TRUE;
+      }
+      default: return 0;
+    }
+  });
+}
+
 HHOOK message_box_hook = nullptr;
+std::optional<std::vector<KeyStroke>> message_box_keys;
 
 // After the box's first painting (timers come after paint messages): the desktop sees it, then OK.
 void CALLBACK confirm_message_box(HWND box, UINT, UINT_PTR timer, DWORD) {
   KillTimer(box, timer);
-  desktop::desktop_dialog_filled("message", box, {});
-  PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+  guarded(0, [box] {
+    desktop::desktop_dialog_filled("message", box, {});
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+    return 0;
+  });
 }
 
 LRESULT CALLBACK watch_for_message_box(int code, WPARAM w, LPARAM l) {
   if (code == HCBT_ACTIVATE) {
     UnhookWindowsHookEx(message_box_hook);
     message_box_hook = nullptr;
-    SetTimer(reinterpret_cast<HWND>(w), 1, 0, &confirm_message_box);
+    const HWND box = reinterpret_cast<HWND>(w);
+    guarded(0, [box] {
+      if (message_box_keys) {
+        type_into_dialog(box, *message_box_keys, "message");
+      } else {
+        SetTimer(box, 1, 0, &confirm_message_box);
+      }
+      return 0;
+    });
+    message_box_keys.reset();
     return 0;
   }
   return CallNextHookEx(nullptr, code, w, l);
@@ -71,30 +214,33 @@ LRESULT CALLBACK watch_for_message_box(int code, WPARAM w, LPARAM l) {
 
 }  // namespace
 
-void confirm_next_message_box() {
+void answer_next_message_box() {
+  message_box_keys = desktop::queued_keys("message");
   if (message_box_hook == nullptr)
     message_box_hook = SetWindowsHookExW(WH_CBT, &watch_for_message_box, nullptr, GetCurrentThreadId());
 }
 
 void post_desktop_answer(HWND window, Form& form) {
+  if (std::optional<std::vector<KeyStroke>> keys = desktop::queued_keys(form.name())) {
+    return type_into_dialog(window, std::move(*keys), form.name());
+  }
   const std::optional<std::string> answer = desktop::desktop_answer(form.name());
-  if (answer && form.text_input != nullptr) {
-    // The user's backspaces first: the field's text goes, as when it is selected and typed over.
-    for (std::size_t i = 0; i < form.text_input->text().size(); ++i) post_character(window, u'\b');
-    for (const char16_t character : platform::from_utf8(*answer)) post_character(window, character);
+  const HWND field = form.text_input != nullptr ? control_window(*form.text_input) : nullptr;
+  if (answer && field != nullptr) {
+    // Typing replaces the text the field opened with: all of it selected, erased, then the answer.
+    const HWND edit = edit_of(field);
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    post_character(edit, u'\b');
+    for (const char16_t character : platform::from_utf8(*answer)) post_character(edit, character);
   }
   PostMessageW(window, desktop_answer_message, answer.has_value() ? 1 : 0, 0);
 }
 
 void finish_desktop_answer(HWND window, Form& form, bool confirm) {
   desktop::desktop_dialog_filled(form.name(), window, desktop::paint_form(form));
-  Button* accept = form.accept_button;
+  const Button* accept = form.accept_button;
   if (confirm && form.text_input != nullptr && accept != nullptr && accept->enabled()) {
-    const Rect place = rect_on_form(*accept);
-    const LPARAM centre =
-        MAKELPARAM(scaled(place.left + place.width / 2), scaled(place.top + place.height / 2));
-    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, centre);
-    SendMessageW(window, WM_LBUTTONUP, 0, centre);
+    if (const HWND button = control_window(*accept)) SendMessageW(button, BM_CLICK, 0, 0);
   }
   if (form.modal_result() == ModalResult::none) PostMessageW(window, WM_CLOSE, 0, 0);
 }
@@ -118,18 +264,128 @@ void post_menu_keys(HWND window, const PopupMenu& menu, const std::string& item)
 
 FileDialogAnswer take_file_dialog_answer(bool open) {
   const std::string dialog = open ? "open" : "save";
+  if (std::optional<std::vector<KeyStroke>> keys = desktop::queued_keys(dialog))
+    return {dialog, std::nullopt, keys};
   const std::optional<std::string> answer = desktop::desktop_answer(dialog);
-  if (!answer) return {dialog, std::nullopt};
+  if (!answer) return {dialog, std::nullopt, std::nullopt};
   const std::u16string path = platform::from_utf8(*answer);
-  return {dialog, std::wstring(path.begin(), path.end())};
+  return {dialog, std::wstring(path.begin(), path.end()), std::nullopt};
 }
 
 void drive_file_dialog(OPENFILENAMEW& request, FileDialogAnswer& answer) {
   request.Flags |= OFN_ENABLEHOOK;
   // The answer is taken as given, as the headless desktop takes it: no prompt about missing files.
-  request.Flags &= ~static_cast<DWORD>(OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
+  if (!answer.keys) request.Flags &= ~static_cast<DWORD>(OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
   request.lpfnHook = &file_dialog_hook;
   request.lCustData = reinterpret_cast<LPARAM>(&answer);
 }
 
+void type_into_dialog(HWND dialog, std::vector<KeyStroke> strokes, std::string name) {
+  start_typing(dialog, std::move(strokes), std::move(name));
+}
+
+void stop_typing() {
+  if (typing.timer != 0) KillTimer(nullptr, typing.timer);
+  typing = {};
+}
+
+void type_into_form(HWND window, std::vector<KeyStroke> strokes) {
+  SetForegroundWindow(window);
+  start_typing(window, std::move(strokes), {});
+  MSG message;
+  while (typing.timer != 0) {
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got <= 0) {
+      if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
+      stop_typing();
+      break;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
 }  // namespace toolkit::win32
+
+namespace toolkit::backend {
+
+void send_input(Form& form, const UserInput& input) {
+  auto* grid = dynamic_cast<DrawGrid*>(control_at(form, input.point));
+  if (input.kind == UserInput::Kind::key || input.kind == UserInput::Kind::character)
+    grid = dynamic_cast<DrawGrid*>(form.focused);
+  const HWND window = grid != nullptr ? win32::control_window(*grid) : nullptr;
+  if (window == nullptr) return take_input(form, input);
+  const Rect place = rect_on_form(*grid);
+  const LPARAM at = MAKELPARAM(win32::scaled(input.point.x - place.left - DrawGrid::border),
+                               win32::scaled(input.point.y - place.top - DrawGrid::border));
+  switch (input.kind) {
+    case UserInput::Kind::press:
+      if (input.button == MouseButton::left) {
+        SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageW(window, WM_LBUTTONUP, 0, at);
+      } else {
+        SendMessageW(window, WM_RBUTTONDOWN, MK_RBUTTON, at);
+      }
+      break;
+    case UserInput::Kind::double_click:
+      SendMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+      SendMessageW(window, WM_LBUTTONUP, 0, at);
+      break;
+    case UserInput::Kind::key: {
+      static constexpr WPARAM keys[] = {VK_UP, VK_DOWN, VK_LEFT, VK_RIGHT, VK_HOME, VK_END};
+      const auto index = static_cast<std::size_t>(input.key);
+      if (index < std::size(keys)) SendMessageW(window, WM_KEYDOWN, keys[index], 1);
+      break;
+    }
+    case UserInput::Kind::character: SendMessageW(window, WM_CHAR, input.character, 1); break;
+  }
+}
+
+void click(Control& control) {
+  const HWND window = win32::control_window(control);
+  if (window == nullptr) {
+    if (Form* form = control.form(); form != nullptr && control.takes_focus()) form->focused = &control;
+    if (auto* button = dynamic_cast<Button*>(&control)) button->click();
+    if (auto* box = dynamic_cast<CheckBox*>(&control)) box->click();
+    return;
+  }
+  SendMessageW(window, BM_CLICK, 0, 0);
+}
+
+void type_keys(Form& form, const std::vector<KeyStroke>& strokes) {
+  const HWND window = win32::window_of(form);
+  if (window == nullptr || !IsWindowVisible(window)) {
+    for (const KeyStroke& stroke : strokes) {
+      if (stroke.kind == KeyStroke::Kind::list_windows) {
+        desktop::desktop_print(window_list(), desktop::Stream::output);
+      } else {
+        press_key(form, stroke);
+      }
+    }
+    return;
+  }
+  win32::type_into_form(window, strokes);
+}
+
+void choose_from_context_menu(Form& form, Point point, const std::string& item) {
+  auto* grid = dynamic_cast<DrawGrid*>(control_at(form, point));
+  const HWND window = grid != nullptr ? win32::control_window(*grid) : nullptr;
+  if (window == nullptr) {
+    // Without a display there is no menu to open: the item is chosen from the toolkit's menu.
+    press_mouse(form, MouseButton::right, point);
+    if (PopupMenu* menu = context_menu_at(form, point)) {
+      menu->popup();
+      if (MenuItem* chosen = menu->find(item)) menu->choose(*chosen);
+    }
+    return;
+  }
+  const Rect place = rect_on_form(*grid);
+  POINT at{win32::scaled(point.x - place.left - DrawGrid::border),
+           win32::scaled(point.y - place.top - DrawGrid::border)};
+  SendMessageW(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(at.x, at.y));
+  win32::choose_from_next_menu(item);
+  win32::show_context_menu(window, *grid, &at);
+  win32::choose_from_next_menu({});
+}
+
+}  // namespace toolkit::backend

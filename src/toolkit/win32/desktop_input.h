@@ -1,6 +1,7 @@
-// The desktop's answers given to the real windows: a modal form's answer is typed into its window
-// and its accept button pressed, a file dialog's name is put into the system's dialog and its OK
-// pressed, all by messages, so the windows' own code runs as it does for the user.
+// The desktop's hands on the real windows: answers typed into a form's field and its button
+// pressed, a file dialog filled and confirmed, a message box confirmed, all by the windows' own
+// messages; and the desktop's keys typed as keyboard input, one stroke after the other has been
+// taken, so the windows' own handling (the controls, Tab, the dialog keys) runs as for the user.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +10,9 @@
 
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "toolkit/key_strokes.h"
 
 namespace toolkit {
 class Form;
@@ -20,8 +24,8 @@ namespace toolkit::win32 {
 // The message that ends a desktop answer in a form's window (after the typed characters).
 constexpr UINT desktop_answer_message = WM_APP + 1;
 
-// Queues the next answer for the form as messages to its window: the field's text erased, the
-// answer typed, then desktop_answer_message.
+// Starts the desktop's answer to a modal form: its queued keys, else its answer typed into its
+// text field, then desktop_answer_message.
 void post_desktop_answer(HWND window, Form& form);
 // Handles desktop_answer_message: the desktop sees the filled dialog, then the accept button is
 // pressed (confirm) or the window closed.
@@ -31,17 +35,28 @@ void finish_desktop_answer(HWND window, Form& form, bool confirm);
 // item up to it, then Enter; Escape when it is not there or disabled.
 void post_menu_keys(HWND window, const PopupMenu& menu, const std::string& item);
 
-// Makes the next message box this thread opens tell the desktop it stands shown (as the dialog
-// "message"), once it is painted, and then press its OK button.
-void confirm_next_message_box();
+// Makes the next message box this thread opens answered from the desktop: its queued keys typed
+// into it, else it tells the desktop it stands shown (as the dialog "message"), once it is painted,
+// and its OK button is pressed.
+void answer_next_message_box();
 
 // Prepares a file dialog request so that the next answer of its kind fills and confirms it (or
-// cancels it); the answer lives in the returned holder, which must outlive the dialog.
+// cancels it), or the queued keys are typed into it; the answer lives in the returned holder,
+// which must outlive the dialog.
 struct FileDialogAnswer {
   std::string dialog;  // "open" or "save"
   std::optional<std::wstring> path;
+  std::optional<std::vector<KeyStroke>> keys;
 };
 FileDialogAnswer take_file_dialog_answer(bool open);
 void drive_file_dialog(OPENFILENAMEW& request, FileDialogAnswer& answer);
+
+// Types the strokes into a dialog that stands open, one for each turn of its message loop; when
+// they are done and the dialog is still open, it is cancelled and the desktop told so.
+void type_into_dialog(HWND dialog, std::vector<KeyStroke> strokes, std::string name);
+// Ends the typing when its dialog has closed.
+void stop_typing();
+// Types the strokes into a form that is no dialog, and returns once every stroke is taken.
+void type_into_form(HWND window, std::vector<KeyStroke> strokes);
 
 }  // namespace toolkit::win32

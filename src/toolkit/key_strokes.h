@@ -1,0 +1,27 @@
+// The keys a user presses on a form, and the text in which a desktop types them:
+// characters, {TAB} {SHIFT+TAB} {ENTER} {ESC} {SPACE} {HOME} {END} {LEFT} {RIGHT} {UP} {DOWN} {DEL}
+// {BKSP}, ^A ^C ^V ^X ^Z, and {WINDOWS}, which lists the windows at that moment instead of pressing a key.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace toolkit {
+
+// Keys that type no character of their own.
+enum class Key { up, down, left, right, home, end, tab, enter, escape, space, del, backspace };
+
+struct KeyStroke {
+  enum class Kind { character, key, control_letter, list_windows };
+  Kind kind = Kind::character;
+  char16_t character = 0;  // the character typed, or the letter held with Ctrl (upper case)
+  Key key = Key::up;
+  bool shift = false;
+};
+
+// The strokes of a text; nothing, with the reason in error, when a {NAME} or ^X is unknown.
+std::optional<std::vector<KeyStroke>> parse_key_strokes(std::u16string_view text, std::string& error);
+
+}  // namespace toolkit

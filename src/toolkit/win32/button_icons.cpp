@@ -1,0 +1,57 @@
+// Button icons from the library's PNG resources, through GDI+.
+#include "toolkit/win32/button_icons.h"
+
+#include <gdiplus.h>
+#include <shlwapi.h>
+
+#include <map>
+#include <string>
+
+#include "toolkit/win32/native_windows.h"
+
+namespace toolkit::win32 {
+namespace {
+
+using namespace Gdiplus;
+using namespace Gdiplus::DllExports;
+
+std::map<std::string, HICON, std::less<>>& icons() {
+  static std::map<std::string, HICON, std::less<>> made;
+  return made;
+}
+
+HICON load_icon(std::string_view name) {
+  const std::wstring resource_name(name.begin(), name.end());
+  HMODULE module = this_module();
+  HRSRC resource = FindResourceW(module, resource_name.c_str(), MAKEINTRESOURCEW(10));  // RT_RCDATA
+  HGLOBAL data = resource != nullptr ? LoadResource(module, resource) : nullptr;
+  const void* bytes = data != nullptr ? LockResource(data) : nullptr;
+  if (bytes == nullptr) return nullptr;
+  IStream* stream = SHCreateMemStream(static_cast<const BYTE*>(bytes), SizeofResource(module, resource));
+  if (stream == nullptr) return nullptr;
+  GpBitmap* bitmap = nullptr;
+  HICON icon = nullptr;
+  if (GdipCreateBitmapFromStream(stream, &bitmap) == Ok) {
+    if (GdipCreateHICONFromBitmap(bitmap, &icon) != Ok) icon = nullptr;
+    GdipDisposeImage(bitmap);
+  }
+  stream->Release();
+  return icon;
+}
+
+}  // namespace
+
+HICON button_icon(std::string_view name) {
+  auto& made = icons();
+  if (const auto found = made.find(name); found != made.end()) return found->second;
+  return made[std::string(name)] = load_icon(name);
+}
+
+void release_button_icons() {
+  for (auto& [name, icon] : icons()) {
+    if (icon != nullptr) DestroyIcon(icon);
+  }
+  icons().clear();
+}
+
+}  // namespace toolkit::win32

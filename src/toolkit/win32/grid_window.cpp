@@ -1,0 +1,208 @@
+// The grid's window class: a child window that takes the focus, the mouse and the keys of the
+// toolkit's grid, with the system's vertical scroll bar, painted with GDI+.
+#include <windows.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "toolkit/draw_grid.h"
+#include "toolkit/popup_menu.h"
+#include "toolkit/win32/desktop_input.h"
+#include "toolkit/win32/dpi.h"
+#include "toolkit/win32/gdiplus_painter.h"
+#include "toolkit/win32/guarded.h"
+#include "toolkit/win32/native_windows.h"
+
+namespace toolkit::win32 {
+namespace {
+
+// The item the desktop chooses from the next context menu, by the menu's own keys.
+std::string desktop_menu_choice;
+
+DrawGrid* grid_of(HWND window) { return dynamic_cast<DrawGrid*>(control_of(window)); }
+
+// A point of the window's client area in the grid's 96-dpi coordinates, which count its border.
+Point grid_point(LPARAM l) {
+  return {unscaled(static_cast<short>(LOWORD(l))) + DrawGrid::border,
+          unscaled(static_cast<short>(HIWORD(l))) + DrawGrid::border};
+}
+
+void paint(HWND window, DrawGrid& grid, HDC dc) {
+  RECT client{};
+  GetClientRect(window, &client);
+  // Drawn off screen first, so the grid does not flicker while it is painted.
+  HDC memory = CreateCompatibleDC(dc);
+  HBITMAP bitmap =
+      CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1));
+  HGDIOBJ old_bitmap = SelectObject(memory, bitmap);
+  {
+    GdiPlusPainter painter(memory);
+    painter.set_origin({-DrawGrid::border, -DrawGrid::border});
+    grid.paint(painter);
+  }
+  if (GetFocus() == window && grid.row_count() > grid.fixed_rows()) {
+    const Rect cell = scaled(grid.cell_rect(grid.col(), grid.row()));
+    const int border = scaled(DrawGrid::border);
+    RECT focus{cell.left - border, cell.top - border, cell.right() - border, cell.bottom() - border};
+    SetTextColor(memory, RGB(0, 0, 0));
+    DrawFocusRect(memory, &focus);
+  }
+  BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+  SelectObject(memory, old_bitmap);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+}
+
+void scroll(DrawGrid& grid, WORD request) {
+  const int top = grid.top_row();
+  const int page = grid.visible_rows();
+  switch (request) {
+    case SB_LINEUP: grid.scroll_to(top - 1); break;
+    case SB_LINEDOWN: grid.scroll_to(top + 1); break;
+    case SB_PAGEUP: grid.scroll_to(top - page); break;
+    case SB_PAGEDOWN: grid.scroll_to(top + page); break;
+    case SB_TOP: grid.scroll_to(grid.fixed_rows()); break;
+    case SB_BOTTOM: grid.scroll_to(grid.row_count()); break;
+    default: break;
+  }
+}
+
+void track_thumb(HWND window, DrawGrid& grid) {
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_TRACKPOS;
+  GetScrollInfo(window, SB_VERT, &info);
+  grid.scroll_to(grid.fixed_rows() + info.nTrackPos);
+}
+
+std::optional<Key> key_of(WPARAM virtual_key) {
+  switch (virtual_key) {
+    case VK_UP: return Key::up;
+    case VK_DOWN: return Key::down;
+    case VK_LEFT: return Key::left;
+    case VK_RIGHT: return Key::right;
+    case VK_HOME: return Key::home;
+    case VK_END: return Key::end;
+    default: return std::nullopt;
+  }
+}
+
+// The keys the grid keeps from the keyboard's dialog handling: arrows and characters, and Enter
+// when the grid has a use for it.
+LRESULT dialog_code(const DrawGrid& grid, LPARAM l) {
+  const auto* message = reinterpret_cast<const MSG*>(l);
+  LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
+  if (message != nullptr && message->message == WM_KEYDOWN && message->wParam == VK_RETURN &&
+      grid.on_key_press)
+    code |= DLGC_WANTMESSAGE;
+  return code;
+}
+
+LRESULT grid_message(HWND window, DrawGrid& grid, UINT message, WPARAM w, LPARAM l) {
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(window, &ps);
+      paint(window, grid, dc);
+      EndPaint(window, &ps);
+      return 0;
+    }
+    case WM_PRINTCLIENT: paint(window, grid, reinterpret_cast<HDC>(w)); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: InvalidateRect(window, nullptr, FALSE); return 0;
+    case WM_GETDLGCODE: return dialog_code(grid, l);
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+      SetFocus(window);
+      grid.mouse_down(message == WM_LBUTTONDOWN ? MouseButton::left : MouseButton::right, grid_point(l));
+      return 0;
+    case WM_LBUTTONDBLCLK: grid.double_click(); return 0;
+    case WM_MOUSEWHEEL:
+      // Three rows a notch, downward for a turn toward the user.
+      grid.wheel(-3 * GET_WHEEL_DELTA_WPARAM(w) / WHEEL_DELTA);
+      return 0;
+    case WM_VSCROLL:
+      if (LOWORD(w) == SB_THUMBTRACK || LOWORD(w) == SB_THUMBPOSITION) {
+        track_thumb(window, grid);
+      } else {
+        scroll(grid, LOWORD(w));
+      }
+      return 0;
+    case WM_KEYDOWN:
+      if (const std::optional<Key> key = key_of(w)) grid.key_down(*key);
+      return 0;
+    case WM_CHAR: grid.key_press(static_cast<char16_t>(w)); return 0;
+    case WM_CONTEXTMENU: {
+      // From the keyboard (the menu key, Shift+F10) the point is -1, -1: the menu opens at the cell.
+      if (l == -1) {
+        show_context_menu(window, grid, nullptr);
+      } else {
+        POINT at{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
+        ScreenToClient(window, &at);
+        show_context_menu(window, grid, &at);
+      }
+      return 0;
+    }
+    default: break;
+  }
+  return DefWindowProcW(window, message, w, l);
+}
+
+}  // namespace
+
+LRESULT CALLBACK grid_procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
+  DrawGrid* grid = grid_of(window);
+  if (grid == nullptr) return DefWindowProcW(window, message, w, l);
+  return guarded<LRESULT>(0, [&] { return grid_message(window, *grid, message, w, l); });
+}
+
+void update_scroll_bar(HWND window, const DrawGrid& grid) {
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  info.nMin = 0;
+  info.nMax = std::max(grid.row_count() - grid.fixed_rows() - 1, 0);
+  info.nPage =
+      grid.scroll_bar_shown() ? static_cast<UINT>(grid.visible_rows()) : static_cast<UINT>(info.nMax + 1);
+  info.nPos = grid.top_row() - grid.fixed_rows();
+  SetScrollInfo(window, SB_VERT, &info, TRUE);
+}
+
+void choose_from_next_menu(const std::string& item) { desktop_menu_choice = item; }
+
+void show_context_menu(HWND window, DrawGrid& grid, const POINT* at) {
+  PopupMenu* menu = grid.popup_menu;
+  if (menu == nullptr) return;
+  POINT screen{};
+  if (at != nullptr) {
+    screen = *at;
+  } else {
+    const Rect cell = scaled(grid.cell_rect(0, grid.row()));
+    screen = {cell.left + cell.width / 2, cell.top + cell.height / 2};
+  }
+  ClientToScreen(window, &screen);
+  menu->popup();
+  HMENU native = CreatePopupMenu();
+  const auto& items = menu->items();
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    const MenuItem& item = *items[i];
+    if (item.separator) {
+      AppendMenuW(native, MF_SEPARATOR, 0, nullptr);
+    } else {
+      const std::wstring caption(item.caption.begin(), item.caption.end());
+      AppendMenuW(native, MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), i + 1, caption.c_str());
+    }
+  }
+  if (!desktop_menu_choice.empty()) {
+    post_menu_keys(window, *menu, desktop_menu_choice);
+    desktop_menu_choice.clear();
+  }
+  const auto chosen = static_cast<std::size_t>(
+      TrackPopupMenu(native, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, window, nullptr));
+  DestroyMenu(native);
+  if (chosen > 0 && chosen <= items.size()) menu->choose(*items[chosen - 1]);
+}
+
+}  // namespace toolkit::win32

@@ -1,0 +1,175 @@
+// The user's keyboard on the panels and dialogs, through torv-host: keys typed into the add and
+// rename dialog (caret keys, Delete, the clipboard, the name's cleaning), Tab through a form's
+// controls, Space on a focused button or check box, and the windows disabled behind each kind of
+// dialog. The same sessions run in the Linux build, in the Windows build without a display (the
+// forms take the keys themselves) and under a virtual display (real keyboard input to the system's
+// controls), and must give the same panels.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "api/language_file.h"
+#include "app/text_output.h"
+#include "support/case_label.h"
+#include "support/host_fixture.h"
+#include "support/run_program.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using ::testing::Contains;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+std::string text(const char* key) {
+  const auto texts = host::read_language_file((torv_test::built_data_folder() / "lang.en").u16string());
+  return texts ? host::utf8(texts->at(key)) : std::string();
+}
+
+class Keyboard : public ::testing::Test {
+ protected:
+  // A model of two assemblies whose batches are Alpha and Beta, the status panel made and hidden,
+  // the batch panel shown.
+  torv_test::ProgramResult run_session(const std::string& lines) {
+    const std::filesystem::path path = folder_.path() / ("script" + std::to_string(scripts_++) + ".txt");
+    torv_test::write_file(path, "load --generate assemblies=2,values=Alpha;Beta,path=" +
+                                    (folder_.path() / "house.ifc").string() + "\nclick " + text("btn_uda3") +
+                                    "\nclick " + text("btn_uda4") + "\n" + lines);
+    return torv_test::run_torv_host({"--generate", "default", "--script", path.string()});
+  }
+
+  // The lines of the output that begin with the prefix.
+  static std::vector<std::string> lines_starting(const std::string& out, const std::string& prefix) {
+    std::vector<std::string> found;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) {
+      if (line.starts_with(prefix)) found.push_back(line);
+    }
+    return found;
+  }
+
+ private:
+  torv_test::TempFolder folder_;
+  int scripts_ = 0;
+};
+
+struct TypedName {
+  const char* label;
+  const char* before;  // session lines before the keys
+  const char* keys;
+  const char* command;  // the command that opens the dialog
+  const char* name;     // the row the panel shows afterwards
+};
+
+void PrintTo(const TypedName& c, std::ostream* out) { *out << c.label; }
+
+class TypedNames : public Keyboard, public ::testing::WithParamInterface<TypedName> {};
+
+TEST_P(TypedNames, EndUpInThePanel) {
+  const TypedName& c = GetParam();
+  const auto result = run_session(std::string(c.before) + "answer keys " + c.keys + "\npanel batch " +
+                                  c.command + "\nprint panel batch\n");
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  EXPECT_THAT(result.out, HasSubstr(std::string("\n") + c.name + "\t")) << result.out;
+  EXPECT_THAT(result.errors, Not(HasSubstr("still open"))) << result.errors;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TypedNames,
+    ::testing::Values(
+        TypedName{"caret_keys", "", "Batch 7{HOME}X{END}Y{TAB}{SPACE}", "menu add", "XBatch 7Y"},
+        TypedName{"paste", "clipboard Lot 5\n", "^V{TAB}{SPACE}", "menu add", "Lot 5"},
+        TypedName{"cut_and_paste_twice", "", "Lot^A^X^V^V{TAB}{SPACE}", "menu add", "LotLot"},
+        TypedName{"backspace", "", "Lot 9{BKSP}8{TAB}{SPACE}", "menu add", "Lot 8"},
+        TypedName{"comma_cleaned_away", "", "a,b{TAB}{SPACE}", "menu add", "ab"},
+        // The quote is cleaned away as it is typed; the caret stays between a and b.
+        TypedName{"caret_kept_by_the_cleaning", "", "ab{LEFT}\"c{TAB}{SPACE}", "menu add", "acb"},
+        TypedName{"pasted_text_cleaned", "clipboard x,\"y\"\n", "^V{TAB}{SPACE}", "menu add", "xy"},
+        // The field opens with the name selected; Home ends the selection.
+        TypedName{"rename_in_the_middle", "panel batch row 1\n", "{HOME}{RIGHT}{RIGHT}{DEL}X{TAB}{SPACE}",
+                  "menu rename", "AlXha"}),
+    torv_test::CaseLabel());
+
+TEST_F(Keyboard, KeysThatLeaveTheDialogOpenCancelIt) {
+  // Neither Enter nor Esc is bound in the add dialog.
+  const auto result = run_session("answer keys Lot 1{ENTER}{ESC}\npanel batch menu add\nprint panel batch\n");
+  EXPECT_THAT(result.errors, HasSubstr("still open after its keys, cancelled"));
+  EXPECT_THAT(result.out, Not(HasSubstr("Lot 1")));
+}
+
+TEST_F(Keyboard, UnknownKeysAreRefused) {
+  const auto result = run_session("answer keys {F13}\n");
+  EXPECT_EQ(result.exit_code, 1);
+  EXPECT_THAT(result.errors, HasSubstr("unknown key {F13}"));
+}
+
+TEST_F(Keyboard, TabMovesThroughThePanelsControlsAndShiftTabBack) {
+  const auto result = run_session(
+      "panel batch keys {WINDOWS}{TAB}{WINDOWS}{TAB}{WINDOWS}{TAB}{WINDOWS}{TAB}{WINDOWS}"
+      "{SHIFT+TAB}{WINDOWS}\n");
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  const std::string check_box = "focus\tButton\t" + text("cbx_auto_select");
+  EXPECT_THAT(lines_starting(result.out, "focus\t"),
+              ElementsAre("focus\tTorvGrid\t", check_box, "focus\tButton\t", "focus\tButton\t",
+                          "focus\tTorvGrid\t", "focus\tButton\t"))
+      << result.out;
+}
+
+TEST_F(Keyboard, TabMovesThroughTheAddDialogPassingTheDisabledOk) {
+  const auto result = run_session(
+      "answer keys {WINDOWS}{TAB}{WINDOWS}{TAB}{WINDOWS}x{TAB}{WINDOWS}{TAB}{SPACE}\npanel batch menu add\n");
+  EXPECT_THAT(lines_starting(result.out, "focus\t"),
+              ElementsAre("focus\tEdit\t", "focus\tButton\t" + text("cancel"), "focus\tEdit\t",
+                          "focus\tButton\t" + text("menu_add")))
+      << result.out;
+}
+
+TEST_F(Keyboard, SpaceTicksTheFocusedCheckBox) {
+  const auto result = run_session("panel batch row 1\npanel batch keys {TAB}{SPACE}\nprint selection\n");
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  EXPECT_THAT(result.out, HasSubstr("\tIfcElementAssembly\t")) << result.out;
+}
+
+struct BlockingDialog {
+  const char* label;
+  const char* before;  // session lines before the keys are queued
+  const char* command;
+};
+
+void PrintTo(const BlockingDialog& c, std::ostream* out) { *out << c.label; }
+
+class BlockingDialogs : public Keyboard, public ::testing::WithParamInterface<BlockingDialog> {};
+
+// While a dialog stands open, the viewer's window and both panels are disabled; afterwards enabled.
+TEST_P(BlockingDialogs, DisableTheViewersWindowsWhileTheyStandOpen) {
+  const auto result = run_session(std::string(GetParam().before) + "answer keys {WINDOWS}{ESC}\n" +
+                                  GetParam().command + "\npanel batch keys {WINDOWS}\n");
+  const std::string batches = "TorvForm\t" + text("frm_uda4") + "\tvisible\t";
+  const std::string status = "TorvForm\t" + text("frm_uda3") + "\thidden\t";
+  EXPECT_THAT(lines_starting(result.out, batches), ElementsAre(batches + "disabled", batches + "enabled"))
+      << result.out;
+  EXPECT_THAT(lines_starting(result.out, status), ElementsAre(status + "disabled", status + "enabled"))
+      << result.out;
+  // The Windows build on a display has the viewer's main window too.
+  const std::string main_window = "TorvHostMainWindow\ttorv-host\tvisible\t";
+  const auto main_lines = lines_starting(result.out, main_window);
+  if (!main_lines.empty()) {
+    EXPECT_THAT(main_lines, ElementsAre(main_window + "disabled", main_window + "enabled")) << result.out;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BlockingDialogs,
+                         ::testing::Values(BlockingDialog{"add", "", "panel batch menu add"},
+                                           BlockingDialog{"color", "", "panel batch swatch 1"},
+                                           BlockingDialog{"save", "", "panel batch save"},
+                                           BlockingDialog{"export", "", "click Export"},
+                                           // The save fails: its message box takes the keys.
+                                           BlockingDialog{"message", "answer save /no/such/folder/x.csv\n",
+                                                          "panel batch save"}),
+                         torv_test::CaseLabel());
+
+}  // namespace
