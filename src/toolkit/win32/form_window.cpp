@@ -16,6 +16,7 @@
 #include "toolkit/desktop/desktop_link.h"
 #include "toolkit/draw_grid.h"
 #include "toolkit/form.h"
+#include "toolkit/form_painter.h"
 #include "toolkit/widgets.h"
 #include "toolkit/win32/button_icons.h"
 #include "toolkit/win32/desktop_input.h"
