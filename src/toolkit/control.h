@@ -42,6 +42,7 @@ class Control {
 
   // The context menu a right click opens; not owned.
   PopupMenu* popup_menu = nullptr;
+  bool tab_stop = true;
 
   // Asks for the control to be painted again.
   void repaint();
