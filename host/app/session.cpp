@@ -92,8 +92,9 @@ void Session::run(std::istream& input, bool prompt) {
 }
 
 bool Session::run_line(std::string_view line) {
-  const auto [command, rest] = split_word(line.substr(0, line.find('#')));
-  if (command.empty()) return true;
+  const auto [command, rest] = split_word(line);
+  // A comment is a line of its own: the rest of a line may hold a '#' (a colour, a name, keys).
+  if (command.empty() || command.front() == '#') return true;
   if (command == "quit") {
     viewer_.unload_plugin();
     return false;

@@ -183,10 +183,10 @@ bool ColorForm::run() {
   // It opens with the colour it last held.
   cmb_argb.set_text(argb_text(dialog_.color));
   field_changed();
-  const bool confirmed = show_modal();
-  if (confirmed) {
-    if (const std::optional<Argb> chosen = parse_argb_text(cmb_argb.text())) dialog_.color = *chosen;
-  }
+  // OK stands only for a colour the field names.
+  const std::optional<Argb> chosen = show_modal() ? parse_argb_text(cmb_argb.text()) : std::nullopt;
+  const bool confirmed = chosen.has_value();
+  if (confirmed) dialog_.color = *chosen;
   dialog_.custom_colors.lines.clear();
   for (const Argb color : custom_) dialog_.custom_colors.lines.push_back(argb_text(color));
   return confirmed;
