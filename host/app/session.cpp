@@ -315,7 +315,7 @@ void Session::answer(std::string_view arguments) {
   const auto [kind, value] = split_word(arguments);
   const std::string dialog = dialog_form(kind);
   if (kind != "open" && kind != "save" && kind != "color" && kind != "name") {
-    return fail("answer open|save PATH, answer color AARRGGBB, answer name TEXT, or cancel");
+    return fail("answer open|save PATH, answer color [#]RRGGBB|AARRGGBB, answer name TEXT, or cancel");
   }
   auto& queue = host_state().desktop.answers[dialog];
   if (value == "cancel") {
