@@ -89,6 +89,8 @@ ColorForm::ColorForm(ColorDialog& dialog)
   pnl_preview.set_col_count(1);
   pnl_preview.set_row_count(1);
   pnl_preview.set_fixed_rows(0);
+  // Only shows the colour: it takes neither clicks nor the focus away from the field.
+  pnl_preview.set_enabled(false);
   pnl_preview.tab_stop = false;
   cbx_no_color.set_caption(texts.no_color);
   btn_add_custom.set_caption(texts.add_to_custom_colors);

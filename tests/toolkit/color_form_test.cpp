@@ -7,6 +7,7 @@
 #include "platform/utf8.h"
 #include "toolkit/color_form.h"
 #include "toolkit/desktop/display_list.h"
+#include "toolkit/form_input.h"
 
 namespace {
 
@@ -101,6 +102,12 @@ TEST_F(ColorFormTest, MarksTheSwatchOfTheFieldsColour) {
   form.btn_add_custom.click();
   EXPECT_TRUE(marked(form.grid_custom, 0, 0));
   EXPECT_FALSE(marked(form.grid_basic, 0, 5));
+}
+
+TEST_F(ColorFormTest, APressOnThePreviewLeavesTheKeysWithTheField) {
+  const toolkit::Rect preview = form.pnl_preview.bounds();
+  toolkit::press_mouse(form, toolkit::MouseButton::left, {preview.left + 5, preview.top + 5});
+  EXPECT_EQ(form.focused, &form.cmb_argb);
 }
 
 }  // namespace
