@@ -16,6 +16,7 @@ ColorDialogAddToCustomColors=Dodaj do kolorów niestandardowych
 ColorDialogBasicColors=Kolory podstawowe:
 ColorDialogCustomColors=Kolory niestandardowe:
 ColorDialogCaption=Kolor
+ColorDialogNoColor=Brak koloru
 filter_export=Raport CSV (*.csv)|*.csv|Wszystkie pliki (*.*)|*.*
 save_error=Nie można zapisać pliku CSV. Sprawdź, czy plik nie jest otwarty w innym programie i czy masz uprawnienia do zapisu w tym folderze.
 frm_uda3=Status

@@ -123,7 +123,8 @@ struct HostState {
   std::vector<std::u16string> text_files_asked;                  // every load_texts path, in order
 
   viewer::ViewRect view_rect{0, 0, 1280, 800};
-  std::uint32_t gui_color = 0xFFF0F0F0;
+  // A Windows colour value, as the viewer answers: here the system's button face colour.
+  std::uint32_t gui_color = 0xFF00000F;
   bool touch_mode = false;
 
   EventCallbacks events;

@@ -94,8 +94,9 @@ void Session::run(std::istream& input, bool prompt) {
 }
 
 bool Session::run_line(std::string_view line) {
-  const auto [command, rest] = split_word(line.substr(0, line.find('#')));
-  if (command.empty()) return true;
+  const auto [command, rest] = split_word(line);
+  // A comment is a line of its own: the rest of a line may hold a '#' (a colour, a name, keys).
+  if (command.empty() || command.front() == '#') return true;
   if (command == "quit") {
     viewer_.unload_plugin();
     return false;
@@ -320,7 +321,7 @@ void Session::answer(std::string_view arguments) {
   const std::string dialog = dialog_form(kind);
   if (kind != "open" && kind != "save" && kind != "color" && kind != "name" && kind != "keys") {
     return fail(
-        "answer open|save PATH, answer color AARRGGBB, answer name TEXT, answer keys TEXT, or cancel");
+        "answer open|save PATH, answer color [#]RRGGBB|AARRGGBB, answer name TEXT, answer keys TEXT, or cancel");
   }
   if (kind == "keys") {
     const std::string problem = desktop_command("check-keys " + std::string(value));

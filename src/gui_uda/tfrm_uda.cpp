@@ -1,17 +1,21 @@
 // Tfrm_uda: construction, showing, the viewer's interface settings, model loads, destruction.
 #include "gui_uda/tfrm_uda.h"
 
+#include <algorithm>
 #include <filesystem>
 
+#include "gui_uda/gui_color.h"
 #include "plugin_base/host_api.h"
 #include "plugin_base/language_text.h"
+#include "toolkit/text_metrics.h"
 
 namespace {
 
 // The first panel created in the process: it keeps the colour dialog's custom colours, and its
 // colour dialog serves both panels.
 Tfrm_uda* colors_owner = nullptr;
-// Only the first show of each mode in the process places the panel and looks up these texts.
+// Only the first show of each mode places the panel and looks up these texts; they start again
+// with the custom colours when the plug-in is loaded again in the same process.
 bool first_show[2] = {true, true};
 
 constexpr char16_t custom_colors_file[] = u"CustomColors.dat";
@@ -85,8 +89,10 @@ Tfrm_uda::Tfrm_uda(cpp::PluginBase& owner_plugin, PanelMode panel_mode)
 
 Tfrm_uda::~Tfrm_uda() {
   if (colors_owner != this) return;
-  // A panel made after this one (the viewer loading the plug-in again) takes the custom colours over.
+  // A panel made after this one (the viewer loading the plug-in again) takes the custom colours over
+  // and is placed and captioned as on the first load.
   colors_owner = nullptr;
+  std::fill(std::begin(first_show), std::end(first_show), true);
   std::error_code ignored;
   std::filesystem::create_directories(std::filesystem::path(plugin.user_folder), ignored);
   color_dlg.custom_colors.save_to_file(plugin.user_folder + custom_colors_file);
@@ -108,6 +114,7 @@ void Tfrm_uda::FormShow() {
     set_position(view.left + 20, view.top + 20);
     set_caption(text(texts.caption_key));
     cbx_auto_select.set_caption(text("cbx_auto_select"));
+    fit_bottom_row();
     name_header = text(texts.name_header_key);
     default_name = text(texts.default_name_key);
     file_filter = text(texts.file_filter_key);
@@ -124,8 +131,22 @@ void Tfrm_uda::FormShow() {
   apply_colors();
 }
 
+void Tfrm_uda::fit_bottom_row() {
+  constexpr int box_and_gap = 13 + 4;
+  constexpr int caption_margin = 4;
+  constexpr int buttons_width = 2 * 23;
+  constexpr int designed_minimum_width = 220;
+  constexpr int minimum_height = 200;
+  const toolkit::Rect box = cbx_auto_select.bounds();
+  const int box_width = box_and_gap + toolkit::text_width(cbx_auto_select.caption()) + caption_margin;
+  cbx_auto_select.set_bounds({box.left, box.top, box_width, box.height});
+  const int frame_width = width() - client_rect().width;
+  set_minimum_size(std::max(designed_minimum_width, box.left + box_width + buttons_width + frame_width),
+                   minimum_height);
+}
+
 void Tfrm_uda::apply_gui_settings() {
-  pnl_bottom.set_color(viewer::get_gui_color(host_handle, 1));
+  pnl_bottom.set_color(gui_color_argb(viewer::get_gui_color(host_handle, 1)));
   grid.set_default_row_height(viewer::is_touch_mode(host_handle) ? 26 : 18);
 }
 

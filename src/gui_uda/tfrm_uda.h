@@ -100,7 +100,8 @@ class Tfrm_uda : public toolkit::Form {
     using is_transparent = void;
     std::size_t operator()(std::u16string_view name) const { return std::hash<std::u16string_view>()(name); }
   };
-  using GroupsByName = std::unordered_map<std::u16string, std::unique_ptr<ObjectsGroup>, NameHash, std::equal_to<>>;
+  using GroupsByName =
+      std::unordered_map<std::u16string, std::unique_ptr<ObjectsGroup>, NameHash, std::equal_to<>>;
   static ObjectsGroup& group_named(GroupsByName& by_name, std::u16string_view name);
   // The common end of both loads: the categories in order, the default (named default_name) last,
   // their colours.
@@ -110,6 +111,8 @@ class Tfrm_uda : public toolkit::Form {
   // The colour dialog that serves both panels.
   toolkit::ColorDialog& shared_color_dialog();
   std::u16string text(const char* key) const;
+  // The auto-select box as wide as its caption, the panel wide enough for it beside the buttons.
+  void fit_bottom_row();
   // The current row's category index, when a category stands there.
   std::optional<std::size_t> current_index() const;
   // Sets the dialog's captions for a command and places it at the panel's centre.

@@ -51,6 +51,7 @@ void Plugin::on_plugin_load(viewer::HostHandle host, bool flag, viewer::HostWind
   texts.basic_colors = cpp::language_text(host_handle, "ColorDialogBasicColors");
   texts.custom_colors = cpp::language_text(host_handle, "ColorDialogCustomColors");
   texts.caption = cpp::language_text(host_handle, "ColorDialogCaption");
+  texts.no_color = cpp::language_text(host_handle, "ColorDialogNoColor");
 }
 
 void Plugin::on_plugin_unload() {

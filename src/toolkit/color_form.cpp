@@ -1,10 +1,12 @@
 // The colour dialog's form.
 #include "toolkit/color_form.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <string>
 
 #include "platform/utf8.h"
+#include "toolkit/argb_text.h"
+#include "toolkit/text_metrics.h"
 
 namespace toolkit {
 namespace {
@@ -13,6 +15,25 @@ constexpr int palette_columns = 8;
 constexpr int cell_width = 26;
 constexpr int cell_height = 18;
 constexpr std::size_t custom_count = 16;
+
+// Sizes of the layout at 96 dpi.
+constexpr int margin = 8;
+constexpr int right_margin = 10;
+constexpr int palette_width = 218;
+constexpr int button_height = 23;
+constexpr int button_padding = 16;
+constexpr int field_height = 21;
+constexpr int field_min_width = 78;
+constexpr int field_padding = 10;
+constexpr int preview_width = 36;
+constexpr int check_box_extra = 13 + 4 + 4;  // the box, the gap before the caption, a margin after
+constexpr int row_gap = 7;
+constexpr int min_client_width = 236;
+constexpr int dialog_button_min_width = 105;
+constexpr int dialog_button_height = 25;
+
+constexpr Argb swatch_outline = 0xFF7F7F7F;
+constexpr Argb mark_color = 0xFF000000;
 
 // Six rows of eight, from light to dark, as the system's colour dialog has them.
 constexpr Argb basic_colors[48] = {
@@ -24,24 +45,23 @@ constexpr Argb basic_colors[48] = {
     0xFF000000, 0xFF808000, 0xFF808040, 0xFF808080, 0xFF408080, 0xFFC0C0C0, 0xFF400040, 0xFFFFFFFF,
 };
 
-std::u16string hex_text(Argb color) {
-  char text[9];
-  std::snprintf(text, sizeof text, "%08X", color);
-  return platform::from_utf8(text);
-}
-
-bool is_hex(char16_t c) {
-  return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
-}
-
-void set_up_palette(DrawGrid& grid, int rows, Rect place) {
-  grid.set_bounds(place);
+void set_up_palette(DrawGrid& grid, int rows) {
   grid.set_col_count(palette_columns);
   grid.set_row_count(rows);
   grid.set_fixed_rows(0);
   grid.set_default_row_height(cell_height);
   for (int col = 0; col < palette_columns; ++col) grid.set_col_width(col, cell_width);
 }
+
+// The colour shown whole, over the hatch that shows through a partly transparent one.
+void fill_swatch(Canvas& canvas, const Rect& swatch, Argb color) {
+  canvas.fill_hatch(swatch, 0xFFC8C8C8, 0xFFFFFFFF);
+  if ((color >> 24) != 0) canvas.fill_solid(swatch, color);
+  canvas.draw_outline(swatch, swatch_outline, 1.0f);
+}
+
+int label_width(const Label& label) { return text_width(label.caption()); }
+int button_width(const Button& button) { return text_width(button.caption()) + button_padding; }
 
 }  // namespace
 
@@ -52,32 +72,34 @@ ColorForm::ColorForm(ColorDialog& dialog)
       lbl_custom(this, "lbl_custom"),
       grid_custom(this, "grid_custom"),
       btn_define(this, "btn_define"),
+      pnl_preview(this, "pnl_preview"),
       cmb_argb(this, "cmb_argb"),
+      cbx_no_color(this, "cbx_no_color"),
       btn_add_custom(this, "btn_add_custom"),
       btn_ok(this, "btn_ok"),
       btn_cancel(this, "btn_cancel"),
       dialog_(dialog) {
   const ColorDialogTexts& texts = color_dialog_texts();
   set_caption(texts.caption);
-  set_client_size(236, 330);
-  center_on_screen();
-  lbl_basic.set_bounds({8, 6, 218, 14});
   lbl_basic.set_caption(texts.basic_colors);
-  set_up_palette(grid_basic, 6, {8, 22, 218, 116});
-  lbl_custom.set_bounds({8, 146, 218, 14});
+  set_up_palette(grid_basic, 6);
   lbl_custom.set_caption(texts.custom_colors);
-  set_up_palette(grid_custom, 2, {8, 162, 218, 40});
-  btn_define.set_bounds({8, 210, 218, 23});
+  set_up_palette(grid_custom, 2);
   btn_define.set_caption(texts.define_custom_color);
-  cmb_argb.set_bounds({8, 240, 78, 21});
-  btn_add_custom.set_bounds({92, 239, 134, 23});
+  pnl_preview.set_col_count(1);
+  pnl_preview.set_row_count(1);
+  pnl_preview.set_fixed_rows(0);
+  // Only shows the colour: it takes neither clicks nor the focus away from the field.
+  pnl_preview.set_enabled(false);
+  pnl_preview.tab_stop = false;
+  cbx_no_color.set_caption(texts.no_color);
   btn_add_custom.set_caption(texts.add_to_custom_colors);
-  btn_ok.set_bounds({8, 298, 105, 25});
   btn_ok.set_caption(u"OK");
   btn_ok.set_modal_result(ModalResult::ok);
-  btn_cancel.set_bounds({121, 298, 105, 25});
   btn_cancel.set_caption(texts.cancel);
   btn_cancel.set_modal_result(ModalResult::cancel);
+  lay_out();
+  center_on_screen();
 
   for (const std::u16string& line : dialog_.custom_colors.lines) {
     if (custom_.size() == custom_count) break;
@@ -89,11 +111,16 @@ ColorForm::ColorForm(ColorDialog& dialog)
   next_custom_ = custom_.size() % custom_count;
   custom_.resize(custom_count, 0xFFFFFFFF);
 
-  grid_basic.on_draw_cell = [this](Canvas& canvas, int col, int row, const Rect& rect, CellState state) {
-    draw_swatch(canvas, rect, basic_colors[row * palette_columns + col], state.selected);
+  grid_basic.on_draw_cell = [this](Canvas& canvas, int col, int row, const Rect& rect, CellState) {
+    const Argb color = basic_colors[row * palette_columns + col];
+    draw_swatch(canvas, rect, color, color == field_color_);
   };
-  grid_custom.on_draw_cell = [this](Canvas& canvas, int col, int row, const Rect& rect, CellState state) {
-    draw_swatch(canvas, rect, custom_[static_cast<std::size_t>(row * palette_columns + col)], state.selected);
+  grid_custom.on_draw_cell = [this](Canvas& canvas, int col, int row, const Rect& rect, CellState) {
+    const Argb color = custom_[static_cast<std::size_t>(row * palette_columns + col)];
+    draw_swatch(canvas, rect, color, color == field_color_);
+  };
+  pnl_preview.on_draw_cell = [this](Canvas& canvas, int, int, const Rect& rect, CellState) {
+    fill_swatch(canvas, rect, shown_color_);
   };
   grid_basic.on_select_cell = [this](int col, int row, bool&) {
     choose(basic_colors[row * palette_columns + col]);
@@ -104,51 +131,122 @@ ColorForm::ColorForm(ColorDialog& dialog)
   btn_define.on_click = [this] { focused = &cmb_argb; };
   btn_add_custom.on_click = [this] { add_custom(); };
   cmb_argb.on_change = [this] { argb_changed(); };
+  cbx_no_color.on_click = [this] { no_color_clicked(); };
+  // As in the system's colour dialog, Enter confirms and Esc cancels.
+  default_button = &btn_ok;
+  cancel_button = &btn_cancel;
   text_input = &cmb_argb;
   accept_button = &btn_ok;
   focused = &cmb_argb;
 }
 
+void ColorForm::lay_out() {
+  const int line = text_height();
+  const int field_width = std::max(field_min_width, text_width(u"#DDDDDDDD") + field_padding);
+  const int no_color_width = check_box_extra + text_width(cbx_no_color.caption());
+  const int field_row_width = preview_width + margin + field_width + margin + no_color_width;
+  const int dialog_button_width =
+      std::max({dialog_button_min_width, button_width(btn_ok), button_width(btn_cancel)});
+  const int content_width =
+      std::max({palette_width, label_width(lbl_basic), label_width(lbl_custom), button_width(btn_define),
+                button_width(btn_add_custom), field_row_width, 2 * dialog_button_width + margin});
+
+  int y = 6;
+  lbl_basic.set_bounds({margin, y, label_width(lbl_basic), line});
+  y += line + 2;
+  grid_basic.set_bounds({margin, y, palette_width, 116});
+  y += 116 + margin;
+  lbl_custom.set_bounds({margin, y, label_width(lbl_custom), line});
+  y += line + 2;
+  grid_custom.set_bounds({margin, y, palette_width, 40});
+  y += 40 + margin;
+  btn_define.set_bounds({margin, y, content_width, button_height});
+  y += button_height + row_gap;
+
+  pnl_preview.set_bounds({margin, y, preview_width, button_height});
+  pnl_preview.set_col_width(0, preview_width - 2 * DrawGrid::border);
+  pnl_preview.set_default_row_height(button_height - 2 * DrawGrid::border);
+  const int field_left = margin + preview_width + margin;
+  cmb_argb.set_bounds({field_left, y + (button_height - field_height) / 2, field_width, field_height});
+  cbx_no_color.set_bounds(
+      {field_left + field_width + margin, y + (button_height - line) / 2, no_color_width, line});
+  y += button_height + row_gap;
+
+  btn_add_custom.set_bounds({margin, y, content_width, button_height});
+  y += button_height + 12;
+
+  // OK and Cancel share the row.
+  const int half = (content_width - margin) / 2;
+  btn_ok.set_bounds({margin, y, half, dialog_button_height});
+  btn_cancel.set_bounds({margin + content_width - half, y, half, dialog_button_height});
+  y += dialog_button_height + row_gap;
+
+  set_client_size(std::max(min_client_width, margin + content_width + right_margin), y);
+}
+
 bool ColorForm::run() {
   // It opens with the colour it last held.
-  cmb_argb.set_text(hex_text(dialog_.color));
-  btn_ok.set_enabled(true);
+  cmb_argb.set_text(argb_text(dialog_.color));
+  field_changed();
   const std::weak_ptr<const void> alive = dialog_.life();
-  const bool confirmed = show_modal();
+  const bool closed_with_ok = show_modal();
   if (alive.expired()) return false;
-  if (confirmed)
-    dialog_.color = static_cast<Argb>(std::stoul(platform::to_utf8(cmb_argb.text()), nullptr, 16));
+  // OK stands only for a colour the field names.
+  const std::optional<Argb> chosen = closed_with_ok ? parse_argb_text(cmb_argb.text()) : std::nullopt;
+  const bool confirmed = chosen.has_value();
+  if (confirmed) dialog_.color = *chosen;
   dialog_.custom_colors.lines.clear();
-  for (const Argb color : custom_) dialog_.custom_colors.lines.push_back(hex_text(color));
+  for (const Argb color : custom_) dialog_.custom_colors.lines.push_back(argb_text(color));
   return confirmed;
 }
 
-void ColorForm::draw_swatch(Canvas& canvas, const Rect& rect, Argb color, bool current) {
-  const Rect swatch{rect.left + 2, rect.top + 2, rect.width - 4, rect.height - 4};
-  canvas.fill_hatch(swatch, 0xFFC8C8C8, 0xFFFFFFFF);
-  if ((color >> 24) != 0) canvas.fill_solid(swatch, color);
-  canvas.draw_outline(swatch, current ? 0xFF000000 : 0xFF7F7F7F, 1.0f);
+// The grid's current cell is not shown: the mark goes to the swatch of the field's colour, two
+// black lines around it, whichever way the colour got there.
+void ColorForm::draw_swatch(Canvas& canvas, const Rect& rect, Argb color, bool marked) {
+  canvas.fill_solid(rect, DrawGrid::window_color);
+  fill_swatch(canvas, {rect.left + 2, rect.top + 2, rect.width - 4, rect.height - 4}, color);
+  if (!marked) return;
+  canvas.draw_outline(rect, mark_color, 1.0f);
+  canvas.draw_outline({rect.left + 1, rect.top + 1, rect.width - 2, rect.height - 2}, mark_color, 1.0f);
 }
 
 void ColorForm::choose(Argb color) {
-  cmb_argb.set_text(hex_text(color));
-  btn_ok.set_enabled(true);
+  cmb_argb.set_text(argb_text(color));
+  field_changed();
 }
 
-// Only hexadecimal digits, eight at most; OK needs all eight.
 void ColorForm::argb_changed() {
-  std::u16string cleaned;
-  for (const char16_t c : cmb_argb.text()) {
-    if (is_hex(c) && cleaned.size() < 8) cleaned += c;
+  const std::u16string cleaned = clean_argb_text(cmb_argb.text());
+  if (cleaned != cmb_argb.text()) cmb_argb.set_text(cleaned);
+  field_changed();
+}
+
+// Ticked: the colour keeps its red, green and blue, with alpha 00; unticked: opaque.
+void ColorForm::no_color_clicked() {
+  if (following_field_) return;
+  const Argb rgb = shown_color_ & 0x00FFFFFF;
+  cmb_argb.set_text(argb_text(cbx_no_color.checked() ? rgb : 0xFF000000 | rgb));
+  field_changed();
+}
+
+void ColorForm::field_changed() {
+  field_color_ = parse_argb_text(cmb_argb.text());
+  btn_ok.set_enabled(field_color_.has_value());
+  btn_add_custom.set_enabled(field_color_.has_value());
+  if (field_color_) {
+    shown_color_ = *field_color_;
+    following_field_ = true;
+    cbx_no_color.set_checked((*field_color_ >> 24) == 0);
+    following_field_ = false;
   }
-  cmb_argb.set_text(cleaned);
-  btn_ok.set_enabled(cleaned.size() == 8);
-  btn_add_custom.set_enabled(cleaned.size() == 8);
+  pnl_preview.repaint();
+  grid_basic.repaint();
+  grid_custom.repaint();
 }
 
 void ColorForm::add_custom() {
-  if (cmb_argb.text().size() != 8) return;
-  custom_[next_custom_] = static_cast<Argb>(std::stoul(platform::to_utf8(cmb_argb.text()), nullptr, 16));
+  if (!field_color_) return;
+  custom_[next_custom_] = *field_color_;
   next_custom_ = (next_custom_ + 1) % custom_count;
   grid_custom.repaint();
 }

@@ -40,6 +40,7 @@ struct ColorDialogTexts {
   std::u16string basic_colors = u"Basic colors:";
   std::u16string custom_colors = u"Custom colors:";
   std::u16string caption = u"Color";
+  std::u16string no_color = u"No color";
 };
 ColorDialogTexts& color_dialog_texts();
 

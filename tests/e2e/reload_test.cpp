@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "api/desktop_functions.h"
 #include "support/panel_fixture.h"
 #include "support/process_environment.h"
 
@@ -78,6 +79,26 @@ TEST_F(Reload, AHundredLoadsInOneProcessEachBehaveLikeTheFirstAndLeakNothing) {
     if (HasFailure()) break;
   }
   EXPECT_FALSE(torv_test::leak_check_finds_leaks());
+}
+
+// The viewer unloads the plug-in and loads it again while the library stays in the process: the
+// panels made after the second load are captioned, headed and named as after the first.
+TEST_F(Reload, PanelsAfterALoadInTheSameProcessHaveTheirTexts) {
+  const std::string script = "click Batches\nprint panel batch\nclick Status\nprint panel status\n";
+  load_model("storeys=1,assemblies=2,values=A;B");
+  const std::string first = run_session(script);
+  EXPECT_NE(first.find("Batches\tvisible\nBatch\tCount\tColour\n"), std::string::npos) << first;
+  EXPECT_NE(first.find("No batch\t\tnone\n"), std::string::npos) << first;
+
+  exports().on_plugin_unload();
+  // The viewer takes the plug-in's ribbon group away with it.
+  state().groups.clear();
+  state().buttons.clear();
+  viewer().load_plugin();
+  load_model("storeys=1,assemblies=2,values=A;B");
+  EXPECT_EQ(run_session(script), first);
+  const std::string bottom_row = host::desktop_command("paint batch");
+  EXPECT_NE(bottom_row.find(" Select objects of current row\n"), std::string::npos) << bottom_row;
 }
 
 }  // namespace

@@ -39,8 +39,8 @@ std::vector<std::string> expected_load_calls() {
                                "set_button_small_image"});
   }
   calls.insert(calls.end(), {"get_text", "get_text", "create_sub_button"});
-  // The colour dialog's six texts.
-  calls.insert(calls.end(), 6, "get_text");
+  // The colour dialog's six texts, then its "no colour" caption.
+  calls.insert(calls.end(), 7, "get_text");
   calls.insert(calls.end(), {"on_model_load", "on_save_bvf"});
   return calls;
 }

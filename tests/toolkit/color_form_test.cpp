@@ -1,0 +1,113 @@
+// The colour dialog's form worked directly: the field, the "no colour" box, the preview and the mark
+// on the chosen swatch follow one another however the colour changes.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/utf8.h"
+#include "toolkit/color_form.h"
+#include "toolkit/desktop/display_list.h"
+#include "toolkit/form_input.h"
+
+namespace {
+
+using toolkit::ColorDialog;
+using toolkit::ColorForm;
+
+class ColorFormTest : public ::testing::Test {
+ protected:
+  void type(const std::u16string& text) {
+    form.cmb_argb.set_text(u"");
+    for (const char16_t c : text) form.cmb_argb.type(c);
+  }
+  std::string field() const { return platform::to_utf8(form.cmb_argb.text()); }
+  // The lines the form paints, as the desktop's display list has them.
+  std::string painted() { return toolkit::desktop::paint_form(form); }
+  // The preview's swatch: the colour filled over its hatch, or "hatch only".
+  std::string preview_fill() {
+    const std::string list = painted();
+    const std::size_t clip = list.find("clip " + rect_text(form.pnl_preview));
+    const std::size_t hatch = list.find("hatch", clip);
+    const std::size_t next = list.find('\n', hatch) + 1;
+    if (list.compare(next, 5, "fill ") != 0) return "hatch only";
+    const std::size_t end = list.find('\n', next);
+    return list.substr(end - 8, 8);
+  }
+  static std::string rect_text(const toolkit::Control& control) {
+    const toolkit::Rect r = control.bounds();
+    return std::to_string(r.left) + ' ' + std::to_string(r.top) + ' ' + std::to_string(r.width) + ' ' +
+           std::to_string(r.height);
+  }
+
+  ColorDialog dialog;
+  ColorForm form{dialog};
+};
+
+TEST_F(ColorFormTest, TickingNoColourSetsAlphaZeroAndUntickingMakesItOpaque) {
+  type(u"#2E86DE");
+  EXPECT_FALSE(form.cbx_no_color.checked());
+  form.cbx_no_color.click();
+  EXPECT_EQ(field(), "002E86DE");
+  EXPECT_TRUE(form.btn_ok.enabled());
+  EXPECT_EQ(preview_fill(), "hatch only");
+  form.cbx_no_color.click();
+  EXPECT_EQ(field(), "FF2E86DE");
+  EXPECT_EQ(preview_fill(), "FF2E86DE");
+}
+
+TEST_F(ColorFormTest, TypingAlphaZeroTicksNoColourAndAnotherAlphaUnticksIt) {
+  type(u"002E86DE");
+  EXPECT_TRUE(form.cbx_no_color.checked());
+  // The box follows the field without rewriting what the user typed.
+  type(u"2E86DE");
+  EXPECT_FALSE(form.cbx_no_color.checked());
+  EXPECT_EQ(field(), "2E86DE");
+}
+
+TEST_F(ColorFormTest, PreviewShowsAlphaOverTheHatchAndKeepsTheLastColourWhileIncomplete) {
+  type(u"802E86DE");
+  EXPECT_EQ(preview_fill(), "802E86DE");
+  type(u"80FF");
+  EXPECT_FALSE(form.btn_ok.enabled());
+  EXPECT_FALSE(form.btn_add_custom.enabled());
+  EXPECT_EQ(preview_fill(), "802E86DE");
+}
+
+TEST_F(ColorFormTest, FieldKeepsALeadingHashAndHexDigitsAsTyped) {
+  type(u"##x2e8-6dE");
+  EXPECT_EQ(field(), "#2e86dE");
+  EXPECT_TRUE(form.btn_ok.enabled());
+}
+
+// The mark is two black lines around the swatch of the field's colour, wherever the grid's current
+// cell is.
+TEST_F(ColorFormTest, MarksTheSwatchOfTheFieldsColour) {
+  const auto marked = [&](const toolkit::DrawGrid& grid, int col, int row) {
+    const toolkit::Rect on_form{grid.bounds().left + grid.cell_rect(col, row).left,
+                                grid.bounds().top + grid.cell_rect(col, row).top,
+                                grid.cell_rect(col, row).width, grid.cell_rect(col, row).height};
+    return painted().find("outline " + std::to_string(on_form.left) + ' ' + std::to_string(on_form.top) +
+                          ' ' + std::to_string(on_form.width) + ' ' + std::to_string(on_form.height) +
+                          " FF000000") != std::string::npos;
+  };
+  form.grid_basic.select_cell(0, 1);
+  EXPECT_EQ(field(), "FFFF0000");
+  EXPECT_TRUE(marked(form.grid_basic, 0, 1));
+  // Typed, not clicked: the mark moves to the swatch of that colour (black, bottom left).
+  type(u"000000");
+  EXPECT_TRUE(marked(form.grid_basic, 0, 5));
+  EXPECT_FALSE(marked(form.grid_basic, 0, 1));
+  // Added to the custom colours, the colour is marked there too.
+  type(u"80123456");
+  form.btn_add_custom.click();
+  EXPECT_TRUE(marked(form.grid_custom, 0, 0));
+  EXPECT_FALSE(marked(form.grid_basic, 0, 5));
+}
+
+TEST_F(ColorFormTest, APressOnThePreviewLeavesTheKeysWithTheField) {
+  const toolkit::Rect preview = form.pnl_preview.bounds();
+  toolkit::press_mouse(form, toolkit::MouseButton::left, {preview.left + 5, preview.top + 5});
+  EXPECT_EQ(form.focused, &form.cmb_argb);
+}
+
+}  // namespace
