@@ -141,7 +141,8 @@ void set_user_data(HostHandle, ObjectId id, void* data, bool subtree) {
     return;
   }
   if (subtree) {
-    state.tree.visit_subtree(state.model.index_of(id), [&state, data](std::size_t index) { state.user_data[index] = data; });
+    state.tree.visit_subtree(state.model.index_of(id),
+                             [&state, data](std::size_t index) { state.user_data[index] = data; });
     return;
   }
   const std::size_t index = state.model.index_of(id);

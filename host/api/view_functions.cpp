@@ -19,7 +19,8 @@ void set_color(ObjectId id, std::optional<std::uint32_t> color, bool subtree) {
     return;
   }
   if (subtree) {
-    state.tree.visit_subtree(state.model.index_of(id), [&state, color](std::size_t index) { state.colors[index] = color; });
+    state.tree.visit_subtree(state.model.index_of(id),
+                             [&state, color](std::size_t index) { state.colors[index] = color; });
     return;
   }
   const std::size_t index = state.model.index_of(id);
