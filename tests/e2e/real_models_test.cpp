@@ -296,6 +296,57 @@ TEST_F(RealModel, SteelHallRendersInItsBatchColours) {
   }
 }
 
+// "Grey out the rest": the default row coloured grey, then one batch red. Colouring an assembly
+// colours its parts, so they leave the grey they took from the default row.
+struct GreyedOutCase {
+  std::string label;
+  std::filesystem::path model;
+  std::string default_row;
+  std::string red_objects;  // the red batch's assemblies and all their parts
+};
+
+void PrintTo(const GreyedOutCase& c, std::ostream* out) { *out << c.label; }
+
+class GreyedOut : public RealModel, public ::testing::WithParamInterface<GreyedOutCase> {};
+
+TEST_P(GreyedOut, TheBatchsPartsShowItsColourOverTheGreyDefaultRow) {
+  const GreyedOutCase& c = GetParam();
+  if (!copy_model(c.model)) GTEST_SKIP() << c.model << " is missing";
+  const auto result = run(c.model.filename().string(),
+                          "click Batches\nanswer color B0B0B0\npanel batch swatch " + c.default_row +
+                              "\nanswer color E00000\npanel batch swatch 1\nprint colors\n"
+                              "render greyed.png 640 480\n");
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  EXPECT_THAT(result.out, HasSubstr("\nE00000FF\t" + c.red_objects + "\n"));
+  const Picture picture(path("greyed.png"));
+  ASSERT_TRUE(picture.readable());
+  EXPECT_GT(picture.dominated_by(16), 2000);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Models, GreyedOut,
+    ::testing::Values(GreyedOutCase{"steel_hall", samples_folder / "steel-hall.ifc", "4", "114"},
+                      GreyedOutCase{"car_wash", models_folder / "tekla-carwash-batched.ifc", "10", "439"}),
+    torv_test::CaseLabel());
+
+// The car wash's grids are lines at each level: a viewer draws none of them, so the picture
+// above the roof is the background.
+TEST_F(RealModel, CarWashPictureLeavesOutItsGrids) {
+  SKIP_WITHOUT("tekla-carwash.ifc");
+  const auto result = run("tekla-carwash.ifc", "find IfcGrid\nrender model.png\n");
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  EXPECT_THAT(result.out, HasSubstr("\tIfcGrid\t"));
+  const Picture picture(path("model.png"));
+  ASSERT_TRUE(picture.readable());
+  const std::uint32_t background = picture.at(0, 0);
+  // Drawn as their boxes the grids were sheets that covered the sky beside the roof's far corner.
+  int covered = 0;
+  for (int y = 130; y < 175; y += 3) {
+    for (int x = 700; x < 800; x += 4) covered += picture.at(x, y) != background ? 1 : 0;
+  }
+  EXPECT_LT(covered, 15 * 25 / 20);
+}
+
 TEST_F(RealModel, SteelHallWalkThroughRunsWholeAndLeavesItsFiles) {
   ASSERT_TRUE(copy_model(samples_folder / "steel-hall.ifc"));
   torv_test::write_file(path("walk.session"), torv_test::read_file(samples_folder / "steel-hall.session"));
