@@ -75,8 +75,8 @@ struct PanelAction {
 };
 
 constexpr PanelAction panel_actions[] = {
-    {"row", "cell FORM 0 ", "N"},
-    {"swatch", "cell FORM 2 ", "N"},
+    {"row", "cell FORM 0 ", "N [right]"},
+    {"swatch", "cell FORM 2 ", "N [right]"},
     {"key", "key FORM ", "enter|space|up|down|left|right|home|end"},
     {"dblclick", "dblclick FORM", ""},
     {"auto-select", "check FORM cbx_auto_select ", "on|off"},
@@ -432,14 +432,19 @@ void Session::act_on_panel(std::string_view arguments) {
   if (found == std::end(panel_actions)) return fail("no panel action '" + action + "': " + panel_usage());
   // Keywords in small letters; a row number as it stands.
   const std::string argument = lower_case(argument_text);
-  if (found->argument == "N") {
+  if (found->argument == "N [right]") {
+    // A row number, and right for a right click.
+    const auto [number, button] = split_word(argument);
     int row = 0;
-    if (!read_number(argument, row)) return fail("panel " + panel + ' ' + action + " N: a row number from 1");
+    if (!read_number(number, row) || (!button.empty() && button != "right")) {
+      return fail("panel " + panel + ' ' + action +
+                  " N [right]: a row number from 1, right for a right click");
+    }
     const auto rows = panel_rows(panel);
     if (!rows) return;
     if (row < 1 || static_cast<std::size_t>(row) > rows->size()) {
-      return fail("no row " + argument + ": the " + panel + " panel has " + std::to_string(rows->size()) +
-                  " rows");
+      return fail("no row " + std::string(number) + ": the " + panel + " panel has " +
+                  std::to_string(rows->size()) + " rows");
     }
   } else if (found->argument == "on|off" && argument != "on" && argument != "off") {
     return fail("panel " + panel + " auto-select on|off, not '" + argument + "'");
