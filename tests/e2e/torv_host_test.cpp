@@ -90,12 +90,22 @@ TEST_F(TorvHost, ChecksTheScriptBeforeReadingTheModel) {
 
 // Command words, keywords and captions in any case; a # that begins a word is not a comment.
 TEST_F(TorvHost, ReadsWordsInAnyCase) {
-  const auto result = run_torv_host(
-      {"--generate", "assemblies=2,parts=1,batch=text,values=A", "--script",
-       script(
-           "CLICK batches\nAnswer Color #1E90FF\nPanel BATCH Swatch 1  # the first batch\nPRINT colors\n")});
+  const auto result =
+      run_torv_host({"--generate", "assemblies=2,parts=1,batch=text,values=A", "--script",
+                     script("CLICK batches\nAnswer Color #1E90FF\nPanel BATCH Swatch 1  # the first "
+                            "batch\nPRINT colors\nanswer color NONE\npanel batch swatch 1\n"
+                            "print colors\n")});
   ASSERT_EQ(result.exit_code, 0) << result.errors;
   EXPECT_THAT(result.out, HasSubstr("1E90FFFF\t"));
+  // none takes the colour away again.
+  EXPECT_THAT(result.out, ContainsRegex("\ndefault\t[0-9]+\n$"));
+}
+
+TEST_F(TorvHost, ClicksACaptionWithCapitalsOfAnotherLanguage) {
+  const auto result =
+      run_torv_host({"--lang", "de", "--generate", "default", "--script",
+                     script("click " + language_text("de", "btn_reset") + "\nclick ZURÜCKSETZEN\n")});
+  EXPECT_EQ(result.exit_code, 0) << result.errors;
 }
 
 // find lists GUID, entity, name and tag of the objects that contain the text, at most 50; select
