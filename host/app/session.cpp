@@ -468,7 +468,8 @@ void Session::answer(std::string_view arguments) {
   if (kind != "open" && kind != "save" && kind != "color" && kind != "name") {
     return fail("no dialog '" + kind + "' to answer: " + usage);
   }
-  if (value.empty()) return fail("answer " + kind + " needs its answer: " + usage);
+  // An empty name is typed as nothing at all; a path and a colour must be given.
+  if (value.empty() && kind != "name") return fail("answer " + kind + " needs its answer: " + usage);
   auto& queue = host_state().desktop.answers[dialog_form(kind)];
   if (lower_case(value) == "cancel") {
     queue.emplace_back(std::nullopt);

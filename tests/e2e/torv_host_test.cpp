@@ -188,7 +188,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {"--generate", "default"},
                     "click Batches\npanel batch wiggle\n",
                     1,
-                    "no panel action 'wiggle': panel batch|status ACTION, ACTION one of: row N,"},
+                    "no panel action 'wiggle': panel batch|status ACTION, ACTION one of: row N [right],"},
         FailureCase{"unknown_key",
                     {"--generate", "default"},
                     "click Batches\npanel batch key sideways\n",
