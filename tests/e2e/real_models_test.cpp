@@ -257,6 +257,26 @@ class Picture {
     }
     return count;
   }
+  // The width and height of the smallest box around the pixels that differ from the background.
+  std::pair<int, int> drawn_size(std::uint32_t background) const {
+    int left = width(), right = -1, top = height(), bottom = -1;
+    for (int y = 0; y < height(); ++y) {
+      for (int x = 0; x < width(); ++x) {
+        if (at(x, y) == background) continue;
+        left = std::min(left, x), right = std::max(right, x), top = std::min(top, y),
+        bottom = std::max(bottom, y);
+      }
+    }
+    return {right - left + 1, bottom - top + 1};
+  }
+  // Pixels of a colour in a rectangle.
+  int count_in(int left, int top, int right, int bottom, std::uint32_t colour) const {
+    int count = 0;
+    for (int y = top; y < bottom; ++y) {
+      for (int x = left; x < right; ++x) count += at(x, y) == colour ? 1 : 0;
+    }
+    return count;
+  }
   int differing_from(std::uint32_t background) const {
     int count = 0;
     for (int y = 0; y < height(); ++y) {
@@ -345,6 +365,39 @@ TEST_F(RealModel, CarWashPictureLeavesOutItsGrids) {
     for (int x = 700; x < 800; x += 4) covered += picture.at(x, y) != background ? 1 : 0;
   }
   EXPECT_LT(covered, 15 * 25 / 20);
+}
+
+// The hall is 12 m wide along x, 24 m long along y and 7.5 m high: seen from above it is taller than
+// wide, from the front and the side it is seen level.
+TEST_F(RealModel, SteelHallFromEachViewPoint) {
+  ASSERT_TRUE(copy_model(samples_folder / "steel-hall.ifc"));
+  const auto result = run("steel-hall.ifc",
+                          "render iso.png 600 600\nrender top.png 600 600 --view top\n"
+                          "render front.png 600 600 --VIEW front\nrender side.png 600 600 --view side\n"
+                          "render wrong.png --view below\n");
+  EXPECT_THAT(result.errors,
+              HasSubstr("no view 'below': render FILE.png [WIDTH HEIGHT] [--view iso|top|front|side]"));
+  const std::uint32_t background = Picture(path("iso.png")).at(0, 0);
+  const auto [top_width, top_height] = Picture(path("top.png")).drawn_size(background);
+  EXPECT_NEAR(static_cast<double>(top_height) / top_width, 2.0, 0.15);
+  const auto [front_width, front_height] = Picture(path("front.png")).drawn_size(background);
+  EXPECT_NEAR(static_cast<double>(front_height) / front_width, 7.5 / 12, 0.1);
+  const auto [side_width, side_height] = Picture(path("side.png")).drawn_size(background);
+  EXPECT_NEAR(static_cast<double>(side_height) / side_width, 7.5 / 24, 0.1);
+  const auto [iso_width, iso_height] = Picture(path("iso.png")).drawn_size(background);
+  EXPECT_GT(iso_width, iso_height);
+}
+
+// The legend shows the visible panel's categories with their swatches, beside the model.
+TEST_F(RealModel, LegendShowsTheVisiblePanelsColours) {
+  ASSERT_TRUE(copy_model(samples_folder / "steel-hall.ifc"));
+  const auto result = run("steel-hall.ifc",
+                          "click Batches\nanswer color FF00FF00\npanel batch swatch 2\n"
+                          "render plain.png 640 480\nrender legend.png 640 480 --legend\n");
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  const std::uint32_t green = 0xFF00FF00;
+  EXPECT_GT(Picture(path("legend.png")).count_in(0, 0, 200, 150, green), 50);
+  EXPECT_EQ(Picture(path("plain.png")).count_in(0, 0, 200, 150, green), 0);
 }
 
 TEST_F(RealModel, SteelHallWalkThroughRunsWholeAndLeavesItsFiles) {
