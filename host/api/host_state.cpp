@@ -5,6 +5,7 @@ namespace host {
 
 void HostState::set_model(Model new_model) {
   model = std::move(new_model);
+  tree.assign(model);
   user_data.assign(model.size(), nullptr);
   colors.assign(model.size(), std::nullopt);
   selected.assign(model.size(), false);

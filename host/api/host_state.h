@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "api/object_tree.h"
 #include "model/model.h"
 #include "plugin_base/viewer_records.h"
 #include "toolkit/desktop/desktop_api_list.h"
@@ -103,6 +104,7 @@ struct HostState {
   viewer::HostHandle handle = 0x7042;
 
   Model model;
+  ObjectTree tree;  // the model's tree, for walks over a subtree
   // Per object, by model index.
   std::vector<void*> user_data;
   std::vector<std::optional<std::uint32_t>> colors;  // nullopt: the object's default colours

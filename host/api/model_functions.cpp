@@ -132,10 +132,17 @@ std::int32_t filter_properties(HostHandle, const PropertyQuery* query, PropertyR
 
 const char16_t* get_loaded_ifc_path(HostHandle) { return text_or_null(host_state().model.path); }
 
-void set_user_data(HostHandle, ObjectId id, void* data, bool every_object) {
+// With the flag the object and everything below it take the pointer, with the all-objects id
+// every object; without it the object alone.
+void set_user_data(HostHandle, ObjectId id, void* data, bool subtree) {
   HostState& state = host_state();
-  if (every_object && id == all_objects_id) {
+  if (subtree && id == all_objects_id) {
     std::fill(state.user_data.begin(), state.user_data.end(), data);
+    return;
+  }
+  if (subtree) {
+    state.tree.visit_subtree(state.model.index_of(id),
+                             [&state, data](std::size_t index) { state.user_data[index] = data; });
     return;
   }
   const std::size_t index = state.model.index_of(id);

@@ -1,5 +1,6 @@
 // Host API, the 3D view: colours, selection, hover, redraw.
 #include <algorithm>
+#include <optional>
 
 #include "api/host_functions.h"
 #include "api/host_state.h"
@@ -9,27 +10,30 @@ namespace {
 
 enum SelectMode : std::int32_t { remove_from_selection = 0, replace_selection = 1, add_to_selection = 2 };
 
-}  // namespace
-
-void set_object_color(HostHandle, ObjectId id, std::uint32_t color, bool) {
+// A viewer colours what it draws: with the flag, the object and everything below it (an
+// assembly's parts), without it the object alone.
+void set_color(ObjectId id, std::optional<std::uint32_t> color, bool subtree) {
   HostState& state = host_state();
   if (id == all_objects_id) {
     std::fill(state.colors.begin(), state.colors.end(), color);
+    return;
+  }
+  if (subtree) {
+    state.tree.visit_subtree(state.model.index_of(id),
+                             [&state, color](std::size_t index) { state.colors[index] = color; });
     return;
   }
   const std::size_t index = state.model.index_of(id);
   if (index < state.colors.size()) state.colors[index] = color;
 }
 
-void set_object_default_color(HostHandle, ObjectId id, bool) {
-  HostState& state = host_state();
-  if (id == all_objects_id) {
-    std::fill(state.colors.begin(), state.colors.end(), std::nullopt);
-    return;
-  }
-  const std::size_t index = state.model.index_of(id);
-  if (index < state.colors.size()) state.colors[index] = std::nullopt;
+}  // namespace
+
+void set_object_color(HostHandle, ObjectId id, std::uint32_t color, bool subtree) {
+  set_color(id, color, subtree);
 }
+
+void set_object_default_color(HostHandle, ObjectId id, bool subtree) { set_color(id, std::nullopt, subtree); }
 
 void select(HostHandle, ObjectId id, bool flag) {
   HostState& state = host_state();

@@ -15,6 +15,14 @@ CommandLine parse_command_line(const std::vector<std::string>& arguments) {
       if (i + 1 >= arguments.size()) throw std::invalid_argument(argument + " needs a value");
       return arguments[++i];
     };
+    if (argument == "--help" || argument == "-h") {
+      line.help = true;
+      return line;
+    }
+    if (argument == "--version") {
+      line.version = true;
+      return line;
+    }
     if (argument == "--plugin") {
       line.plugin_path = platform::from_utf8(value());
     } else if (argument == "--lang") {
@@ -25,7 +33,7 @@ CommandLine parse_command_line(const std::vector<std::string>& arguments) {
       line.script = value();
     } else if (argument == "--generate") {
       line.generator_spec = value();
-    } else if (argument.starts_with("--")) {
+    } else if (argument.starts_with("-")) {
       throw std::invalid_argument("unknown option " + argument);
     } else if (line.model_file.empty()) {
       line.model_file = argument;

@@ -8,6 +8,8 @@
 namespace host {
 
 struct CommandLine {
+  bool help = false;           // --help or -h: the usage, and nothing else
+  bool version = false;        // --version: the versions, and nothing else
   std::u16string plugin_path;  // empty: the plug-in library beside torv-host
   std::u16string language = u"en";
   bool touch_mode = false;
@@ -21,6 +23,11 @@ CommandLine parse_command_line(const std::vector<std::string>& arguments);
 
 inline constexpr const char* usage =
     "usage: torv-host [--plugin PATH] [--lang CODE] [--touch] [--script FILE] MODEL.ifc | --generate SPEC\n"
+    "       torv-host --help | --version\n"
+    "  --plugin PATH  the plug-in library (default: the one beside torv-host)\n"
+    "  --lang CODE    the viewer's language: en, de, pl (default en)\n"
+    "  --touch        the viewer in touch mode\n"
+    "  --script FILE  the session's commands (default: standard input; help lists them)\n"
     "  SPEC: default, or key=value pairs separated by commas: sites, storeys, assemblies, parts,\n"
     "        loose, depth, batch=text|integer|boolean|real|none, values=a;b;c, parts_batch=TEXT, no_guid=N,\n"
     "        no_representation=N, path=MODEL-PATH\n";

@@ -12,7 +12,8 @@ DynamicLibrary::DynamicLibrary(const std::u16string& path)
     : handle_(dlopen(platform::to_utf8(path).c_str(), RTLD_NOW | RTLD_LOCAL)) {
   if (handle_ == nullptr) {
     const char* reason = dlerror();
-    throw std::runtime_error(reason != nullptr ? reason : "cannot load " + platform::to_utf8(path));
+    throw std::runtime_error("cannot load the plug-in library " + platform::to_utf8(path) +
+                             (reason != nullptr ? std::string(": ") + reason : std::string()));
   }
 }
 

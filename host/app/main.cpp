@@ -13,6 +13,7 @@
 #include "app/command_line.h"
 #include "app/host_platform.h"
 #include "app/session.h"
+#include "app/session_help.h"
 #include "app/text_output.h"
 #include "app/viewer.h"
 #include "model/generated_model.h"
@@ -51,16 +52,28 @@ void print_plugin(host::PluginLibrary& plugin, std::ostream& out) {
   out << "api version: " << version.major << '.' << version.minor << '\n';
 }
 
+// The script is opened, and the plug-in library loaded, before the model is read: a mistake in
+// the arguments is told at once, not after a model that takes seconds to read.
 int run(const host::CommandLine& line) {
   host::HostState& state = host::host_state();
   state.language = line.language;
   state.touch_mode = line.touch_mode;
 
-  host::Model model = load_model(line);
+  std::ifstream script;
+  if (!line.script.empty()) {
+    if (!std::filesystem::is_regular_file(line.script))
+      throw std::invalid_argument("no script " + line.script);
+    script.open(line.script);
+    if (!script) throw std::runtime_error("cannot read the script " + line.script);
+  }
+  if (!line.model_file.empty() && !std::filesystem::is_regular_file(line.model_file)) {
+    throw std::invalid_argument("no model file " + line.model_file);
+  }
   const std::u16string plugin_path = line.plugin_path.empty()
                                          ? host::executable_folder() + host::default_plugin_file_name()
                                          : line.plugin_path;
   host::Viewer viewer(plugin_path);
+  host::Model model = load_model(line);
   print_plugin(viewer.plugin(), std::cout);
   viewer.load_plugin();
   std::cout << "model: " << model.description << ", " << model.size() << " objects\n";
@@ -76,8 +89,6 @@ int run(const host::CommandLine& line) {
   if (line.script.empty()) {
     session.run(std::cin, host::input_is_terminal());
   } else {
-    std::ifstream script(line.script);
-    if (!script) throw std::runtime_error("cannot read the script " + line.script);
     session.run(script, false);
   }
   viewer.unload_plugin();
@@ -89,7 +100,17 @@ int run(const host::CommandLine& line) {
 
 int main(int argc, char** argv) {
   try {
-    return run(host::parse_command_line(std::vector<std::string>(argv + 1, argv + argc)));
+    const host::CommandLine line = host::parse_command_line(std::vector<std::string>(argv + 1, argv + argc));
+    if (line.help) {
+      std::cout << host::usage << "Session commands:\n" << host::session_help;
+      return 0;
+    }
+    if (line.version) {
+      std::cout << "torv-host " << TORV_VERSION << ", the viewer's API " << host::host_api_version.major
+                << '.' << host::host_api_version.minor << '\n';
+      return 0;
+    }
+    return run(line);
   } catch (const std::invalid_argument& error) {
     std::cerr << "torv-host: " << error.what() << '\n' << host::usage;
     return 2;

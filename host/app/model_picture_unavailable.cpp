@@ -5,7 +5,7 @@
 
 namespace host {
 
-void draw_model_picture(const HostState&, const std::string&, int, int) {
+void draw_model_picture(const HostState&, const std::string&, const ModelPicture&) {
   throw std::runtime_error("pictures of the model need the Linux build of torv-host");
 }
 

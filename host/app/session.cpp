@@ -7,14 +7,17 @@
 #include <cstdio>
 #include <iostream>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "api/desktop_functions.h"
 #include "api/host_state.h"
 #include "api/viewer_events.h"
+#include "app/color_text.h"
 #include "app/host_platform.h"
 #include "app/session_help.h"
+#include "app/text_match.h"
 #include "app/text_output.h"
 
 namespace host {
@@ -35,6 +38,27 @@ std::pair<std::string_view, std::string_view> split_word(std::string_view text) 
   return {text.substr(0, space), trimmed(text.substr(space))};
 }
 
+// The first word in small letters, and what follows it: keywords are read regardless of case.
+std::pair<std::string, std::string_view> split_keyword(std::string_view text) {
+  const auto [word, rest] = split_word(text);
+  return {lower_case(word), rest};
+}
+
+// A line without its comment: # at the start of the line or on its own word starts one; a # that
+// begins a word, as in #RRGGBB, is part of it.
+std::string_view without_comment(std::string_view line) {
+  for (std::size_t at = line.find('#'); at != std::string_view::npos; at = line.find('#', at + 1)) {
+    const bool word_ends = at + 1 == line.size() || line[at + 1] == ' ' || line[at + 1] == '\t';
+    if (trimmed(line.substr(0, at)).empty() || word_ends) return line.substr(0, at);
+  }
+  return line;
+}
+
+bool read_number(std::string_view text, int& value) {
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return !text.empty() && error == std::errc() && end == text.data() + text.size();
+}
+
 const char* kind_name(ButtonKind kind) {
   switch (kind) {
     case ButtonKind::large: return "button";
@@ -44,26 +68,39 @@ const char* kind_name(ButtonKind kind) {
   return "button";
 }
 
-std::string rgba_text(std::uint32_t color) {
-  char text[9];
-  std::snprintf(text, sizeof text, "%02X%02X%02X%02X", color & 0xFFu, (color >> 8) & 0xFFu,
-                (color >> 16) & 0xFFu, color >> 24);
-  return text;
+// What the session's panel actions are in the toolkit's commands; FORM is the panel.
+struct PanelAction {
+  std::string_view word;
+  std::string_view toolkit;
+  std::string_view argument;  // what the action takes, for the usage line; empty: nothing
+};
+
+constexpr PanelAction panel_actions[] = {
+    {"row", "cell FORM 0 ", "N [right]"},
+    {"swatch", "cell FORM 2 ", "N [right]"},
+    {"key", "key FORM ", "enter|space|up|down|left|right|home|end"},
+    {"dblclick", "dblclick FORM", ""},
+    {"auto-select", "check FORM cbx_auto_select ", "on|off"},
+    {"menu", "menu FORM menu_", "[add|rename|delete]"},
+    {"open", "click FORM btn_open", ""},
+    {"save", "click FORM btn_save", ""},
+    {"close", "close FORM", ""},
+    {"keys", "keys FORM ", "TEXT"},
+};
+
+std::string panel_usage() {
+  std::string usage = "panel batch|status ACTION, ACTION one of:";
+  for (const PanelAction& action : panel_actions) {
+    usage += ' ';
+    usage += action.word;
+    if (!action.argument.empty()) usage += ' ' + std::string(action.argument);
+    usage += ',';
+  }
+  usage.pop_back();
+  return usage;
 }
 
-// The panels' form names, and what the session's panel actions are in the toolkit's commands.
-const std::map<std::string, std::string, std::less<>> panel_actions = {
-    {"open", "click FORM btn_open"},
-    {"save", "click FORM btn_save"},
-    {"close", "close FORM"},
-    {"dblclick", "dblclick FORM"},
-    {"menu", "menu FORM menu_"},
-    {"key", "key FORM "},
-    {"row", "cell FORM 0 "},
-    {"swatch", "cell FORM 2 "},
-    {"auto-select", "check FORM cbx_auto_select "},
-    {"keys", "keys FORM "},
-};
+bool is_panel(std::string_view word) { return word == "batch" || word == "status"; }
 
 // The form that a dialog kind of the answer and snapshot commands names: the add and rename
 // dialog is the form the plug-in names frm_add_category.
@@ -71,7 +108,44 @@ std::string dialog_form(std::string_view kind) {
   return kind == "name" ? "frm_add_category" : std::string(kind);
 }
 
+// The toolkit's terse errors, said as what the user did wrong and what is accepted.
+std::string explained(const std::string& reply, const std::string& panel) {
+  const std::string message = reply.substr(7);
+  if (message.starts_with("no form ")) {
+    return "the " + panel + " panel is not open: click its ribbon button first";
+  }
+  if (message.starts_with("unknown key ")) {
+    return "no key '" + message.substr(12) + "': enter, space, up, down, left, right, home or end";
+  }
+  if (message.starts_with("no menu item menu_")) {
+    return "the grid's context menu has no entry '" + message.substr(18) + "': add, rename or delete";
+  }
+  if (message.starts_with("the menu item menu_")) {
+    const std::string entry = message.substr(19, message.find(' ', 19) - 19);
+    return "the grid's context menu entry '" + entry + "' is disabled on the current row";
+  }
+  if (message == "the button is disabled") return "the " + panel + " panel's button is disabled now";
+  if (message == "the command failed") return "the " + panel + " panel's toolkit could not do it";
+  return message;
+}
+
+constexpr std::size_t find_limit = 50;
+
 }  // namespace
+
+const std::vector<Session::Command>& Session::commands() {
+  static const std::vector<Command> table = {
+      {"ribbon", &Session::print_ribbon}, {"click", &Session::click},
+      {"select", &Session::select},       {"hover", &Session::hover},
+      {"find", &Session::find},           {"context", &Session::open_context_menu},
+      {"choose", &Session::choose},       {"panel", &Session::act_on_panel},
+      {"answer", &Session::answer},       {"print", &Session::print},
+      {"snapshot", &Session::snapshot},   {"render", &Session::render},
+      {"load", &Session::load},           {"clipboard", &Session::put_on_clipboard},
+      {"help", &Session::print_help},
+  };
+  return table;
+}
 
 Session::Session(Viewer& viewer, std::ostream& out, std::ostream& errors, ModelLoader load_model)
     : viewer_(viewer), out_(out), errors_(errors), load_model_(std::move(load_model)) {
@@ -94,9 +168,9 @@ void Session::run(std::istream& input, bool prompt) {
 }
 
 bool Session::run_line(std::string_view line) {
-  const auto [command, rest] = split_word(line);
-  // A comment is a line of its own: the rest of a line may hold a '#' (a colour, a name, keys).
-  if (command.empty() || command.front() == '#') return true;
+  line = without_comment(line);
+  const auto [command, rest] = split_keyword(line);
+  if (command.empty()) return true;
   if (command == "quit") {
     viewer_.unload_plugin();
     return false;
@@ -105,52 +179,27 @@ bool Session::run_line(std::string_view line) {
     fail("the plug-in is unloaded");
     return true;
   }
-  run_command(command, rest);
+  const auto& table = commands();
+  const auto found =
+      std::find_if(table.begin(), table.end(), [&](const Command& c) { return c.word == command; });
+  if (found == table.end()) {
+    fail("unknown command '" + std::string(split_word(line).first) + "' (help lists the commands)");
+  } else {
+    (this->*found->run)(rest);
+  }
   out_ << std::flush;
   return true;
 }
 
-void Session::run_command(std::string_view command, std::string_view rest) {
-  if (command == "ribbon") {
-    print_ribbon();
-  } else if (command == "click") {
-    click(rest);
-  } else if (command == "select") {
-    select(rest);
-  } else if (command == "hover") {
-    hover(rest);
-  } else if (command == "context") {
-    open_context_menu();
-  } else if (command == "choose") {
-    choose(rest);
-  } else if (command == "print") {
-    print(rest);
-  } else if (command == "panel") {
-    act_on_panel(rest);
-  } else if (command == "answer") {
-    answer(rest);
-  } else if (command == "clipboard") {
-    host_state().desktop.clipboard = std::string(rest);
-    set_system_clipboard(platform::from_utf8(rest));
-  } else if (command == "load") {
-    load(rest);
-  } else if (command == "snapshot") {
-    snapshot(rest);
-  } else if (command == "render") {
-    render(rest);
-  } else if (command == "help") {
-    out_ << session_help;
-  } else {
-    fail("unknown command '" + std::string(command) + "' (help lists the commands)");
-  }
-}
+void Session::print_help(std::string_view) { out_ << session_help; }
 
 void Session::print(std::string_view what) {
-  const auto [subject, rest] = split_word(what);
+  const auto [subject, rest] = split_keyword(what);
   HostState& state = host_state();
   if (subject == "panel") {
-    if (rest != "batch" && rest != "status") return fail("print panel batch|status");
-    toolkit("print " + std::string(rest));
+    const std::string panel = lower_case(rest);
+    if (!is_panel(panel)) return fail("print panel batch|status, not '" + std::string(rest) + "'");
+    toolkit("print " + panel, panel);
   } else if (subject == "colors") {
     print_colors();
   } else if (subject == "selection") {
@@ -162,7 +211,8 @@ void Session::print(std::string_view what) {
   } else if (subject == "hover") {
     print_objects(state.hover_set);
   } else {
-    fail("print panel|colors|selection|hover");
+    fail("print panel batch|status, print colors, print selection or print hover, not '" + std::string(what) +
+         "'");
   }
 }
 
@@ -189,7 +239,7 @@ void Session::print_colors() {
   for (const auto& [color, count] : rows) out_ << color << '\t' << count << '\n';
 }
 
-void Session::print_ribbon() {
+void Session::print_ribbon(std::string_view) {
   const HostState& state = host_state();
   const auto print_button = [&](const RibbonButton& button, const char* indent) {
     out_ << indent << kind_name(button.kind) << ' ' << button.id << " \"" << utf8(button.text) << '"'
@@ -216,39 +266,79 @@ void Session::print_ribbon() {
 
 void Session::click(std::string_view target) {
   const HostState& state = host_state();
-  std::int32_t id = 0;
-  const auto [end, error] = std::from_chars(target.data(), target.data() + target.size(), id);
-  const bool numeric = error == std::errc() && end == target.data() + target.size();
-  if (!numeric) {
+  int id = 0;
+  if (!read_number(target, id)) {
     const std::u16string caption = platform::from_utf8(target);
     id = 0;
     for (const RibbonButton& button : state.buttons) {
-      if (button.text == caption && button.visible) {
+      if (button.visible && equal_ignoring_case(button.text, caption)) {
         id = button.id;
         break;
       }
     }
   }
-  if (id == 0 || !click_button(id)) fail("no button '" + std::string(target) + "'");
+  if (id != 0 && click_button(id)) return;
+  std::string captions;
+  for (const RibbonGroup& group : state.groups) {
+    for (const std::int32_t button_id : group.buttons) {
+      const RibbonButton* button = host_state().find_button(button_id);
+      if (button == nullptr || !button->visible) continue;
+      captions +=
+          (captions.empty() ? "" : ", ") + utf8(button->text) + " (" + std::to_string(button_id) + ")";
+    }
+  }
+  fail("no button '" + std::string(target) + "': the ribbon has " + (captions.empty() ? "none" : captions));
 }
 
 ObjectId Session::object(std::string_view name) {
   const Model& model = host_state().model;
   if (name.starts_with('@')) {
-    std::size_t index = 0;
-    const auto [end, error] = std::from_chars(name.data() + 1, name.data() + name.size(), index);
-    if (error == std::errc() && end == name.data() + name.size() && index < model.size())
-      return Model::id_at(index);
-  } else if (const ObjectId id = model.find_by_guid(platform::from_utf8(name))) {
-    return id;
+    int index = 0;
+    if (read_number(name.substr(1), index) && index >= 0 && static_cast<std::size_t>(index) < model.size())
+      return Model::id_at(static_cast<std::size_t>(index));
+    fail("no object '" + std::string(name) + "': @N counts the model's objects from @0 to @" +
+         std::to_string(model.size() - 1));
+    return 0;
   }
-  fail("no object '" + std::string(name) + "'");
+  const std::u16string text = platform::from_utf8(name);
+  if (const ObjectId id = model.find_by_guid(text)) return id;
+  // The one object whose name or tag is the text, else the one whose GUID, entity, name or tag
+  // contains it.
+  const std::vector<ObjectId> named = matches(text, false);
+  if (named.size() == 1) return named.front();
+  const std::vector<ObjectId> found = named.empty() ? matches(text, true) : named;
+  if (found.size() == 1) return found.front();
+  if (found.empty()) {
+    fail("no object '" + std::string(name) +
+         "': give a GUID, @N, or a name or tag of one object (find TEXT searches)");
+  } else {
+    fail("'" + std::string(name) + "' fits " + std::to_string(found.size()) +
+         " objects: give a GUID, @N, or a name or tag of one object (find " + std::string(name) +
+         " lists them)");
+  }
   return 0;
 }
 
+std::vector<ObjectId> Session::matches(std::u16string_view text, bool containing) const {
+  const Model& model = host_state().model;
+  std::vector<ObjectId> found;
+  for (std::size_t index = 0; index < model.size(); ++index) {
+    const Object& object = *model.find(Model::id_at(index));
+    const bool fits =
+        containing
+            ? contains_ignoring_case(object.guid, text) ||
+                  contains_ignoring_case(std::u16string(object.entity.begin(), object.entity.end()), text) ||
+                  contains_ignoring_case(object.name, text) || contains_ignoring_case(object.tag, text)
+            : equal_ignoring_case(object.name, text) || equal_ignoring_case(object.tag, text);
+    if (fits) found.push_back(Model::id_at(index));
+  }
+  return found;
+}
+
 void Session::select(std::string_view objects) {
+  if (objects.empty()) return fail("select GUID|@N|NAME..., or select none");
   std::vector<ObjectId> ids;
-  if (objects != "none") {
+  if (lower_case(objects) != "none") {
     for (auto [name, rest] = split_word(objects); !name.empty(); std::tie(name, rest) = split_word(rest)) {
       const ObjectId id = object(name);
       if (id == 0) return;
@@ -262,13 +352,27 @@ void Session::select(std::string_view objects) {
 }
 
 void Session::hover(std::string_view name) {
+  if (name.empty()) return fail("hover GUID|@N|NAME");
   const ObjectId id = object(name);
   if (id == 0) return;
   host_state().hovered = id;
   fire_hover();
 }
 
-void Session::open_context_menu() {
+void Session::find(std::string_view text) {
+  if (text.empty()) return fail("find TEXT: the objects whose GUID, entity, name or tag contain TEXT");
+  const Model& model = host_state().model;
+  const std::vector<ObjectId> found = matches(platform::from_utf8(text), true);
+  for (std::size_t shown = 0; shown < std::min(found.size(), find_limit); ++shown) {
+    const Object& object = *model.find(found[shown]);
+    out_ << (object.guid.empty() ? "@" + std::to_string(model.index_of(found[shown])) : utf8(object.guid))
+         << '\t' << object.entity << '\t' << utf8(object.name) << '\t' << utf8(object.tag) << '\n';
+  }
+  if (found.empty()) out_ << "no object's GUID, entity, name or tag contains '" << text << "'\n";
+  if (found.size() > find_limit) out_ << "and " << found.size() - find_limit << " more\n";
+}
+
+void Session::open_context_menu(std::string_view) {
   fire_context_menu();
   HostState& state = host_state();
   if (state.context_menu.empty()) out_ << "context menu: nothing from the plug-in\n";
@@ -286,57 +390,117 @@ void Session::open_context_menu() {
 void Session::choose(std::string_view entry) {
   HostState& state = host_state();
   const std::u16string caption = platform::from_utf8(entry);
+  std::string entries;
   for (const std::int32_t id : state.context_menu) {
     const RibbonButton* menu = state.find_button(id);
     if (menu == nullptr) continue;
     for (const std::int32_t entry_id : menu->entries) {
       const RibbonButton* found = state.find_button(entry_id);
-      if (found != nullptr && found->visible && found->text == caption) {
+      if (found == nullptr || !found->visible) continue;
+      if (equal_ignoring_case(found->text, caption)) {
         click_button(entry_id);
         return;
       }
+      entries += (entries.empty() ? "" : ", ") + utf8(found->text);
     }
   }
-  fail("the context menu has no entry '" + std::string(entry) + "'");
+  if (state.context_menu.empty()) {
+    return fail("no context menu is open: context opens it (with the batch or status panel shown)");
+  }
+  fail("the context menu has no entry '" + std::string(entry) + "': it has " +
+       (entries.empty() ? "none" : entries));
+}
+
+std::optional<std::vector<std::string>> Session::panel_rows(const std::string& panel) {
+  const std::string reply = desktop_command("print " + panel);
+  if (reply.starts_with("error: ")) {
+    fail(explained(reply, panel));
+    return std::nullopt;
+  }
+  std::vector<std::string> rows;
+  std::istringstream lines(reply);
+  std::string line;
+  std::getline(lines, line);  // caption and visibility
+  std::getline(lines, line);  // the column headers
+  while (std::getline(lines, line)) rows.push_back(line);
+  return rows;
 }
 
 void Session::act_on_panel(std::string_view arguments) {
-  const auto [panel, action_text] = split_word(arguments);
-  const auto [action, argument] = split_word(action_text);
-  const auto found = panel_actions.find(action);
-  if ((panel != "batch" && panel != "status") || found == panel_actions.end()) {
-    return fail(
-        "panel batch|status row N|swatch N|key K|dblclick|auto-select on|off|menu "
-        "add|rename|delete|open|save|close|keys TEXT");
+  const auto [panel, action_text] = split_keyword(arguments);
+  const auto [action, argument_text] = split_keyword(action_text);
+  const auto found = std::find_if(std::begin(panel_actions), std::end(panel_actions),
+                                  [&](const PanelAction& a) { return a.word == action; });
+  if (!is_panel(panel)) return fail("no panel '" + panel + "': " + panel_usage());
+  if (found == std::end(panel_actions)) return fail("no panel action '" + action + "': " + panel_usage());
+  // Keywords in small letters; a row number and keys as they stand.
+  const std::string argument = action == "keys" ? std::string(argument_text) : lower_case(argument_text);
+  if (found->argument == "N [right]") {
+    // A row number, and right for a right click.
+    const auto [number, button] = split_word(argument);
+    int row = 0;
+    if (!read_number(number, row) || (!button.empty() && button != "right")) {
+      return fail("panel " + panel + ' ' + action +
+                  " N [right]: a row number from 1, right for a right click");
+    }
+    const auto rows = panel_rows(panel);
+    if (!rows) return;
+    if (row < 1 || static_cast<std::size_t>(row) > rows->size()) {
+      return fail("no row " + std::string(number) + ": the " + panel + " panel has " +
+                  std::to_string(rows->size()) + " rows");
+    }
+  } else if (found->argument == "on|off" && argument != "on" && argument != "off") {
+    return fail("panel " + panel + " auto-select on|off, not '" + argument + "'");
+  } else if (found->argument.empty() && !argument.empty()) {
+    return fail("panel " + panel + ' ' + action + " takes nothing, not '" + argument + "'");
+  } else if ((action == "key" || action == "keys") && argument.empty()) {
+    return fail("panel " + panel + " key " + std::string(found->argument));
   }
-  std::string command = found->second;
+  std::string command(found->toolkit);
   command.replace(command.find("FORM"), 4, panel);
   // The context menu without an entry only opens and lists its entries.
-  if (action == "menu" && argument.empty()) command = "menu " + std::string(panel);
-  toolkit(command + std::string(argument));
+  if (action == "menu" && argument.empty()) command = "menu " + panel;
+  toolkit(command + argument, panel);
 }
 
 void Session::answer(std::string_view arguments) {
-  const auto [kind, value] = split_word(arguments);
-  const std::string dialog = dialog_form(kind);
+  static constexpr const char* usage =
+      "answer open|save PATH|cancel, answer color AARRGGBB|RRGGBB|#RRGGBB|none|cancel, answer name "
+      "TEXT|cancel, answer keys TEXT";
+  const auto [kind, value] = split_keyword(arguments);
   if (kind != "open" && kind != "save" && kind != "color" && kind != "name" && kind != "keys") {
-    return fail(
-        "answer open|save PATH, answer color [#]RRGGBB|AARRGGBB, answer name TEXT, answer keys TEXT, or cancel");
+    return fail("no dialog '" + kind + "' to answer: " + usage);
   }
+  // An empty name is typed as nothing at all; a path, a colour and keys must be given.
+  if (value.empty() && kind != "name") return fail("answer " + kind + " needs its answer: " + usage);
+  Desktop& desktop = host_state().desktop;
+  const std::string dialog = dialog_form(kind);
   if (kind == "keys") {
     const std::string problem = desktop_command("check-keys " + std::string(value));
     if (!problem.empty()) return fail(problem.starts_with("error: ") ? problem.substr(7) : problem);
-  }
-  Desktop& desktop = host_state().desktop;
-  if (value == "cancel" && kind != "keys") {
+    desktop.queue_answer(dialog, std::string(value));
+  } else if (lower_case(value) == "cancel") {
     desktop.queue_answer(dialog, std::nullopt);
+  } else if (kind == "color") {
+    const std::optional<std::string> argb = dialog_color(value);
+    if (!argb) {
+      return fail("no colour '" + std::string(value) +
+                  "': answer color AARRGGBB, RRGGBB (opaque), #RRGGBB, none or cancel");
+    }
+    desktop.queue_answer(dialog, *argb);
   } else {
     desktop.queue_answer(dialog, std::string(value));
   }
 }
 
+void Session::put_on_clipboard(std::string_view text) {
+  host_state().desktop.clipboard = std::string(text);
+  set_system_clipboard(platform::from_utf8(text));
+}
+
 void Session::load(std::string_view arguments) {
   if (!load_model_) return fail("this session cannot load models");
+  if (arguments.empty()) return fail("load MODEL.ifc, or load --generate SPEC");
   const auto [first, rest] = split_word(arguments);
   try {
     Model model =
@@ -349,21 +513,20 @@ void Session::load(std::string_view arguments) {
 }
 
 void Session::snapshot(std::string_view arguments) {
-  const auto [subject, rest] = split_word(arguments);
-  const auto [which, file] = split_word(rest);
+  static constexpr const char* usage =
+      "snapshot panel batch|status FILE.png, or snapshot dialog color|name|open|save|message FILE.png";
+  const auto [subject, rest] = split_keyword(arguments);
+  const auto [which, file] = split_keyword(rest);
   if (subject == "dialog" && !file.empty() &&
       (which == "color" || which == "name" || which == "open" || which == "save" || which == "message")) {
     dialog_pictures_[dialog_form(which)].emplace_back(file);
     return;
   }
-  if (subject != "panel" || (which != "batch" && which != "status") || file.empty()) {
-    return fail(
-        "snapshot panel batch|status FILE.png, or snapshot dialog color|name|open|save|message FILE.png");
-  }
+  if (subject != "panel" || !is_panel(which) || file.empty()) return fail(usage);
   ShownForm form;
-  form.display_list = desktop_command("paint " + std::string(which));
-  if (form.display_list.starts_with("error: ")) return fail(form.display_list.substr(7));
-  const std::string window = desktop_command("window " + std::string(which));
+  form.display_list = desktop_command("paint " + which);
+  if (form.display_list.starts_with("error: ")) return fail(explained(form.display_list, which));
+  const std::string window = desktop_command("window " + which);
   std::uintptr_t handle = 0;
   std::from_chars(window.data(), window.data() + window.size(), handle);
   form.window = reinterpret_cast<void*>(handle);
@@ -386,29 +549,71 @@ void Session::take_picture(const ShownForm& form, const std::string& file) {
   }
 }
 
-void Session::render(std::string_view arguments) {
-  const auto [file, size] = split_word(arguments);
-  const auto [width_text, height_text] = split_word(size);
-  int width = 1024;
-  int height = 768;
-  const auto read_number = [](std::string_view text, int& value) {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size();
-  };
-  if (file.empty() ||
-      (!size.empty() && (!read_number(width_text, width) || !read_number(height_text, height)))) {
-    return fail("render FILE.png [WIDTH HEIGHT]");
+Legend Session::legend() {
+  Legend legend;
+  const std::u16string& path = host_state().model.path;
+  legend.title = utf8(path.substr(path.find_last_of(u"/\\") + 1));
+  // The visible panel: the one whose colours the viewer shows.
+  std::istringstream forms(desktop_command("forms"));
+  std::string line;
+  std::string panel;
+  while (std::getline(forms, line)) {
+    const auto [name, rest] = split_word(line);
+    if (is_panel(name) && rest.starts_with("visible")) panel = name;
   }
+  if (panel.empty()) return legend;
+  for (const std::string& row : panel_rows(panel).value_or(std::vector<std::string>{})) {
+    LegendRow entry;
+    std::istringstream cells(row);
+    std::string colour;
+    std::getline(cells, entry.name, '\t');
+    std::getline(cells, entry.count, '\t');
+    std::getline(cells, colour, '\t');
+    entry.rgba = rgba_value(colour);
+    legend.rows.push_back(entry);
+  }
+  return legend;
+}
+
+void Session::render(std::string_view arguments) {
+  static constexpr const char* usage =
+      "render FILE.png [WIDTH HEIGHT] [--view iso|top|front|side] [--legend]";
+  ModelPicture picture;
+  std::vector<std::string_view> sizes;
+  std::string file;
+  bool with_legend = false;
+  for (auto [word, rest] = split_word(arguments); !word.empty(); std::tie(word, rest) = split_word(rest)) {
+    const std::string option = lower_case(word);
+    if (option == "--legend") {
+      with_legend = true;
+    } else if (option == "--view") {
+      const auto [name, after] = split_keyword(rest);
+      const std::optional<ViewPoint> view = view_point(name);
+      if (!view) return fail("no view '" + name + "': " + usage);
+      picture.view = *view;
+      rest = after;
+    } else if (file.empty()) {
+      file = std::string(word);
+    } else {
+      sizes.push_back(word);
+    }
+  }
+  if (file.empty() || (sizes.size() != 0 && sizes.size() != 2) ||
+      (sizes.size() == 2 &&
+       (!read_number(sizes[0], picture.width) || !read_number(sizes[1], picture.height)))) {
+    return fail(usage);
+  }
+  if (with_legend) picture.legend = legend();
   try {
-    draw_model_picture(host_state(), std::string(file), width, height);
+    draw_model_picture(host_state(), file, picture);
   } catch (const std::exception& error) {
     fail(error.what());
   }
 }
 
-void Session::toolkit(const std::string& command) {
+void Session::toolkit(const std::string& command, const std::string& panel) {
   const std::string reply = desktop_command(command);
-  if (reply.starts_with("error: ")) return fail(reply.substr(7));
+  if (reply.starts_with("error: ")) return fail(explained(reply, panel));
   out_ << reply;
 }
 

@@ -6,8 +6,10 @@
 #include <functional>
 #include <iosfwd>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/picture.h"
 #include "app/viewer.h"
@@ -33,16 +35,26 @@ class Session {
   // Whether any command failed (unknown command, unknown object or button, a refused action).
   bool failed() const { return failed_; }
 
+  // A session command: its word (in small letters) and what runs it with the rest of the line.
+  struct Command {
+    std::string_view word;
+    void (Session::*run)(std::string_view arguments);
+  };
+
  private:
-  void run_command(std::string_view command, std::string_view rest);
+  static const std::vector<Command>& commands();
+
   void print(std::string_view what);
-  void print_ribbon();
+  void print_ribbon(std::string_view arguments);
   void print_colors();
   void print_objects(const std::vector<ObjectId>& ids);
+  void print_help(std::string_view arguments);
   void click(std::string_view target);
   void select(std::string_view objects);
   void hover(std::string_view object);
-  void open_context_menu();
+  void find(std::string_view text);
+  void put_on_clipboard(std::string_view text);
+  void open_context_menu(std::string_view arguments);
   void choose(std::string_view entry);
   void act_on_panel(std::string_view arguments);
   void answer(std::string_view arguments);
@@ -52,10 +64,18 @@ class Session {
   void dialog_filled(const std::string& dialog, void* window, const std::string& display_list);
   void take_picture(const ShownForm& form, const std::string& file);
   void render(std::string_view arguments);
-  // Runs a toolkit command, printing what it replies; a reply "error: ..." fails the command.
-  void toolkit(const std::string& command);
-  // An object by GUID, or by its position in the model as @N; 0 and a failure when unknown.
+  // The rows of a panel as print panel shows them; nothing (and a failure) when it is not open.
+  std::optional<std::vector<std::string>> panel_rows(const std::string& panel);
+  // The legend of the visible panel, titled with the model's file name.
+  Legend legend();
+  // Runs a toolkit command on a panel, printing what it replies; an error fails the command.
+  void toolkit(const std::string& command, const std::string& panel = {});
+  // An object by GUID, as @N (the N-th object of the model), or by a name or tag that fits one
+  // object; 0 and a failure when unknown.
   ObjectId object(std::string_view name);
+  // The objects whose name or tag is text, or with containing, whose GUID, entity, name or tag
+  // contains it; capitals not minded.
+  std::vector<ObjectId> matches(std::u16string_view text, bool containing) const;
   void fail(std::string_view message);
 
   Viewer& viewer_;

@@ -187,6 +187,7 @@ void ColorForm::lay_out() {
 bool ColorForm::run() {
   // It opens with the colour it last held.
   cmb_argb.set_text(argb_text(dialog_.color));
+  cmb_argb.select_all();
   field_changed();
   const std::weak_ptr<const void> alive = dialog_.life();
   const bool closed_with_ok = show_modal();

@@ -20,7 +20,8 @@ class TypedColor : public torv_test::PanelFixture, public ::testing::WithParamIn
 TEST_P(TypedColor, GivesTheCategoryItsColour) {
   const TypedColorCase& c = GetParam();
   load_model("storeys=1,assemblies=2,values=A;B");
-  run_session("click Batches\nanswer color " + c.typed + "\npanel batch swatch 1\n");
+  // Typed over the field's text, which opens selected, then Enter for OK.
+  run_session("click Batches\nanswer keys " + c.typed + "{ENTER}\npanel batch swatch 1\n");
   EXPECT_EQ(panel_rows("batch"), "A\t1\t" + c.shown + "\nB\t1\tnone\nNo batch\t\tnone\n");
 }
 

@@ -71,12 +71,13 @@ TEST_F(Editing, DeleteRecoloursItsObjectsAsTheDefaultCategory) {
   run_session(
       "click Batches\nanswer color FF0000FF\npanel batch swatch 1\nanswer color FFFFFF00\npanel batch swatch "
       "3\n");
-  EXPECT_THAT(run_session("print colors\n"), HasSubstr("0000FFFF\t1\n"));
+  // A's assembly and its part.
+  EXPECT_THAT(run_session("print colors\n"), HasSubstr("0000FFFF\t2\n"));
   run_session("panel batch row 1\npanel batch menu delete\n");
   EXPECT_EQ(panel_rows("batch"), "B\t1\tnone\nNo batch\t\tFFFF00FF\n");
-  // B has no colour: its assembly shows its default colours over the default category's.
+  // B has no colour: its assembly and part show their default colours over the default category's.
   EXPECT_EQ(run_session("print colors\n"),
-            "FFFF00FF\t" + std::to_string(state().model.size() - 1) + "\ndefault\t1\n");
+            "FFFF00FF\t" + std::to_string(state().model.size() - 2) + "\ndefault\t2\n");
 }
 
 TEST_F(Editing, SavedCategoriesComeBackWithTheNextModelLoad) {

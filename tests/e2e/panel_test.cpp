@@ -231,13 +231,14 @@ TEST_F(Panels, ColoursFollowCategoriesAndLeaveNothingSelected) {
   run_session("click Batches\nselect " + guid_of("Assembly 2") +
               "\nanswer color FF00C000\npanel batch swatch 2\n");
   EXPECT_EQ(panel_rows("batch"), "A\t1\tnone\nNo batch\t\t00C000FF\n");
+  // A's assembly and its two parts show their default colours over the default category's.
   EXPECT_EQ(run_session("print colors\n"),
-            "00C000FF\t" + std::to_string(state().model.size() - 1) + "\ndefault\t1\n");
+            "00C000FF\t" + std::to_string(state().model.size() - 3) + "\ndefault\t3\n");
   EXPECT_EQ(selected_count(), 0u);
-  // A's colour then overrides the default for its assembly only.
+  // A's colour then overrides the default for its assembly and the assembly's parts only.
   run_session("answer color 80FF0000\npanel batch swatch 1\n");
   EXPECT_EQ(run_session("print colors\n"),
-            "00C000FF\t" + std::to_string(state().model.size() - 1) + "\nFF000080\t1\n");
+            "00C000FF\t" + std::to_string(state().model.size() - 3) + "\nFF000080\t3\n");
 }
 
 TEST_F(Panels, SelectingTheDefaultCategorySelectsEverythingElse) {

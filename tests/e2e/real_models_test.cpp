@@ -257,6 +257,26 @@ class Picture {
     }
     return count;
   }
+  // The width and height of the smallest box around the pixels that differ from the background.
+  std::pair<int, int> drawn_size(std::uint32_t background) const {
+    int left = width(), right = -1, top = height(), bottom = -1;
+    for (int y = 0; y < height(); ++y) {
+      for (int x = 0; x < width(); ++x) {
+        if (at(x, y) == background) continue;
+        left = std::min(left, x), right = std::max(right, x), top = std::min(top, y),
+        bottom = std::max(bottom, y);
+      }
+    }
+    return {right - left + 1, bottom - top + 1};
+  }
+  // Pixels of a colour in a rectangle.
+  int count_in(int left, int top, int right, int bottom, std::uint32_t colour) const {
+    int count = 0;
+    for (int y = top; y < bottom; ++y) {
+      for (int x = left; x < right; ++x) count += at(x, y) == colour ? 1 : 0;
+    }
+    return count;
+  }
   int differing_from(std::uint32_t background) const {
     int count = 0;
     for (int y = 0; y < height(); ++y) {
@@ -294,6 +314,90 @@ TEST_F(RealModel, SteelHallRendersInItsBatchColours) {
     EXPECT_LT(before.dominated_by(channel), 50) << channel;
     EXPECT_GT(after.dominated_by(channel), 1000) << channel;
   }
+}
+
+// "Grey out the rest": the default row coloured grey, then one batch red. Colouring an assembly
+// colours its parts, so they leave the grey they took from the default row.
+struct GreyedOutCase {
+  std::string label;
+  std::filesystem::path model;
+  std::string default_row;
+  std::string red_objects;  // the red batch's assemblies and all their parts
+};
+
+void PrintTo(const GreyedOutCase& c, std::ostream* out) { *out << c.label; }
+
+class GreyedOut : public RealModel, public ::testing::WithParamInterface<GreyedOutCase> {};
+
+TEST_P(GreyedOut, TheBatchsPartsShowItsColourOverTheGreyDefaultRow) {
+  const GreyedOutCase& c = GetParam();
+  if (!copy_model(c.model)) GTEST_SKIP() << c.model << " is missing";
+  const auto result = run(c.model.filename().string(),
+                          "click Batches\nanswer color B0B0B0\npanel batch swatch " + c.default_row +
+                              "\nanswer color E00000\npanel batch swatch 1\nprint colors\n"
+                              "render greyed.png 640 480\n");
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  EXPECT_THAT(result.out, HasSubstr("\nE00000FF\t" + c.red_objects + "\n"));
+  const Picture picture(path("greyed.png"));
+  ASSERT_TRUE(picture.readable());
+  EXPECT_GT(picture.dominated_by(16), 2000);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Models, GreyedOut,
+    ::testing::Values(GreyedOutCase{"steel_hall", samples_folder / "steel-hall.ifc", "4", "114"},
+                      GreyedOutCase{"car_wash", models_folder / "tekla-carwash-batched.ifc", "10", "439"}),
+    torv_test::CaseLabel());
+
+// The car wash's grids are lines at each level: a viewer draws none of them, so the picture
+// above the roof is the background.
+TEST_F(RealModel, CarWashPictureLeavesOutItsGrids) {
+  SKIP_WITHOUT("tekla-carwash.ifc");
+  const auto result = run("tekla-carwash.ifc", "find IfcGrid\nrender model.png\n");
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  EXPECT_THAT(result.out, HasSubstr("\tIfcGrid\t"));
+  const Picture picture(path("model.png"));
+  ASSERT_TRUE(picture.readable());
+  const std::uint32_t background = picture.at(0, 0);
+  // Drawn as their boxes the grids were sheets that covered the sky beside the roof's far corner.
+  int covered = 0;
+  for (int y = 130; y < 175; y += 3) {
+    for (int x = 700; x < 800; x += 4) covered += picture.at(x, y) != background ? 1 : 0;
+  }
+  EXPECT_LT(covered, 15 * 25 / 20);
+}
+
+// The hall is 12 m wide along x, 24 m long along y and 7.5 m high: seen from above it is taller than
+// wide, from the front and the side it is seen level.
+TEST_F(RealModel, SteelHallFromEachViewPoint) {
+  ASSERT_TRUE(copy_model(samples_folder / "steel-hall.ifc"));
+  const auto result = run("steel-hall.ifc",
+                          "render iso.png 600 600\nrender top.png 600 600 --view top\n"
+                          "render front.png 600 600 --VIEW front\nrender side.png 600 600 --view side\n"
+                          "render wrong.png --view below\n");
+  EXPECT_THAT(result.errors,
+              HasSubstr("no view 'below': render FILE.png [WIDTH HEIGHT] [--view iso|top|front|side]"));
+  const std::uint32_t background = Picture(path("iso.png")).at(0, 0);
+  const auto [top_width, top_height] = Picture(path("top.png")).drawn_size(background);
+  EXPECT_NEAR(static_cast<double>(top_height) / top_width, 2.0, 0.15);
+  const auto [front_width, front_height] = Picture(path("front.png")).drawn_size(background);
+  EXPECT_NEAR(static_cast<double>(front_height) / front_width, 7.5 / 12, 0.1);
+  const auto [side_width, side_height] = Picture(path("side.png")).drawn_size(background);
+  EXPECT_NEAR(static_cast<double>(side_height) / side_width, 7.5 / 24, 0.1);
+  const auto [iso_width, iso_height] = Picture(path("iso.png")).drawn_size(background);
+  EXPECT_GT(iso_width, iso_height);
+}
+
+// The legend shows the visible panel's categories with their swatches, beside the model.
+TEST_F(RealModel, LegendShowsTheVisiblePanelsColours) {
+  ASSERT_TRUE(copy_model(samples_folder / "steel-hall.ifc"));
+  const auto result = run("steel-hall.ifc",
+                          "click Batches\nanswer color FF00FF00\npanel batch swatch 2\n"
+                          "render plain.png 640 480\nrender legend.png 640 480 --legend\n");
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  const std::uint32_t green = 0xFF00FF00;
+  EXPECT_GT(Picture(path("legend.png")).count_in(0, 0, 200, 150, green), 50);
+  EXPECT_EQ(Picture(path("plain.png")).count_in(0, 0, 200, 150, green), 0);
 }
 
 TEST_F(RealModel, SteelHallWalkThroughRunsWholeAndLeavesItsFiles) {

@@ -12,6 +12,7 @@
 
 namespace {
 
+using ::testing::ContainsRegex;
 using ::testing::HasSubstr;
 using torv_test::run_torv_host;
 
@@ -66,11 +67,65 @@ TEST_F(TorvHost, ClickingARibbonButtonByCaptionOrId) {
   EXPECT_EQ(result.exit_code, 0) << result.errors;
 }
 
+// --help, -h and --version answer without a model and exit with 0.
+TEST_F(TorvHost, AnswersHelpAndVersionAlone) {
+  for (const char* option : {"--help", "-h"}) {
+    const auto result = run_torv_host({option});
+    EXPECT_EQ(result.exit_code, 0) << option << result.errors;
+    EXPECT_THAT(result.out, HasSubstr("usage: torv-host")) << option;
+    EXPECT_THAT(result.out, HasSubstr("\n  render FILE.png")) << option;
+  }
+  const auto result = run_torv_host({"--version"});
+  EXPECT_EQ(result.exit_code, 0) << result.errors;
+  EXPECT_THAT(result.out, HasSubstr("torv-host 5.41, the viewer's API 5.46\n"));
+}
+
+// A missing script is told before the model is read or the plug-in loaded.
+TEST_F(TorvHost, ChecksTheScriptBeforeReadingTheModel) {
+  const auto result = run_torv_host({"--generate", "default", "--script", "no-such.session"});
+  EXPECT_EQ(result.exit_code, 2);
+  EXPECT_THAT(result.errors, HasSubstr("no script no-such.session"));
+  EXPECT_EQ(result.out, "");
+}
+
+// Command words, keywords and captions in any case; a # that begins a word is not a comment.
+TEST_F(TorvHost, ReadsWordsInAnyCase) {
+  const auto result =
+      run_torv_host({"--generate", "assemblies=2,parts=1,batch=text,values=A", "--script",
+                     script("CLICK batches\nAnswer Color #1E90FF\nPanel BATCH Swatch 1  # the first "
+                            "batch\nPRINT colors\nanswer color NONE\npanel batch swatch 1\n"
+                            "print colors\n")});
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  EXPECT_THAT(result.out, HasSubstr("1E90FFFF\t"));
+  // none takes the colour away again.
+  EXPECT_THAT(result.out, ContainsRegex("\ndefault\t[0-9]+\n$"));
+}
+
+TEST_F(TorvHost, ClicksACaptionWithCapitalsOfAnotherLanguage) {
+  const auto result =
+      run_torv_host({"--lang", "de", "--generate", "default", "--script",
+                     script("click " + language_text("de", "btn_reset") + "\nclick ZURÜCKSETZEN\n")});
+  EXPECT_EQ(result.exit_code, 0) << result.errors;
+}
+
+// find lists GUID, entity, name and tag of the objects that contain the text, at most 50; select
+// and hover take a name or tag that fits one object.
+TEST_F(TorvHost, FindsObjectsAndSelectsThemByName) {
+  const auto result = run_torv_host(
+      {"--generate", "storeys=1,assemblies=60,parts=1", "--script",
+       script("find ASSEMBLY\nfind no such!\nhover assembly 7\nselect t-5\nprint selection\n")});
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  EXPECT_THAT(result.out, ContainsRegex("\n[^\t\n]+\tIfcElementAssembly\t[^\t\n]*\t[^\t\n]*\n"));
+  EXPECT_THAT(result.out, HasSubstr("\nand 10 more\n"));
+  EXPECT_THAT(result.out, HasSubstr("no object's GUID, entity, name or tag contains 'no such!'\n"));
+  EXPECT_THAT(result.out, ContainsRegex("1 objects\n[^\t\n]+\tIfcElementAssembly\tAssembly 1\n"));
+}
+
 TEST_F(TorvHost, HelpListsTheCommands) {
   const auto result = run_torv_host({"--generate", "default", "--script", script("help\n")});
   ASSERT_EQ(result.exit_code, 0) << result.errors;
-  for (const char* command : {"ribbon", "click", "select", "hover", "context", "choose", "panel", "answer",
-                              "print", "snapshot", "render", "load", "help", "quit"}) {
+  for (const char* command : {"ribbon", "click", "find", "select", "hover", "context", "choose", "panel",
+                              "answer", "print", "snapshot", "render", "load", "help", "quit"}) {
     EXPECT_THAT(result.out, HasSubstr("\n  " + std::string(command) + " ")) << command;
   }
 }
@@ -116,7 +171,54 @@ INSTANTIATE_TEST_SUITE_P(
                     {"--plugin", "no-such-plugin.so", "--generate", "default"},
                     "",
                     2,
-                    "no-such-plugin.so"}),
+                    "cannot load the plug-in library no-such-plugin.so"},
+        FailureCase{"missing_model", {"no-such-model.ifc"}, "", 2, "no model file no-such-model.ifc"},
+        FailureCase{"unknown_short_option", {"-x", "--generate", "default"}, "", 2, "unknown option -x"},
+        FailureCase{"row_out_of_range",
+                    {"--generate", "default"},
+                    "click Batches\npanel batch row 99\n",
+                    1,
+                    "no row 99: the batch panel has 4 rows"},
+        FailureCase{"panel_not_open",
+                    {"--generate", "default"},
+                    "panel status row 1\n",
+                    1,
+                    "the status panel is not open: click its ribbon button first"},
+        FailureCase{"unknown_panel_action",
+                    {"--generate", "default"},
+                    "click Batches\npanel batch wiggle\n",
+                    1,
+                    "no panel action 'wiggle': panel batch|status ACTION, ACTION one of: row N [right],"},
+        FailureCase{"unknown_key",
+                    {"--generate", "default"},
+                    "click Batches\npanel batch key sideways\n",
+                    1,
+                    "no key 'sideways': enter, space, up, down"},
+        FailureCase{"colour_of_five_digits",
+                    {"--generate", "default"},
+                    "answer color 12345\n",
+                    1,
+                    "no colour '12345': answer color AARRGGBB, RRGGBB (opaque), #RRGGBB, none or cancel"},
+        FailureCase{"colour_by_name",
+                    {"--generate", "default"},
+                    "answer color red\n",
+                    1,
+                    "no colour 'red': answer color AARRGGBB"},
+        FailureCase{"unknown_object",
+                    {"--generate", "default"},
+                    "select nothing-like-it\n",
+                    1,
+                    "no object 'nothing-like-it': give a GUID, @N, or a name or tag of one object"},
+        FailureCase{"object_past_the_end",
+                    {"--generate", "assemblies=1,parts=1"},
+                    "hover @999\n",
+                    1,
+                    "no object '@999': @N counts the model's objects from @0 to @"},
+        FailureCase{"unknown_button_lists_the_ribbon",
+                    {"--generate", "default"},
+                    "click Nothing\n",
+                    1,
+                    "the ribbon has Batches (101), Status (102), Reset (103), Export (104)"}),
     torv_test::CaseLabel());
 
 }  // namespace
