@@ -12,7 +12,7 @@ struct CommandLine {
   std::u16string language = u"en";
   bool touch_mode = false;
   std::string script;          // empty: standard input
-  std::string model_file;      // an IFC file, or
+  std::string model_file;      // an IFC file or a model file of save-model, or
   std::string generator_spec;  // a generated model
 };
 
@@ -20,7 +20,8 @@ struct CommandLine {
 CommandLine parse_command_line(const std::vector<std::string>& arguments);
 
 inline constexpr const char* usage =
-    "usage: torv-host [--plugin PATH] [--lang CODE] [--touch] [--script FILE] MODEL.ifc | --generate SPEC\n"
+    "usage: torv-host [--plugin PATH] [--lang CODE] [--touch] [--script FILE] MODEL.ifc|MODEL.tvm | "
+    "--generate SPEC\n"
     "  SPEC: default, or key=value pairs separated by commas: sites, storeys, assemblies, parts,\n"
     "        loose, depth, batch=text|integer|boolean|real|none, values=a;b;c, parts_batch=TEXT, no_guid=N,\n"
     "        no_representation=N, path=MODEL-PATH\n";

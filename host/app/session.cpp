@@ -15,6 +15,7 @@
 #include "api/viewer_events.h"
 #include "app/session_help.h"
 #include "app/text_output.h"
+#include "model/model_file.h"
 
 namespace host {
 namespace {
@@ -128,6 +129,8 @@ void Session::run_command(std::string_view command, std::string_view rest) {
     answer(rest);
   } else if (command == "load") {
     load(rest);
+  } else if (command == "save-model") {
+    save_model(rest);
   } else if (command == "snapshot") {
     snapshot(rest);
   } else if (command == "render") {
@@ -332,6 +335,16 @@ void Session::load(std::string_view arguments) {
         first == "--generate" ? load_model_({}, std::string(rest)) : load_model_(std::string(arguments), {});
     out_ << "model: " << model.description << ", " << model.size() << " objects\n";
     viewer_.load_model(std::move(model));
+  } catch (const std::exception& error) {
+    fail(error.what());
+  }
+}
+
+void Session::save_model(std::string_view file) {
+  if (file.empty()) return fail("save-model FILE");
+  try {
+    write_model_file(host_state().model, std::filesystem::path(platform::from_utf8(file)));
+    out_ << "model saved: " << file << ", " << host_state().model.size() << " objects\n";
   } catch (const std::exception& error) {
     fail(error.what());
   }

@@ -23,7 +23,9 @@ inline constexpr const char* session_help =
     "  snapshot dialog color|name|open|save|message FILE.png\n"
     "                                  a picture of the next such dialog, filled, before it is confirmed\n"
     "  render FILE.png [WIDTH HEIGHT]  a picture of the model in the colours the viewer shows\n"
-    "  load MODEL.ifc | load --generate SPEC   load another model\n"
+    "  load MODEL.ifc|MODEL.tvm | load --generate SPEC   load another model\n"
+    "  save-model FILE.tvm             write the model (tree, attributes, properties, boxes) to a\n"
+    "                                  model file that both builds of torv-host load\n"
     "  help                            this list\n"
     "  quit                            unload the plug-in and exit\n";
 
