@@ -280,7 +280,7 @@ class Parser {
   void read_key(std::string_view fields) {
     const auto [kind, set, name] = split_fields<3>(fields, "the property key");
     const auto* found = std::find_if(kind_names.begin(), kind_names.end(),
-                                     [kind](const auto& each) { return each.second == kind; });
+                                     [wanted = kind](const auto& each) { return each.second == wanted; });
     if (found == kind_names.end()) damaged("the property's kind is not text, integer, boolean or real");
     keys_.push_back({text(set), text(name), found->first, {}, 0});
   }
