@@ -14,7 +14,7 @@ struct CommandLine {
   std::u16string language = u"en";
   bool touch_mode = false;
   std::string script;          // empty: standard input
-  std::string model_file;      // an IFC file, or
+  std::string model_file;      // an IFC file or a model file of save-model, or
   std::string generator_spec;  // a generated model
 };
 
@@ -22,7 +22,8 @@ struct CommandLine {
 CommandLine parse_command_line(const std::vector<std::string>& arguments);
 
 inline constexpr const char* usage =
-    "usage: torv-host [--plugin PATH] [--lang CODE] [--touch] [--script FILE] MODEL.ifc | --generate SPEC\n"
+    "usage: torv-host [--plugin PATH] [--lang CODE] [--touch] [--script FILE] MODEL.ifc|MODEL.tvm | "
+    "--generate SPEC\n"
     "       torv-host --help | --version\n"
     "  --plugin PATH  the plug-in library (default: the one beside torv-host)\n"
     "  --lang CODE    the viewer's language: en, de, pl (default en)\n"

@@ -18,6 +18,7 @@
 #include "app/viewer.h"
 #include "model/generated_model.h"
 #include "model/ifc_import.h"
+#include "model/model_file.h"
 
 namespace {
 
@@ -32,7 +33,9 @@ host::Model load_model(const host::CommandLine& line) {
     return model;
   }
   const auto start = std::chrono::steady_clock::now();
-  host::Model model = host::read_ifc_model(line.model_file);
+  // A model file is known by its first line, whatever its name.
+  host::Model model = host::is_model_file(line.model_file) ? host::read_model_file(line.model_file)
+                                                           : host::read_ifc_model(line.model_file);
   const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
   char seconds[32];
   std::snprintf(seconds, sizeof seconds, "%.2f", took.count());

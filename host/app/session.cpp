@@ -19,6 +19,7 @@
 #include "app/session_help.h"
 #include "app/text_match.h"
 #include "app/text_output.h"
+#include "model/model_file.h"
 
 namespace host {
 namespace {
@@ -141,7 +142,8 @@ const std::vector<Session::Command>& Session::commands() {
       {"choose", &Session::choose},       {"panel", &Session::act_on_panel},
       {"answer", &Session::answer},       {"print", &Session::print},
       {"snapshot", &Session::snapshot},   {"render", &Session::render},
-      {"load", &Session::load},           {"clipboard", &Session::put_on_clipboard},
+      {"load", &Session::load},           {"save-model", &Session::save_model},
+      {"clipboard", &Session::put_on_clipboard},
       {"help", &Session::print_help},
   };
   return table;
@@ -507,6 +509,16 @@ void Session::load(std::string_view arguments) {
         first == "--generate" ? load_model_({}, std::string(rest)) : load_model_(std::string(arguments), {});
     out_ << "model: " << model.description << ", " << model.size() << " objects\n";
     viewer_.load_model(std::move(model));
+  } catch (const std::exception& error) {
+    fail(error.what());
+  }
+}
+
+void Session::save_model(std::string_view file) {
+  if (file.empty()) return fail("save-model FILE");
+  try {
+    write_model_file(host_state().model, std::filesystem::path(platform::from_utf8(file)));
+    out_ << "model saved: " << file << ", " << host_state().model.size() << " objects\n";
   } catch (const std::exception& error) {
     fail(error.what());
   }

@@ -35,7 +35,9 @@ inline constexpr const char* session_help =
     "  render FILE.png [WIDTH HEIGHT] [--view iso|top|front|side] [--legend]\n"
     "                                  a picture of the model in the colours the viewer shows; the\n"
     "                                  legend lists the visible panel's categories\n"
-    "  load MODEL.ifc | load --generate SPEC   load another model\n"
+    "  load MODEL.ifc|MODEL.tvm | load --generate SPEC   load another model\n"
+    "  save-model FILE.tvm             write the model (tree, attributes, properties, boxes) to a\n"
+    "                                  model file that both builds of torv-host load\n"
     "  help                            this list\n"
     "  quit                            unload the plug-in and exit\n";
 

@@ -24,6 +24,8 @@ class TorvHost : public ::testing::Test {
     return path.string();
   }
 
+  std::filesystem::path path(const std::string& name) const { return folder_.path() / name; }
+
  private:
   torv_test::TempFolder folder_;
   int scripts_ = 0;
@@ -125,9 +127,50 @@ TEST_F(TorvHost, HelpListsTheCommands) {
   const auto result = run_torv_host({"--generate", "default", "--script", script("help\n")});
   ASSERT_EQ(result.exit_code, 0) << result.errors;
   for (const char* command : {"ribbon", "click", "find", "select", "hover", "context", "choose", "panel",
-                              "answer", "print", "snapshot", "render", "load", "help", "quit"}) {
+                              "answer", "print", "snapshot", "render", "load", "save-model", "help", "quit"}) {
     EXPECT_THAT(result.out, HasSubstr("\n  " + std::string(command) + " ")) << command;
   }
+}
+
+// What follows the line that starts with marker, up to the next line that starts with "model: ".
+std::string printed_after(const std::string& out, const std::string& marker) {
+  const auto start = out.find('\n', out.find(marker));
+  if (out.find(marker) == std::string::npos || start == std::string::npos) return "(no line " + marker + ")";
+  const auto end = out.find("\nmodel: ", start);
+  return out.substr(start + 1, end == std::string::npos ? std::string::npos : end - start);
+}
+
+TEST_F(TorvHost, ASavedModelLoadsInPlaceOfTheModel) {
+  // Not named .tvm: the file is known by its first line.
+  const std::string saved = path("saved.txt").string();
+  const std::string panel = "click Batches\nprint panel batch\nselect @7\nprint selection\n";
+  const auto first =
+      run_torv_host({"--generate", "assemblies=3,loose=2,no_guid=2,batch=real", "--script",
+                     script("save-model " + saved + "\n" + panel + "load " + saved + "\n" + panel)});
+  ASSERT_EQ(first.exit_code, 0) << first.errors;
+  const std::string shown = printed_after(first.out, "model saved: " + saved + ", ");
+  EXPECT_THAT(shown, HasSubstr("Batches\tvisible\nBatch\tCount\tColour\n1.5\t"));
+  EXPECT_EQ(printed_after(first.out, "model: saved.txt, read in "), shown);
+
+  const auto second = run_torv_host({saved, "--script", script(panel)});
+  ASSERT_EQ(second.exit_code, 0) << second.errors;
+  EXPECT_EQ(printed_after(second.out, "model: saved.txt, read in "), shown);
+}
+
+TEST_F(TorvHost, ADamagedModelFileIsRefused) {
+  torv_test::write_file(path("cut.tvm"), "TORV-MODEL 1\no\t-\tIfcProject\tHall\t\t\t\t0\t-\n");
+  const auto on_the_command_line = run_torv_host({path("cut.tvm").string(), "--script", script("ribbon\n")});
+  EXPECT_EQ(on_the_command_line.exit_code, 2);
+  EXPECT_THAT(on_the_command_line.errors, HasSubstr("cut.tvm: the file is cut short"));
+  EXPECT_EQ(on_the_command_line.out.find("group "), std::string::npos) << "the session ran";
+
+  // In a session the model that was loaded stays.
+  const auto loaded =
+      run_torv_host({"--generate", "assemblies=2", "--script",
+                     script("load " + path("cut.tvm").string() + "\nselect @3\nprint selection\n")});
+  EXPECT_EQ(loaded.exit_code, 1);
+  EXPECT_THAT(loaded.errors, HasSubstr("cut.tvm: the file is cut short"));
+  EXPECT_THAT(loaded.out, HasSubstr("1 objects\n"));
 }
 
 struct FailureCase {
@@ -165,6 +208,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "render model.png wide high\n",
                     1,
                     "render FILE.png [WIDTH HEIGHT]"},
+        FailureCase{
+            "save_model_without_a_file", {"--generate", "default"}, "save-model\n", 1, "save-model FILE"},
         FailureCase{"bad_generator_spec", {"--generate", "parts=many"}, "", 2, "usage: torv-host"},
         FailureCase{"no_model", {}, "", 2, "give either a model file or --generate SPEC"},
         FailureCase{"missing_plugin",
