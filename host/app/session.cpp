@@ -13,6 +13,7 @@
 #include "api/desktop_functions.h"
 #include "api/host_state.h"
 #include "api/viewer_events.h"
+#include "app/recovery_files.h"
 #include "app/session_help.h"
 #include "app/text_output.h"
 
@@ -155,8 +156,12 @@ void Session::print(std::string_view what) {
     print_objects(selected);
   } else if (subject == "hover") {
     print_objects(state.hover_set);
+  } else if (subject == "recovery") {
+    const std::vector<std::u16string> files = recovery_files(state.model.path, viewer_.plugin_path());
+    out_ << files.size() << " recovery files\n";
+    for (const std::u16string& file : files) out_ << utf8(file) << '\n';
   } else {
-    fail("print panel|colors|selection|hover");
+    fail("print panel|colors|selection|hover|recovery");
   }
 }
 
@@ -313,8 +318,12 @@ void Session::act_on_panel(std::string_view arguments) {
 void Session::answer(std::string_view arguments) {
   const auto [kind, value] = split_word(arguments);
   const std::string dialog = dialog_form(kind);
+  if (kind == "yes" || kind == "no") {
+    host_state().desktop.answers["question"].emplace_back(std::string(kind));
+    return;
+  }
   if (kind != "open" && kind != "save" && kind != "color" && kind != "name") {
-    return fail("answer open|save PATH, answer color AARRGGBB, answer name TEXT, or cancel");
+    return fail("answer open|save PATH, answer color AARRGGBB, answer name TEXT, answer yes|no, or cancel");
   }
   auto& queue = host_state().desktop.answers[dialog];
   if (value == "cancel") {

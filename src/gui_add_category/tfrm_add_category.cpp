@@ -49,14 +49,15 @@ bool Tfrm_add_category::run() {
 
 void Tfrm_add_category::cmb_nameChange() {
   cmb_name.set_text(clean_field(cmb_name.text()));
-  const std::u16string name = trimmed(cmb_name.text());
+  // A lone CR, which cleaning keeps, would end the name's line in the side-car file.
+  const std::u16string name = category_name(cmb_name.text());
   const bool used =
       std::any_of(groups_.begin(), groups_.end(), [&](const auto& group) { return group->name == name; });
   btn_ok.set_enabled(!name.empty() && !used);
 }
 
 void Tfrm_add_category::btn_okClick() {
-  const std::u16string name = trimmed(cmb_name.text());
+  const std::u16string name = category_name(cmb_name.text());
   if (edit_index_ >= 0) {
     groups_.at(static_cast<std::size_t>(edit_index_))->name = name;
     return;

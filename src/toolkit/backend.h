@@ -44,6 +44,8 @@ void run_modal(Form& form);
 bool run_file_dialog(FileDialog& dialog, Form* parent);
 void show_message(void* owner_window, std::u16string_view text, std::u16string_view caption,
                   MessageIcon icon);
+// A Yes/No question; true for Yes.
+bool ask_question(void* owner_window, std::u16string_view text, std::u16string_view caption);
 
 Cursor screen_cursor();
 void set_screen_cursor(Cursor cursor);

@@ -34,4 +34,10 @@ bool answer_file_dialog(FileDialog& dialog) {
   return true;
 }
 
+bool answer_question(std::u16string_view text, std::u16string_view caption) {
+  const bool yes = desktop_answer("question") == "yes";
+  desktop_message(platform::to_utf8(caption), platform::to_utf8(text) + (yes ? " -> yes" : " -> no"), question_icon);
+  return yes;
+}
+
 }  // namespace toolkit::desktop

@@ -2,6 +2,8 @@
 // (the stand-in viewer and its tests), its queue answers the dialogs instead of the user.
 #pragma once
 
+#include <string_view>
+
 namespace toolkit {
 class Form;
 class FileDialog;
@@ -14,5 +16,8 @@ namespace toolkit::desktop {
 void answer_form(Form& form);
 // True when the answer confirms the dialog; the dialog then holds the answer.
 bool answer_file_dialog(FileDialog& dialog);
+// The next answer to a question box ("yes" or "no"), told to the desktop with the question; with
+// none queued the answer is no, the choice that changes nothing.
+bool answer_question(std::u16string_view text, std::u16string_view caption);
 
 }  // namespace toolkit::desktop

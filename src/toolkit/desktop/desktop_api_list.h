@@ -22,6 +22,7 @@ using CommandHandler = const char*(TORV_CALL*)(const char* command);
   /* The next answer the user gives to a dialog of this kind ("open", "save", "color", or a form's  \
      name); null: the user cancels. */                                                              \
   X(const char*, torv_desktop_answer, (const char* dialog), (dialog))                               \
+  /* A message box; icon 4: a question box, whose text ends with " -> yes" or " -> no". */          \
   X(void, torv_desktop_message, (const char* caption, const char* text, std::int32_t icon),         \
     (caption, text, icon))                                                                          \
   /* The dialog stands filled with the user's answer, about to be confirmed or cancelled: its       \

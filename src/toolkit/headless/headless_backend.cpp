@@ -49,6 +49,10 @@ void show_message(void*, std::u16string_view text, std::u16string_view caption, 
   desktop::desktop_message(platform::to_utf8(caption), platform::to_utf8(text), static_cast<int>(icon));
 }
 
+bool ask_question(void*, std::u16string_view text, std::u16string_view caption) {
+  return desktop::answer_question(text, caption);
+}
+
 Cursor screen_cursor() { return current_cursor; }
 
 void set_screen_cursor(Cursor cursor) { current_cursor = cursor; }
