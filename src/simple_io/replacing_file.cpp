@@ -19,7 +19,16 @@ std::u16string failure;
 
 ReplacingFile::ReplacingFile(const std::u16string& path, Mode mode)
     : target_(platform::link_target(path)), mode_(mode), out_(create_temporary()) {
-  if (mode_ == Mode::replace && !platform::take_over_attributes(out_.file(), target_)) fail();
+  if (mode_ == Mode::replace && !platform::take_over_attributes(out_.file(), target_)) {
+    failure = platform::last_error_text();
+    // The destructor does not run for an object that was never made: the file goes here.
+    try {
+      out_.close();
+    } catch (...) {
+    }
+    platform::remove_file(temporary_);
+    throw 1;
+  }
 }
 
 std::FILE* ReplacingFile::create_temporary() {

@@ -161,7 +161,9 @@ TEST_P(WriteFaults, LeaveTheOldFileAndTellTheUserOfTheirSaves) {
 
   const auto after = contents(folder());
   EXPECT_EQ(torv_test::read_file(elsewhere), "someone else's file\r\n");
-  if (fault() == Fault::links_planted) EXPECT_GT(torv_test::planted_links(), 0);
+  if (fault() == Fault::links_planted) {
+    EXPECT_GT(torv_test::planted_links(), 0);
+  }
   if (fault() == Fault::none && written() == Written::colors_backup) {
     // Backups are numbered: the first stays, the newer damaged file goes to the next number.
     EXPECT_EQ(after.at("uda4_colors.dat.bak"), "old backup");

@@ -54,7 +54,7 @@ std::FILE* create_temporary_beside(const std::u16string& target, std::u16string&
     temporary_path = folder + temporary_prefix;
     for (int i = 0; i < 6; ++i) temporary_path += digits[random() % 36];
     const int descriptor =
-        open(to_utf8(temporary_path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        open(to_utf8(temporary_path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (descriptor >= 0) return stream_on(descriptor, "wb");
     if (errno != EEXIST) return nullptr;
   }
