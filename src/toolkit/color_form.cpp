@@ -113,9 +113,12 @@ bool ColorForm::run() {
   // It opens with the colour it last held.
   cmb_argb.set_text(hex_text(dialog_.color));
   btn_ok.set_enabled(true);
+  const std::vector<Argb> opened = custom_;
   const bool confirmed = show_modal();
   if (confirmed)
     dialog_.color = static_cast<Argb>(std::stoul(platform::to_utf8(cmb_argb.text()), nullptr, 16));
+  // Unchanged, the list stays as it was read, so that its file is not written again.
+  if (custom_ == opened) return confirmed;
   dialog_.custom_colors.lines.clear();
   for (const Argb color : custom_) dialog_.custom_colors.lines.push_back(hex_text(color));
   return confirmed;

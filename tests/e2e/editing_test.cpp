@@ -83,7 +83,8 @@ TEST_F(Editing, SavedCategoriesComeBackWithTheNextModelLoad) {
   load_model("storeys=1,assemblies=3,values=A;B");
   torv_test::write_file(folder_file("start.csv"), "h\r\n" + guid_of("Assembly 1") + ",Level 1, east\r\n" +
                                                       guid_of("Assembly 3") + ",Level 1, east\r\n");
-  run_session("click Batches\nanswer open " + folder_file("start.csv").string() +
+  // A file whose first line is no side-car header is read once the user says so.
+  run_session("click Batches\nanswer yes\nanswer open " + folder_file("start.csv").string() +
               "\npanel batch open\nanswer name Empty\npanel batch menu add\n");
   run_session("answer save " + sidecar("batching").string() + "\npanel batch save\n");
   EXPECT_EQ(torv_test::read_file(sidecar("batching")), "IFC GUID,BATCH\r\n,Empty\r\n" +
@@ -97,7 +98,7 @@ TEST_F(Editing, SavedCategoriesComeBackWithTheNextModelLoad) {
 TEST_F(Editing, OpenReplacesTheCategoriesWithTheFilesOnes) {
   load_model("storeys=1,assemblies=2,values=A");
   torv_test::write_file(folder_file("other.csv"), "h\r\n" + guid_of("Assembly 2") + ",Other\r\n");
-  run_session("click Batches\nanswer open " + folder_file("other.csv").string() + "\npanel batch open\n");
+  run_session("click Batches\nanswer yes\nanswer open " + folder_file("other.csv").string() + "\npanel batch open\n");
   EXPECT_EQ(panel_rows("batch"), "Other\t1\tnone\nNo batch\t\tnone\n");
 }
 

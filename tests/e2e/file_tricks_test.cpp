@@ -103,9 +103,6 @@ TEST_P(FifoInPlace, IsAnUnreadableFileAndNothingWaits) {
                                      : GetParam().at == Fifo::colors ? user_folder() / "uda4_colors.dat"
                                                                      : user_folder() / "CustomColors.dat";
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  viewer().unload_plugin();
-  load_plugin(plugin_path());
-  viewer().load_model(host::Model(state().model));
   run_session("click Batches\nanswer color FF102030\npanel batch swatch 1\n");
   // The batch panel falls back to the model's values.
   EXPECT_EQ(panel_rows("batch").substr(0, 2), "A\t");

@@ -43,7 +43,7 @@ TEST_F(UnsavedWork, AChangeGoesToARecoveryFileAndYesRestoresItAtTheNextLoad) {
   ASSERT_THAT(recovery_files(), ElementsAre(MatchesRegex("model\\.ifc\\.[0-9a-f]{16}\\.batching\\.csv")));
   // The recovery file is what a save would write.
   EXPECT_EQ(torv_test::read_file(user_folder() / "recovery" / recovery_files()[0]),
-            "IFC GUID,BATCH\r\n" + guid_of("Assembly 1") + ",B\r\n" + guid_of("Assembly 2") + ",B\r\n");
+            "IFC GUID,BATCH\r\n,A\r\n" + guid_of("Assembly 1") + ",B\r\n" + guid_of("Assembly 2") + ",B\r\n");
   EXPECT_THAT(run_session("print recovery\n"), HasSubstr("1 recovery files\n"));
 
   run_session("answer yes\n");
@@ -100,7 +100,7 @@ TEST_F(UnsavedWork, SomeoneElsesSaveIsReplacedOnlyWhenTheUserSaysSo) {
   EXPECT_EQ(torv_test::read_file(sidecar("batching")), theirs);
   run_session("answer yes\n" + save);
   EXPECT_EQ(torv_test::read_file(sidecar("batching")),
-            "IFC GUID,BATCH\r\n" + guid_of("Assembly 1") + ",B\r\n" + guid_of("Assembly 2") + ",B\r\n");
+            "IFC GUID,BATCH\r\n,A\r\n" + guid_of("Assembly 1") + ",B\r\n" + guid_of("Assembly 2") + ",B\r\n");
   // Now the file is as this panel wrote it: saving again asks nothing.
   const std::size_t told = state().desktop.messages.size();
   run_session(save);

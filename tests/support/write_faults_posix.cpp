@@ -54,7 +54,7 @@ Function c_library(const char* name) {
 
 void inject_write_fault(WriteFault fault) {
   injected = fault;
-  links = 0;
+  if (fault != WriteFault::none) links = 0;
 }
 
 void set_planted_link_target(const std::filesystem::path& target) { link_target = target; }
