@@ -30,7 +30,8 @@ std::u16string after_last_separator(const std::u16string& path) {
 
 }  // namespace
 
-std::vector<std::u16string> recovery_files(const std::u16string& model_path, const std::u16string& plugin_path) {
+std::vector<std::u16string> recovery_files(const std::u16string& model_path,
+                                           const std::u16string& plugin_path) {
   std::vector<std::u16string> found;
   if (model_path.empty()) return found;
   const std::u16string library = after_last_separator(plugin_path);

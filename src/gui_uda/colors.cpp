@@ -18,7 +18,8 @@ std::u16string color_file_path(const Tfrm_uda& panel) {
 // "uda4_colors.dat.bak", then ".bak2", ".bak3"...: each taken only where nothing is yet.
 bool keep_backup(const std::u16string& path, const std::string& bytes) {
   for (int number = 1; number < 1000; ++number) {
-    const std::u16string backup = path + u".bak" + (number == 1 ? u"" : platform::from_utf8(std::to_string(number)));
+    const std::u16string backup =
+        path + u".bak" + (number == 1 ? u"" : platform::from_utf8(std::to_string(number)));
     if (platform::path_exists(backup)) continue;
     if (simple_io::write_file_whole(backup, bytes, simple_io::ReplacingFile::Mode::only_new)) return true;
     if (platform::path_exists(backup)) continue;

@@ -38,6 +38,7 @@ const char* ansi_text(std::u16string_view text, std::string& buffer) {
 
 void Tfrm_uda::reload_groups() {
   const std::u16string model_path = loaded_ifc_path(host_handle);
+  model_of_list = model_path;
   if (model_path.empty()) {
     GroupsByName none;
     finish_list(none);

@@ -8,7 +8,6 @@
 #include "gui_uda/tfrm_uda.h"
 #include "platform/file_replace.h"
 #include "platform/shell_folders.h"
-#include "plugin_base/host_queries.h"
 #include "plugin_base/path_parts.h"
 
 namespace {
@@ -39,11 +38,11 @@ std::u16string local_time_text(std::int64_t since_1970_ns) {
 }  // namespace
 
 std::u16string Tfrm_uda::recovery_path() const {
-  const std::u16string model = loaded_ifc_path(host_handle);
+  const std::u16string& model = model_of_list;
   if (model.empty()) return {};
   const char16_t separator = platform::path_separator();
-  return plugin.user_folder + u"recovery" + separator + file_name_part(model, separator) + u"." + path_hash(model) +
-         mode_texts(mode).sidecar_ending;
+  return plugin.user_folder + u"recovery" + separator + file_name_part(model, separator) + u"." +
+         path_hash(model) + mode_texts(mode).sidecar_ending;
 }
 
 void Tfrm_uda::set_unsaved(bool now_unsaved) {
@@ -78,10 +77,10 @@ bool Tfrm_uda::offer_recovery(const std::u16string& model_path) {
   if (saved && saved->modified_ns >= recovered->modified_ns) return false;
   const char16_t separator = platform::path_separator();
   const char* question = mode == PanelMode::Batch ? "recovery_batches" : "recovery_statuses";
-  if (!toolkit::ask_question(window_handle(),
-                             text(question, file_name_part(model_path, separator),
-                                  local_time_text(recovered->modified_ns)),
-                             u"TORV")) {
+  if (!toolkit::ask_question(
+          window_handle(),
+          text(question, file_name_part(model_path, separator), local_time_text(recovered->modified_ns)),
+          u"TORV")) {
     platform::replace_file(path, path + u".discarded");
     return false;
   }

@@ -29,7 +29,8 @@ toolkit::FileText Tfrm_uda::sidecar_text() const {
       continue;
     }
     // A GUID has 22 characters: the text grows once per category, not line by line.
-    file_text.reserve_more((group->object_ids.size() + group->absent_guids.size()) * (group->name.size() + 25));
+    file_text.reserve_more((group->object_ids.size() + group->absent_guids.size()) *
+                           (group->name.size() + 25));
     infos.assign(group->object_ids.size(), viewer::ObjectInfo2{});
     if (!infos.empty()) {
       viewer::get_object_info2(host_handle, group->object_ids.data(), infos.data(),
@@ -67,8 +68,7 @@ void Tfrm_uda::save_groups_file(const std::u16string& path) {
   }
   remember_sidecar(file);
   // The model's own side-car file holds the work now; a copy elsewhere does not.
-  const std::u16string model = loaded_ifc_path(host_handle);
-  if (!model.empty() && file == sidecar_path(model)) forget_recovery();
+  if (!model_of_list.empty() && file == sidecar_path(model_of_list)) forget_recovery();
 }
 
 void Tfrm_uda::remember_sidecar(const std::u16string& path) {
@@ -78,8 +78,8 @@ void Tfrm_uda::remember_sidecar(const std::u16string& path) {
 
 bool Tfrm_uda::may_replace(const std::u16string& path) {
   if (path != known_sidecar || platform::file_stamp(path) == known_stamp) return true;
-  return toolkit::ask_question(window_handle(), text("sidecar_changed", file_name_part(path, platform::path_separator())),
-                               u"TORV");
+  return toolkit::ask_question(
+      window_handle(), text("sidecar_changed", file_name_part(path, platform::path_separator())), u"TORV");
 }
 
 bool Tfrm_uda::may_open(const std::u16string& path) {
@@ -88,11 +88,10 @@ bool Tfrm_uda::may_open(const std::u16string& path) {
   std::u16string_view first_line = *file_text;
   first_line = first_line.substr(0, first_line.find_first_of(u"\r\n"));
   if (first_line == std::u16string(u"IFC GUID,") + mode_texts(mode).attribute_word) return true;
-  return toolkit::ask_question(
-      window_handle(),
-      text("open_not_sidecar", file_name_part(path, platform::path_separator()),
-           std::u16string(u"IFC GUID,") + mode_texts(mode).attribute_word),
-      u"TORV");
+  return toolkit::ask_question(window_handle(),
+                               text("open_not_sidecar", file_name_part(path, platform::path_separator()),
+                                    std::u16string(u"IFC GUID,") + mode_texts(mode).attribute_word),
+                               u"TORV");
 }
 
 void Tfrm_uda::propose_sidecar(toolkit::FileDialog& dialog) {
@@ -120,8 +119,7 @@ void Tfrm_uda::btn_openClick() {
   load_groups_file(path);
   remember_sidecar(path);
   apply_colors();
-  const std::u16string model = loaded_ifc_path(host_handle);
-  if (!model.empty() && path == sidecar_path(model)) {
+  if (!model_of_list.empty() && path == sidecar_path(model_of_list)) {
     forget_recovery();
   } else {
     note_change();

@@ -119,6 +119,8 @@ class Tfrm_uda : public toolkit::Form {
   // The texts of a line in the language file with its %1 and %2 filled in.
   std::u16string text(const char* key, std::u16string_view first, std::u16string_view second = {}) const;
 
+  // The model the list was filled for: its recovery file and side-car file.
+  std::u16string model_of_list;
   std::u16string caption_text;
   // The custom colours as they were read, so that unchanged ones are not written again.
   std::vector<std::u16string> loaded_custom_colors;
@@ -134,7 +136,8 @@ class Tfrm_uda : public toolkit::Form {
     using is_transparent = void;
     std::size_t operator()(std::u16string_view name) const { return std::hash<std::u16string_view>()(name); }
   };
-  using GroupsByName = std::unordered_map<std::u16string, std::unique_ptr<ObjectsGroup>, NameHash, std::equal_to<>>;
+  using GroupsByName =
+      std::unordered_map<std::u16string, std::unique_ptr<ObjectsGroup>, NameHash, std::equal_to<>>;
   static ObjectsGroup& group_named(GroupsByName& by_name, std::u16string_view name);
   // The common end of both loads: the categories in order, the default (named default_name) last,
   // their colours.

@@ -96,7 +96,8 @@ void PluginBase::load_language_texts() {
   // The code becomes part of a path: anything but letters, digits, '-' and '_' (a "../") could
   // lead out of the data folder, and gets the fallback.
   const auto in_name = [](char16_t c) {
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'-' || c == u'_';
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'-' ||
+           c == u'_';
   };
   // Only a missing or a regular file is handed to the viewer: a FIFO there would stop it for good.
   const auto readable = [](const std::u16string& path) {

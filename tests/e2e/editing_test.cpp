@@ -98,7 +98,8 @@ TEST_F(Editing, SavedCategoriesComeBackWithTheNextModelLoad) {
 TEST_F(Editing, OpenReplacesTheCategoriesWithTheFilesOnes) {
   load_model("storeys=1,assemblies=2,values=A");
   torv_test::write_file(folder_file("other.csv"), "h\r\n" + guid_of("Assembly 2") + ",Other\r\n");
-  run_session("click Batches\nanswer yes\nanswer open " + folder_file("other.csv").string() + "\npanel batch open\n");
+  run_session("click Batches\nanswer yes\nanswer open " + folder_file("other.csv").string() +
+              "\npanel batch open\n");
   EXPECT_EQ(panel_rows("batch"), "Other\t1\tnone\nNo batch\t\tnone\n");
 }
 
@@ -127,10 +128,11 @@ TEST_F(Editing, AFailedSaveSaysSoAndLeavesTheOldFile) {
   run_session("click Batches\nanswer save " + sidecar("batching").string() + "\npanel batch save\n");
   ASSERT_EQ(state().desktop.messages.size(), 1u);
   // The system's reason, in the system's words, follows the file's name.
-  EXPECT_THAT(state().desktop.messages[0],
-              ::testing::MatchesRegex("message box \"TORV\" \\(error\\): The CSV file could not be saved\\. Check "
-                                      "that it is not open in another program and that you may write to the "
-                                      "folder\\.\n.*model\\.batching\\.csv: .+"));
+  EXPECT_THAT(
+      state().desktop.messages[0],
+      ::testing::MatchesRegex("message box \"TORV\" \\(error\\): The CSV file could not be saved\\. Check "
+                              "that it is not open in another program and that you may write to the "
+                              "folder\\.\n.*model\\.batching\\.csv: .+"));
   EXPECT_EQ(torv_test::read_file(sidecar("batching")), "old contents\r\n");
   run_session("answer save " + folder_file("no such folder/x.csv").string() + "\npanel batch save\n");
   EXPECT_EQ(state().desktop.messages.size(), 2u);

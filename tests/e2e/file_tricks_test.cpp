@@ -32,7 +32,8 @@ TEST_F(FileTricks, AReadOnlySidecarIsNotReplacedAndKeepsItsMode) {
   run_session("click Batches\n");
   save_to(sidecar("batching"));
   EXPECT_EQ(torv_test::read_file(sidecar("batching")), "IFC GUID,BATCH\r\n,Old\r\n");
-  EXPECT_EQ(std::filesystem::status(sidecar("batching")).permissions(), perms::owner_read | perms::group_read);
+  EXPECT_EQ(std::filesystem::status(sidecar("batching")).permissions(),
+            perms::owner_read | perms::group_read);
   ASSERT_EQ(state().desktop.messages.size(), 1u);
   EXPECT_THAT(state().desktop.messages[0], ::testing::EndsWith("model.batching.csv: Permission denied"));
 }
@@ -51,7 +52,8 @@ TEST_F(FileTricks, AReplacedSidecarKeepsItsMode) {
 TEST_F(FileTricks, ALinkedSidecarIsWrittenThroughAndStaysALink) {
   load_model("storeys=1,assemblies=1,values=A");
   std::filesystem::create_directories(folder_file("share"));
-  torv_test::write_file(folder_file("share/hall.batching.csv"), "IFC GUID,BATCH\r\n" + guid_of("Assembly 1") + ",Shared\r\n");
+  torv_test::write_file(folder_file("share/hall.batching.csv"),
+                        "IFC GUID,BATCH\r\n" + guid_of("Assembly 1") + ",Shared\r\n");
   std::filesystem::create_symlink("share/hall.batching.csv", sidecar("batching"));
   run_session("click Batches\n");
   EXPECT_EQ(panel_rows("batch"), "Shared\t1\tnone\nNo batch\t\tnone\n");
@@ -70,7 +72,8 @@ TEST_F(FileTricks, ALinkAtTheOldTemporaryNameLeadsNowhere) {
   run_session("click Batches\n");
   save_to(sidecar("batching"));
   EXPECT_EQ(torv_test::read_file(folder_file("victim.txt")), "keep me");
-  EXPECT_EQ(torv_test::read_file(sidecar("batching")), "IFC GUID,BATCH\r\n" + guid_of("Assembly 1") + ",A\r\n");
+  EXPECT_EQ(torv_test::read_file(sidecar("batching")),
+            "IFC GUID,BATCH\r\n" + guid_of("Assembly 1") + ",A\r\n");
 }
 
 TEST_F(FileTricks, AnyNameTheFileSystemTakesCanBeSaved) {
@@ -111,7 +114,8 @@ TEST_P(FifoInPlace, IsAnUnreadableFileAndNothingWaits) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, FifoInPlace,
-                         ::testing::Values(FifoCase{"sidecar", Fifo::sidecar}, FifoCase{"colors", Fifo::colors},
+                         ::testing::Values(FifoCase{"sidecar", Fifo::sidecar},
+                                           FifoCase{"colors", Fifo::colors},
                                            FifoCase{"custom_colors", Fifo::custom_colors}),
                          torv_test::CaseLabel());
 
@@ -142,7 +146,8 @@ TEST_P(LanguageCode, NamesAFileInTheDataFolderOnlyWhenItIsAPlainCode) {
 INSTANTIATE_TEST_SUITE_P(Codes, LanguageCode,
                          ::testing::Values(LanguageCase{"leaves_the_folder", u"../../etc/x", {"lang.en"}},
                                            LanguageCase{"a_fifo", u"xx", {"lang.en"}},
-                                           LanguageCase{"plain_with_dash", u"pt-BR_1", {"lang.pt-BR_1", "lang.en"}}),
+                                           LanguageCase{
+                                               "plain_with_dash", u"pt-BR_1", {"lang.pt-BR_1", "lang.en"}}),
                          torv_test::CaseLabel());
 
 // A side-car file larger than the memory left: the panel ends with a valid list, its default
@@ -156,9 +161,10 @@ TEST_F(FileTricks, RunningOutOfMemoryWhileReadingEndsWithAValidList) {
     const std::string line = std::string(22, 'G') + "," + std::string(200, 'b') + "\r\n";
     for (int i = 0; i < 600'000; ++i) big << line;
   }
-  const std::string command = "ulimit -v 300000 && " + (torv_test::built_folder() / "torv-host").string() +
-                              " --generate storeys=1,assemblies=2,values=A,path=" + folder_file("big.ifc").string() +
-                              " --script " + script.string() + " > " + folder_file("out.txt").string() + " 2>&1";
+  const std::string command =
+      "ulimit -v 300000 && " + (torv_test::built_folder() / "torv-host").string() +
+      " --generate storeys=1,assemblies=2,values=A,path=" + folder_file("big.ifc").string() + " --script " +
+      script.string() + " > " + folder_file("out.txt").string() + " 2>&1";
   const int status = std::system(("sh -c '" + command + "'").c_str());
   const std::string out = torv_test::read_file(folder_file("out.txt"));
   EXPECT_EQ(status, 0) << out;

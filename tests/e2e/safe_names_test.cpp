@@ -21,21 +21,22 @@ TEST_F(SafeNames, LinesOfObjectsTheModelLacksFollowTheirCategoryAndComeBack) {
   load_model("storeys=1,assemblies=2,values=A");
   const std::string a1 = guid_of("Assembly 1");
   const std::string a2 = guid_of("Assembly 2");
-  torv_test::write_file(sidecar("batching"), "IFC GUID,BATCH\r\n" + absent_1 + ",A\r\n" + a1 + ",A\r\n" + absent_2 +
-                                                 ",Gone\r\n" + a2 + ",A\r\n,Empty\r\n");
+  torv_test::write_file(sidecar("batching"), "IFC GUID,BATCH\r\n" + absent_1 + ",A\r\n" + a1 + ",A\r\n" +
+                                                 absent_2 + ",Gone\r\n" + a2 + ",A\r\n,Empty\r\n");
   run_session("click Batches\n");
   // Counts are objects only; a category of absent objects stays.
   EXPECT_EQ(panel_rows("batch"), "A\t2\tnone\nEmpty\t0\tnone\nGone\t0\tnone\nNo batch\t\tnone\n");
   run_session("panel batch row 1\nanswer name Renamed\npanel batch menu rename\nanswer save " +
               sidecar("batching").string() + "\npanel batch save\n");
   EXPECT_EQ(torv_test::read_file(sidecar("batching")), "IFC GUID,BATCH\r\n" + a1 + ",Renamed\r\n" + a2 +
-                                                           ",Renamed\r\n" + absent_1 + ",Renamed\r\n,Empty\r\n" +
-                                                           absent_2 + ",Gone\r\n");
+                                                           ",Renamed\r\n" + absent_1 +
+                                                           ",Renamed\r\n,Empty\r\n" + absent_2 + ",Gone\r\n");
   // Deleted, a category takes its absent lines with it.
   run_session("panel batch row 3\npanel batch menu delete\nanswer save " + sidecar("batching").string() +
               "\npanel batch save\n");
-  EXPECT_EQ(torv_test::read_file(sidecar("batching")),
-            "IFC GUID,BATCH\r\n" + a1 + ",Renamed\r\n" + a2 + ",Renamed\r\n" + absent_1 + ",Renamed\r\n,Empty\r\n");
+  EXPECT_EQ(
+      torv_test::read_file(sidecar("batching")),
+      "IFC GUID,BATCH\r\n" + a1 + ",Renamed\r\n" + a2 + ",Renamed\r\n" + absent_1 + ",Renamed\r\n,Empty\r\n");
 }
 
 TEST_F(SafeNames, ARoundTripThroughARevisionWithoutSomeObjectsLosesNone) {
@@ -74,7 +75,8 @@ TEST_P(NamesReadBack, WrittenThenReadTheNameIsTheSame) {
   viewer().load_model(host::generate_model(spec));
   EXPECT_EQ(panel_rows("batch"), rows);
   run_session("answer save " + folder_file("report.csv").string() + "\nclick Export\n");
-  EXPECT_NE(torv_test::read_file(folder_file("report.csv")).find("," + GetParam().name + ","), std::string::npos);
+  EXPECT_NE(torv_test::read_file(folder_file("report.csv")).find("," + GetParam().name + ","),
+            std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sources, NamesReadBack,
@@ -88,8 +90,8 @@ INSTANTIATE_TEST_SUITE_P(Sources, NamesReadBack,
 TEST_F(SafeNames, ANameTypedWithALoneCrReadsBack) {
   load_model("storeys=1,assemblies=1,values=A");
   state().desktop.answers["frm_add_category"].emplace_back("New\rbatch");
-  run_session("click Batches\npanel batch row 1\npanel batch menu add\nanswer save " + sidecar("batching").string() +
-              "\npanel batch save\n");
+  run_session("click Batches\npanel batch row 1\npanel batch menu add\nanswer save " +
+              sidecar("batching").string() + "\npanel batch save\n");
   const std::string rows = panel_rows("batch");
   EXPECT_EQ(rows, "A\t1\tnone\nNew batch\t0\tnone\nNo batch\t\tnone\n");
   load_model("storeys=1,assemblies=1,values=A");

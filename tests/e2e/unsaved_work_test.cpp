@@ -49,9 +49,11 @@ TEST_F(UnsavedWork, AChangeGoesToARecoveryFileAndYesRestoresItAtTheNextLoad) {
   run_session("answer yes\n");
   load_model("storeys=1,assemblies=2,values=A;B");
   ASSERT_EQ(state().desktop.messages.size(), 1u);
-  EXPECT_THAT(state().desktop.messages[0],
-              MatchesRegex("question box \"TORV\": The batches of model\\.ifc have changes from "
-                           "[0-9]{2}\\.[0-9]{2}\\.[0-9]{4} [0-9]{2}:[0-9]{2} that were not saved\\. Restore them\\? -> yes"));
+  EXPECT_THAT(
+      state().desktop.messages[0],
+      MatchesRegex(
+          "question box \"TORV\": The batches of model\\.ifc have changes from "
+          "[0-9]{2}\\.[0-9]{2}\\.[0-9]{4} [0-9]{2}:[0-9]{2} that were not saved\\. Restore them\\? -> yes"));
   EXPECT_EQ(panel_rows("batch"), "A\t0\tnone\nB\t2\tnone\nNo batch\t\tnone\n");
   EXPECT_EQ(caption(), "Batches *");
 
@@ -94,9 +96,10 @@ TEST_F(UnsavedWork, SomeoneElsesSaveIsReplacedOnlyWhenTheUserSaysSo) {
   move_assembly_1_to_b();
   const std::string save = "answer save " + sidecar("batching").string() + "\npanel batch save\n";
   run_session(save);
-  EXPECT_EQ(state().desktop.messages.back(),
-            "question box \"TORV\": model.batching.csv was changed by someone else after you opened it. Replace "
-            "it with your version? -> no");
+  EXPECT_EQ(
+      state().desktop.messages.back(),
+      "question box \"TORV\": model.batching.csv was changed by someone else after you opened it. Replace "
+      "it with your version? -> no");
   EXPECT_EQ(torv_test::read_file(sidecar("batching")), theirs);
   run_session("answer yes\n" + save);
   EXPECT_EQ(torv_test::read_file(sidecar("batching")),
@@ -116,7 +119,8 @@ TEST_F(UnsavedWork, AFileThatIsNoSidecarFileIsReadOnlyWhenTheUserSaysSo) {
   const std::string open = "answer open " + folder_file("report.csv").string() + "\npanel batch open\n";
   run_session(open);
   EXPECT_EQ(state().desktop.messages.back(),
-            "question box \"TORV\": report.csv does not begin with the line \"IFC GUID,BATCH\". It may be a report, "
+            "question box \"TORV\": report.csv does not begin with the line \"IFC GUID,BATCH\". It may be a "
+            "report, "
             "a model or the other panel's file, whose lines would become categories. Read it anyway? -> no");
   EXPECT_EQ(panel_rows("batch"), "A\t1\tnone\nB\t1\tnone\nNo batch\t\tnone\n");
   run_session("answer yes\n" + open);
@@ -125,11 +129,13 @@ TEST_F(UnsavedWork, AFileThatIsNoSidecarFileIsReadOnlyWhenTheUserSaysSo) {
 
 TEST_F(UnsavedWork, OpeningByHandSaysHowManyLinesNameNoObject) {
   load_model("storeys=1,assemblies=2,values=A;B");
-  torv_test::write_file(folder_file("older.csv"), "IFC GUID,BATCH\r\n" + guid_of("Assembly 1") +
-                                                      ",A\r\n0000000000000000000001,A\r\n0000000000000000000002,C\r\n");
+  torv_test::write_file(folder_file("older.csv"),
+                        "IFC GUID,BATCH\r\n" + guid_of("Assembly 1") +
+                            ",A\r\n0000000000000000000001,A\r\n0000000000000000000002,C\r\n");
   run_session("click Batches\nanswer open " + folder_file("older.csv").string() + "\npanel batch open\n");
   EXPECT_EQ(state().desktop.messages,
-            std::vector<std::string>{"message box \"TORV\" (information): 2 of 3 lines name no object of this model."});
+            std::vector<std::string>{
+                "message box \"TORV\" (information): 2 of 3 lines name no object of this model."});
   // Opened by hand, the list is unsaved work until it is saved.
   EXPECT_EQ(caption(), "Batches *");
 }

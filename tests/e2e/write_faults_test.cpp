@@ -19,7 +19,7 @@ using torv_test::WriteFault;
 enum class Written { sidecar, report, colors, colors_backup, custom_colors };
 
 enum class Fault {
-  none,  // the control: the file is written
+  none,           // the control: the file is written
   links_planted,  // a link to a file elsewhere at every temporary name the plug-in tries
   read_only_file_system,
   full_file_system,
@@ -200,10 +200,9 @@ INSTANTIATE_TEST_SUITE_P(
     EveryFileEveryStep, WriteFaults,
     ::testing::Combine(::testing::Values(Written::sidecar, Written::report, Written::colors,
                                          Written::colors_backup, Written::custom_colors),
-                       ::testing::Values(Fault::none, Fault::links_planted,
-                                         Fault::read_only_file_system, Fault::full_file_system,
-                                         Fault::temporary_not_created, Fault::short_write, Fault::close_fails,
-                                         Fault::move_fails)),
+                       ::testing::Values(Fault::none, Fault::links_planted, Fault::read_only_file_system,
+                                         Fault::full_file_system, Fault::temporary_not_created,
+                                         Fault::short_write, Fault::close_fails, Fault::move_fails)),
     [](const ::testing::TestParamInfo<std::tuple<Written, Fault>>& instance) {
       return std::string(label(std::get<0>(instance.param))) + "_" + label(std::get<1>(instance.param));
     });

@@ -121,7 +121,8 @@ TEST_P(ReplacingFileFailure, LeavesTheOldFileAsItWas) {
   } else {
     // A read-only file is kept, even where the user (root) could replace it.
     torv_test::write_file(old_file, "old");
-    std::filesystem::permissions(old_file, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    std::filesystem::permissions(old_file,
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
   }
   EXPECT_FALSE(simple_io::write_file_whole(old_file.u16string(), "new bytes"));
   EXPECT_FALSE(simple_io::last_write_failure().empty());

@@ -46,7 +46,8 @@ std::FILE* open_regular_file(const std::u16string& path) {
 
 std::FILE* create_temporary_beside(const std::u16string& target, std::u16string& temporary_path) {
   const auto slash = target.rfind(u'/');
-  const std::u16string folder = slash == std::u16string::npos ? std::u16string() : target.substr(0, slash + 1);
+  const std::u16string folder =
+      slash == std::u16string::npos ? std::u16string() : target.substr(0, slash + 1);
   static std::mt19937 random{std::random_device{}()};
   constexpr char16_t digits[] = u"0123456789abcdefghijklmnopqrstuvwxyz";
   // A name taken by someone else (another save, or a planted link) makes it try another.

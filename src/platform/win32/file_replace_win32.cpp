@@ -25,7 +25,8 @@ bool take_over_attributes(std::FILE*, const std::u16string& target) {
 
 bool replace_file(const std::u16string& source, const std::u16string& target) {
   if (GetFileAttributesW(wide(target)) != INVALID_FILE_ATTRIBUTES) {
-    return ReplaceFileW(wide(target), wide(source), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
+    return ReplaceFileW(wide(target), wide(source), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                        nullptr) != 0;
   }
   return MoveFileExW(wide(source), wide(target), MOVEFILE_WRITE_THROUGH) != 0;
 }
@@ -40,8 +41,8 @@ std::u16string last_error_text() {
   const DWORD error = GetLastError();
   wchar_t* text = nullptr;
   const DWORD length = FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-      reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+      error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
   std::u16string reason(reinterpret_cast<const char16_t*>(text), length);
   LocalFree(text);
   // The system's text ends with a line break.

@@ -36,8 +36,9 @@ std::FILE* open_file(const std::u16string& path, const char* mode) {
 }
 
 std::FILE* open_regular_file(const std::u16string& path) {
-  const HANDLE handle = CreateFileW(wide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE handle =
+      CreateFileW(wide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return nullptr;
   // A pipe, a console or a device is no file to read a list from.
   if (GetFileType(handle) != FILE_TYPE_DISK) {
@@ -50,7 +51,8 @@ std::FILE* open_regular_file(const std::u16string& path) {
 
 std::FILE* create_temporary_beside(const std::u16string& target, std::u16string& temporary_path) {
   const auto separator = last_separator(target);
-  const std::u16string folder = separator == std::u16string::npos ? std::u16string() : target.substr(0, separator + 1);
+  const std::u16string folder =
+      separator == std::u16string::npos ? std::u16string() : target.substr(0, separator + 1);
   static std::mt19937 random{std::random_device{}()};
   constexpr char16_t digits[] = u"0123456789abcdefghijklmnopqrstuvwxyz";
   for (int attempt = 0; attempt < 16; ++attempt) {

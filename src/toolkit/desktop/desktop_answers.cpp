@@ -36,7 +36,8 @@ bool answer_file_dialog(FileDialog& dialog) {
 
 bool answer_question(std::u16string_view text, std::u16string_view caption) {
   const bool yes = desktop_answer("question") == "yes";
-  desktop_message(platform::to_utf8(caption), platform::to_utf8(text) + (yes ? " -> yes" : " -> no"), question_icon);
+  desktop_message(platform::to_utf8(caption), platform::to_utf8(text) + (yes ? " -> yes" : " -> no"),
+                  question_icon);
   return yes;
 }
 

@@ -16,7 +16,8 @@ bool ask_question(void* owner_window, std::u16string_view text, std::u16string_v
   const std::u16string text_z(text);
   const std::u16string caption_z(caption);
   return MessageBoxW(IsWindow(owner) ? owner : nullptr, reinterpret_cast<const wchar_t*>(text_z.c_str()),
-                     reinterpret_cast<const wchar_t*>(caption_z.c_str()), MB_YESNO | MB_ICONQUESTION) == IDYES;
+                     reinterpret_cast<const wchar_t*>(caption_z.c_str()),
+                     MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 }  // namespace toolkit::backend
