@@ -377,6 +377,32 @@ bench::Measured save_groups_file(std::size_t size) {
           stage.objects()};
 }
 
+// The recovery file written after a change, as save_groups_file writes the side-car file: here
+// after a rename, which also stores the colours under the new name (a file of the batches alone).
+bench::Measured write_recovery(std::size_t size) {
+  Stage& stage = Stage::at(ModelKind::steel, size);
+  stage.open_sidecar();
+  auto categories = std::make_shared<std::vector<Category>>(stage.categories());
+  // The first batch is renamed back and forth; the list keeps its order.
+  auto renamed = std::make_shared<bool>(false);
+  const auto rename = [&stage, renamed] {
+    *renamed = !*renamed;
+    stage.run(std::string("panel batch row 1\nanswer name ") + (*renamed ? "Batch 1 renamed" : "Batch 1") +
+              "\npanel batch menu rename\n");
+  };
+  rename();
+  auto recovered = std::make_shared<std::string>(recovery_bytes());
+  auto infos = std::make_shared<std::vector<viewer::ObjectInfo2>>();
+  return {[] {}, rename,
+          [categories, recovered, infos] {
+            const viewer::HostHandle handle = host();
+            viewer::get_text(handle, "rename_batch");
+            viewer::get_text(handle, "menu_rename");
+            recovery_calls(*categories, *recovered, *infos);
+          },
+          stage.objects()};
+}
+
 bench::Measured export_report(std::size_t size) {
   Stage& stage = Stage::at(ModelKind::steel, size);
   stage.open_sidecar();
@@ -483,6 +509,7 @@ int main(int argc, char** argv) {
     add("apply_colors", size, [size] { return apply_colors(size); });
     add("select_group", size, [size] { return select_group(size); });
     add("save_groups_file", size, [size] { return save_groups_file(size); });
+    add("write_recovery", size, [size] { return write_recovery(size); });
     add("export_report", size, [size] { return export_report(size); });
     add("on_hover", size, [size] { return on_hover(size); });
     add("on_selection_change", size, [size] { return on_selection_change(size); });

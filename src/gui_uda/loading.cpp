@@ -47,7 +47,8 @@ void Tfrm_uda::reload_groups() {
   const std::u16string sidecar = sidecar_path(model_path);
   remember_sidecar(sidecar);
   if (offer_recovery(model_path)) return;
-  set_unsaved(false);
+  // The list comes from the side-car file or the model now: an older recovery file is stale.
+  forget_recovery();
   // A status panel keeps what the failed file load built: the default category alone.
   if (!load_groups_file(sidecar) && mode == PanelMode::Batch) {
     clear_groups();

@@ -153,6 +153,9 @@ INSTANTIATE_TEST_SUITE_P(Codes, LanguageCode,
 // A side-car file larger than the memory left: the panel ends with a valid list, its default
 // category last, and the viewer goes on.
 TEST_F(FileTricks, RunningOutOfMemoryWhileReadingEndsWithAValidList) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
+#endif
   const std::filesystem::path script = folder_file("memory.session");
   torv_test::write_file(script, "click Batches\nprint panel batch\n");
   {
@@ -168,7 +171,8 @@ TEST_F(FileTricks, RunningOutOfMemoryWhileReadingEndsWithAValidList) {
   const int status = std::system(("sh -c '" + command + "'").c_str());
   const std::string out = torv_test::read_file(folder_file("out.txt"));
   EXPECT_EQ(status, 0) << out;
-  EXPECT_THAT(out, ::testing::EndsWith("No batch\t\tnone\n"));
+  // 135 MB of lines do not fit twice in the limit: the list holds its default category alone.
+  EXPECT_THAT(out, ::testing::EndsWith("Batch\tCount\tColour\nNo batch\t\tnone\n"));
 }
 
 }  // namespace

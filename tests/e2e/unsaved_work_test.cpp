@@ -85,6 +85,8 @@ TEST_F(UnsavedWork, ARecoveryFileOlderThanTheSidecarIsNotOffered) {
   load_model("storeys=1,assemblies=2,values=A;B");
   EXPECT_TRUE(state().desktop.messages.empty());
   EXPECT_EQ(panel_rows("batch"), "A\t1\tnone\nB\t1\tnone\nNo batch\t\tnone\n");
+  // Loaded from the side-car file, the stale recovery file is gone.
+  EXPECT_TRUE(recovery_files().empty());
 }
 
 TEST_F(UnsavedWork, SomeoneElsesSaveIsReplacedOnlyWhenTheUserSaysSo) {
