@@ -35,10 +35,12 @@ bool take_over_attributes(std::FILE* replacement, const std::u16string& target) 
   struct stat facts {};
   if (stat(to_utf8(target).c_str(), &facts) != 0) return errno == ENOENT;
   // Root may write anything: the mode alone says whether the file is meant to be kept.
-  if ((facts.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || access(to_utf8(target).c_str(), W_OK) != 0) {
+  if ((facts.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
     errno = EACCES;
     return false;
   }
+  // The system's own reason otherwise: another user's file, a read-only file system.
+  if (access(to_utf8(target).c_str(), W_OK) != 0) return false;
   const int descriptor = fileno(replacement);
   if (fchown(descriptor, facts.st_uid, facts.st_gid) != 0) {
     // Another owner is not ours to give; the group may still be.
