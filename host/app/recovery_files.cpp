@@ -38,7 +38,9 @@ std::vector<std::u16string> recovery_files(const std::u16string& model_path,
   const std::u16string base = library.substr(0, library.rfind(u'.'));
   const std::filesystem::path folder =
       std::filesystem::path(local_app_data_folder()) / "Quarnex" / "plugins" / base / "recovery";
-  const std::u16string prefix = after_last_separator(model_path) + u"." + path_hash(model_path) + u".";
+  // The model's file name as the plug-in cuts it, then the hash of the whole path.
+  const std::u16string prefix =
+      after_last_separator(model_path).substr(0, 64) + u"." + path_hash(model_path) + u".";
   std::error_code error;
   for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
     const std::u16string name = entry.path().filename().u16string();

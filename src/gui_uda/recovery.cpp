@@ -41,8 +41,10 @@ std::u16string Tfrm_uda::recovery_path() const {
   const std::u16string& model = model_of_list;
   if (model.empty()) return {};
   const char16_t separator = platform::path_separator();
-  return plugin.user_folder + u"recovery" + separator + file_name_part(model, separator) + u"." +
-         path_hash(model) + mode_texts(mode).sidecar_ending;
+  // The model's file name, cut so that the whole name stays within what any file system takes;
+  // the hash of the whole path tells models apart.
+  return plugin.user_folder + u"recovery" + separator + file_name_part(model, separator).substr(0, 64) +
+         u"." + path_hash(model) + mode_texts(mode).sidecar_ending;
 }
 
 void Tfrm_uda::set_unsaved(bool now_unsaved) {

@@ -40,7 +40,7 @@ TEST_F(UnsavedWork, AChangeGoesToARecoveryFileAndYesRestoresItAtTheNextLoad) {
   EXPECT_EQ(caption(), "Batches");
   move_assembly_1_to_b();
   EXPECT_EQ(caption(), "Batches *");
-  ASSERT_THAT(recovery_files(), ElementsAre(MatchesRegex("model\\.ifc\\.[0-9a-f]{16}\\.batching\\.csv")));
+  ASSERT_THAT(recovery_files(), ElementsAre(MatchesRegex("model\\.ifc\\.\\w+\\.batching\\.csv")));
   // The recovery file is what a save would write.
   EXPECT_EQ(torv_test::read_file(user_folder() / "recovery" / recovery_files()[0]),
             "IFC GUID,BATCH\r\n,A\r\n" + guid_of("Assembly 1") + ",B\r\n" + guid_of("Assembly 2") + ",B\r\n");
@@ -49,11 +49,16 @@ TEST_F(UnsavedWork, AChangeGoesToARecoveryFileAndYesRestoresItAtTheNextLoad) {
   run_session("answer yes\n");
   load_model("storeys=1,assemblies=2,values=A;B");
   ASSERT_EQ(state().desktop.messages.size(), 1u);
-  EXPECT_THAT(
-      state().desktop.messages[0],
-      MatchesRegex(
-          "question box \"TORV\": The batches of model\\.ifc have changes from "
-          "[0-9]{2}\\.[0-9]{2}\\.[0-9]{4} [0-9]{2}:[0-9]{2} that were not saved\\. Restore them\\? -> yes"));
+  // The time of the recovery file, as "10.12.2026 14:02", stands between the two parts.
+  const std::string before = "question box \"TORV\": The batches of model.ifc have changes from ";
+  const std::string after = " that were not saved. Restore them? -> yes";
+  const std::string& asked = state().desktop.messages[0];
+  EXPECT_THAT(asked, ::testing::StartsWith(before));
+  EXPECT_THAT(asked, ::testing::EndsWith(after));
+  EXPECT_EQ(asked.size(), before.size() + std::string("10.12.2026 14:02").size() + after.size());
+  EXPECT_EQ(asked.substr(before.size() + 2, 1) + asked.substr(before.size() + 5, 1) +
+                asked.substr(before.size() + 13, 1),
+            "..:");
   EXPECT_EQ(panel_rows("batch"), "A\t0\tnone\nB\t2\tnone\nNo batch\t\tnone\n");
   EXPECT_EQ(caption(), "Batches *");
 
@@ -74,6 +79,21 @@ TEST_F(UnsavedWork, NoOrNoAnswerKeepsTheOneDiscardedCopyAndFillsFromTheSidecar) 
     EXPECT_EQ(caption(), "Batches");
     ASSERT_THAT(recovery_files(), ElementsAre(MatchesRegex(".*\\.batching\\.csv\\.discarded")));
   }
+}
+
+// A model whose file name is as long as the file system takes still has its recovery file.
+TEST_F(UnsavedWork, AModelWithTheLongestNameHasARecoveryFile) {
+  load_model("storeys=1,assemblies=2,values=A;B,path=" +
+             folder_file(std::string(251, 'm') + ".ifc").string());
+  run_session("click Batches\n");
+  move_assembly_1_to_b();
+  EXPECT_EQ(caption(), "Batches *");
+  // The model's name is cut to 64 characters before the hash of its path.
+  ASSERT_THAT(recovery_files(), ElementsAre(MatchesRegex("m+\\.\\w+\\.batching\\.csv")));
+  EXPECT_EQ(recovery_files()[0],
+            std::string(64, 'm') + recovery_files()[0].substr(recovery_files()[0].find('.')));
+  EXPECT_EQ(recovery_files()[0].size(), 64u + 1 + 16 + 13);
+  EXPECT_THAT(run_session("print recovery\n"), HasSubstr("1 recovery files\n"));
 }
 
 TEST_F(UnsavedWork, ARecoveryFileOlderThanTheSidecarIsNotOffered) {
