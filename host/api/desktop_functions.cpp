@@ -34,7 +34,9 @@ const char* torv_desktop_keys(const char* dialog) {
 
 void torv_desktop_message(const char* caption, const char* text, std::int32_t icon) {
   static constexpr const char* icons[] = {"", " (information)", " (warning)", " (error)"};
-  const std::string message = std::string("message box \"") + (caption != nullptr ? caption : "") + "\"" +
+  constexpr std::int32_t question = 4;
+  const std::string message = std::string(icon == question ? "question box \"" : "message box \"") +
+                              (caption != nullptr ? caption : "") + "\"" +
                               (icon >= 0 && icon < 4 ? icons[icon] : "") + ": " +
                               (text != nullptr ? text : "");
   host_state().desktop.messages.push_back(message);

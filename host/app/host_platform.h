@@ -11,6 +11,9 @@ std::u16string executable_folder();
 // "torv.so" or "torv.dll": the plug-in library the host loads by default, beside itself.
 const char16_t* default_plugin_file_name();
 
+// The per-user application-data folder, as the plug-in finds it (no separator at the end).
+std::u16string local_app_data_folder();
+
 // Whether commands come from a person at a terminal (then the session prompts).
 bool input_is_terminal();
 

@@ -1,6 +1,8 @@
 // The host's few needs of the operating system, on POSIX.
 #include <unistd.h>
 
+#include <cstdlib>
+
 #include "app/host_platform.h"
 #include "platform/utf8.h"
 
@@ -14,6 +16,13 @@ std::u16string executable_folder() {
 }
 
 const char16_t* default_plugin_file_name() { return u"torv.so"; }
+
+std::u16string local_app_data_folder() {
+  if (const char* data_home = std::getenv("XDG_DATA_HOME"); data_home != nullptr && *data_home != '\0')
+    return platform::from_utf8(data_home);
+  const char* home = std::getenv("HOME");
+  return platform::from_utf8(std::string(home != nullptr ? home : "") + "/.local/share");
+}
 
 bool input_is_terminal() { return isatty(STDIN_FILENO) != 0; }
 

@@ -1,5 +1,6 @@
 // The host's few needs of the operating system, on Windows.
 #include <io.h>
+#include <shlobj.h>
 #include <windows.h>
 
 #include <cstdio>
@@ -17,6 +18,12 @@ std::u16string executable_folder() {
 }
 
 const char16_t* default_plugin_file_name() { return u"torv.dll"; }
+
+std::u16string local_app_data_folder() {
+  wchar_t buffer[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, buffer))) return {};
+  return reinterpret_cast<const char16_t*>(buffer);
+}
 
 bool input_is_terminal() { return _isatty(_fileno(stdin)) != 0; }
 

@@ -16,6 +16,7 @@
 #include "api/viewer_events.h"
 #include "app/color_text.h"
 #include "app/host_platform.h"
+#include "app/recovery_files.h"
 #include "app/session_help.h"
 #include "app/text_match.h"
 #include "app/text_output.h"
@@ -136,13 +137,20 @@ constexpr std::size_t find_limit = 50;
 
 const std::vector<Session::Command>& Session::commands() {
   static const std::vector<Command> table = {
-      {"ribbon", &Session::print_ribbon}, {"click", &Session::click},
-      {"select", &Session::select},       {"hover", &Session::hover},
-      {"find", &Session::find},           {"context", &Session::open_context_menu},
-      {"choose", &Session::choose},       {"panel", &Session::act_on_panel},
-      {"answer", &Session::answer},       {"print", &Session::print},
-      {"snapshot", &Session::snapshot},   {"render", &Session::render},
-      {"load", &Session::load},           {"save-model", &Session::save_model},
+      {"ribbon", &Session::print_ribbon},
+      {"click", &Session::click},
+      {"select", &Session::select},
+      {"hover", &Session::hover},
+      {"find", &Session::find},
+      {"context", &Session::open_context_menu},
+      {"choose", &Session::choose},
+      {"panel", &Session::act_on_panel},
+      {"answer", &Session::answer},
+      {"print", &Session::print},
+      {"snapshot", &Session::snapshot},
+      {"render", &Session::render},
+      {"load", &Session::load},
+      {"save-model", &Session::save_model},
       {"clipboard", &Session::put_on_clipboard},
       {"help", &Session::print_help},
   };
@@ -212,9 +220,13 @@ void Session::print(std::string_view what) {
     print_objects(selected);
   } else if (subject == "hover") {
     print_objects(state.hover_set);
+  } else if (subject == "recovery") {
+    const std::vector<std::u16string> files = recovery_files(state.model.path, viewer_.plugin_path());
+    out_ << files.size() << " recovery files\n";
+    for (const std::u16string& file : files) out_ << utf8(file) << '\n';
   } else {
-    fail("print panel batch|status, print colors, print selection or print hover, not '" + std::string(what) +
-         "'");
+    fail("print panel batch|status, print colors, print selection, print hover or print recovery, not '" +
+         std::string(what) + "'");
   }
 }
 
@@ -468,8 +480,9 @@ void Session::act_on_panel(std::string_view arguments) {
 void Session::answer(std::string_view arguments) {
   static constexpr const char* usage =
       "answer open|save PATH|cancel, answer color AARRGGBB|RRGGBB|#RRGGBB|none|cancel, answer name "
-      "TEXT|cancel, answer keys TEXT";
+      "TEXT|cancel, answer keys TEXT, answer yes|no";
   const auto [kind, value] = split_keyword(arguments);
+  if (kind == "yes" || kind == "no") return host_state().desktop.queue_answer("question", kind);
   if (kind != "open" && kind != "save" && kind != "color" && kind != "name" && kind != "keys") {
     return fail("no dialog '" + kind + "' to answer: " + usage);
   }

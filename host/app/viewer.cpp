@@ -7,7 +7,8 @@
 
 namespace host {
 
-Viewer::Viewer(const std::u16string& plugin_path) : library_(std::make_unique<PluginLibrary>(plugin_path)) {}
+Viewer::Viewer(const std::u16string& plugin_path)
+    : plugin_path_(plugin_path), library_(std::make_unique<PluginLibrary>(plugin_path)) {}
 
 Viewer::~Viewer() { unload_plugin(); }
 

@@ -20,6 +20,7 @@ class Viewer {
   Viewer& operator=(const Viewer&) = delete;
 
   PluginLibrary& plugin() { return *library_; }
+  const std::u16string& plugin_path() const { return plugin_path_; }
   bool plugin_loaded() const { return library_ != nullptr; }
 
   // on_plugin_load with the host's handle and window.
@@ -30,6 +31,7 @@ class Viewer {
   void unload_plugin();
 
  private:
+  std::u16string plugin_path_;
   std::unique_ptr<PluginLibrary> library_;
 };
 

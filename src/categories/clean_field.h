@@ -12,6 +12,10 @@ std::u16string clean_field(std::u16string_view text);
 template <typename Text>
 void append_clean_field(Text& out, std::u16string_view text);
 
+// A text as a category name: each line break (CR LF, CR or LF) becomes a space, as a side-car
+// line must hold the whole name; then trimmed.
+std::u16string category_name(std::u16string_view text);
+
 // Without leading and trailing characters up to code 32 (blanks and control characters).
 std::u16string_view trimmed_view(std::u16string_view text);
 inline std::u16string trimmed(std::u16string_view text) { return std::u16string(trimmed_view(text)); }

@@ -36,6 +36,9 @@ struct ObjectsGroup {
   std::u16string name;
   Rgba color;
   std::vector<viewer::ObjectId> object_ids;
+  // GUIDs of side-car lines that name no object of the loaded model (an older or newer revision's
+  // objects): kept with the category and written back after its objects, never counted.
+  std::vector<std::u16string> absent_guids;
   bool is_default = false;
   // The context-menu entry that assigns the selection to this category; -1 until a menu is built.
   std::int32_t button_id = -1;

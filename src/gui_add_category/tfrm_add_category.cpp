@@ -57,14 +57,15 @@ void Tfrm_add_category::cmb_nameChange() {
     cmb_name.set_text(cleaned);
     cmb_name.set_selection(caret, caret);
   }
-  const std::u16string name = trimmed(cmb_name.text());
+  // A lone CR, which cleaning keeps, would end the name's line in the side-car file.
+  const std::u16string name = category_name(cmb_name.text());
   const bool used =
       std::any_of(groups_.begin(), groups_.end(), [&](const auto& group) { return group->name == name; });
   btn_ok.set_enabled(!name.empty() && !used);
 }
 
 void Tfrm_add_category::btn_okClick() {
-  const std::u16string name = trimmed(cmb_name.text());
+  const std::u16string name = category_name(cmb_name.text());
   if (edit_index_ >= 0) {
     // The list may have been filled anew while the dialog stood open: only the category the
     // dialog opened for is renamed.

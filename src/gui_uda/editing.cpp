@@ -39,6 +39,7 @@ void Tfrm_uda::menu_addClick() {
   load_colors();
   set_row_count_and_layout();
   grid.repaint();
+  note_change();
 }
 
 void Tfrm_uda::menu_renameClick() {
@@ -49,6 +50,7 @@ void Tfrm_uda::menu_renameClick() {
   // The colour is stored under the new name as well; the old name's entry stays.
   save_colors();
   grid.repaint();
+  note_change();
 }
 
 void Tfrm_uda::menu_deleteClick() {
@@ -57,4 +59,5 @@ void Tfrm_uda::menu_deleteClick() {
   groups.erase(groups.begin() + static_cast<std::ptrdiff_t>(*index));
   set_row_count_and_layout();
   apply_colors();
+  note_change();
 }

@@ -1,7 +1,9 @@
 // Loading a panel's categories: from the model's side-car file, else (batch panel) from the
 // objects' "USER_FIELD_4" property, else the default category alone.
 #include <algorithm>
+#include <new>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -36,13 +38,19 @@ const char* ansi_text(std::u16string_view text, std::string& buffer) {
 
 void Tfrm_uda::reload_groups() {
   const std::u16string model_path = loaded_ifc_path(host_handle);
+  model_of_list = model_path;
   if (model_path.empty()) {
     GroupsByName none;
     finish_list(none);
     return;
   }
+  const std::u16string sidecar = sidecar_path(model_path);
+  remember_sidecar(sidecar);
+  if (offer_recovery(model_path)) return;
+  // The list comes from the side-car file or the model now: an older recovery file is stale.
+  forget_recovery();
   // A status panel keeps what the failed file load built: the default category alone.
-  if (!load_groups_file(sidecar_path(model_path)) && mode == PanelMode::Batch) {
+  if (!load_groups_file(sidecar) && mode == PanelMode::Batch) {
     clear_groups();
     build_groups_from_model();
   }
@@ -67,33 +75,56 @@ bool Tfrm_uda::load_groups_file(const std::u16string& path) {
   // The user data of every object is the membership store; it starts empty.
   viewer::set_user_data(host_handle, plugin.all_objects_id, nullptr, true);
   GroupsByName by_name;
-  // The lines are read in place: a million-line file is not copied line by line.
-  const std::optional<std::u16string> text = toolkit::read_text_file(path);
-  if (text) {
-    bool header = true;
-    bool stopped = false;
-    std::string ansi_guid;
-    toolkit::for_each_line(*text, [&](std::u16string_view line) {
-      if (std::exchange(header, false) || stopped) return;
-      const auto comma = line.find(u',');
-      // Reading stops at the first line without a comma; the lines before it stay in effect.
-      if (comma == std::u16string_view::npos) {
-        stopped = true;
-        return;
-      }
-      const std::u16string_view guid = trimmed_view(line.substr(0, comma));
-      const std::u16string_view name = trimmed_view(line.substr(comma + 1));
-      if (name.empty()) return;
-      ObjectsGroup& group = group_named(by_name, name);
-      if (guid.empty()) return;
-      const viewer::ObjectId id = viewer::calculate_object_id(host_handle, ansi_text(guid, ansi_guid));
-      viewer::set_user_data(host_handle, id, &group, false);
-    });
-    // Nothing names a category when the file could not be read: the walk is left out then.
-    collect_members(host_handle, plugin.all_objects_id);
+  loaded_guid_lines = 0;
+  loaded_absent_lines = 0;
+  bool readable = true;
+  // Running out of memory ends the readable lines where it happens, as any other read failure.
+  try {
+    // The lines are read in place: a million-line file is not copied line by line.
+    const std::optional<std::u16string> text = toolkit::read_text_file(path);
+    readable = text.has_value();
+    if (text) {
+      bool header = true;
+      bool stopped = false;
+      std::string ansi_guid;
+      // The last line decides an absent object's category, as it does a present one's; the lines
+      // keep the file's order.
+      std::unordered_map<std::u16string_view, std::size_t> absent_at;
+      std::vector<std::pair<std::u16string_view, ObjectsGroup*>> absent;
+      toolkit::for_each_line(*text, [&](std::u16string_view line) {
+        if (std::exchange(header, false) || stopped) return;
+        const auto comma = line.find(u',');
+        // Reading stops at the first line without a comma; the lines before it stay in effect.
+        if (comma == std::u16string_view::npos) {
+          stopped = true;
+          return;
+        }
+        const std::u16string_view guid = trimmed_view(line.substr(0, comma));
+        const std::u16string_view name = trimmed_view(line.substr(comma + 1));
+        if (name.empty()) return;
+        ObjectsGroup& group = group_named(by_name, name);
+        if (guid.empty()) return;
+        ++loaded_guid_lines;
+        const viewer::ObjectId id = viewer::calculate_object_id(host_handle, ansi_text(guid, ansi_guid));
+        viewer::set_user_data(host_handle, id, &group, false);
+        // An object the model lacks keeps no mark: its line is kept with the category instead.
+        if (viewer::get_user_data(host_handle, id) == &group) return;
+        ++loaded_absent_lines;
+        const auto [at, added] = absent_at.try_emplace(guid, absent.size());
+        if (added) {
+          absent.emplace_back(guid, &group);
+        } else {
+          absent[at->second].second = &group;
+        }
+      });
+      for (const auto& [guid, group] : absent) group->absent_guids.emplace_back(guid);
+    }
+  } catch (const std::bad_alloc&) {
   }
+  // Nothing names a category when the file could not be read: the walk is left out then.
+  if (readable) collect_members(host_handle, plugin.all_objects_id);
   finish_list(by_name);
-  return text.has_value();
+  return readable;
 }
 
 void Tfrm_uda::build_groups_from_model() {
@@ -104,6 +135,7 @@ void Tfrm_uda::build_groups_from_model() {
   std::vector<viewer::ObjectId> stack{plugin.all_objects_id};
   std::vector<viewer::ObjectId> children;
   std::u16string number_text;
+  std::u16string name_buffer;
   while (!stack.empty()) {
     const viewer::ObjectId parent = stack.back();
     stack.pop_back();
@@ -118,7 +150,10 @@ void Tfrm_uda::build_groups_from_model() {
       // An object that carries the property is never looked below, whatever its value.
       const std::u16string_view value = property_value_text(result, decimal_separator, number_text);
       if (value.empty()) continue;
-      ObjectsGroup& group = group_named(by_name, value);
+      // A line break would end the name's line in the side-car file: it becomes a space.
+      if (value.find_first_of(u"\r\n") != std::u16string_view::npos) name_buffer = category_name(value);
+      ObjectsGroup& group = group_named(
+          by_name, value.find_first_of(u"\r\n") == std::u16string_view::npos ? value : name_buffer);
       if (has_guid(host_handle, child)) group.object_ids.push_back(child);
     }
   }

@@ -80,9 +80,14 @@ Tfrm_uda::Tfrm_uda(cpp::PluginBase& owner_plugin, PanelMode panel_mode)
 
   if (colors_owner == nullptr) {
     colors_owner = this;
-    if (!color_dlg.custom_colors.load_from_file(plugin.user_folder + custom_colors_file)) {
+    try {
+      if (!color_dlg.custom_colors.load_from_file(plugin.user_folder + custom_colors_file)) {
+        color_dlg.custom_colors.lines.clear();
+      }
+    } catch (...) {
       color_dlg.custom_colors.lines.clear();
     }
+    loaded_custom_colors = color_dlg.custom_colors.lines;
   }
   add_category_dialog->btn_cancel.set_caption(text("cancel"));
 }
@@ -93,12 +98,29 @@ Tfrm_uda::~Tfrm_uda() {
   // and is placed and captioned as on the first load.
   colors_owner = nullptr;
   std::fill(std::begin(first_show), std::end(first_show), true);
+  // Written only when the user changed them: an unchanged file keeps its bytes and encoding.
+  if (color_dlg.custom_colors.lines == loaded_custom_colors) return;
   std::error_code ignored;
   std::filesystem::create_directories(std::filesystem::path(plugin.user_folder), ignored);
   color_dlg.custom_colors.save_to_file(plugin.user_folder + custom_colors_file);
 }
 
 std::u16string Tfrm_uda::text(const char* key) const { return cpp::language_text(host_handle, key); }
+
+std::u16string Tfrm_uda::text(const char* key, std::u16string_view first, std::u16string_view second) const {
+  std::u16string filled = text(key);
+  for (std::size_t at = 0; (at = filled.find(u'%', at)) != std::u16string::npos;) {
+    const char16_t which = at + 1 < filled.size() ? filled[at + 1] : u'\0';
+    if (which != u'1' && which != u'2') {
+      ++at;
+      continue;
+    }
+    const std::u16string_view value = which == u'1' ? first : second;
+    filled.replace(at, 2, value);
+    at += value.size();
+  }
+  return filled;
+}
 
 toolkit::ColorDialog& Tfrm_uda::shared_color_dialog() {
   return colors_owner != nullptr ? colors_owner->color_dlg : color_dlg;
@@ -112,7 +134,8 @@ void Tfrm_uda::FormShow() {
     viewer::ViewRect view{};
     viewer::get_view_rect(host_handle, &view);
     set_position(view.left + 20, view.top + 20);
-    set_caption(text(texts.caption_key));
+    caption_text = text(texts.caption_key);
+    set_unsaved(unsaved);
     cbx_auto_select.set_caption(text("cbx_auto_select"));
     fit_bottom_row();
     name_header = text(texts.name_header_key);

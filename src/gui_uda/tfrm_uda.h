@@ -12,9 +12,11 @@
 #include "categories/objects_group.h"
 #include "gui_add_category/tfrm_add_category.h"
 #include "gui_uda/panel_mode.h"
+#include "platform/file_facts.h"
 #include "plugin_base/plugin_base.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/draw_grid.h"
+#include "toolkit/file_text.h"
 #include "toolkit/form.h"
 #include "toolkit/popup_menu.h"
 #include "toolkit/widgets.h"
@@ -36,7 +38,8 @@ class Tfrm_uda : public toolkit::Form {
   // Loading categories for the loaded model.
   void reload_groups();
   std::u16string sidecar_path(const std::u16string& model_path) const;
-  // Appends the side-car file's categories; false when it could not be read.
+  // Appends the side-car file's categories; false when it could not be read. Lines whose GUID
+  // names no object of the model stay with their category (absent_guids).
   bool load_groups_file(const std::u16string& path);
   void build_groups_from_model();
 
@@ -67,8 +70,15 @@ class Tfrm_uda : public toolkit::Form {
 
   // Side-car files.
   void save_groups_file(const std::u16string& path);
+  // What save_groups_file writes.
+  toolkit::FileText sidecar_text() const;
   void btn_saveClick();
   void btn_openClick();
+
+  // Unsaved work: after every change the list goes to a recovery file in the user folder, named
+  // after the model's path and the attribute; a save or a load from the side-car file removes it.
+  void note_change();
+  std::u16string recovery_path() const;
 
   Groups groups;
   const PanelMode mode;
@@ -95,6 +105,32 @@ class Tfrm_uda : public toolkit::Form {
   std::unique_ptr<Tfrm_add_category> add_category_dialog;
 
  private:
+  // The recovery file, when it is newer than the model's side-car file, is offered: true when the
+  // user took it and the list holds it; a refused one is kept as the one ".discarded" copy.
+  bool offer_recovery(const std::u16string& model_path);
+  void forget_recovery();
+  void set_unsaved(bool unsaved);
+  // The side-car file as this panel last read or wrote it, so that someone else's save shows.
+  void remember_sidecar(const std::u16string& path);
+  // Whether a save to path may replace what is there (asks when someone else changed it).
+  bool may_replace(const std::u16string& path);
+  // Asks before a file that is no side-car file of this panel is read into the list.
+  bool may_open(const std::u16string& path);
+  // The texts of a line in the language file with its %1 and %2 filled in.
+  std::u16string text(const char* key, std::u16string_view first, std::u16string_view second = {}) const;
+
+  // The model the list was filled for: its recovery file and side-car file.
+  std::u16string model_of_list;
+  std::u16string caption_text;
+  // The custom colours as they were read, so that unchanged ones are not written again.
+  std::vector<std::u16string> loaded_custom_colors;
+  bool unsaved = false;
+  std::u16string known_sidecar;
+  std::optional<platform::FileStamp> known_stamp;
+  // Of the last file load: lines with a GUID, and those whose GUID names no object of the model.
+  std::size_t loaded_guid_lines = 0;
+  std::size_t loaded_absent_lines = 0;
+
   // Hashed and looked up by view: a load asks once per line or object, a million times.
   struct NameHash {
     using is_transparent = void;

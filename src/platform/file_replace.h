@@ -1,14 +1,30 @@
 // Putting one file in the place of another in one step, and removing a file.
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 namespace platform {
 
+// The file a path names: a symbolic link is followed (also through a chain of them) to the file it
+// points to, which may not exist yet; any other path as it is.
+std::u16string link_target(const std::u16string& path);
+
+// Gives the new file, open for writing, what the file it will replace has: its mode and, where
+// permitted, its owner (POSIX); Windows's ReplaceFileW keeps attributes and security itself.
+// False, with the reason as the last error, when target exists and is read-only.
+bool take_over_attributes(std::FILE* replacement, const std::u16string& target);
+
 // Moves source over target (replacing it); false when it cannot, with both left as they were.
 bool replace_file(const std::u16string& source, const std::u16string& target);
 
+// Moves source to target only when nothing is there yet; false otherwise, with both as they were.
+bool move_to_new_name(const std::u16string& source, const std::u16string& target);
+
 // Removes a file if it exists; failures are ignored.
 void remove_file(const std::u16string& path);
+
+// The operating system's words for why the last file call failed.
+std::u16string last_error_text();
 
 }  // namespace platform

@@ -34,6 +34,7 @@ void Plugin::on_button_click(std::int32_t id) {
     const toolkit::CursorWait wait;
     assign_selection(target->groups, id);
     target->apply_colors();
+    target->note_change();
   }
 }
 

@@ -18,11 +18,36 @@
 #include "plugin_base/host_queries.h"
 #include "plugin_base/language_text.h"
 #include "plugin_base/path_parts.h"
+#include "simple_io/replacing_file.h"
 #include "toolkit/cursor.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/file_text.h"
 
 namespace {
+
+// A spreadsheet runs a field that begins with one of these as a formula.
+bool starts_formula(char16_t first) {
+  return first == u'=' || first == u'+' || first == u'-' || first == u'@' || first == u'\t' || first == u'\r';
+}
+
+// The first character cleaning keeps: commas, quotes and line feeds go, and a CR before an LF.
+char16_t first_kept(const char16_t* text) {
+  for (const char16_t* at = text; *at != 0; ++at) {
+    if (*at == u',' || *at == u'"' || *at == u'\n') continue;
+    if (*at == u'\r') {
+      const char16_t* next = at + 1;
+      while (*next == u',' || *next == u'"') ++next;
+      if (*next == u'\n') continue;
+    }
+    return *at;
+  }
+  return 0;
+}
+
+// A leading apostrophe keeps the text a text.
+void guard_formula(toolkit::FileText& report, char16_t first) {
+  if (starts_formula(first)) report.append_ascii("'");
+}
 
 // Thousandths truncated toward zero in 64 bits, so georeferenced coordinates do not overflow;
 // a coordinate that is not a number gives an empty field.
@@ -38,6 +63,7 @@ void append_thousandths(toolkit::FileText& report, double coordinate) {
 void append_entity(toolkit::FileText& report, const char* entity) {
   if (entity == nullptr) return;
   const std::string_view name(entity);
+  if (!name.empty()) guard_formula(report, static_cast<char16_t>(static_cast<unsigned char>(name.front())));
   if (std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
     report.append_ascii(name);
   } else {
@@ -51,6 +77,7 @@ void append_viewer_text(toolkit::FileText& report, const char16_t* text) {
 
 void append_clean_viewer_text(toolkit::FileText& report, const char16_t* text) {
   if (text == nullptr) return;
+  guard_formula(report, first_kept(text));
   // Cleaning keeps everything before the first character it looks at; most texts have none.
   const char16_t* const rest = report.append_up_to(text, clean_field_specials);
   if (*rest != 0) append_clean_field(report, rest);
@@ -74,7 +101,8 @@ void export_report(Plugin& plugin, std::u16string file_name) {
       infos2.assign(group->object_ids.size(), viewer::ObjectInfo2{});
       viewer::get_object_info(plugin.host_handle, group->object_ids.data(), infos.data(), count);
       viewer::get_object_info2(plugin.host_handle, group->object_ids.data(), infos2.data(), count);
-      const std::u16string batch_name = clean_field(group->name);
+      std::u16string batch_name = clean_field(group->name);
+      if (!batch_name.empty() && starts_formula(batch_name.front())) batch_name.insert(0, 1, u'\'');
       // About a hundred characters a line: the text grows once per category, not line by line.
       report.reserve_more(group->object_ids.size() * 128);
       for (std::size_t i = 0; i < group->object_ids.size(); ++i) {
@@ -109,7 +137,9 @@ void export_report(Plugin& plugin, std::u16string file_name) {
     }
   }
   if (!report.save(file_name)) {
-    toolkit::message_box(plugin.host_window, cpp::language_text(plugin.host_handle, "save_error"), u"TORV",
-                         toolkit::MessageIcon::error);
+    toolkit::message_box(plugin.host_window,
+                         cpp::language_text(plugin.host_handle, "save_error") + u"\n" + file_name + u": " +
+                             simple_io::last_write_failure(),
+                         u"TORV", toolkit::MessageIcon::error);
   }
 }

@@ -1,6 +1,9 @@
 // The defaults of cpp::PluginBase, its folders and its language texts.
 #include "plugin_base/plugin_base.h"
 
+#include <algorithm>
+
+#include "platform/file_facts.h"
 #include "platform/module_file.h"
 #include "platform/shell_folders.h"
 #include "plugin_base/host_api.h"
@@ -89,9 +92,23 @@ std::u16string PluginBase::plugin_file_path(const char16_t* file_name) const {
 
 void PluginBase::load_language_texts() {
   const char16_t* language = viewer::get_language(host_handle);
-  const std::u16string file_name = std::u16string(u"lang.") + (language != nullptr ? language : u"");
-  if (viewer::load_texts(host_handle, plugin_file_path(file_name.c_str()).c_str())) return;
-  viewer::load_texts(host_handle, plugin_file_path(u"lang.en").c_str());
+  const std::u16string code = language != nullptr ? language : u"";
+  // The code becomes part of a path: anything but letters, digits, '-' and '_' (a "../") could
+  // lead out of the data folder, and gets the fallback.
+  const auto in_name = [](char16_t c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'-' ||
+           c == u'_';
+  };
+  // Only a missing or a regular file is handed to the viewer: a FIFO there would stop it for good.
+  const auto readable = [](const std::u16string& path) {
+    return !platform::path_exists(path) || platform::is_regular_file(path);
+  };
+  const std::u16string path = plugin_file_path((u"lang." + code).c_str());
+  if (std::all_of(code.begin(), code.end(), in_name) && readable(path) &&
+      viewer::load_texts(host_handle, path.c_str()))
+    return;
+  const std::u16string fallback = plugin_file_path(u"lang.en");
+  if (readable(fallback)) viewer::load_texts(host_handle, fallback.c_str());
 }
 
 }  // namespace cpp

@@ -5,7 +5,7 @@
 
 namespace simple_io {
 
-InFile::InFile(const std::u16string& path) : file_(platform::open_file(path, "rb")) {
+InFile::InFile(const std::u16string& path) : file_(platform::open_regular_file(path)) {
   if (file_ == nullptr) throw 1;
 }
 
@@ -30,7 +30,7 @@ std::optional<std::string> read_whole_file(const std::u16string& path) {
     std::string bytes(static_cast<std::size_t>(in.bytes_left()), '\0');
     in.read(bytes.data(), bytes.size());
     return bytes;
-  } catch (...) {
+  } catch (int) {
     return std::nullopt;
   }
 }

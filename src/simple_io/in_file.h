@@ -9,7 +9,8 @@
 
 namespace simple_io {
 
-// Every failure is thrown as the int 1; callers catch everything and abandon the file.
+// Every failure is thrown as the int 1; callers catch everything and abandon the file. Only a
+// regular file is opened: a FIFO, a device or a folder is a file that cannot be opened.
 class InFile {
  public:
   explicit InFile(const std::u16string& path);
@@ -26,7 +27,8 @@ class InFile {
   std::FILE* file_;
 };
 
-// Every byte of a file; nothing when it cannot be opened or read.
+// Every byte of a file; nothing when it cannot be opened or read. Running out of memory for the
+// bytes is thrown as std::bad_alloc, so that a caller may tell it from an unreadable file.
 std::optional<std::string> read_whole_file(const std::u16string& path);
 
 }  // namespace simple_io

@@ -9,6 +9,10 @@ OutFile::OutFile(const std::u16string& path) : file_(platform::open_file(path, "
   if (file_ == nullptr) throw 1;
 }
 
+OutFile::OutFile(std::FILE* file) : file_(file) {
+  if (file_ == nullptr) throw 1;
+}
+
 OutFile::~OutFile() {
   if (file_ != nullptr) std::fclose(file_);
 }

@@ -11,6 +11,8 @@ namespace simple_io {
 class OutFile {
  public:
   explicit OutFile(const std::u16string& path);
+  // Takes over a file already open for binary writing; throws 1 when it is null.
+  explicit OutFile(std::FILE* file);
   // Closing writes out what the C runtime still buffers.
   ~OutFile();
   OutFile(const OutFile&) = delete;
@@ -21,6 +23,8 @@ class OutFile {
   // Closes the file now; throws when what the C runtime still buffered cannot be written (a full
   // disk often shows only here). The destructor closes a file that is still open, silently.
   void close();
+  // The open stream, for what the operating system may set on it before it is written.
+  std::FILE* file() const { return file_; }
 
  private:
   std::FILE* file_;

@@ -2,11 +2,40 @@
 #include "simple_io/replacing_file.h"
 
 #include "platform/file_replace.h"
+#include "platform/file_stream.h"
 
 namespace simple_io {
+namespace {
 
-ReplacingFile::ReplacingFile(std::u16string path)
-    : path_(std::move(path)), temporary_(temporary_path(path_)), out_(temporary_) {}
+std::u16string failure;
+
+// Keeps the system's reason before anything else can change it, then fails.
+[[noreturn]] void fail() {
+  failure = platform::last_error_text();
+  throw 1;
+}
+
+}  // namespace
+
+ReplacingFile::ReplacingFile(const std::u16string& path, Mode mode)
+    : target_(platform::link_target(path)), mode_(mode), out_(create_temporary()) {
+  if (mode_ == Mode::replace && !platform::take_over_attributes(out_.file(), target_)) {
+    failure = platform::last_error_text();
+    // The destructor does not run for an object that was never made: the file goes here.
+    try {
+      out_.close();
+    } catch (...) {
+    }
+    platform::remove_file(temporary_);
+    throw 1;
+  }
+}
+
+std::FILE* ReplacingFile::create_temporary() {
+  std::FILE* file = platform::create_temporary_beside(target_, temporary_);
+  if (file == nullptr) fail();
+  return file;
+}
 
 ReplacingFile::~ReplacingFile() {
   if (committed_) return;
@@ -18,20 +47,32 @@ ReplacingFile::~ReplacingFile() {
 }
 
 void ReplacingFile::commit() {
-  out_.close();
-  if (!platform::replace_file(temporary_, path_)) throw 1;
+  try {
+    out_.close();
+  } catch (...) {
+    fail();
+  }
+  const bool moved = mode_ == Mode::replace ? platform::replace_file(temporary_, target_)
+                                            : platform::move_to_new_name(temporary_, target_);
+  if (!moved) fail();
   committed_ = true;
 }
 
-bool write_file_whole(const std::u16string& path, std::string_view bytes) {
+bool write_file_whole(const std::u16string& path, std::string_view bytes, ReplacingFile::Mode mode) {
   try {
-    ReplacingFile file(path);
-    file.out().write(bytes.data(), bytes.size());
+    ReplacingFile file(path, mode);
+    try {
+      file.out().write(bytes.data(), bytes.size());
+    } catch (...) {
+      fail();
+    }
     file.commit();
     return true;
   } catch (...) {
     return false;
   }
 }
+
+const std::u16string& last_write_failure() { return failure; }
 
 }  // namespace simple_io

@@ -51,6 +51,8 @@ void run_modal(Form& form);
 bool run_file_dialog(FileDialog& dialog, void* owner_window);
 void show_message(void* owner_window, std::u16string_view text, std::u16string_view caption,
                   MessageIcon icon);
+// A Yes/No question; true for Yes.
+bool ask_question(void* owner_window, std::u16string_view text, std::u16string_view caption);
 
 // Every top-level window of the process, one a line: class, caption, visible or hidden, enabled or
 // disabled (tab-separated); then "focus", the focused control's class and text.

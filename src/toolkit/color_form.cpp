@@ -189,6 +189,7 @@ bool ColorForm::run() {
   cmb_argb.set_text(argb_text(dialog_.color));
   cmb_argb.select_all();
   field_changed();
+  const std::vector<Argb> opened = custom_;
   const std::weak_ptr<const void> alive = dialog_.life();
   const bool closed_with_ok = show_modal();
   if (alive.expired()) return false;
@@ -196,6 +197,8 @@ bool ColorForm::run() {
   const std::optional<Argb> chosen = closed_with_ok ? parse_argb_text(cmb_argb.text()) : std::nullopt;
   const bool confirmed = chosen.has_value();
   if (confirmed) dialog_.color = *chosen;
+  // Unchanged, the list stays as it was read, so that its file is not written again.
+  if (custom_ == opened) return confirmed;
   dialog_.custom_colors.lines.clear();
   for (const Argb color : custom_) dialog_.custom_colors.lines.push_back(argb_text(color));
   return confirmed;

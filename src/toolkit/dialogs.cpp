@@ -24,6 +24,10 @@ void message_box(void* owner_window, std::u16string_view text, std::u16string_vi
   backend::show_message(owner_window, text, caption, icon);
 }
 
+bool ask_question(void* owner_window, std::u16string_view text, std::u16string_view caption) {
+  return backend::ask_question(owner_window, text, caption);
+}
+
 void initialize() { backend::initialize(); }
 
 void finalize() { backend::finalize(); }

@@ -65,6 +65,8 @@ class ColorDialog {
 enum class MessageIcon { none, information, warning, error };
 
 void message_box(void* owner_window, std::u16string_view text, std::u16string_view caption, MessageIcon icon);
+// A question with the buttons Yes and No; true for Yes.
+bool ask_question(void* owner_window, std::u16string_view text, std::u16string_view caption);
 
 // The component library's start and end.
 void initialize();

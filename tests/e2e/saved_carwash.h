@@ -31,7 +31,8 @@ inline std::string round(const std::filesystem::path& folder) {
 // The printed panel of the first round in out after position from: from its caption line up to
 // the next line that begins "model: ", or the end.
 inline std::string printed_panel(const std::string& out, std::size_t from = 0) {
-  const auto start = out.find("\nBatches\t", from);
+  // The caption ends in " *" while the list holds changes not saved beside the model.
+  const auto start = out.find("\nBatches", from);
   if (start == std::string::npos) return {};
   const auto end = out.find("\nmodel: ", start + 1);
   return out.substr(start + 1, end == std::string::npos ? std::string::npos : end - start);

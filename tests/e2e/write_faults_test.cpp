@@ -2,6 +2,7 @@
 // allows (a folder in the temporary file's way, a read-only or a full file system), injected
 // otherwise. The old file stays byte for byte, no temporary file is left, the user is told where
 // the save was theirs, and nothing else in the folder changes.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -18,8 +19,8 @@ using torv_test::WriteFault;
 enum class Written { sidecar, report, colors, colors_backup, custom_colors };
 
 enum class Fault {
-  none,  // the control: the file is written
-  temporary_file_blocked,
+  none,           // the control: the file is written
+  links_planted,  // a link to a file elsewhere at every temporary name the plug-in tries
   read_only_file_system,
   full_file_system,
   temporary_not_created,
@@ -42,7 +43,7 @@ const char* label(Written file) {
 const char* label(Fault fault) {
   switch (fault) {
     case Fault::none: return "none";
-    case Fault::temporary_file_blocked: return "temporary_file_blocked";
+    case Fault::links_planted: return "links_planted";
     case Fault::read_only_file_system: return "read_only_file_system";
     case Fault::full_file_system: return "full_file_system";
     case Fault::temporary_not_created: return "temporary_not_created";
@@ -59,6 +60,7 @@ WriteFault injected(Fault fault) {
     case Fault::short_write: return WriteFault::short_write;
     case Fault::close_fails: return WriteFault::close_fails;
     case Fault::move_fails: return WriteFault::move_fails;
+    case Fault::links_planted: return WriteFault::links_planted;
     default: return WriteFault::none;
   }
 }
@@ -145,8 +147,10 @@ TEST_P(WriteFaults, LeaveTheOldFileAndTellTheUserOfTheirSaves) {
     if (!small_disk->mounted()) GTEST_SKIP() << small_disk->why_not();
   }
   write_old_files();
-  if (fault() == Fault::temporary_file_blocked)
-    std::filesystem::create_directory(target().string() + ".torv-new");
+  const std::filesystem::path elsewhere = folder_file("elsewhere/shared.csv");
+  std::filesystem::create_directories(elsewhere.parent_path());
+  torv_test::write_file(elsewhere, "someone else's file\r\n");
+  torv_test::set_planted_link_target(elsewhere);
   if (fault() == Fault::full_file_system) small_disk->fill();
   if (fault() == Fault::read_only_file_system) small_disk->make_read_only();
   const auto before = contents(folder());
@@ -156,26 +160,49 @@ TEST_P(WriteFaults, LeaveTheOldFileAndTellTheUserOfTheirSaves) {
   torv_test::inject_write_fault(WriteFault::none);
 
   const auto after = contents(folder());
+  EXPECT_EQ(torv_test::read_file(elsewhere), "someone else's file\r\n");
+  if (fault() == Fault::links_planted && written() != Written::custom_colors) {
+    EXPECT_GT(torv_test::planted_links(), 0);
+  }
+  if (fault() == Fault::none && written() == Written::colors_backup) {
+    // Backups are numbered: the first stays, the newer damaged file goes to the next number.
+    EXPECT_EQ(after.at("uda4_colors.dat.bak"), "old backup");
+    EXPECT_EQ(after.at("uda4_colors.dat.bak2"), newer_colors);
+    EXPECT_TRUE(state().desktop.messages.empty());
+    return;
+  }
+  if (fault() == Fault::none && written() == Written::custom_colors) {
+    // Custom colours the user did not change are not written again: the file keeps its bytes.
+    EXPECT_EQ(after, before);
+    return;
+  }
   if (fault() == Fault::none) {
     EXPECT_NE(after.at(target().filename().string()), before.at(target().filename().string()));
     EXPECT_TRUE(state().desktop.messages.empty());
     return;
   }
   EXPECT_EQ(after, before);
-  const std::vector<std::string> told{
+  const std::string told =
       "message box \"TORV\" (error): The CSV file could not be saved. Check that it is not open in another "
-      "program and that you may write to the folder."};
-  EXPECT_EQ(state().desktop.messages, user_is_told() ? told : std::vector<std::string>{});
+      "program and that you may write to the folder.\n" +
+      target().string() + ": ";
+  if (user_is_told()) {
+    ASSERT_EQ(state().desktop.messages.size(), 1u);
+    EXPECT_THAT(state().desktop.messages[0], ::testing::StartsWith(told));
+    // The system's reason follows the file's name.
+    EXPECT_GT(state().desktop.messages[0].size(), told.size());
+  } else {
+    EXPECT_EQ(state().desktop.messages, std::vector<std::string>{});
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     EveryFileEveryStep, WriteFaults,
     ::testing::Combine(::testing::Values(Written::sidecar, Written::report, Written::colors,
                                          Written::colors_backup, Written::custom_colors),
-                       ::testing::Values(Fault::none, Fault::temporary_file_blocked,
-                                         Fault::read_only_file_system, Fault::full_file_system,
-                                         Fault::temporary_not_created, Fault::short_write, Fault::close_fails,
-                                         Fault::move_fails)),
+                       ::testing::Values(Fault::none, Fault::links_planted, Fault::read_only_file_system,
+                                         Fault::full_file_system, Fault::temporary_not_created,
+                                         Fault::short_write, Fault::close_fails, Fault::move_fails)),
     [](const ::testing::TestParamInfo<std::tuple<Written, Fault>>& instance) {
       return std::string(label(std::get<0>(instance.param))) + "_" + label(std::get<1>(instance.param));
     });

@@ -7,6 +7,7 @@
 #include "simple_io/out_file.h"
 #include "simple_io/replacing_file.h"
 #include "support/case_label.h"
+#include "support/no_temporary_left.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -103,7 +104,7 @@ TEST(SimpleIo, ClosingOntoAFullDiskThrows) {
 
 struct ReplaceFailure {
   const char* label;
-  const char* blocker;  // a folder made in the way of one step
+  bool target_is_folder;  // else a read-only file
 };
 
 void PrintTo(const ReplaceFailure& c, std::ostream* out) { *out << c.label; }
@@ -113,25 +114,27 @@ class ReplacingFileFailure : public ::testing::TestWithParam<ReplaceFailure> {};
 // Whatever step fails, the old file stays byte for byte and no temporary file is left.
 TEST_P(ReplacingFileFailure, LeavesTheOldFileAsItWas) {
   TempFolder folder;
-  const std::filesystem::path target = folder.path() / GetParam().blocker;
   const std::filesystem::path old_file = folder.path() / "colors.dat";
-  if (std::string(GetParam().blocker) == "colors.dat") {
+  if (GetParam().target_is_folder) {
     // The target is a folder with content: nothing can take its place.
     std::filesystem::create_directories(old_file / "inside");
   } else {
+    // A read-only file is kept, even where the user (root) could replace it.
     torv_test::write_file(old_file, "old");
-    std::filesystem::create_directory(target);
+    std::filesystem::permissions(old_file,
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
   }
   EXPECT_FALSE(simple_io::write_file_whole(old_file.u16string(), "new bytes"));
+  EXPECT_FALSE(simple_io::last_write_failure().empty());
   if (std::filesystem::is_regular_file(old_file)) {
     EXPECT_EQ(torv_test::read_file(old_file), "old");
   }
-  EXPECT_FALSE(std::filesystem::is_regular_file(folder.path() / "colors.dat.torv-new"));
+  EXPECT_TRUE(torv_test::no_temporary_left(folder.path()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, ReplacingFileFailure,
-                         ::testing::Values(ReplaceFailure{"temporary_file_blocked", "colors.dat.torv-new"},
-                                           ReplaceFailure{"target_cannot_be_replaced", "colors.dat"}),
+                         ::testing::Values(ReplaceFailure{"target_read_only", false},
+                                           ReplaceFailure{"target_cannot_be_replaced", true}),
                          torv_test::CaseLabel());
 
 TEST(SimpleIo, ReplacingFileWritesWholeAndReplaces) {
@@ -139,7 +142,7 @@ TEST(SimpleIo, ReplacingFileWritesWholeAndReplaces) {
   torv_test::write_file(folder.path() / "colors.dat", "old and longer");
   EXPECT_TRUE(simple_io::write_file_whole(folder.file("colors.dat"), "new"));
   EXPECT_EQ(torv_test::read_file(folder.path() / "colors.dat"), "new");
-  EXPECT_FALSE(std::filesystem::exists(folder.path() / "colors.dat.torv-new"));
+  EXPECT_TRUE(torv_test::no_temporary_left(folder.path()));
 }
 
 }  // namespace

@@ -8,12 +8,19 @@
 namespace torv_test {
 
 // A step of writing a file whole through a temporary file that fails.
-enum class WriteFault { none, temporary_not_created, short_write, close_fails, move_fails };
+// links_planted: someone plants a symbolic link to planted_link_target() at every temporary name
+// the plug-in is about to create.
+enum class WriteFault { none, temporary_not_created, short_write, close_fails, move_fails, links_planted };
 
-// Makes the step fail for every temporary file (".torv-new") written from now on, until set to
-// none. The test program must export fopen, fwrite, fclose and rename (see the e2e tests' build),
-// so that the plug-in's calls of them come here first.
+// Makes the step fail for every temporary file (named ".torv-" and six characters) written from
+// now on, until set to none. The test program must export open, fdopen, fopen, fwrite, fclose,
+// rename and link (see the e2e tests' build), so that the plug-in's calls of them come here first.
 void inject_write_fault(WriteFault fault);
+
+// The file the planted links point to; the test makes it and checks it stays as it was.
+void set_planted_link_target(const std::filesystem::path& target);
+// How many links were planted since the fault was injected.
+int planted_links();
 
 // A tmpfs of a few kilobytes mounted over a folder while it lives. Needs the right to mount (root
 // in a container that allows it); mounted() is false, with the reason, where there is none.

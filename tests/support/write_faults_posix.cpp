@@ -2,7 +2,11 @@
 // on to the C library's own (found with RTLD_NEXT) unless its fault is due. Real faults come from
 // a tmpfs mounted for the test.
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <sys/mount.h>
+#include <unistd.h>
+
+#include <cstdarg>
 
 #include <cerrno>
 #include <cstdio>
@@ -26,8 +30,19 @@ std::set<std::FILE*>& temporaries() {
   return *files;
 }
 
+// The descriptors of temporary files opened and not yet made streams.
+std::set<int>& temporary_descriptors() {
+  static auto* descriptors = new std::set<int>;
+  return *descriptors;
+}
+
+std::filesystem::path link_target;
+int links = 0;
+
 bool is_temporary(const char* path) {
-  return path != nullptr && std::string_view(path).ends_with(".torv-new");
+  if (path == nullptr) return false;
+  const std::string_view name = std::string_view(path).substr(std::string_view(path).rfind('/') + 1);
+  return name.starts_with(".torv-") && name.size() == 12;
 }
 
 template <class Function>
@@ -37,7 +52,14 @@ Function c_library(const char* name) {
 
 }  // namespace
 
-void inject_write_fault(WriteFault fault) { injected = fault; }
+void inject_write_fault(WriteFault fault) {
+  injected = fault;
+  if (fault != WriteFault::none) links = 0;
+}
+
+void set_planted_link_target(const std::filesystem::path& target) { link_target = target; }
+
+int planted_links() { return links; }
 
 SmallFileSystem::SmallFileSystem(std::filesystem::path folder) : folder_(std::move(folder)) {
   std::filesystem::create_directories(folder_);
@@ -68,6 +90,39 @@ void SmallFileSystem::make_read_only() {
 using torv_test::injected;
 using torv_test::is_temporary;
 using torv_test::WriteFault;
+
+extern "C" TORV_HOST_EXPORT int open(const char* path, int flags, ...) {
+  mode_t mode = 0;
+  if ((flags & O_CREAT) != 0) {
+    va_list arguments;
+    va_start(arguments, flags);
+    mode = static_cast<mode_t>(va_arg(arguments, int));
+    va_end(arguments);
+  }
+  const bool temporary = is_temporary(path);
+  if (temporary && injected == WriteFault::temporary_not_created) {
+    errno = EACCES;
+    return -1;
+  }
+  const bool plant = temporary && injected == WriteFault::links_planted;
+  const bool planted = plant && symlink(torv_test::link_target.c_str(), path) == 0;
+  if (planted) ++torv_test::links;
+  static const auto real = torv_test::c_library<int (*)(const char*, int, ...)>("open");
+  const int descriptor = real(path, flags, mode);
+  const int error = errno;
+  if (planted) unlink(path);
+  if (descriptor >= 0 && temporary) torv_test::temporary_descriptors().insert(descriptor);
+  errno = error;
+  return descriptor;
+}
+
+extern "C" TORV_HOST_EXPORT std::FILE* fdopen(int descriptor, const char* mode) noexcept {
+  static const auto real = torv_test::c_library<std::FILE* (*)(int, const char*)>("fdopen");
+  std::FILE* file = real(descriptor, mode);
+  if (file != nullptr && torv_test::temporary_descriptors().erase(descriptor) != 0)
+    torv_test::temporaries().insert(file);
+  return file;
+}
 
 extern "C" TORV_HOST_EXPORT std::FILE* fopen(const char* path, const char* mode) {
   if (injected == WriteFault::temporary_not_created && is_temporary(path)) {
@@ -110,5 +165,14 @@ extern "C" TORV_HOST_EXPORT int rename(const char* from, const char* to) noexcep
     return -1;
   }
   static const auto real = torv_test::c_library<int (*)(const char*, const char*)>("rename");
+  return real(from, to);
+}
+
+extern "C" TORV_HOST_EXPORT int link(const char* from, const char* to) noexcept {
+  if (injected == WriteFault::move_fails && is_temporary(from)) {
+    errno = EACCES;
+    return -1;
+  }
+  static const auto real = torv_test::c_library<int (*)(const char*, const char*)>("link");
   return real(from, to);
 }

@@ -146,8 +146,8 @@ TEST(StringList, SaveIntoAMissingFolderFails) {
 TEST(StringList, AFailedSaveLeavesTheOldFileAsItWas) {
   TempFolder folder;
   torv_test::write_file(folder.path() / "list.txt", "old lines\r\n");
-  // A folder where the temporary file would go: it cannot be created.
-  std::filesystem::create_directory(folder.path() / "list.txt.torv-new");
+  // A read-only file is not replaced.
+  std::filesystem::permissions(folder.path() / "list.txt", std::filesystem::perms::owner_read);
   StringList list;
   list.lines = {u"new"};
   EXPECT_FALSE(list.save_to_file(folder.file("list.txt")));

@@ -1,16 +1,58 @@
-// MoveFileExW with MOVEFILE_REPLACE_EXISTING: the target is replaced, or left as it was.
+// ReplaceFileW keeps the replaced file's attributes and security; MoveFileExW moves a file to a
+// name nothing has yet.
 #include <windows.h>
+
+#include <string>
 
 #include "platform/file_replace.h"
 
 namespace platform {
+namespace {
 
-bool replace_file(const std::u16string& source, const std::u16string& target) {
-  return MoveFileExW(reinterpret_cast<const wchar_t*>(source.c_str()),
-                     reinterpret_cast<const wchar_t*>(target.c_str()),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+const wchar_t* wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
+
+}  // namespace
+
+// ReplaceFileW writes through a link to the file it names.
+std::u16string link_target(const std::u16string& path) { return path; }
+
+bool take_over_attributes(std::FILE*, const std::u16string& target) {
+  const DWORD attributes = GetFileAttributesW(wide(target));
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) == 0) return true;
+  SetLastError(ERROR_ACCESS_DENIED);
+  return false;
 }
 
-void remove_file(const std::u16string& path) { DeleteFileW(reinterpret_cast<const wchar_t*>(path.c_str())); }
+bool replace_file(const std::u16string& source, const std::u16string& target) {
+  if (GetFileAttributesW(wide(target)) != INVALID_FILE_ATTRIBUTES) {
+    return ReplaceFileW(wide(target), wide(source), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                        nullptr) != 0;
+  }
+  return MoveFileExW(wide(source), wide(target), MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool move_to_new_name(const std::u16string& source, const std::u16string& target) {
+  return MoveFileExW(wide(source), wide(target), MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+void remove_file(const std::u16string& path) { DeleteFileW(wide(path)); }
+
+std::u16string last_error_text() {
+  const DWORD error = GetLastError();
+  wchar_t* text = nullptr;
+  const DWORD length = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+      error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::u16string reason(reinterpret_cast<const char16_t*>(text), length);
+  LocalFree(text);
+  // The system's text ends with a line break.
+  while (!reason.empty() && (reason.back() == u'\n' || reason.back() == u'\r' || reason.back() == u' '))
+    reason.pop_back();
+  if (reason.empty()) {
+    const std::string number = "error " + std::to_string(error);
+    reason.assign(number.begin(), number.end());
+  }
+  return reason;
+}
 
 }  // namespace platform

@@ -101,4 +101,11 @@ void answer_message_box() {
   say_left_open("message");
 }
 
+bool answer_question(std::u16string_view text, std::u16string_view caption) {
+  const bool yes = desktop_answer("question") == "yes";
+  desktop_message(platform::to_utf8(caption), platform::to_utf8(text) + (yes ? " -> yes" : " -> no"),
+                  question_icon);
+  return yes;
+}
+
 }  // namespace toolkit::desktop

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "toolkit/key_strokes.h"
@@ -27,5 +28,9 @@ void answer_form(Form& form);
 bool answer_file_dialog(FileDialog& dialog);
 // A message box, closed by Enter, Space or Esc among the queued keys.
 void answer_message_box();
+
+// The next answer to a question box ("yes" or "no"), told to the desktop with the question; with
+// none queued the answer is no, the choice that changes nothing.
+bool answer_question(std::u16string_view text, std::u16string_view caption);
 
 }  // namespace toolkit::desktop

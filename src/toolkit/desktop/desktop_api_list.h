@@ -25,6 +25,7 @@ using CommandHandler = const char*(TORV_CALL*)(const char* command);
   /* The keys for the next dialog, this one of that kind, when they were queued before every answer \
      of its kind; null: none. */                                                                    \
   X(const char*, torv_desktop_keys, (const char* dialog), (dialog))                                 \
+  /* A message box; icon 4: a question box, whose text ends with " -> yes" or " -> no". */          \
   X(void, torv_desktop_message, (const char* caption, const char* text, std::int32_t icon),         \
     (caption, text, icon))                                                                          \
   /* The dialog stands filled with the user's answer, about to be confirmed or cancelled: its       \

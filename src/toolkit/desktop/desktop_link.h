@@ -17,6 +17,8 @@ void disconnect_desktop();
 std::optional<std::string> desktop_answer(std::string_view dialog);
 // The keys the user types into this dialog, when they come before its answer.
 std::optional<std::string> desktop_keys(std::string_view dialog);
+// The icon number by which a message is a question box with its answer.
+inline constexpr int question_icon = 4;
 // Shows a message box: the desktop records it, or it goes to standard error without one.
 void desktop_message(std::string_view caption, std::string_view text, int icon);
 // Tells the desktop that a dialog stands filled with its answer (it may take the dialog's picture).

@@ -129,6 +129,11 @@ std::string window_list() {
   return out;
 }
 
+bool ask_question(void*, std::u16string_view text, std::u16string_view caption) {
+  const DisabledForms others(nullptr);
+  return desktop::answer_question(text, caption);
+}
+
 Cursor screen_cursor() { return current_cursor; }
 
 void set_screen_cursor(Cursor cursor) { current_cursor = cursor; }

@@ -1,0 +1,165 @@
+// No coordinator's work lost: unsaved changes offered back from the recovery file, someone
+// else's save not replaced without asking, a file opened by hand that is no side-car file.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "support/panel_fixture.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::MatchesRegex;
+
+class UnsavedWork : public torv_test::PanelFixture {
+ protected:
+  // Assembly 1 is in A, Assembly 2 in B; the side-car file holds that.
+  void saved_model() {
+    load_model("storeys=1,assemblies=2,values=A;B");
+    run_session("click Batches\nanswer save " + sidecar("batching").string() + "\npanel batch save\n");
+  }
+  void move_assembly_1_to_b() { run_session("select " + guid_of("Assembly 1") + "\ncontext\nchoose B\n"); }
+  std::vector<std::string> recovery_files() {
+    std::vector<std::string> names;
+    std::error_code missing;
+    for (const auto& entry : std::filesystem::directory_iterator(user_folder() / "recovery", missing))
+      names.push_back(entry.path().filename().string());
+    return names;
+  }
+  std::string caption() {
+    const std::string printed = run_session("print panel batch\n");
+    return printed.substr(0, printed.find('\t'));
+  }
+};
+
+TEST_F(UnsavedWork, AChangeGoesToARecoveryFileAndYesRestoresItAtTheNextLoad) {
+  saved_model();
+  EXPECT_EQ(caption(), "Batches");
+  move_assembly_1_to_b();
+  EXPECT_EQ(caption(), "Batches *");
+  ASSERT_THAT(recovery_files(), ElementsAre(MatchesRegex("model\\.ifc\\.\\w+\\.batching\\.csv")));
+  // The recovery file is what a save would write.
+  EXPECT_EQ(torv_test::read_file(user_folder() / "recovery" / recovery_files()[0]),
+            "IFC GUID,BATCH\r\n,A\r\n" + guid_of("Assembly 1") + ",B\r\n" + guid_of("Assembly 2") + ",B\r\n");
+  EXPECT_THAT(run_session("print recovery\n"), HasSubstr("1 recovery files\n"));
+
+  run_session("answer yes\n");
+  load_model("storeys=1,assemblies=2,values=A;B");
+  ASSERT_EQ(state().desktop.messages.size(), 1u);
+  // The time of the recovery file, as "10.12.2026 14:02", stands between the two parts.
+  const std::string before = "question box \"TORV\": The batches of model.ifc have changes from ";
+  const std::string after = " that were not saved. Restore them? -> yes";
+  const std::string& asked = state().desktop.messages[0];
+  EXPECT_THAT(asked, ::testing::StartsWith(before));
+  EXPECT_THAT(asked, ::testing::EndsWith(after));
+  EXPECT_EQ(asked.size(), before.size() + std::string("10.12.2026 14:02").size() + after.size());
+  EXPECT_EQ(asked.substr(before.size() + 2, 1) + asked.substr(before.size() + 5, 1) +
+                asked.substr(before.size() + 13, 1),
+            "..:");
+  EXPECT_EQ(panel_rows("batch"), "A\t0\tnone\nB\t2\tnone\nNo batch\t\tnone\n");
+  EXPECT_EQ(caption(), "Batches *");
+
+  // Saved to the model's side-car file, the work is safe: no recovery file, no mark.
+  run_session("answer save " + sidecar("batching").string() + "\npanel batch save\n");
+  EXPECT_EQ(caption(), "Batches");
+  EXPECT_TRUE(recovery_files().empty());
+}
+
+TEST_F(UnsavedWork, NoOrNoAnswerKeepsTheOneDiscardedCopyAndFillsFromTheSidecar) {
+  saved_model();
+  for (const char* answer : {"answer no\n", ""}) {
+    move_assembly_1_to_b();
+    run_session(answer);
+    load_model("storeys=1,assemblies=2,values=A;B");
+    EXPECT_THAT(state().desktop.messages.back(), HasSubstr("Restore them? -> no"));
+    EXPECT_EQ(panel_rows("batch"), "A\t1\tnone\nB\t1\tnone\nNo batch\t\tnone\n");
+    EXPECT_EQ(caption(), "Batches");
+    ASSERT_THAT(recovery_files(), ElementsAre(MatchesRegex(".*\\.batching\\.csv\\.discarded")));
+  }
+}
+
+// A model whose file name is as long as the file system takes still has its recovery file.
+TEST_F(UnsavedWork, AModelWithTheLongestNameHasARecoveryFile) {
+  load_model("storeys=1,assemblies=2,values=A;B,path=" +
+             folder_file(std::string(251, 'm') + ".ifc").string());
+  run_session("click Batches\n");
+  move_assembly_1_to_b();
+  EXPECT_EQ(caption(), "Batches *");
+  // The model's name is cut to 64 characters before the hash of its path.
+  ASSERT_THAT(recovery_files(), ElementsAre(MatchesRegex("m+\\.\\w+\\.batching\\.csv")));
+  EXPECT_EQ(recovery_files()[0],
+            std::string(64, 'm') + recovery_files()[0].substr(recovery_files()[0].find('.')));
+  EXPECT_EQ(recovery_files()[0].size(), 64u + 1 + 16 + 13);
+  EXPECT_THAT(run_session("print recovery\n"), HasSubstr("1 recovery files\n"));
+}
+
+TEST_F(UnsavedWork, ARecoveryFileOlderThanTheSidecarIsNotOffered) {
+  saved_model();
+  move_assembly_1_to_b();
+  // Someone saved the side-car file later.
+  std::filesystem::last_write_time(sidecar("batching"),
+                                   std::filesystem::file_time_type::clock::now() + std::chrono::minutes(5));
+  load_model("storeys=1,assemblies=2,values=A;B");
+  EXPECT_TRUE(state().desktop.messages.empty());
+  EXPECT_EQ(panel_rows("batch"), "A\t1\tnone\nB\t1\tnone\nNo batch\t\tnone\n");
+  // Loaded from the side-car file, the stale recovery file is gone.
+  EXPECT_TRUE(recovery_files().empty());
+}
+
+TEST_F(UnsavedWork, SomeoneElsesSaveIsReplacedOnlyWhenTheUserSaysSo) {
+  saved_model();
+  const std::string theirs = "IFC GUID,BATCH\r\n" + guid_of("Assembly 2") + ",Theirs\r\n";
+  torv_test::write_file(sidecar("batching"), theirs);
+  std::filesystem::last_write_time(sidecar("batching"),
+                                   std::filesystem::file_time_type::clock::now() + std::chrono::minutes(1));
+  move_assembly_1_to_b();
+  const std::string save = "answer save " + sidecar("batching").string() + "\npanel batch save\n";
+  run_session(save);
+  EXPECT_EQ(
+      state().desktop.messages.back(),
+      "question box \"TORV\": model.batching.csv was changed by someone else after you opened it. Replace "
+      "it with your version? -> no");
+  EXPECT_EQ(torv_test::read_file(sidecar("batching")), theirs);
+  run_session("answer yes\n" + save);
+  EXPECT_EQ(torv_test::read_file(sidecar("batching")),
+            "IFC GUID,BATCH\r\n,A\r\n" + guid_of("Assembly 1") + ",B\r\n" + guid_of("Assembly 2") + ",B\r\n");
+  // Now the file is as this panel wrote it: saving again asks nothing.
+  const std::size_t told = state().desktop.messages.size();
+  run_session(save);
+  EXPECT_EQ(state().desktop.messages.size(), told);
+}
+
+TEST_F(UnsavedWork, AFileThatIsNoSidecarFileIsReadOnlyWhenTheUserSaysSo) {
+  load_model("storeys=1,assemblies=2,values=A;B");
+  run_session("click Batches\n");
+  const std::string report = "IFC GUID,BATCH,NAME,DESCRIPTION,ENTITY,TAG,X-min,Y-min,Z-min\r\n" +
+                             guid_of("Assembly 1") + ",A,Assembly 1,,IfcElementAssembly,,0,0,0\r\n";
+  torv_test::write_file(folder_file("report.csv"), report);
+  const std::string open = "answer open " + folder_file("report.csv").string() + "\npanel batch open\n";
+  run_session(open);
+  EXPECT_EQ(state().desktop.messages.back(),
+            "question box \"TORV\": report.csv does not begin with the line \"IFC GUID,BATCH\". It may be a "
+            "report, "
+            "a model or the other panel's file, whose lines would become categories. Read it anyway? -> no");
+  EXPECT_EQ(panel_rows("batch"), "A\t1\tnone\nB\t1\tnone\nNo batch\t\tnone\n");
+  run_session("answer yes\n" + open);
+  EXPECT_EQ(panel_rows("batch"), "A,Assembly 1,,IfcElementAssembly,,0,0,0\t1\tnone\nNo batch\t\tnone\n");
+}
+
+TEST_F(UnsavedWork, OpeningByHandSaysHowManyLinesNameNoObject) {
+  load_model("storeys=1,assemblies=2,values=A;B");
+  torv_test::write_file(folder_file("older.csv"),
+                        "IFC GUID,BATCH\r\n" + guid_of("Assembly 1") +
+                            ",A\r\n0000000000000000000001,A\r\n0000000000000000000002,C\r\n");
+  run_session("click Batches\nanswer open " + folder_file("older.csv").string() + "\npanel batch open\n");
+  EXPECT_EQ(state().desktop.messages,
+            std::vector<std::string>{
+                "message box \"TORV\" (information): 2 of 3 lines name no object of this model."});
+  // Opened by hand, the list is unsaved work until it is saved.
+  EXPECT_EQ(caption(), "Batches *");
+}
+
+}  // namespace
