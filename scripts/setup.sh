@@ -9,7 +9,8 @@ packages="cmake ninja-build g++ binutils pkg-config python3 clang libclang-rt-14
   libcairo2-dev fonts-dejavu-core
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libifcplusplus-dev libboost-dev
-  g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 xvfb xauth"
+  g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 xvfb xauth
+  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine64"
 
 missing=""
 for package in $packages; do
@@ -20,7 +21,8 @@ done
 as_root=""
 [ "$(id -u)" -eq 0 ] || as_root="sudo"
 echo "setup: installing$missing"
-# wine32 is an i386 package: the 32-bit Windows build runs its tests under it.
+# wine32 is an i386 package: the 32-bit Windows build runs its tests under it. Where the machine
+# runs no 32-bit programs, a 64-bit build of the same sources runs them under wine64.
 $as_root dpkg --add-architecture i386
 $as_root apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -qq --no-install-recommends $missing

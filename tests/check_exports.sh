@@ -1,5 +1,5 @@
 #!/bin/sh
-# Checks what a built plug-in library exports and imports: check_exports.sh linux|windows LIBRARY
+# Checks what a built plug-in library exports and imports: check_exports.sh linux|windows|windows64 LIBRARY
 set -eu
 kind=$1
 library=$2
@@ -9,9 +9,13 @@ expected=$(printf '%s\n' $expected | sort)
 if [ "$kind" = linux ]; then
   exported=$(nm -D --defined-only "$library" | awk '{print $3}' | sort)
 else
-  objdump=i686-w64-mingw32-objdump
+  if [ "$kind" = windows64 ]; then
+    objdump=x86_64-w64-mingw32-objdump format=pei-x86-64
+  else
+    objdump=i686-w64-mingw32-objdump format=pei-i386
+  fi
   exported=$($objdump -p "$library" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | awk '/\[/ && !/Table/ {print $3}' | sort)
-  $objdump -f "$library" | grep -q 'file format pei-i386' || { echo "not a 32-bit DLL"; exit 1; }
+  $objdump -f "$library" | grep -q "file format $format" || { echo "not a $format DLL"; exit 1; }
   imports=$($objdump -p "$library" | awk '/DLL Name:/ {print $3}')
   for dll in $imports; do
     case $(echo "$dll" | tr 'A-Z' 'a-z') in
