@@ -13,4 +13,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# The wine wrapper prefers the 32-bit loader whenever it is installed, even where it cannot run.
+set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)

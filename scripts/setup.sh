@@ -5,7 +5,7 @@ set -eu
 
 # IFC++ (torv-host reads IFC files with it) includes Boost headers without depending on them.
 # clang and its runtimes build the fuzzers (libFuzzer) and the sanitizer runs.
-packages="cmake ninja-build g++ binutils pkg-config python3 clang libclang-rt-14-dev
+packages="cmake ninja-build ccache g++ binutils pkg-config python3 clang libclang-rt-14-dev
   libcairo2-dev fonts-dejavu-core
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libifcplusplus-dev libboost-dev

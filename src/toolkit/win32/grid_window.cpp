@@ -195,12 +195,14 @@ void show_context_menu(HWND window, DrawGrid& grid, const POINT* at) {
       AppendMenuW(native, MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), i + 1, caption.c_str());
     }
   }
+  // The menu belongs to the form's window, which takes the keyboard while the menu is open.
+  const HWND owner = GetAncestor(window, GA_ROOT);
   if (!desktop_menu_choice.empty()) {
-    post_menu_keys(window, *menu, desktop_menu_choice);
+    post_menu_keys(owner, *menu, desktop_menu_choice);
     desktop_menu_choice.clear();
   }
   const auto chosen = static_cast<std::size_t>(
-      TrackPopupMenu(native, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, window, nullptr));
+      TrackPopupMenu(native, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, owner, nullptr));
   DestroyMenu(native);
   if (chosen > 0 && chosen <= items.size()) menu->choose(*items[chosen - 1]);
 }

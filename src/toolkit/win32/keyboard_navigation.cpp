@@ -11,6 +11,12 @@ namespace {
 
 HHOOK hook = nullptr;
 
+bool is_edit_field(HWND window) {
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  return lstrcmpiW(name, L"Edit") == 0;
+}
+
 LRESULT CALLBACK on_message_taken(int code, WPARAM w, LPARAM l) {
   if (code == HC_ACTION && w == PM_REMOVE) {
     guarded(false, [l] {
@@ -18,8 +24,17 @@ LRESULT CALLBACK on_message_taken(int code, WPARAM w, LPARAM l) {
       if (message->message < WM_KEYFIRST || message->message > WM_KEYLAST || message->hwnd == nullptr)
         return false;
       const HWND form = GetAncestor(message->hwnd, GA_ROOT);
+      if (!is_form_window(form)) return false;
+      // The system's edit field selects all with Ctrl+A only in its newer version, which a plug-in
+      // without a manifest of its own does not get.
+      if (message->message == WM_KEYDOWN && message->wParam == 'A' && GetKeyState(VK_CONTROL) < 0 &&
+          is_edit_field(message->hwnd)) {
+        SendMessageW(message->hwnd, EM_SETSEL, 0, -1);
+        message->message = WM_NULL;
+        return true;
+      }
       // IsDialogMessage has dispatched the message itself: the loop gets nothing to dispatch.
-      if (!is_form_window(form) || !IsDialogMessageW(form, message)) return false;
+      if (!IsDialogMessageW(form, message)) return false;
       message->message = WM_NULL;
       return true;
     });
