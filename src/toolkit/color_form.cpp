@@ -24,7 +24,8 @@ constexpr int button_height = 23;
 constexpr int button_padding = 16;
 constexpr int field_height = 21;
 constexpr int field_min_width = 78;
-constexpr int field_padding = 10;
+// The field's margins and, on Windows, the combo box's drop-down button beside its text.
+constexpr int field_padding = 10 + 18;
 constexpr int preview_width = 36;
 constexpr int check_box_extra = 13 + 4 + 4;  // the box, the gap before the caption, a margin after
 constexpr int row_gap = 7;
