@@ -12,7 +12,7 @@ namespace host {
 DynamicLibrary::DynamicLibrary(const std::u16string& path)
     : handle_(LoadLibraryW(reinterpret_cast<const wchar_t*>(path.c_str()))) {
   if (handle_ == nullptr) {
-    throw std::runtime_error("cannot load " + platform::to_utf8(path) + " (error " +
+    throw std::runtime_error("cannot load the plug-in library " + platform::to_utf8(path) + " (error " +
                              std::to_string(GetLastError()) + ")");
   }
 }

@@ -100,7 +100,7 @@ TEST_F(TorvHost, ReadsWordsInAnyCase) {
   ASSERT_EQ(result.exit_code, 0) << result.errors;
   EXPECT_THAT(result.out, HasSubstr("1E90FFFF\t"));
   // none takes the colour away again.
-  EXPECT_THAT(result.out, ContainsRegex("\ndefault\t[0-9]+\n$"));
+  EXPECT_THAT(result.out, ContainsRegex("\ndefault\t\\d+\n$"));
 }
 
 TEST_F(TorvHost, ClicksACaptionWithCapitalsOfAnotherLanguage) {
@@ -117,10 +117,10 @@ TEST_F(TorvHost, FindsObjectsAndSelectsThemByName) {
       {"--generate", "storeys=1,assemblies=60,parts=1", "--script",
        script("find ASSEMBLY\nfind no such!\nhover assembly 7\nselect t-5\nprint selection\n")});
   ASSERT_EQ(result.exit_code, 0) << result.errors;
-  EXPECT_THAT(result.out, ContainsRegex("\n[^\t\n]+\tIfcElementAssembly\t[^\t\n]*\t[^\t\n]*\n"));
+  EXPECT_THAT(result.out, ContainsRegex("\n\\S+\tIfcElementAssembly\t.*\t.*\n"));
   EXPECT_THAT(result.out, HasSubstr("\nand 10 more\n"));
   EXPECT_THAT(result.out, HasSubstr("no object's GUID, entity, name or tag contains 'no such!'\n"));
-  EXPECT_THAT(result.out, ContainsRegex("1 objects\n[^\t\n]+\tIfcElementAssembly\tAssembly 1\n"));
+  EXPECT_THAT(result.out, ContainsRegex("1 objects\n\\S+\tIfcElementAssembly\tAssembly 1\n"));
 }
 
 TEST_F(TorvHost, HelpListsTheCommands) {

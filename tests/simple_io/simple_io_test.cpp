@@ -123,6 +123,10 @@ TEST_P(ReplacingFileFailure, LeavesTheOldFileAsItWas) {
     torv_test::write_file(old_file, "old");
     std::filesystem::permissions(old_file,
                                  std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    // Wine run as root shows a file root may write as writable, whatever its mode.
+    if ((std::filesystem::status(old_file).permissions() & std::filesystem::perms::owner_write) !=
+        std::filesystem::perms::none)
+      GTEST_SKIP() << "the file system does not report the file read-only (Wine as root)";
   }
   EXPECT_FALSE(simple_io::write_file_whole(old_file.u16string(), "new bytes"));
   EXPECT_FALSE(simple_io::last_write_failure().empty());

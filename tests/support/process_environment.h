@@ -16,6 +16,10 @@ void set_environment(const std::string& name, const std::string& value);
 // Whether the library at this path is loaded in this process.
 bool library_in_process(const std::filesystem::path& library);
 
+// Whether the forms' windows of the Windows build have no display to be made on (Wine without
+// one); the headless build never needs one.
+bool windows_without_display();
+
 // The leaks LeakSanitizer finds now, when the program was built with it: true when there are.
 bool leak_check_finds_leaks();
 

@@ -31,4 +31,6 @@ bool leak_check_finds_leaks() {
   return __lsan_do_recoverable_leak_check != nullptr && __lsan_do_recoverable_leak_check() != 0;
 }
 
+bool windows_without_display() { return false; }
+
 }  // namespace torv_test

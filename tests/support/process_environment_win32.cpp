@@ -16,6 +16,13 @@ bool library_in_process(const std::filesystem::path& library) {
   return GetModuleHandleW(library.c_str()) != nullptr;
 }
 
+bool windows_without_display() {
+  const HWND probe = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+  if (probe == nullptr) return true;
+  DestroyWindow(probe);
+  return false;
+}
+
 bool leak_check_finds_leaks() { return false; }
 
 }  // namespace torv_test
