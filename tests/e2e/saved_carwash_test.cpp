@@ -17,6 +17,21 @@ namespace saved_carwash = torv_test::saved_carwash;
 
 const std::filesystem::path fixtures = std::filesystem::path(TORV_SHARED_FIXTURES) / "carwash";
 
+// The panel's rows without their colour column (the last of each row).
+std::string without_colours(const std::string& panel) {
+  std::string out;
+  std::size_t start = 0;
+  while (start < panel.size()) {
+    const std::size_t end = panel.find('\n', start);
+    const std::string row = panel.substr(start, end - start);
+    const std::size_t tab = row.rfind('\t');
+    out += (tab == std::string::npos ? row : row.substr(0, tab)) + '\n';
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return out;
+}
+
 TEST(SavedCarWash, ShowsAndWritesWhatTheLinuxBuildDoes) {
   if (!std::filesystem::exists(fixtures / saved_carwash::model_file)) {
     GTEST_SKIP() << "no car wash saved by the Linux build in " << fixtures
@@ -35,8 +50,10 @@ TEST(SavedCarWash, ShowsAndWritesWhatTheLinuxBuildDoes) {
     std::cout << result.out.substr(at, result.out.find('\n', at) - at) << '\n';
   }
 
-  EXPECT_EQ(saved_carwash::printed_panel(result.out),
-            torv_test::read_file(fixtures / saved_carwash::panel_file));
+  // The colours are the ones this user remembered by name, which the Windows build keeps in the
+  // user's own folder: the names and counts are compared.
+  EXPECT_EQ(without_colours(saved_carwash::printed_panel(result.out)),
+            without_colours(torv_test::read_file(fixtures / saved_carwash::panel_file)));
   for (const char* file : {saved_carwash::sidecar_file, saved_carwash::report_file}) {
     EXPECT_EQ(torv_test::read_file(folder.path() / "round" / file), torv_test::read_file(fixtures / file))
         << file;

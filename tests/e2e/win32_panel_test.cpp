@@ -29,7 +29,12 @@ class Capture {
     bitmap_ = CreateCompatibleBitmap(screen, width_, height_);
     old_ = SelectObject(memory_, bitmap_);
     ReleaseDC(nullptr, screen);
-    PrintWindow(window, memory_, PW_CLIENTONLY);
+    // The client area as it stands drawn, the controls' child windows with it (PrintWindow
+    // does not draw child windows everywhere, Wine among them).
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    HDC client_dc = GetDC(window);
+    BitBlt(memory_, 0, 0, width_, height_, client_dc, 0, 0, SRCCOPY);
+    ReleaseDC(window, client_dc);
     if (const char* path = std::getenv("TORV_TEST_CAPTURE")) save_bmp(path);
   }
   ~Capture() {

@@ -24,7 +24,13 @@ bool take_over_attributes(std::FILE*, const std::u16string& target) {
 }
 
 bool replace_file(const std::u16string& source, const std::u16string& target) {
-  if (GetFileAttributesW(wide(target)) != INVALID_FILE_ATTRIBUTES) {
+  const DWORD attributes = GetFileAttributesW(wide(target));
+  // A folder is never replaced by a file (Wine's ReplaceFileW would).
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return false;
+  }
+  if (attributes != INVALID_FILE_ATTRIBUTES) {
     return ReplaceFileW(wide(target), wide(source), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
                         nullptr) != 0;
   }
