@@ -152,6 +152,11 @@ class BlockingDialogs : public Keyboard, public ::testing::WithParamInterface<Bl
 
 // While a dialog stands open, the viewer's window and both panels are disabled; afterwards enabled.
 TEST_P(BlockingDialogs, DisableTheViewersWindowsWhileTheyStandOpen) {
+#ifdef _WIN32
+  // The system's save dialog does not take a path in a folder that is not there, so no save fails
+  // behind it; the message box's owner chain is the same as the other dialogs'.
+  if (std::string(GetParam().label) == "message") GTEST_SKIP() << "the save dialog keeps a missing folder";
+#endif
   const auto result = run_session(std::string(GetParam().before) + "answer keys {WINDOWS}{ESC}\n" +
                                   GetParam().command + "\npanel batch keys {WINDOWS}\n");
   const std::string batches = "TorvForm\t" + text("frm_uda4") + "\tvisible\t";
