@@ -190,8 +190,8 @@ bool Session::run_line(std::string_view line) {
     return true;
   }
   const auto& table = commands();
-  const auto found =
-      std::find_if(table.begin(), table.end(), [&](const Command& c) { return c.word == command; });
+  const auto found = std::find_if(table.begin(), table.end(),
+                                  [&word = command](const Command& c) { return c.word == word; });
   if (found == table.end()) {
     fail("unknown command '" + std::string(split_word(line).first) + "' (help lists the commands)");
   } else {
@@ -444,7 +444,7 @@ void Session::act_on_panel(std::string_view arguments) {
   const auto [panel, action_text] = split_keyword(arguments);
   const auto [action, argument_text] = split_keyword(action_text);
   const auto found = std::find_if(std::begin(panel_actions), std::end(panel_actions),
-                                  [&](const PanelAction& a) { return a.word == action; });
+                                  [&word = action](const PanelAction& a) { return a.word == word; });
   if (!is_panel(panel)) return fail("no panel '" + panel + "': " + panel_usage());
   if (found == std::end(panel_actions)) return fail("no panel action '" + action + "': " + panel_usage());
   // Keywords in small letters; a row number and keys as they stand.
