@@ -110,18 +110,23 @@ void cancel(HWND dialog) {
   }
 }
 
+// One stroke; at the end, or once the dialog has closed, the typing stops.
+void type_one_stroke() {
+  if (!dialog_open(typing.target)) return stop_typing();
+  if (typing.next == typing.strokes.size()) {
+    if (!typing.name.empty()) {
+      desktop::say_left_open(typing.name);
+      cancel(typing.target);
+    }
+    return stop_typing();
+  }
+  if (GetForegroundWindow() != typing.target) SetForegroundWindow(typing.target);
+  press(typing.strokes[typing.next++]);
+}
+
 void CALLBACK type_next(HWND, UINT, UINT_PTR, DWORD) {
   guarded(0, [] {
-    if (!dialog_open(typing.target)) return stop_typing(), 0;
-    if (typing.next == typing.strokes.size()) {
-      if (!typing.name.empty()) {
-        desktop::say_left_open(typing.name);
-        cancel(typing.target);
-      }
-      return stop_typing(), 0;
-    }
-    if (GetForegroundWindow() != typing.target) SetForegroundWindow(typing.target);
-    press(typing.strokes[typing.next++]);
+    type_one_stroke();
     return 0;
   });
 }
