@@ -184,34 +184,42 @@ UINT_PTR CALLBACK file_dialog_hook(HWND hook_window, UINT message, WPARAM, LPARA
   });
 }
 
-HHOOK message_box_hook = nullptr;
-std::optional<std::vector<KeyStroke>> message_box_keys;
+// The next box this thread opens: its name for the desktop, the button that answers it, or the
+// keys typed into it instead.
+struct NextBox {
+  HHOOK hook = nullptr;
+  std::string dialog;
+  int button = IDOK;
+  std::optional<std::vector<KeyStroke>> keys;
+};
+NextBox next_box;
 
-// After the box's first painting (timers come after paint messages): the desktop sees it, then OK.
-void CALLBACK confirm_message_box(HWND box, UINT, UINT_PTR timer, DWORD) {
+// After the box's first painting (timers come after paint messages): the desktop sees it, then its
+// button is pressed.
+void CALLBACK press_box_button(HWND box, UINT, UINT_PTR timer, DWORD) {
   KillTimer(box, timer);
   guarded(0, [box] {
-    desktop::desktop_dialog_filled("message", box, {});
-    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+    desktop::desktop_dialog_filled(next_box.dialog, box, {});
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(next_box.button, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, next_box.button)));
     return 0;
   });
 }
 
-LRESULT CALLBACK watch_for_message_box(int code, WPARAM w, LPARAM l) {
+LRESULT CALLBACK watch_for_box(int code, WPARAM w, LPARAM l) {
   if (code == HCBT_ACTIVATE) {
-    UnhookWindowsHookEx(message_box_hook);
-    message_box_hook = nullptr;
+    UnhookWindowsHookEx(next_box.hook);
+    next_box.hook = nullptr;
     const HWND box = reinterpret_cast<HWND>(w);
     guarded(0, [box] {
-      if (message_box_keys) {
-        type_into_dialog(box, *message_box_keys, "message");
+      if (next_box.keys) {
+        type_into_dialog(box, *next_box.keys, next_box.dialog);
       } else {
-        SetTimer(box, 1, 0, &confirm_message_box);
+        SetTimer(box, 1, 0, &press_box_button);
       }
       return 0;
     });
-    message_box_keys.reset();
+    next_box.keys.reset();
     return 0;
   }
   return CallNextHookEx(nullptr, code, w, l);
@@ -219,10 +227,12 @@ LRESULT CALLBACK watch_for_message_box(int code, WPARAM w, LPARAM l) {
 
 }  // namespace
 
-void answer_next_message_box() {
-  message_box_keys = desktop::queued_keys("message");
-  if (message_box_hook == nullptr)
-    message_box_hook = SetWindowsHookExW(WH_CBT, &watch_for_message_box, nullptr, GetCurrentThreadId());
+void answer_next_box(std::string dialog, int button, std::optional<std::vector<KeyStroke>> keys) {
+  next_box.dialog = std::move(dialog);
+  next_box.button = button;
+  next_box.keys = std::move(keys);
+  if (next_box.hook == nullptr)
+    next_box.hook = SetWindowsHookExW(WH_CBT, &watch_for_box, nullptr, GetCurrentThreadId());
 }
 
 void post_desktop_answer(HWND window, Form& form) {

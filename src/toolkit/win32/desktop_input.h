@@ -35,10 +35,10 @@ void finish_desktop_answer(HWND window, Form& form, bool confirm);
 // item up to it, then Enter; Escape when it is not there or disabled.
 void post_menu_keys(HWND window, const PopupMenu& menu, const std::string& item);
 
-// Makes the next message box this thread opens answered from the desktop: its queued keys typed
-// into it, else it tells the desktop it stands shown (as the dialog "message"), once it is painted,
-// and its OK button is pressed.
-void answer_next_message_box();
+// Makes the next message or question box this thread opens answered from the desktop: the keys
+// typed into it when there are any, else, once it is painted, the desktop told it stands shown (as
+// the dialog of that name) and the button pressed.
+void answer_next_box(std::string dialog, int button, std::optional<std::vector<KeyStroke>> keys);
 
 // Prepares a file dialog request so that the next answer of its kind fills and confirms it (or
 // cancels it), or the queued keys are typed into it; the answer lives in the returned holder,

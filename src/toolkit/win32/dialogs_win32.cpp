@@ -108,7 +108,7 @@ void show_message(void* owner_window, std::u16string_view text, std::u16string_v
     desktop::desktop_message(platform::to_utf8(caption), platform::to_utf8(text), static_cast<int>(icon));
     // Without a display there is no box to show; on one, the real box is shown and answered.
     if (owner == nullptr) return desktop::answer_message_box();
-    win32::answer_next_message_box();
+    win32::answer_next_box("message", IDOK, desktop::queued_keys("message"));
   }
   static constexpr UINT icons[] = {0, MB_ICONINFORMATION, MB_ICONWARNING, MB_ICONERROR};
   const std::wstring text_z(text.begin(), text.end());

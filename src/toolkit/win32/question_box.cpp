@@ -7,38 +7,10 @@
 #include "toolkit/backend.h"
 #include "toolkit/desktop/desktop_answers.h"
 #include "toolkit/desktop/desktop_link.h"
-#include "toolkit/win32/guarded.h"
+#include "toolkit/win32/desktop_input.h"
 #include "toolkit/win32/modal_windows.h"
 
 namespace toolkit::backend {
-namespace {
-
-HHOOK question_hook = nullptr;
-int queued_button = IDNO;
-
-// After the box's first painting (timers come after paint messages): the desktop sees it, then the
-// queued button.
-void CALLBACK press_queued_button(HWND box, UINT, UINT_PTR timer, DWORD) {
-  KillTimer(box, timer);
-  win32::guarded(0, [box] {
-    desktop::desktop_dialog_filled("question", box, {});
-    PostMessageW(box, WM_COMMAND, MAKEWPARAM(queued_button, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(box, queued_button)));
-    return 0;
-  });
-}
-
-LRESULT CALLBACK watch_for_question_box(int code, WPARAM w, LPARAM l) {
-  if (code == HCBT_ACTIVATE) {
-    UnhookWindowsHookEx(question_hook);
-    question_hook = nullptr;
-    SetTimer(reinterpret_cast<HWND>(w), 1, 0, &press_queued_button);
-    return 0;
-  }
-  return CallNextHookEx(nullptr, code, w, l);
-}
-
-}  // namespace
 
 bool ask_question(void* owner_window, std::u16string_view text, std::u16string_view caption) {
   const HWND owner = static_cast<HWND>(owner_window);
@@ -46,9 +18,7 @@ bool ask_question(void* owner_window, std::u16string_view text, std::u16string_v
     const bool yes = desktop::answer_question(text, caption);
     // Without a display there is no box to show: the queued answer is the user's.
     if (!IsWindow(owner)) return yes;
-    queued_button = yes ? IDYES : IDNO;
-    if (question_hook == nullptr)
-      question_hook = SetWindowsHookExW(WH_CBT, &watch_for_question_box, nullptr, GetCurrentThreadId());
+    win32::answer_next_box("question", yes ? IDYES : IDNO, std::nullopt);
   }
   const std::u16string text_z(text);
   const std::u16string caption_z(caption);
