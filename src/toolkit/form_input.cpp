@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/utf8.h"
+#include "toolkit/backend.h"
 #include "toolkit/desktop/desktop_link.h"
 #include "toolkit/form.h"
 #include "toolkit/form_painter.h"
@@ -140,6 +141,22 @@ void type_character(Form& form, char16_t character) {
       edit->erase_before();
     } else if (character >= 32) {
       edit->type(character);
+    }
+  }
+}
+
+void click_control(Control& control) {
+  if (Form* form = control.form(); form != nullptr && control.takes_focus()) form->focused = &control;
+  if (auto* button = dynamic_cast<Button*>(&control)) button->click();
+  if (auto* box = dynamic_cast<CheckBox*>(&control)) box->click();
+}
+
+void press_keys(Form& form, const std::vector<KeyStroke>& strokes) {
+  for (const KeyStroke& stroke : strokes) {
+    if (stroke.kind == KeyStroke::Kind::list_windows) {
+      desktop::desktop_print(backend::window_list(), desktop::Stream::output);
+    } else {
+      press_key(form, stroke);
     }
   }
 }

@@ -41,6 +41,10 @@ void press_key(Form& form, const KeyStroke& stroke);
 // A key in a text field: typing, Backspace and Delete, the caret keys, Ctrl+A, C, X, V and Z.
 void edit_text(ComboBox& edit, const KeyStroke& stroke);
 void type_character(Form& form, char16_t character);
+// The user's click on a button or check box, which takes the focus.
+void click_control(Control& control);
+// Keys one after the other; a list_windows stroke prints the window list at that moment.
+void press_keys(Form& form, const std::vector<KeyStroke>& strokes);
 // The context menu of the control at a point; null when it has none.
 PopupMenu* context_menu_at(Form& form, Point point);
 

@@ -74,21 +74,9 @@ void* window_handle(Form& form) { return &form; }
 
 void send_input(Form& form, const UserInput& input) { take_input(form, input); }
 
-void click(Control& control) {
-  if (Form* form = control.form(); form != nullptr && control.takes_focus()) form->focused = &control;
-  if (auto* button = dynamic_cast<Button*>(&control)) button->click();
-  if (auto* box = dynamic_cast<CheckBox*>(&control)) box->click();
-}
+void click(Control& control) { click_control(control); }
 
-void type_keys(Form& form, const std::vector<KeyStroke>& strokes) {
-  for (const KeyStroke& stroke : strokes) {
-    if (stroke.kind == KeyStroke::Kind::list_windows) {
-      desktop::desktop_print(window_list(), desktop::Stream::output);
-    } else {
-      press_key(form, stroke);
-    }
-  }
-}
+void type_keys(Form& form, const std::vector<KeyStroke>& strokes) { press_keys(form, strokes); }
 
 void choose_from_context_menu(Form& form, Point point, const std::string& item) {
   press_mouse(form, MouseButton::right, point);

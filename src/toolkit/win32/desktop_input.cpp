@@ -131,11 +131,15 @@ void CALLBACK type_next(HWND, UINT, UINT_PTR, DWORD) {
   });
 }
 
-void start_typing(HWND target, std::vector<KeyStroke> strokes, std::string name) {
+}  // namespace
+
+void type_into_dialog(HWND target, std::vector<KeyStroke> strokes, std::string name) {
   stop_typing();
   typing = {target, std::move(strokes), 0, std::move(name), 0};
   typing.timer = SetTimer(nullptr, 0, 1, &type_next);
 }
+
+namespace {
 
 void post_character(HWND window, char16_t character) { PostMessageW(window, WM_CHAR, character, 1); }
 
@@ -295,10 +299,6 @@ void drive_file_dialog(OPENFILENAMEW& request, FileDialogAnswer& answer) {
   request.lCustData = reinterpret_cast<LPARAM>(&answer);
 }
 
-void type_into_dialog(HWND dialog, std::vector<KeyStroke> strokes, std::string name) {
-  start_typing(dialog, std::move(strokes), std::move(name));
-}
-
 void stop_typing() {
   if (typing.timer != 0) KillTimer(nullptr, typing.timer);
   typing = {};
@@ -306,7 +306,7 @@ void stop_typing() {
 
 void type_into_form(HWND window, std::vector<KeyStroke> strokes) {
   SetForegroundWindow(window);
-  start_typing(window, std::move(strokes), {});
+  type_into_dialog(window, std::move(strokes), {});
   MSG message;
   while (typing.timer != 0) {
     const BOOL got = GetMessageW(&message, nullptr, 0, 0);
@@ -358,27 +358,13 @@ void send_input(Form& form, const UserInput& input) {
 
 void click(Control& control) {
   const HWND window = win32::control_window(control);
-  if (window == nullptr) {
-    if (Form* form = control.form(); form != nullptr && control.takes_focus()) form->focused = &control;
-    if (auto* button = dynamic_cast<Button*>(&control)) button->click();
-    if (auto* box = dynamic_cast<CheckBox*>(&control)) box->click();
-    return;
-  }
+  if (window == nullptr) return click_control(control);
   SendMessageW(window, BM_CLICK, 0, 0);
 }
 
 void type_keys(Form& form, const std::vector<KeyStroke>& strokes) {
   const HWND window = win32::window_of(form);
-  if (window == nullptr || !IsWindowVisible(window)) {
-    for (const KeyStroke& stroke : strokes) {
-      if (stroke.kind == KeyStroke::Kind::list_windows) {
-        desktop::desktop_print(window_list(), desktop::Stream::output);
-      } else {
-        press_key(form, stroke);
-      }
-    }
-    return;
-  }
+  if (window == nullptr || !IsWindowVisible(window)) return press_keys(form, strokes);
   win32::type_into_form(window, strokes);
 }
 
