@@ -5,7 +5,7 @@
 #include <fstream>
 #include <string>
 
-#include "gui_uda/color_file.h"
+#include "gui_uda/color_file_format.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const std::filesystem::path path = std::filesystem::temp_directory_path() / "torv-fuzz-colors.dat";

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "toolkit/desktop/desktop_api_list.h"
+#include "interface/desktop_api_list.h"
 
 namespace host::desktop_api {
 

@@ -3,7 +3,7 @@
 
 #include <type_traits>
 
-#include "plugin_base/host_api_list.h"
+#include "interface/host_api_list.h"
 
 namespace host::api {
 

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "api/object_tree.h"
+#include "interface/desktop_api_list.h"
+#include "interface/viewer_records.h"
 #include "model/model.h"
-#include "plugin_base/viewer_records.h"
-#include "toolkit/desktop/desktop_api_list.h"
 
 namespace host {
 

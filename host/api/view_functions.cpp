@@ -8,8 +8,6 @@
 namespace host::api {
 namespace {
 
-enum SelectMode : std::int32_t { remove_from_selection = 0, replace_selection = 1, add_to_selection = 2 };
-
 // A viewer colours what it draws: with the flag, the object and everything below it (an
 // assembly's parts), without it the object alone.
 void set_color(ObjectId id, std::optional<std::uint32_t> color, bool subtree) {

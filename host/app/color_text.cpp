@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <cstdio>
 
 #include "app/text_match.h"
+#include "interface/color_text.h"
 
 namespace host {
 namespace {
@@ -19,10 +19,10 @@ bool hex_digits(std::string_view text) {
 }  // namespace
 
 std::string rgba_text(std::uint32_t rgba) {
-  char text[9];
-  std::snprintf(text, sizeof text, "%02X%02X%02X%02X", rgba & 0xFFu, (rgba >> 8) & 0xFFu,
-                (rgba >> 16) & 0xFFu, rgba >> 24);
-  return text;
+  // Red, in the word's low byte, is written first.
+  const std::uint32_t red_first =
+      (rgba & 0xFFu) << 24 | (rgba & 0xFF00u) << 8 | (rgba >> 8 & 0xFF00u) | rgba >> 24;
+  return desktop::color_text(red_first);
 }
 
 std::optional<std::uint32_t> rgba_value(std::string_view text) {

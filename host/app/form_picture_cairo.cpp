@@ -129,10 +129,8 @@ void draw_button(cairo_t* cr, double x, double y, double w, double h, bool enabl
 }
 
 // The window around the client area: a title bar with the caption and a close box.
-void draw_frame(cairo_t* cr, int width, int height, bool tool_window, const std::string& caption,
+void draw_frame(cairo_t* cr, int width, int height, int border, int title, const std::string& caption,
                 int& client_x, int& client_y) {
-  const int border = tool_window ? 4 : 3;
-  const int title = tool_window ? 20 : 26;
   client_x = border;
   client_y = title;
   set_rgb(cr, 255, 255, 255);
@@ -186,12 +184,14 @@ void draw_form_picture(const ShownForm& form, const std::string& png_path) {
   int client_width = 0;
   int client_height = 0;
   std::string style;
-  header >> client_width >> client_height >> style;
+  int frame_width = 0;
+  int frame_height = 0;
+  header >> client_width >> client_height >> style >> frame_width >> frame_height;
   std::string caption;
   std::getline(header >> std::ws, caption);
-  const bool tool_window = style == "tool_window";
-  const int width = client_width + (tool_window ? 8 : 6);
-  const int height = client_height + (tool_window ? 24 : 29);
+  const int width = client_width + frame_width;
+  const int height = client_height + frame_height;
+  const int border = frame_width / 2;
 
   const Surface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height),
                         &cairo_surface_destroy);
@@ -201,7 +201,7 @@ void draw_form_picture(const ShownForm& form, const std::string& png_path) {
   cairo_set_font_size(cr, font_size);
   int client_x = 0;
   int client_y = 0;
-  draw_frame(cr, width, height, tool_window, caption, client_x, client_y);
+  draw_frame(cr, width, height, border, frame_height - border, caption, client_x, client_y);
   cairo_translate(cr, client_x, client_y);
 
   while (std::getline(lines, line)) {

@@ -89,18 +89,18 @@ std::uint32_t neutral_rgb(std::string_view entity) {
   return 0xB4B4B4;
 }
 
-struct Colour {
+struct Color {
   double red = 0, green = 0, blue = 0, alpha = 1;
 };
 
 // The viewer keeps colours as RGBA words with red in the low byte.
-Colour from_rgba(std::uint32_t rgba) {
+Color from_rgba(std::uint32_t rgba) {
   return {(rgba & 0xFFu) / 255.0, (rgba >> 8 & 0xFFu) / 255.0, (rgba >> 16 & 0xFFu) / 255.0,
           (rgba >> 24) / 255.0};
 }
 
 // What the viewer shows an object in: the colour set on it, else the neutral one of its entity.
-Colour shown_colour(const HostState& state, std::size_t index, const Object& object) {
+Color shown_color(const HostState& state, std::size_t index, const Object& object) {
   if (index < state.colors.size() && state.colors[index]) return from_rgba(*state.colors[index]);
   const std::uint32_t rgb = neutral_rgb(object.entity);
   return {(rgb >> 16) / 255.0, (rgb >> 8 & 0xFFu) / 255.0, (rgb & 0xFFu) / 255.0, 1};
@@ -110,7 +110,7 @@ class FacetList {
  public:
   explicit FacetList(const Camera& camera) : camera_(camera) {}
 
-  void set_colour(const Colour& colour) { colour_ = colour; }
+  void set_color(const Color& color) { color_ = color; }
 
   void add_triangle(const Triangle& triangle) {
     Facet facet;
@@ -168,14 +168,14 @@ class FacetList {
       }
     }
     facet.depth = dot(centre, camera_.towards_viewer);
-    facet.red = colour_.red * shade, facet.green = colour_.green * shade, facet.blue = colour_.blue * shade;
-    facet.alpha = colour_.alpha;
+    facet.red = color_.red * shade, facet.green = color_.green * shade, facet.blue = color_.blue * shade;
+    facet.alpha = color_.alpha;
     facets_.push_back(facet);
   }
 
   Camera camera_;
   std::vector<Facet> facets_;
-  Colour colour_;
+  Color color_;
 };
 
 struct Projection {
@@ -271,8 +271,8 @@ class LegendBox {
   void draw_swatch(double x, double y, const std::optional<std::uint32_t>& rgba) const {
     cairo_rectangle(cr_, x + 0.5, y + 0.5, swatch - 1, swatch - 1);
     if (rgba) {
-      const Colour colour = from_rgba(*rgba);
-      cairo_set_source_rgba(cr_, colour.red, colour.green, colour.blue, colour.alpha);
+      const Color color = from_rgba(*rgba);
+      cairo_set_source_rgba(cr_, color.red, color.green, color.blue, color.alpha);
       cairo_fill_preserve(cr_);
     } else {
       cairo_move_to(cr_, x + 0.5, y + 0.5);
@@ -317,7 +317,7 @@ void draw_model_picture(const HostState& state, const std::string& png_path, con
   for (std::size_t index = 0; index < state.model.size(); ++index) {
     const Object& object = *state.model.find(Model::id_at(index));
     if (!object.has_representation || !object.bounds || hidden_by_default(object.entity)) continue;
-    list.set_colour(shown_colour(state, index, object));
+    list.set_color(shown_color(state, index, object));
     if (boxes) {
       list.add_box(*object.bounds);
     } else {

@@ -15,16 +15,10 @@ void find_export(const DynamicLibrary& library, const char* name, Function& func
 }  // namespace
 
 PluginLibrary::PluginLibrary(const std::u16string& path) : library_(std::make_unique<DynamicLibrary>(path)) {
-  find_export(*library_, "get_api_verion", exports_.get_api_verion);
-  find_export(*library_, "get_plugin_info", exports_.get_plugin_info);
-  find_export(*library_, "on_plugin_load", exports_.on_plugin_load);
-  find_export(*library_, "on_plugin_unload", exports_.on_plugin_unload);
-  find_export(*library_, "on_gui_colors_change", exports_.on_gui_colors_change);
-  find_export(*library_, "on_drag_enter", exports_.on_drag_enter);
-  find_export(*library_, "on_drag_over", exports_.on_drag_over);
-  find_export(*library_, "on_drop", exports_.on_drop);
-  find_export(*library_, "on_model_load_v2", exports_.on_model_load_v2);
-  find_export(*library_, "on_model_save_v2", exports_.on_model_save_v2);
+#define TORV_FIND_PLUGIN_EXPORT(result, name, parameters, arguments) \
+  find_export(*library_, #name, exports_.name);
+  TORV_PLUGIN_EXPORTS(TORV_FIND_PLUGIN_EXPORT)
+#undef TORV_FIND_PLUGIN_EXPORT
 }
 
 cpp::ApiVersion PluginLibrary::api_version() const {

@@ -6,22 +6,16 @@
 #include <string>
 
 #include "app/dynamic_library.h"
-#include "plugin_base/plugin_records.h"
-#include "plugin_base/viewer_records.h"
+#include "interface/plugin_exports_list.h"
 
 namespace host {
 
+// The plug-in's exports, found by name.
 struct PluginExports {
-  void(TORV_CALL* get_api_verion)(const cpp::ApiVersion* host, cpp::ApiVersion* plugin) = nullptr;
-  void(TORV_CALL* get_plugin_info)(cpp::PluginInfo* info) = nullptr;
-  void(TORV_CALL* on_plugin_load)(viewer::HostHandle host, bool flag, viewer::HostWindow window) = nullptr;
-  void(TORV_CALL* on_plugin_unload)() = nullptr;
-  void(TORV_CALL* on_gui_colors_change)() = nullptr;
-  std::int32_t(TORV_CALL* on_drag_enter)(std::int32_t, std::int32_t, std::int32_t) = nullptr;
-  std::int32_t(TORV_CALL* on_drag_over)(std::int32_t, std::int32_t, std::int32_t) = nullptr;
-  std::int32_t(TORV_CALL* on_drop)(std::int32_t, std::int32_t, std::int32_t, std::int32_t) = nullptr;
-  bool(TORV_CALL* on_model_load_v2)(bool flag) = nullptr;
-  void(TORV_CALL* on_model_save_v2)() = nullptr;
+#define TORV_PLUGIN_EXPORT_POINTER(result, name, parameters, arguments) \
+  result(TORV_CALL* name) parameters = nullptr;
+  TORV_PLUGIN_EXPORTS(TORV_PLUGIN_EXPORT_POINTER)
+#undef TORV_PLUGIN_EXPORT_POINTER
 };
 
 // The API version this viewer reports to its plug-ins.

@@ -590,11 +590,11 @@ Legend Session::legend() {
   for (const std::string& row : panel_rows(panel).value_or(std::vector<std::string>{})) {
     LegendRow entry;
     std::istringstream cells(row);
-    std::string colour;
+    std::string color;
     std::getline(cells, entry.name, '\t');
     std::getline(cells, entry.count, '\t');
-    std::getline(cells, colour, '\t');
-    entry.rgba = rgba_value(colour);
+    std::getline(cells, color, '\t');
+    entry.rgba = rgba_value(color);
     legend.rows.push_back(entry);
   }
   return legend;

@@ -1,7 +1,7 @@
 // The membership walk: every object of the model filed under the category its user data names.
 #pragma once
 
-#include "plugin_base/viewer_records.h"
+#include "interface/viewer_records.h"
 
 // Walks the model's object tree from all_objects_id with an explicit stack. A child whose user
 // data names a category (an ObjectsGroup*) is appended to that category's object_ids and not

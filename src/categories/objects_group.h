@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin_base/viewer_records.h"
+#include "interface/viewer_records.h"
 
 // Four bytes red, green, blue, alpha; alpha 0 means no colour (the objects keep their defaults).
 struct Rgba {

@@ -73,7 +73,7 @@ void Tfrm_uda::gridKeyPress(char16_t& key) {
     apply_colors();
     return;
   }
-  colour_objects(group);
+  color_objects(group);
   viewer::select(host_handle, plugin.selected_id, false);
   viewer::invalidate(host_handle);
   grid.repaint();

@@ -132,31 +132,22 @@ void Tfrm_uda::build_groups_from_model() {
   GroupsByName by_name;
   const char16_t decimal_separator = platform::decimal_separator();
   viewer::PropertyQuery query{0, u"BIM", u"USER_FIELD_4"};
-  std::vector<viewer::ObjectId> stack{plugin.all_objects_id};
-  std::vector<viewer::ObjectId> children;
   std::u16string number_text;
   std::u16string name_buffer;
-  while (!stack.empty()) {
-    const viewer::ObjectId parent = stack.back();
-    stack.pop_back();
-    read_children(host_handle, parent, children);
-    for (const viewer::ObjectId child : children) {
-      query.object_id = child;
-      viewer::PropertyResult result{};
-      if (viewer::filter_properties(host_handle, &query, &result, true) == 0) {
-        stack.push_back(child);
-        continue;
-      }
-      // An object that carries the property is never looked below, whatever its value.
-      const std::u16string_view value = property_value_text(result, decimal_separator, number_text);
-      if (value.empty()) continue;
-      // A line break would end the name's line in the side-car file: it becomes a space.
-      if (value.find_first_of(u"\r\n") != std::u16string_view::npos) name_buffer = category_name(value);
-      ObjectsGroup& group = group_named(
-          by_name, value.find_first_of(u"\r\n") == std::u16string_view::npos ? value : name_buffer);
-      if (has_guid(host_handle, child)) group.object_ids.push_back(child);
-    }
-  }
+  walk_children(host_handle, plugin.all_objects_id, [&](viewer::ObjectId child) {
+    query.object_id = child;
+    viewer::PropertyResult result{};
+    if (viewer::filter_properties(host_handle, &query, &result, true) == 0) return true;
+    // An object that carries the property is never looked below, whatever its value.
+    const std::u16string_view value = property_value_text(result, decimal_separator, number_text);
+    if (value.empty()) return false;
+    // A line break would end the name's line in the side-car file: it becomes a space.
+    if (value.find_first_of(u"\r\n") != std::u16string_view::npos) name_buffer = category_name(value);
+    ObjectsGroup& group =
+        group_named(by_name, value.find_first_of(u"\r\n") == std::u16string_view::npos ? value : name_buffer);
+    if (has_guid(host_handle, child)) group.object_ids.push_back(child);
+    return false;
+  });
   finish_list(by_name);
 }
 

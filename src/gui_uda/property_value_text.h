@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "plugin_base/viewer_records.h"
+#include "interface/viewer_records.h"
 
 // Text trimmed; a boolean "true" or "false"; an integer in decimal (64 bits); any other number in
 // general format with at most 15 significant digits and the user's decimal separator. A text is

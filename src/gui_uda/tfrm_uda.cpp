@@ -169,7 +169,8 @@ void Tfrm_uda::fit_bottom_row() {
 }
 
 void Tfrm_uda::apply_gui_settings() {
-  pnl_bottom.set_color(gui_color_argb(viewer::get_gui_color(host_handle, 1)));
+  pnl_bottom.set_color(
+      gui_color_argb(viewer::get_gui_color(host_handle, viewer::gui_color_panel_background)));
   grid.set_default_row_height(viewer::is_touch_mode(host_handle) ? 26 : 18);
 }
 

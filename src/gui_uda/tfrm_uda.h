@@ -143,7 +143,7 @@ class Tfrm_uda : public toolkit::Form {
   // their colours.
   void finish_list(GroupsByName& by_name);
   // Each object of a category in its colour, or in its default colours without one.
-  void colour_objects(const ObjectsGroup& group);
+  void color_objects(const ObjectsGroup& group);
   // The colour dialog that serves both panels.
   toolkit::ColorDialog& shared_color_dialog();
   std::u16string text(const char* key) const;

@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "plugin_base/viewer_records.h"
+#include "interface/viewer_records.h"
 
 // The object itself when it is an assembly; nothing when the walk reaches the root.
 std::optional<viewer::ObjectId> enclosing_assembly(viewer::HostHandle host, viewer::ObjectId root,

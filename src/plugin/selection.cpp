@@ -32,6 +32,6 @@ void Plugin::on_selection_change() {
   }
   if (!selected_objects.empty()) {
     viewer::select_many(host_handle, selected_objects.data(),
-                        static_cast<std::int32_t>(selected_objects.size()), 2);
+                        static_cast<std::int32_t>(selected_objects.size()), viewer::add_to_selection);
   }
 }

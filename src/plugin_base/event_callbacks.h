@@ -1,7 +1,7 @@
 // The functions the plug-in hands to the viewer: one per viewer event, plus the button callback.
 #pragma once
 
-#include "plugin_base/viewer_records.h"
+#include "interface/viewer_records.h"
 
 namespace cpp {
 

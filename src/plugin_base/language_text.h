@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "plugin_base/viewer_records.h"
+#include "interface/viewer_records.h"
 
 namespace cpp {
 

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
+#include "interface/plugin_records.h"
+#include "interface/viewer_records.h"
 #include "platform/module_handle.h"
-#include "plugin_base/plugin_records.h"
-#include "plugin_base/viewer_records.h"
 
 namespace cpp {
 

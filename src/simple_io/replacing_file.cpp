@@ -12,7 +12,7 @@ std::u16string failure;
 // Keeps the system's reason before anything else can change it, then fails.
 [[noreturn]] void fail() {
   failure = platform::last_error_text();
-  throw 1;
+  throw ReplaceFailed{failure};
 }
 
 }  // namespace
@@ -27,7 +27,7 @@ ReplacingFile::ReplacingFile(const std::u16string& path, Mode mode)
     } catch (...) {
     }
     platform::remove_file(temporary_);
-    throw 1;
+    throw ReplaceFailed{failure};
   }
 }
 

@@ -11,13 +11,19 @@
 
 namespace simple_io {
 
+// What a ReplacingFile throws when the file cannot be written whole; the old file is as it was.
+struct ReplaceFailed {
+  std::u16string reason;  // in the operating system's words
+};
+
 class ReplacingFile {
  public:
   // How the finished file takes its place.
   enum class Mode { replace, only_new };
 
   // Creates the temporary file beside the file path names (a symbolic link is written through to
-  // the file it points to); throws 1 when it cannot, or when that file exists and is read-only.
+  // the file it points to); throws ReplaceFailed when it cannot, or when that file exists and is
+  // read-only.
   explicit ReplacingFile(const std::u16string& path, Mode mode = Mode::replace);
   // Without a commit the temporary file is removed and the old file stays.
   ~ReplacingFile();
@@ -26,7 +32,7 @@ class ReplacingFile {
 
   OutFile& out() { return out_; }
   // Closes the temporary file and puts it in the old file's place (only_new: where nothing is
-  // yet); throws 1 when it cannot.
+  // yet); throws ReplaceFailed when it cannot.
   void commit();
 
  private:

@@ -1,7 +1,7 @@
 // The colour field's text.
 #include "toolkit/argb_text.h"
 
-#include <cstdio>
+#include "interface/color_text.h"
 
 namespace toolkit {
 namespace {
@@ -18,9 +18,8 @@ int hex_value(char16_t c) {
 }  // namespace
 
 std::u16string argb_text(Argb color) {
-  char text[9];
-  std::snprintf(text, sizeof text, "%08X", color);
-  return {text, text + 8};
+  const std::string text = desktop::color_text(color);
+  return {text.begin(), text.end()};
 }
 
 std::u16string clean_argb_text(std::u16string_view typed) {

@@ -17,7 +17,7 @@ struct TypedColorCase {
 
 class TypedColor : public torv_test::PanelFixture, public ::testing::WithParamInterface<TypedColorCase> {};
 
-TEST_P(TypedColor, GivesTheCategoryItsColour) {
+TEST_P(TypedColor, GivesTheCategoryItsColor) {
   const TypedColorCase& c = GetParam();
   load_model("storeys=1,assemblies=2,values=A;B");
   // Typed over the field's text, which opens selected, then Enter for OK.

@@ -22,7 +22,7 @@ const std::string stored(
     "\x00\xFF\x00\xFF",
     34);
 
-TEST_F(Colors, PickingAColourCreatesTheFileWithEveryCategory) {
+TEST_F(Colors, PickingAColorCreatesTheFileWithEveryCategory) {
   load_model("storeys=1,assemblies=2,values=A;B");
   run_session("click Batches\nanswer color FF102030\npanel batch swatch 2\n");
   EXPECT_EQ(torv_test::read_file(batch_colors()), std::string("\x01\x00\x00\x00\x03\x00\x00\x00"
@@ -41,7 +41,7 @@ TEST_F(Colors, PickingAColourCreatesTheFileWithEveryCategory) {
                                                               52));
 }
 
-TEST_F(Colors, StoredColoursReachCategoriesOfTheSameName) {
+TEST_F(Colors, StoredColorsReachCategoriesOfTheSameName) {
   std::filesystem::create_directories(user_folder());
   torv_test::write_file(batch_colors(), stored);
   load_model("storeys=1,assemblies=2,values=A;a");
@@ -78,7 +78,7 @@ TEST_F(Colors, AnUnreadableFileIsKeptBeforeItIsReplaced) {
             std::string("\x01\x00\x00\x00\x02\x00\x00\x00", 8));
 }
 
-TEST_F(Colors, RenamingStoresTheColourUnderTheNewNameToo) {
+TEST_F(Colors, RenamingStoresTheColorUnderTheNewNameToo) {
   load_model("storeys=1,assemblies=1,values=A");
   run_session(
       "click Batches\nanswer color FF00FF00\npanel batch swatch 1\npanel batch row 1\nanswer name B\n"
@@ -88,7 +88,7 @@ TEST_F(Colors, RenamingStoresTheColourUnderTheNewNameToo) {
   EXPECT_NE(saved.find(std::string("B\x00\x00\xFF\x00\xFF", 6)), std::string::npos);
 }
 
-TEST_F(Colors, CustomColoursOfTheFirstPanelSurviveTheSession) {
+TEST_F(Colors, CustomColorsOfTheFirstPanelSurviveTheSession) {
   std::filesystem::create_directories(user_folder());
   torv_test::write_file(user_folder() / "CustomColors.dat", "FF112233\r\nFF445566\r\n");
   load_model("storeys=1,assemblies=1");

@@ -66,7 +66,7 @@ TEST_F(Editing, RenameKeepsTheRowsPlaceAndAddSortsAgain) {
   EXPECT_EQ(panel_rows("batch"), "B\t1\tnone\nC\t1\tnone\nD\t0\tnone\nZ\t1\tnone\nNo batch\t\tnone\n");
 }
 
-TEST_F(Editing, DeleteRecoloursItsObjectsAsTheDefaultCategory) {
+TEST_F(Editing, DeleteRecolorsItsObjectsAsTheDefaultCategory) {
   load_model("storeys=1,assemblies=2,parts=1,loose=0,values=A;B");
   run_session(
       "click Batches\nanswer color FF0000FF\npanel batch swatch 1\nanswer color FFFFFF00\npanel batch swatch "

@@ -136,7 +136,7 @@ class Layouts : public torv_test::PanelFixture, public ::testing::WithParamInter
   }
 };
 
-TEST_P(Layouts, ColourDialogFitsItsTexts) {
+TEST_P(Layouts, ColorDialogFitsItsTexts) {
   std::string display_list;
   state().desktop.queue_answer("color", "2E86DE");
   state().desktop.dialog_filled = [&](const std::string&, void*, const std::string& shown) {

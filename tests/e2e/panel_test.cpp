@@ -224,7 +224,7 @@ TEST_F(Panels, AssigningToTheCategoryItIsInChangesNothing) {
   EXPECT_EQ(panel_rows("batch"), before);
 }
 
-TEST_F(Panels, ColoursFollowCategoriesAndLeaveNothingSelected) {
+TEST_F(Panels, ColorsFollowCategoriesAndLeaveNothingSelected) {
   load_model("storeys=1,assemblies=2,parts=2,loose=0");
   torv_test::write_file(sidecar("batching"), with_guids("h\r\n{Assembly 1},A\r\n"));
   // Rows: 1 is A, 2 is the default category. The default takes green, A stays without colour.
@@ -271,14 +271,14 @@ TEST_F(Panels, DoubleClickSelectsAsSpaceDoes) {
             "1 objects\n" + guid_of("Assembly 2") + "\tIfcElementAssembly\tAssembly 2\n");
 }
 
-TEST_F(Panels, EnterColoursTheCurrentRowOnly) {
+TEST_F(Panels, EnterColorsTheCurrentRowOnly) {
   load_model("storeys=1,assemblies=1,values=A");
   run_session("click Batches\nanswer color FF00FF00\npanel batch key up\npanel batch key enter\n");
   // Up from the first category goes nowhere: the header row is never current.
   EXPECT_EQ(panel_rows("batch"), "A\t1\t00FF00FF\nNo batch\t\tnone\n");
 }
 
-TEST_F(Panels, ARightClickOnASwatchColoursTheCurrentRow) {
+TEST_F(Panels, ARightClickOnASwatchColorsTheCurrentRow) {
   load_model("storeys=1,assemblies=1,values=A");
   run_session("click Batches\nanswer color cancel\npanel batch swatch 2\nanswer color FF0000FF\n");
   // A right press does not move the current cell, which is the default category's swatch.
@@ -286,7 +286,7 @@ TEST_F(Panels, ARightClickOnASwatchColoursTheCurrentRow) {
   EXPECT_EQ(panel_rows("batch"), "A\t1\tnone\nNo batch\t\t0000FFFF\n");
 }
 
-TEST_F(Panels, CancellingTheColourDialogChangesNothing) {
+TEST_F(Panels, CancellingTheColorDialogChangesNothing) {
   load_model("storeys=1,assemblies=1,values=A");
   run_session("click Batches\nanswer color cancel\npanel batch swatch 1\npanel batch swatch 1\n");
   EXPECT_EQ(panel_rows("batch"), "A\t1\tnone\nNo batch\t\tnone\n");

@@ -36,7 +36,7 @@ constexpr const char* carwash_beam_assembly = saved_carwash::beam_assembly;
 struct Row {
   std::string name;
   std::string count;  // empty for the default category
-  std::string colour;
+  std::string color;
 };
 
 // The rows of every "print panel" in the output, one list per print.
@@ -314,10 +314,10 @@ class Picture {
     return {right - left + 1, bottom - top + 1};
   }
   // Pixels of a colour in a rectangle.
-  int count_in(int left, int top, int right, int bottom, std::uint32_t colour) const {
+  int count_in(int left, int top, int right, int bottom, std::uint32_t color) const {
     int count = 0;
     for (int y = top; y < bottom; ++y) {
-      for (int x = left; x < right; ++x) count += at(x, y) == colour ? 1 : 0;
+      for (int x = left; x < right; ++x) count += at(x, y) == color ? 1 : 0;
     }
     return count;
   }
@@ -333,7 +333,7 @@ class Picture {
   std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> surface_;
 };
 
-TEST_F(RealModel, SteelHallRendersInItsBatchColours) {
+TEST_F(RealModel, SteelHallRendersInItsBatchColors) {
   ASSERT_TRUE(copy_model(samples_folder / "steel-hall.ifc"));
   const auto result =
       run("steel-hall.ifc",
@@ -373,7 +373,7 @@ void PrintTo(const GreyedOutCase& c, std::ostream* out) { *out << c.label; }
 
 class GreyedOut : public RealModel, public ::testing::WithParamInterface<GreyedOutCase> {};
 
-TEST_P(GreyedOut, TheBatchsPartsShowItsColourOverTheGreyDefaultRow) {
+TEST_P(GreyedOut, TheBatchsPartsShowItsColorOverTheGreyDefaultRow) {
   const GreyedOutCase& c = GetParam();
   if (!copy_model(c.model)) GTEST_SKIP() << c.model << " is missing";
   const auto result = run(c.model.filename().string(),
@@ -433,7 +433,7 @@ TEST_F(RealModel, SteelHallFromEachViewPoint) {
 }
 
 // The legend shows the visible panel's categories with their swatches, beside the model.
-TEST_F(RealModel, LegendShowsTheVisiblePanelsColours) {
+TEST_F(RealModel, LegendShowsTheVisiblePanelsColors) {
   ASSERT_TRUE(copy_model(samples_folder / "steel-hall.ifc"));
   const auto result = run("steel-hall.ifc",
                           "click Batches\nanswer color FF00FF00\npanel batch swatch 2\n"

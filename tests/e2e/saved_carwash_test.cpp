@@ -18,7 +18,7 @@ namespace saved_carwash = torv_test::saved_carwash;
 const std::filesystem::path fixtures = std::filesystem::path(TORV_SHARED_FIXTURES) / "carwash";
 
 // The panel's rows without their colour column (the last of each row).
-std::string without_colours(const std::string& panel) {
+std::string without_colors(const std::string& panel) {
   std::string out;
   std::size_t start = 0;
   while (start < panel.size()) {
@@ -52,8 +52,8 @@ TEST(SavedCarWash, ShowsAndWritesWhatTheLinuxBuildDoes) {
 
   // The colours are the ones this user remembered by name, which the Windows build keeps in the
   // user's own folder: the names and counts are compared.
-  EXPECT_EQ(without_colours(saved_carwash::printed_panel(result.out)),
-            without_colours(torv_test::read_file(fixtures / saved_carwash::panel_file)));
+  EXPECT_EQ(without_colors(saved_carwash::printed_panel(result.out)),
+            without_colors(torv_test::read_file(fixtures / saved_carwash::panel_file)));
   for (const char* file : {saved_carwash::sidecar_file, saved_carwash::report_file}) {
     EXPECT_EQ(torv_test::read_file(folder.path() / "round" / file), torv_test::read_file(fixtures / file))
         << file;

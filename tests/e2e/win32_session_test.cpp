@@ -187,7 +187,7 @@ class Win32Session : public ::testing::Test {
   std::filesystem::path pictures_;
 };
 
-TEST_F(Win32Session, ColoursEditsSavesAndOpensThroughTheRealWindows) {
+TEST_F(Win32Session, ColorsEditsSavesAndOpensThroughTheRealWindows) {
   const std::string batch = file("batch-panel.png").string();
   const std::string status = file("status-panel.png").string();
   const std::string color_dialog = file("color-dialog.png").string();
@@ -233,8 +233,8 @@ TEST_F(Win32Session, ColoursEditsSavesAndOpensThroughTheRealWindows) {
   EXPECT_GE(panel.width(), panel_client.cx + frame.x);
   EXPECT_GE(panel.height(), panel_client.cy + frame.y);
   for (int col = 0; col < 3; ++col) EXPECT_TRUE(panel.has_dark_pixels(cell(col, 0, 18))) << "header " << col;
-  const POINT coloured = swatch_centre(1, 18);
-  EXPECT_EQ(panel.pixel(coloured.x, coloured.y), 0xE03C31u);
+  const POINT colored = swatch_centre(1, 18);
+  EXPECT_EQ(panel.pixel(colored.x, colored.y), 0xE03C31u);
   // Omega has no colour: its swatch shows the hatch, grey lines on white and no colour.
   EXPECT_TRUE(shows_hatch(panel, 2, 18));
   // The current cell, Omega's name after the deletion, is highlighted.

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "gui_uda/color_file.h"
+#include "gui_uda/color_file_format.h"
 #include "support/case_label.h"
 #include "support/temp_folder.h"
 

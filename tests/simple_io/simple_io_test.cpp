@@ -1,4 +1,5 @@
-// InFile and OutFile: exact byte counts, and every failure thrown as the int 1.
+// InFile and OutFile: exact byte counts, and every failure thrown as the int 1; ReplacingFile: files
+// written whole or not at all.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -140,6 +141,21 @@ INSTANTIATE_TEST_SUITE_P(Steps, ReplacingFileFailure,
                          ::testing::Values(ReplaceFailure{"target_read_only", false},
                                            ReplaceFailure{"target_cannot_be_replaced", true}),
                          torv_test::CaseLabel());
+
+TEST(SimpleIo, ReplacingFileThrowsItsFailureWithTheSystemsReason) {
+  TempFolder folder;
+  // Nothing can take the place of a folder with content.
+  std::filesystem::create_directories(folder.path() / "colors.dat" / "inside");
+  simple_io::ReplacingFile file(folder.file("colors.dat"));
+  file.out().write("new", 3);
+  try {
+    file.commit();
+    FAIL() << "the commit onto a folder succeeded";
+  } catch (const simple_io::ReplaceFailed& failure) {
+    EXPECT_FALSE(failure.reason.empty());
+    EXPECT_EQ(failure.reason, simple_io::last_write_failure());
+  }
+}
 
 TEST(SimpleIo, ReplacingFileWritesWholeAndReplaces) {
   TempFolder folder;

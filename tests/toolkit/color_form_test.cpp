@@ -43,7 +43,7 @@ class ColorFormTest : public ::testing::Test {
   ColorForm form{dialog};
 };
 
-TEST_F(ColorFormTest, TickingNoColourSetsAlphaZeroAndUntickingMakesItOpaque) {
+TEST_F(ColorFormTest, TickingNoColorSetsAlphaZeroAndUntickingMakesItOpaque) {
   type(u"#2E86DE");
   EXPECT_FALSE(form.cbx_no_color.checked());
   form.cbx_no_color.click();
@@ -55,7 +55,7 @@ TEST_F(ColorFormTest, TickingNoColourSetsAlphaZeroAndUntickingMakesItOpaque) {
   EXPECT_EQ(preview_fill(), "FF2E86DE");
 }
 
-TEST_F(ColorFormTest, TypingAlphaZeroTicksNoColourAndAnotherAlphaUnticksIt) {
+TEST_F(ColorFormTest, TypingAlphaZeroTicksNoColorAndAnotherAlphaUnticksIt) {
   type(u"002E86DE");
   EXPECT_TRUE(form.cbx_no_color.checked());
   // The box follows the field without rewriting what the user typed.
@@ -64,7 +64,7 @@ TEST_F(ColorFormTest, TypingAlphaZeroTicksNoColourAndAnotherAlphaUnticksIt) {
   EXPECT_EQ(field(), "2E86DE");
 }
 
-TEST_F(ColorFormTest, PreviewShowsAlphaOverTheHatchAndKeepsTheLastColourWhileIncomplete) {
+TEST_F(ColorFormTest, PreviewShowsAlphaOverTheHatchAndKeepsTheLastColorWhileIncomplete) {
   type(u"802E86DE");
   EXPECT_EQ(preview_fill(), "802E86DE");
   type(u"80FF");
@@ -81,7 +81,7 @@ TEST_F(ColorFormTest, FieldKeepsALeadingHashAndHexDigitsAsTyped) {
 
 // The mark is two black lines around the swatch of the field's colour, wherever the grid's current
 // cell is.
-TEST_F(ColorFormTest, MarksTheSwatchOfTheFieldsColour) {
+TEST_F(ColorFormTest, MarksTheSwatchOfTheFieldsColor) {
   const auto marked = [&](const toolkit::DrawGrid& grid, int col, int row) {
     const toolkit::Rect on_form{grid.bounds().left + grid.cell_rect(col, row).left,
                                 grid.bounds().top + grid.cell_rect(col, row).top,

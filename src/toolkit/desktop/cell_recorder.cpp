@@ -1,8 +1,9 @@
 // What a cell shows, in words.
 #include "toolkit/desktop/cell_recorder.h"
 
-#include <cstdio>
+#include <bit>
 
+#include "interface/color_text.h"
 #include "platform/utf8.h"
 
 namespace toolkit::desktop {
@@ -11,13 +12,8 @@ void CellRecorder::text_out(int, int, std::u16string_view text) { text_ += text;
 
 std::string CellRecorder::content() const {
   if (!text_.empty()) return platform::to_utf8(text_);
-  if (fill_) {
-    char hex[9];
-    const Argb c = *fill_;
-    std::snprintf(hex, sizeof hex, "%02X%02X%02X%02X", (c >> 16) & 0xFFu, (c >> 8) & 0xFFu, c & 0xFFu,
-                  c >> 24);
-    return hex;
-  }
+  // RRGGBBAA, as the session writes the viewer's colours.
+  if (fill_) return ::desktop::color_text(std::rotl(*fill_, 8));
   return hatched_ ? "none" : "";
 }
 

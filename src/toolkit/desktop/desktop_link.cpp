@@ -3,8 +3,8 @@
 
 #include <cstdio>
 
+#include "interface/desktop_api_list.h"
 #include "platform/host_symbols.h"
-#include "toolkit/desktop/desktop_api_list.h"
 #include "toolkit/desktop/driver.h"
 
 namespace toolkit::desktop {

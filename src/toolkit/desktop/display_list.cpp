@@ -1,20 +1,16 @@
 // A form painted into a display list, one operation a line, for the desktop to draw.
 #include "toolkit/desktop/display_list.h"
 
-#include <cstdio>
-
+#include "interface/color_text.h"
 #include "platform/utf8.h"
+#include "toolkit/backend.h"
 #include "toolkit/form.h"
 #include "toolkit/form_painter.h"
 
 namespace toolkit::desktop {
 namespace {
 
-std::string hex(Argb color) {
-  char text[9];
-  std::snprintf(text, sizeof text, "%08X", color);
-  return text;
-}
+using ::desktop::color_text;
 
 class DisplayListPainter : public FormPainter {
  public:
@@ -24,16 +20,16 @@ class DisplayListPainter : public FormPainter {
   void set_font_color(Argb color) override { font_color_ = color; }
   void text_out(int x, int y, std::u16string_view text) override {
     out_ += "text " + std::to_string(x + origin_.x) + ' ' + std::to_string(y + origin_.y) + ' ' +
-            hex(font_color_) + ' ' + platform::to_utf8(text) + '\n';
+            color_text(font_color_) + ' ' + platform::to_utf8(text) + '\n';
   }
   void fill_hatch(const Rect& rect, Argb foreground, Argb background) override {
-    out_ += "hatch " + moved(rect) + ' ' + hex(foreground) + ' ' + hex(background) + '\n';
+    out_ += "hatch " + moved(rect) + ' ' + color_text(foreground) + ' ' + color_text(background) + '\n';
   }
   void fill_solid(const Rect& rect, Argb color) override {
-    out_ += "fill " + moved(rect) + ' ' + hex(color) + '\n';
+    out_ += "fill " + moved(rect) + ' ' + color_text(color) + '\n';
   }
   void draw_outline(const Rect& rect, Argb color, float width) override {
-    out_ += "outline " + moved(rect) + ' ' + hex(color) + ' ' + std::to_string(width) + '\n';
+    out_ += "outline " + moved(rect) + ' ' + color_text(color) + ' ' + std::to_string(width) + '\n';
   }
   void check_box(const Rect& rect, bool checked, std::u16string_view caption) override {
     out_ += "check " + moved(rect) + ' ' + (checked ? "1 " : "0 ") + platform::to_utf8(caption) + '\n';
@@ -69,7 +65,9 @@ std::string paint_form(Form& form) {
   const Rect client = form.client_rect();
   std::string out = "form " + std::to_string(client.width) + ' ' + std::to_string(client.height) + ' ' +
                     (form.style() == FormStyle::tool_window ? "tool_window " : "dialog ") +
-                    platform::to_utf8(form.caption()) + '\n';
+                    std::to_string(backend::frame_width(form)) + ' ' +
+                    std::to_string(backend::frame_height(form)) + ' ' + platform::to_utf8(form.caption()) +
+                    '\n';
   DisplayListPainter painter(out);
   toolkit::paint_form(form, painter);
   return out;

@@ -10,7 +10,10 @@ class Form;
 namespace toolkit::desktop {
 
 // Coordinates are in the form's client area; colours are AARRGGBB; texts run to the line's end.
-//   form WIDTH HEIGHT STYLE CAPTION         the window: client size, tool_window or dialog
+//   form WIDTH HEIGHT STYLE FRAME_WIDTH FRAME_HEIGHT CAPTION
+//                                           the window: client size, tool_window or dialog, and
+//                                           what the frame adds (equal borders at the sides and
+//                                           the bottom, the caption bar above)
 //   fill X Y W H COLOR                      a solid rectangle (blended when not opaque)
 //   hatch X Y W H FOREGROUND BACKGROUND     the diagonal-cross hatch
 //   outline X Y W H COLOR WIDTH

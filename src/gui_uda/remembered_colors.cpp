@@ -2,7 +2,7 @@
 #include <filesystem>
 #include <string>
 
-#include "gui_uda/color_file.h"
+#include "gui_uda/color_file_format.h"
 #include "gui_uda/tfrm_uda.h"
 #include "platform/file_facts.h"
 #include "platform/utf8.h"

@@ -1,4 +1,4 @@
-// The colour files: category colours remembered by name, across models and sessions.
+// The colour files' format: category colours remembered by name, across models and sessions.
 #pragma once
 
 #include <optional>

@@ -7,23 +7,23 @@ void Tfrm_uda::apply_colors() {
   // categories' objects then take their own colours.
   for (auto group = groups.rbegin(); group != groups.rend(); ++group) {
     const ObjectsGroup& category = **group;
-    const bool coloured = category.color.alpha != 0;
+    const bool colored = category.color.alpha != 0;
     if (category.is_default) {
-      if (coloured) {
+      if (colored) {
         viewer::set_object_color(host_handle, plugin.all_objects_id, category.color.word(), true);
       } else {
         viewer::set_object_default_color(host_handle, plugin.all_objects_id, true);
       }
       continue;
     }
-    colour_objects(category);
+    color_objects(category);
   }
   viewer::select(host_handle, plugin.selected_id, false);
   viewer::invalidate(host_handle);
   grid.repaint();
 }
 
-void Tfrm_uda::colour_objects(const ObjectsGroup& group) {
+void Tfrm_uda::color_objects(const ObjectsGroup& group) {
   for (const viewer::ObjectId id : group.object_ids) {
     if (group.color.alpha != 0) {
       viewer::set_object_color(host_handle, id, group.color.word(), true);
@@ -43,11 +43,11 @@ void Tfrm_uda::select_group(int index) {
     for (const auto& group : groups) {
       if (group->is_default || group->object_ids.empty()) continue;
       viewer::select_many(host_handle, group->object_ids.data(),
-                          static_cast<std::int32_t>(group->object_ids.size()), 0);
+                          static_cast<std::int32_t>(group->object_ids.size()), viewer::remove_from_selection);
     }
   } else if (!chosen.object_ids.empty()) {
     viewer::select_many(host_handle, chosen.object_ids.data(),
-                        static_cast<std::int32_t>(chosen.object_ids.size()), 2);
+                        static_cast<std::int32_t>(chosen.object_ids.size()), viewer::add_to_selection);
   }
   viewer::apply_select_rules(host_handle);
   viewer::invalidate(host_handle);

@@ -2,7 +2,7 @@
 // length in UTF-16 code units, the name, and the colour bytes red, green, blue, alpha. The file is
 // read whole and parsed in memory, and written from one buffer: tens of thousands of names stay
 // within a millisecond.
-#include "gui_uda/color_file.h"
+#include "gui_uda/color_file_format.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -41,6 +41,12 @@ struct PropertyQuery {
   const char16_t* property;
 };
 
+// The modes of select_many: what happens to the listed objects' selection.
+enum SelectMode : std::int32_t { remove_from_selection = 0, replace_selection = 1, add_to_selection = 2 };
+
+// get_gui_color's index of the colour of the viewer's panels.
+inline constexpr std::int32_t gui_color_panel_background = 1;
+
 enum PropertyType : std::int32_t { property_text = 0, property_integer = 2, property_boolean = 3 };
 
 // Integers and booleans arrive as 64-bit floats like every other number.

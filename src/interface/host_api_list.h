@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "plugin_base/viewer_records.h"
+#include "interface/viewer_records.h"
 
 // X(result, name, (parameters), (arguments)); the host handle always comes first.
 #define TORV_HOST_API(X)                                                                                     \
