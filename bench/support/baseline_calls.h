@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin_base/viewer_records.h"
+#include "interface/viewer_records.h"
 
 namespace bench {
 
@@ -28,8 +28,9 @@ viewer::HostHandle host();
 
 // The categories the plug-in's walk from the root builds when category_of names the category of
 // an object (and the walk does not look below it), in list order (logical name order).
-std::vector<Category> categories_from_walk(const std::function<std::optional<std::u16string>(ObjectId)>& category_of,
-                                           const std::function<std::uint32_t(const std::u16string&)>& color_of);
+std::vector<Category> categories_from_walk(
+    const std::function<std::optional<std::u16string>(ObjectId)>& category_of,
+    const std::function<std::uint32_t(const std::u16string&)>& color_of);
 
 // get_childs for the count, then for the ids, into buffer.
 void children_calls(ObjectId parent, std::vector<ObjectId>& buffer);
