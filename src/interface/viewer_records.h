@@ -44,6 +44,9 @@ struct PropertyQuery {
 // The modes of select_many: what happens to the listed objects' selection.
 enum SelectMode : std::int32_t { remove_from_selection = 0, replace_selection = 1, add_to_selection = 2 };
 
+// The group of a button that belongs to no ribbon group (the context menu's drop-down and entries).
+inline constexpr std::int32_t no_ribbon_group = -1;
+
 // get_gui_color's index of the colour of the viewer's panels.
 inline constexpr std::int32_t gui_color_panel_background = 1;
 

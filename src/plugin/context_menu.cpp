@@ -22,7 +22,7 @@ void Plugin::rebuild_context_entries(Groups& groups) {
   }
   for (std::size_t k = 0; k < groups.size(); ++k) {
     if (k == context_entry_ids.size()) {
-      const std::int32_t created = viewer::create_small_button(host_handle, -1, button_callback);
+      const std::int32_t created = viewer::create_small_button(host_handle, viewer::no_ribbon_group, button_callback);
       viewer::add_button(host_handle, context_button_id, created);
       context_entry_ids.push_back(created);
     }

@@ -90,5 +90,5 @@ void Plugin::create_ribbon() {
   change_batching_text = cpp::language_text(host_handle, "txt_change_batching");
   change_real_time_text = cpp::language_text(host_handle, "txt_change_real_time");
   // The drop-down belongs to no ribbon group: it appears only in the viewer's context menu.
-  context_button_id = viewer::create_sub_button(host_handle, -1, true);
+  context_button_id = viewer::create_sub_button(host_handle, viewer::no_ribbon_group, true);
 }
