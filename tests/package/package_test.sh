@@ -1,13 +1,14 @@
 #!/bin/sh
 # The release package as a user meets it:
-#   package_test.sh windows|windows64 VERSION ZIP SYMBOLS TORV-HOST.EXE VERSION_INFO.EXE CHECK_EXPORTS.SH
-# Checks the ZIP against its checksum file and its list of files and the library stripped, its
-# symbols left in the build folder; unpacks it into a viewer's plug-in folder with a space in its
-# name, in a Wine prefix of its own, and loads the library from there in torv-host.exe; reads the
-# version resource; uses both panels; installs the package again over the used copy, as an update
-# does, and sees the user's colour and side-car files kept and their colours shown; then uninstalls.
+#   package_test.sh windows|windows64 VERSION ZIP SYMBOLS TORV-HOST.EXE VERSION_INFO.EXE CHECK_EXPORTS.SH BUILD
+# Checks the ZIP against its checksum file, its list of files and what `cmake --install BUILD` lays
+# out, and the library stripped, its symbols left in the build folder; unpacks it into a viewer's
+# plug-in folder with a space in its name, in a Wine prefix of its own, and loads the library from
+# there in torv-host.exe; reads the version resource; uses both panels; installs the package again
+# over the used copy, as an update does, and sees the user's colour and side-car files kept and
+# their colours shown; then uninstalls.
 set -eu
-kind=$1 version=$2 zip=$3 symbols=$4 host=$5 version_info=$6 check_exports=$7
+kind=$1 version=$2 zip=$3 symbols=$4 host=$5 version_info=$6 check_exports=$7 build=$8
 
 fail() {
   printf 'package test: %s\n' "$*" >&2
@@ -57,6 +58,10 @@ torv_data/runtime.png
 torv_data/runtime_small.png
 EOF
 diff "$work/expected" "$work/contents" || fail "the ZIP holds other files than a user installs"
+mkdir "$work/unpacked"
+(cd "$work/unpacked" && cmake -E tar xf "$zip")
+cmake --install "$build" --prefix "$work/installed" >/dev/null
+diff -r "$work/unpacked" "$work/installed" || fail "cmake --install lays out other files than the ZIP holds"
 
 echo "== installing: the ZIP unpacked into C:\\IFC Viewer\\plugins\\ of a fresh Wine prefix"
 $wine wineboot -i >/dev/null 2>&1 || fail "no Wine prefix"
