@@ -1,7 +1,9 @@
 #!/bin/sh
-# Installs what is missing, builds both targets (Linux and 32-bit Windows) and runs every test;
-# the Windows tests run under Wine. Then every Linux test again built with AddressSanitizer (with
-# LeakSanitizer) and UndefinedBehaviorSanitizer, and each fuzzer for a minute on its seed corpus.
+# Installs what is missing, builds both targets (Linux and 32-bit Windows) and the release package
+# build/windows/torv-<version>-win32.zip, and runs every test; the Windows tests run under Wine and
+# end with the package's test (unpacked, loaded, updated). Then every Linux test again built with
+# AddressSanitizer (with LeakSanitizer) and UndefinedBehaviorSanitizer, and each fuzzer for a
+# minute on its seed corpus.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -21,6 +23,8 @@ for preset in $builds; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
 done
+# The product a coordinator installs; the Windows tests pack and test their own build's package.
+cmake --build --preset windows --target package
 for preset in linux "$windows_tests" linux-sanitize; do
   ctest --preset "$preset"
 done

@@ -5,6 +5,7 @@
 #include "plugin_base/host_api.h"
 #include "plugin_base/language_text.h"
 #include "toolkit/dialogs.h"
+#include "torv_identity.h"
 
 namespace {
 
@@ -33,10 +34,10 @@ std::int32_t Plugin::api_minor_version() { return 41; }
 
 void Plugin::get_plugin_info(cpp::PluginInfo& info) {
   info.name = u"KVT";
-  info.producer = u"Quarnex";
-  info.web_address = u"https://quarnex.example/torv";
-  info.email = u"torv@quarnex.example";
-  info.description = u"torv \u2013 status and batch tracking for IFC models";
+  info.producer = u"" TORV_PRODUCER;
+  info.web_address = u"" TORV_WEB_ADDRESS;
+  info.email = u"" TORV_EMAIL;
+  info.description = u"" TORV_DESCRIPTION;
   info.data_folder = data_folder.c_str();
 }
 

@@ -32,8 +32,10 @@ struct IncludeCheck {
   std::vector<IncludeFault> faults;
 };
 
-// Checks every quoted #include of the .h and .cpp files under root/src and root/host.
-IncludeCheck check_include_layers(const std::filesystem::path& root, const Layering& layering);
+// Checks every quoted #include of the .h and .cpp files under root/src and root/host. A header the
+// build writes (into generated, such as the product's identity) may be included anywhere.
+IncludeCheck check_include_layers(const std::filesystem::path& root, const Layering& layering,
+                                  const std::filesystem::path& generated = {});
 
 std::string to_string(const IncludeFault& fault);
 
