@@ -4,10 +4,10 @@
 #include <time.h>
 
 #include <chrono>
-#include <set>
 #include <string>
 
 #include "api/host_state.h"
+#include "support/recorded_calls.h"
 
 namespace bench {
 namespace {
@@ -35,11 +35,11 @@ double seconds_of(const std::function<void()>& run, double& wall_seconds) {
 }
 
 std::string difference(const std::map<std::string, std::size_t>& operation,
-                       const std::map<std::string, std::size_t>& baseline) {
+                       const std::map<std::string, std::size_t>& replay) {
   std::string text;
   std::map<std::string, std::pair<std::size_t, std::size_t>> both;
   for (const auto& [name, count] : operation) both[name].first = count;
-  for (const auto& [name, count] : baseline) both[name].second = count;
+  for (const auto& [name, count] : replay) both[name].second = count;
   for (const auto& [name, counts] : both) {
     if (counts.first != counts.second) {
       text += " " + name + " " + std::to_string(counts.first) + "/" + std::to_string(counts.second);
@@ -63,20 +63,24 @@ std::map<std::string, std::size_t> count_host_calls(const std::function<void()>&
   return counts;
 }
 
-void measure(benchmark::State& state, const Measured& measured, bool check_calls) {
-  if (check_calls) {
-    measured.prepare();
-    const auto operation_calls = count_host_calls(measured.operation);
-    measured.prepare();
-    const auto baseline_calls = count_host_calls(measured.baseline);
-    if (const std::string differing = difference(operation_calls, baseline_calls); !differing.empty()) {
-      state.SkipWithError(("host calls differ (operation/baseline):" + differing).c_str());
-      return;
-    }
-    std::size_t total = 0;
-    for (const auto& [name, count] : operation_calls) total += count;
-    state.counters["host_calls"] = static_cast<double>(total);
+void measure(benchmark::State& state, const Measured& measured) {
+  measured.prepare();
+  std::map<std::string, std::size_t> operation_calls;
+  const std::function<void()> replay =
+      record_host_calls([&] { operation_calls = count_host_calls(measured.operation); });
+  measured.prepare();
+  if (const std::string differing = difference(operation_calls, count_host_calls(replay));
+      !differing.empty()) {
+    state.SkipWithError(("host calls differ (operation/replay):" + differing).c_str());
+    return;
   }
+  std::size_t total = 0;
+  for (const auto& [name, count] : operation_calls) total += count;
+  state.counters["host_calls"] = static_cast<double>(total);
+  const std::function<void()> baseline = [&] {
+    replay();
+    measured.beside_calls();
+  };
   double operation_seconds = 0;
   double operation_wall_seconds = 0;
   double baseline_seconds = 0;
@@ -85,13 +89,13 @@ void measure(benchmark::State& state, const Measured& measured, bool check_calls
     double operation_time = 0;
     if (baseline_first) {
       measured.prepare();
-      baseline_seconds += seconds_of(measured.baseline);
+      baseline_seconds += seconds_of(baseline);
     }
     measured.prepare();
     operation_time = seconds_of(measured.operation, operation_wall_seconds);
     if (!baseline_first) {
       measured.prepare();
-      baseline_seconds += seconds_of(measured.baseline);
+      baseline_seconds += seconds_of(baseline);
     }
     baseline_first = !baseline_first;
     operation_seconds += operation_time;
@@ -112,10 +116,7 @@ void register_measured(const std::string& name, std::size_t size, int iterations
                        std::function<Measured()> make) {
   const std::string full_name = name + "/" + std::to_string(size);
   benchmark::RegisterBenchmark(full_name.c_str(),
-                               [make = std::move(make), full_name](benchmark::State& state) {
-                                 static std::set<std::string> checked;
-                                 measure(state, make(), checked.insert(full_name).second);
-                               })
+                               [make = std::move(make)](benchmark::State& state) { measure(state, make()); })
       ->UseManualTime()
       ->Unit(benchmark::kMillisecond)
       ->Iterations(iterations);
