@@ -1,10 +1,14 @@
-// The measuring loop and the host-call check.
+// The measuring loop and the checks that the baseline's replay makes the operation's host calls.
 #include "support/measure.h"
 
 #include <time.h>
 
 #include <chrono>
+#include <functional>
+#include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "api/host_state.h"
 #include "support/recorded_calls.h"
@@ -34,49 +38,78 @@ double seconds_of(const std::function<void()>& run, double& wall_seconds) {
   return seconds;
 }
 
-std::string difference(const std::map<std::string, std::size_t>& operation,
-                       const std::map<std::string, std::size_t>& replay) {
-  std::string text;
-  std::map<std::string, std::pair<std::size_t, std::size_t>> both;
-  for (const auto& [name, count] : operation) both[name].first = count;
-  for (const auto& [name, count] : replay) both[name].second = count;
-  for (const auto& [name, counts] : both) {
-    if (counts.first != counts.second) {
-      text += " " + name + " " + std::to_string(counts.first) + "/" + std::to_string(counts.second);
-    }
-  }
-  return text;
-}
+// The host calls a run makes: how many of each function, and their order.
+struct HostCalls {
+  std::map<std::string, std::size_t> counts;
+  std::size_t order = 0;  // a hash of the names in their order
+  std::size_t total = 0;
+};
 
-}  // namespace
-
-std::map<std::string, std::size_t> count_host_calls(const std::function<void()>& run) {
+HostCalls host_calls_of(const std::function<void()>& run) {
   host::HostState& state = host::host_state();
   state.call_log.clear();
   state.log_calls = true;
   run();
   state.log_calls = false;
-  std::map<std::string, std::size_t> counts;
-  for (const std::string& name : state.call_log) ++counts[name];
+  HostCalls calls;
+  for (const std::string& name : state.call_log) {
+    ++calls.counts[name];
+    calls.order = calls.order * 31 + std::hash<std::string>{}(name);
+  }
+  calls.total = state.call_log.size();
   state.call_log.clear();
   state.call_log.shrink_to_fit();
-  return counts;
+  return calls;
 }
+
+// How the replay's calls differ from the operation's; empty when they do not.
+std::string difference(const HostCalls& operation, const HostCalls& replay) {
+  std::string text;
+  std::map<std::string, std::pair<std::size_t, std::size_t>> both;
+  for (const auto& [name, count] : operation.counts) both[name].first = count;
+  for (const auto& [name, count] : replay.counts) both[name].second = count;
+  for (const auto& [name, counts] : both) {
+    if (counts.first != counts.second) {
+      text += " " + name + " " + std::to_string(counts.first) + "/" + std::to_string(counts.second);
+    }
+  }
+  if (text.empty() && operation.order != replay.order) text = " the same calls in another order";
+  return text;
+}
+
+// What the viewer keeps per object and shows: the replay leaves it as the operation left it.
+struct ViewerState {
+  std::vector<void*> user_data;
+  std::vector<std::optional<std::uint32_t>> colors;
+  std::vector<bool> selected;
+  std::vector<host::ObjectId> hover_set;
+  bool operator==(const ViewerState&) const = default;
+};
+
+ViewerState viewer_state() {
+  const host::HostState& state = host::host_state();
+  return {state.user_data, state.colors, state.selected, state.hover_set};
+}
+
+}  // namespace
 
 void measure(benchmark::State& state, const Measured& measured) {
   measured.prepare();
-  std::map<std::string, std::size_t> operation_calls;
+  HostCalls operation_calls;
   const std::function<void()> replay =
-      record_host_calls([&] { operation_calls = count_host_calls(measured.operation); });
+      record_host_calls([&] { operation_calls = host_calls_of(measured.operation); });
+  const ViewerState after_operation = viewer_state();
   measured.prepare();
-  if (const std::string differing = difference(operation_calls, count_host_calls(replay));
-      !differing.empty()) {
+  const std::size_t faults = host::host_state().faults.size();
+  if (const std::string differing = difference(operation_calls, host_calls_of(replay)); !differing.empty()) {
     state.SkipWithError(("host calls differ (operation/replay):" + differing).c_str());
     return;
   }
-  std::size_t total = 0;
-  for (const auto& [name, count] : operation_calls) total += count;
-  state.counters["host_calls"] = static_cast<double>(total);
+  if (viewer_state() != after_operation || host::host_state().faults.size() != faults) {
+    state.SkipWithError("the replay leaves the viewer otherwise than the operation");
+    return;
+  }
+  state.counters["host_calls"] = static_cast<double>(operation_calls.total);
   const std::function<void()> baseline = [&] {
     replay();
     measured.beside_calls();
