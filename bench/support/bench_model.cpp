@@ -12,8 +12,7 @@ namespace {
 
 std::string batch_values() {
   std::string values;
-  for (std::size_t k = 1; k <= batch_count; ++k)
-    values += (k == 1 ? "" : ";") + ("Batch " + std::to_string(k));
+  for (std::size_t k = 1; k <= batch_count; ++k) values += (k == 1 ? "" : ";") + ("Batch " + std::to_string(k));
   return values;
 }
 
@@ -39,8 +38,7 @@ void add_deep_assembly(BenchModel& bench) {
   bench.deep_assembly = bench.model.add(storey, std::move(assembly));
   host::ObjectId first_part = 0;
   for (std::size_t p = 0; p < deep_assembly_parts; ++p) {
-    const host::ObjectId part =
-        bench.model.add(bench.deep_assembly, element("IfcBeam", u"Deep part", ++number));
+    const host::ObjectId part = bench.model.add(bench.deep_assembly, element("IfcBeam", u"Deep part", ++number));
     if (first_part == 0) first_part = part;
   }
   host::ObjectId parent = first_part;
@@ -62,15 +60,15 @@ BenchModel generated(const std::string& spec_text, const std::filesystem::path& 
 
 BenchModel steel_model(std::size_t objects, const std::filesystem::path& model_path) {
   // Each storey holds 10 objects per assembly and 10 columns.
-  return generated(
-      "storeys=10,parts=9,loose=10,values=" + batch_values() + ",assemblies=" + std::to_string(objects / 100),
-      model_path);
+  return generated("storeys=10,parts=9,loose=10,values=" + batch_values() +
+                       ",assemblies=" + std::to_string(objects / 100),
+                   model_path);
 }
 
 BenchModel assemblies_only_model(std::size_t objects, const std::filesystem::path& model_path) {
-  return generated(
-      "storeys=10,parts=0,loose=0,values=" + batch_values() + ",assemblies=" + std::to_string(objects / 10),
-      model_path);
+  return generated("storeys=10,parts=0,loose=0,values=" + batch_values() +
+                       ",assemblies=" + std::to_string(objects / 10),
+                   model_path);
 }
 
 std::size_t write_assemblies_sidecar(const host::Model& model, const std::filesystem::path& file) {

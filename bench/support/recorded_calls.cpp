@@ -6,14 +6,13 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <limits>
 #include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <tuple>
 #include <type_traits>
-#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -35,24 +34,41 @@ void read_text(const Char* text) {
   if (text != nullptr) benchmark::DoNotOptimize(std::char_traits<Char>::length(text));
 }
 
+template <class Result>
+void read_returned(Result result) {
+  if constexpr (std::is_same_v<Result, const char*> || std::is_same_v<Result, const char16_t*>) {
+    read_text(result);
+  } else {
+    benchmark::DoNotOptimize(result);
+  }
+}
+
+template <class Record>
+void read_filled(std::span<const Record> records) {
+  for (const Record& record : records) benchmark::DoNotOptimize(record);
+}
+
 void read_filled(std::span<const ObjectId> ids) {
   ObjectId sum = 0;
   for (const ObjectId id : ids) sum += id;
   benchmark::DoNotOptimize(sum);
 }
 
+void read_filled(std::span<const PropertyResult> results) {
+  for (const PropertyResult& result : results) {
+    if (result.value_type == property_text) read_text(result.value.text);
+  }
+}
+
 // Object records asked for one object at a time are tested: a walk up to the enclosing assembly
 // compares the entity, a check for a GUID looks at its first code unit. Records asked for many
 // objects at once are written out, every text of them.
 void read_filled(std::span<const ObjectInfo> infos) {
-  if (infos.size() == 1) {
-    read_text(infos[0].ifc_entity);
-    benchmark::DoNotOptimize(infos[0].parent_id);
-    return;
-  }
   for (const ObjectInfo& info : infos) {
-    read_text(info.name);
-    read_text(info.description);
+    if (infos.size() > 1) {
+      read_text(info.name);
+      read_text(info.description);
+    }
     read_text(info.ifc_entity);
     benchmark::DoNotOptimize(info.parent_id);
   }
@@ -69,96 +85,29 @@ void read_filled(std::span<const ObjectInfo2> infos) {
   }
 }
 
-void read_filled(std::span<const PropertyResult> results) {
-  for (const PropertyResult& result : results) {
-    if (result.value_type == property_text) {
-      read_text(result.value.text);
+// What the plug-in's pointers pointed to: each distinct text once, where it stays, and the ids.
+struct Store {
+  std::unordered_set<std::string> narrow_texts;
+  std::unordered_set<std::u16string> wide_texts;
+  std::vector<ObjectId> ids;
+
+  template <class Char>
+  const Char* keep(const Char* text) {
+    if (text == nullptr) return nullptr;
+    if constexpr (std::is_same_v<Char, char>) {
+      return narrow_texts.insert(text).first->c_str();
     } else {
-      benchmark::DoNotOptimize(result.value.number);
+      return wide_texts.insert(text).first->c_str();
     }
   }
-}
-
-template <class Record>
-void read_filled(std::span<const Record> records) {
-  for (const Record& record : records) benchmark::DoNotOptimize(record);
-}
-
-template <class Result>
-void read_result(Result result) {
-  if constexpr (std::is_same_v<Result, const char*> || std::is_same_v<Result, const char16_t*>) {
-    read_text(result);
-  } else {
-    benchmark::DoNotOptimize(result);
-  }
-}
-
-// An offset into the recording's texts or ids; this one stands for a null pointer.
-using Offset = std::uint32_t;
-constexpr Offset null_offset = std::numeric_limits<Offset>::max();
-
-// What the plug-in's pointers pointed to, kept while recording (each distinct text once), and the
-// buffers the host fills while replaying.
-class Store {
- public:
-  template <class Char>
-  Offset keep_text(const Char* text) {
-    if (text == nullptr) return null_offset;
-    auto& [texts, offsets] = std::get<Texts<Char>>(texts_);
-    const auto [found, added] = offsets.try_emplace(text, static_cast<Offset>(texts.size()));
-    if (added) texts.append(found->first).push_back(0);
-    return found->second;
-  }
-
-  Offset keep_ids(const ObjectId* ids, std::size_t count) {
-    if (ids == nullptr) return null_offset;
-    const auto offset = static_cast<Offset>(ids_.size());
-    ids_.insert(ids_.end(), ids, ids + count);
-    return offset;
-  }
-
-  // Once recorded, each text is found by its offset alone.
-  void end_recording() {
-    std::get<Texts<char>>(texts_).offsets.clear();
-    std::get<Texts<char16_t>>(texts_).offsets.clear();
-  }
-
-  template <class Char>
-  const Char* text(Offset offset) const {
-    return offset == null_offset ? nullptr : std::get<Texts<Char>>(texts_).texts.data() + offset;
-  }
-
-  const ObjectId* ids(Offset offset) const { return offset == null_offset ? nullptr : ids_.data() + offset; }
-
-  // A buffer of length records for the host to fill (of one, when the call passes no length).
-  template <class Record>
-  Record* buffer(std::size_t length) {
-    std::vector<Record>& records = std::get<std::vector<Record>>(buffers_);
-    records.resize(std::max<std::size_t>(length, 1));
-    return records.data();
-  }
-
-  template <class Record>
-  std::span<const Record> filled(std::size_t length) const {
-    return std::span(std::get<std::vector<Record>>(buffers_)).first(length);
-  }
-
- private:
-  template <class Char>
-  struct Texts {
-    std::basic_string<Char> texts;  // each followed by its nul
-    std::unordered_map<std::basic_string<Char>, Offset> offsets;
-  };
-  std::tuple<Texts<char>, Texts<char16_t>> texts_;
-  std::vector<ObjectId> ids_;
-  std::tuple<std::vector<ObjectId>, std::vector<ObjectInfo>, std::vector<ObjectInfo2>,
-             std::vector<PropertyQuery>, std::vector<PropertyResult>, std::vector<HoverPosition>,
-             std::vector<BoundsBox>, std::vector<ViewRect>>
-      buffers_;
 };
 
+// The records the host fills while replaying, one buffer for each kind.
+template <class Record>
+std::vector<Record> filled;
+
 // How an argument of type T is kept, and what the replay passes for it. Values (handles, ids,
-// counts, flags, colours, callbacks, user data) are kept as they are. length is the call's length
+// counts, flags, colours, callbacks, user data) are kept as they are; length is the call's length
 // of its arrays.
 template <class T>
 struct Argument {
@@ -167,111 +116,68 @@ struct Argument {
                 "a pointer into the plug-in's memory is kept by what it points to");
   T value;
   Argument(T argument, Store&, std::size_t) : value(argument) {}
-  T replayed(Store&, std::size_t) const { return value; }
-  void read_back(const Store&, std::size_t) const {}
+  T replayed(const Store&, std::size_t) const { return value; }
 };
 
 template <class Char>
-struct TextArgument {
-  Offset offset;
-  TextArgument(const Char* text, Store& store, std::size_t) : offset(store.keep_text(text)) {}
-  const Char* replayed(Store& store, std::size_t) const { return store.text<Char>(offset); }
-  void read_back(const Store&, std::size_t) const {}
-};
-
-template <>
-struct Argument<const char*> : TextArgument<char> {
-  using TextArgument::TextArgument;
-};
-
-template <>
-struct Argument<const char16_t*> : TextArgument<char16_t> {
-  using TextArgument::TextArgument;
-};
-
-template <>
-struct Argument<const ObjectId*> {
-  Offset offset;
-  Argument(const ObjectId* ids, Store& store, std::size_t length) : offset(store.keep_ids(ids, length)) {}
-  const ObjectId* replayed(Store& store, std::size_t) const { return store.ids(offset); }
-  void read_back(const Store&, std::size_t) const {}
+requires(std::is_same_v<Char, char> || std::is_same_v<Char, char16_t>) struct Argument<const Char*> {
+  const Char* text;
+  Argument(const Char* argument, Store& store, std::size_t) : text(store.keep(argument)) {}
+  const Char* replayed(const Store&, std::size_t) const { return text; }
 };
 
 template <>
 struct Argument<const PropertyQuery*> {
-  ObjectId object_id = 0;
-  Offset property_set = null_offset;
-  Offset property = null_offset;
-  bool null;
-  Argument(const PropertyQuery* query, Store& store, std::size_t) : null(query == nullptr) {
-    if (null) return;
-    object_id = query->object_id;
-    property_set = store.keep_text(query->property_set);
-    property = store.keep_text(query->property);
+  std::optional<PropertyQuery> query;
+  Argument(const PropertyQuery* argument, Store& store, std::size_t) {
+    if (argument != nullptr) {
+      query = {argument->object_id, store.keep(argument->property_set), store.keep(argument->property)};
+    }
   }
-  const PropertyQuery* replayed(Store& store, std::size_t) const {
-    if (null) return nullptr;
-    PropertyQuery* query = store.buffer<PropertyQuery>(1);
-    *query = {object_id, store.text<char16_t>(property_set), store.text<char16_t>(property)};
-    return query;
+  const PropertyQuery* replayed(const Store&, std::size_t) const { return query ? &*query : nullptr; }
+};
+
+// Ids the plug-in passes, kept in the store (whose list grows while recording).
+template <>
+struct Argument<const ObjectId*> {
+  std::optional<std::uint32_t> offset;
+  Argument(const ObjectId* ids, Store& store, std::size_t length) {
+    if (ids == nullptr) return;
+    offset = static_cast<std::uint32_t>(store.ids.size());
+    store.ids.insert(store.ids.end(), ids, ids + length);
   }
-  void read_back(const Store&, std::size_t) const {}
+  const ObjectId* replayed(const Store& store, std::size_t) const {
+    return offset ? store.ids.data() + *offset : nullptr;
+  }
 };
 
 // A buffer or record the host fills: one of the recorded length, read once filled.
 template <class Record>
-struct FilledArgument {
+requires(std::is_object_v<Record> && !std::is_const_v<Record>) struct Argument<Record*> {
   bool null;
-  FilledArgument(Record* buffer, Store&, std::size_t) : null(buffer == nullptr) {}
-  Record* replayed(Store& store, std::size_t length) const {
-    return null ? nullptr : store.buffer<Record>(length);
+  Argument(Record* argument, Store&, std::size_t) : null(argument == nullptr) {}
+  Record* replayed(const Store&, std::size_t length) const {
+    if (null) return nullptr;
+    filled<Record>.resize(std::max<std::size_t>(length, 1));
+    return filled<Record>.data();
   }
-  void read_back(const Store& store, std::size_t length) const {
-    if (!null) read_filled(store.filled<Record>(std::max<std::size_t>(length, 1)));
+  void read_back(std::size_t) const {
+    if (!null) read_filled(std::span<const Record>(filled<Record>));
   }
 };
 
-template <>
-struct Argument<ObjectId*> : FilledArgument<ObjectId> {
-  using FilledArgument::FilledArgument;
-};
-template <>
-struct Argument<ObjectInfo*> : FilledArgument<ObjectInfo> {
-  using FilledArgument::FilledArgument;
-};
-template <>
-struct Argument<ObjectInfo2*> : FilledArgument<ObjectInfo2> {
-  using FilledArgument::FilledArgument;
-};
-template <>
-struct Argument<PropertyResult*> : FilledArgument<PropertyResult> {
-  using FilledArgument::FilledArgument;
-};
-template <>
-struct Argument<HoverPosition*> : FilledArgument<HoverPosition> {
-  using FilledArgument::FilledArgument;
-};
-template <>
-struct Argument<BoundsBox*> : FilledArgument<BoundsBox> {
-  using FilledArgument::FilledArgument;
-};
-template <>
-struct Argument<ViewRect*> : FilledArgument<ViewRect> {
-  using FilledArgument::FilledArgument;
-};
-
-// The length of a call's arrays: its first count or capacity (the host's functions pass none
-// other as std::int32_t before it), or 1 for a single record.
+// The length of a call's arrays: its first std::int32_t, the count or capacity (no host function
+// passes another std::int32_t before it), or 1 for a single record.
 template <class... Values>
-std::size_t length_of(const Values&... values) {
-  std::optional<std::size_t> length;
+std::uint32_t length_of(const Values&... values) {
+  std::optional<std::int32_t> length;
   const auto take = [&length](const auto& value) {
     if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::int32_t>) {
-      if (!length) length = static_cast<std::size_t>(std::max(value, 0));
+      if (!length) length = std::max(value, 0);
     }
   };
   (take(values), ...);
-  return length.value_or(1);
+  return static_cast<std::uint32_t>(length.value_or(1));
 }
 
 // One recorded call of the host function that the plug-in's table reaches as function.
@@ -284,18 +190,20 @@ struct Call<function> {
   std::tuple<Argument<Parameters>...> arguments;
 
   Call(Store& store, Parameters... values)
-      : length(static_cast<std::uint32_t>(length_of(values...))),
-        arguments(Argument<Parameters>(values, store, length)...) {}
+      : length(length_of(values...)), arguments(Argument<Parameters>(values, store, length)...) {}
 
-  void replay(Store& store) const {
+  void replay(const Store& store) const {
     std::apply(
         [&](const auto&... argument) {
           if constexpr (std::is_void_v<Result>) {
             function(argument.replayed(store, length)...);
           } else {
-            read_result(function(argument.replayed(store, length)...));
+            read_returned(function(argument.replayed(store, length)...));
           }
-          (argument.read_back(store, length), ...);
+          const auto read_back = [this](const auto& kept) {
+            if constexpr (requires { kept.read_back(length); }) kept.read_back(length);
+          };
+          (read_back(argument), ...);
         },
         arguments);
   }
@@ -317,7 +225,7 @@ class CallLog<std::tuple<std::monostate, Calls...>> {
     ++runs_.back().count;
   }
 
-  void replay(Store& store) const {
+  void replay(const Store& store) const {
     std::array<std::size_t, sizeof...(Calls)> next{};
     for (const Run& run : runs_) (this->*replay_runs[run.function])(store, next[run.function], run.count);
   }
@@ -335,12 +243,12 @@ class CallLog<std::tuple<std::monostate, Calls...>> {
   }
 
   template <std::size_t function>
-  void replay_run(Store& store, std::size_t& next, std::size_t count) const {
+  void replay_run(const Store& store, std::size_t& next, std::size_t count) const {
     const auto& calls = std::get<function>(calls_);
     for (const std::size_t end = next + count; next < end; ++next) calls[next].replay(store);
   }
 
-  using ReplayRun = void (CallLog::*)(Store&, std::size_t&, std::size_t) const;
+  using ReplayRun = void (CallLog::*)(const Store&, std::size_t&, std::size_t) const;
   static constexpr auto replay_runs = []<std::size_t... functions>(std::index_sequence<functions...>) {
     return std::array<ReplayRun, sizeof...(Calls)>{&CallLog::replay_run<functions>...};
   }
@@ -395,7 +303,6 @@ std::function<void()> record_host_calls(const std::function<void()>& operation) 
     const Recorder recorder(*recording);
     operation();
   }
-  recording->store.end_recording();
   return [recording] { recording->calls.replay(recording->store); };
 }
 
