@@ -120,7 +120,10 @@ struct Argument {
 };
 
 template <class Char>
-requires(std::is_same_v<Char, char> || std::is_same_v<Char, char16_t>) struct Argument<const Char*> {
+concept TextUnit = std::is_same_v<Char, char> || std::is_same_v<Char, char16_t>;
+
+template <TextUnit Char>
+struct Argument<const Char*> {
   const Char* text;
   Argument(const Char* argument, Store& store, std::size_t) : text(store.keep(argument)) {}
   const Char* replayed(const Store&, std::size_t) const { return text; }
@@ -153,7 +156,10 @@ struct Argument<const ObjectId*> {
 
 // A buffer or record the host fills: one of the recorded length, read once filled.
 template <class Record>
-requires(std::is_object_v<Record> && !std::is_const_v<Record>) struct Argument<Record*> {
+concept Fillable = std::is_object_v<Record> && !std::is_const_v<Record>;
+
+template <Fillable Record>
+struct Argument<Record*> {
   bool null;
   Argument(Record* argument, Store&, std::size_t) : null(argument == nullptr) {}
   Record* replayed(const Store&, std::size_t length) const {
