@@ -1,13 +1,11 @@
 // The plug-in's operations as the user meets them, driven through the real library loaded into a
 // stand-in viewer in this process: session commands, ribbon clicks and viewer events. Each runs
-// beside a baseline that makes the same host calls and nothing else.
+// beside a baseline that makes the host calls it recorded of the operation and nothing else.
 // Run: build/linux/bin/bench_panel_actions [--benchmark_filter=...] [--benchmark_repetitions=5]
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <map>
 #include <memory>
-#include <set>
 #include <sstream>
 
 #include "api/host_state.h"
@@ -15,15 +13,12 @@
 #include "app/host_platform.h"
 #include "app/session.h"
 #include "app/viewer.h"
-#include "plugin_base/host_api.h"
-#include "support/baseline_calls.h"
 #include "support/bench_model.h"
+#include "support/file_bytes.h"
 #include "support/measure.h"
 
 namespace {
 
-using bench::Category;
-using bench::host;
 using host::ObjectId;
 
 // How many times the two cheap events run in one measured iteration.
@@ -70,27 +65,7 @@ class Stage {
 
   const bench::BenchModel& model() const { return model_; }
   const std::filesystem::path& sidecar() const { return sidecar_; }
-  std::size_t sidecar_lines() const { return sidecar_lines_; }
   double objects() const { return static_cast<double>(host::host_state().model.size()); }
-
-  // The categories after the side-car load: every assembly in the batch of its property, or in
-  // moved_to when it is one of moved.
-  std::vector<Category> categories(const std::set<ObjectId>& moved = {},
-                                   const std::u16string& moved_to = {}) const {
-    const host::Model& model = host::host_state().model;
-    return bench::categories_from_walk(
-        [&](ObjectId id) -> std::optional<std::u16string> {
-          if (moved.contains(id)) return moved_to;
-          const host::Object* object = model.find(id);
-          if (object == nullptr || object->entity != "IfcElementAssembly" || object->properties.empty())
-            return std::nullopt;
-          return object->properties.front().text;
-        },
-        [this](const std::u16string& name) {
-          const auto found = colors_.find(name);
-          return found != colors_.end() ? found->second : 0u;
-        });
-  }
 
  private:
   Stage() {
@@ -102,7 +77,6 @@ class Stage {
     for (std::size_t k = 1; k <= bench::batch_count; ++k) {
       const std::string name = "Batch " + std::to_string(k);
       names.emplace_back(name.begin(), name.end());
-      colors_[names.back()] = 0xFF000000u | static_cast<std::uint32_t>(k * 2654435761u & 0xFFFFFFu);
     }
     bench::write_color_file(bench::batch_color_file(), names);
   }
@@ -117,32 +91,16 @@ class Stage {
     viewer_->load_model(std::move(model_.model));
     model_.model = host::Model{};
     sidecar_ = folder_ / "assemblies.batching.csv";
-    sidecar_lines_ = bench::write_assemblies_sidecar(host::host_state().model, sidecar_);
+    bench::write_assemblies_sidecar(host::host_state().model, sidecar_);
   }
 
   std::filesystem::path folder_;
   std::unique_ptr<host::Viewer> viewer_;
-  std::map<std::u16string, std::uint32_t> colors_;
   ModelKind kind_ = ModelKind::steel;
   std::size_t objects_ = 0;
   bench::BenchModel model_;
   std::filesystem::path sidecar_;
-  std::size_t sidecar_lines_ = 0;
 };
-
-// The side-car's GUIDs in the ANSI code page, as calculate_object_id takes them.
-std::vector<std::string> sidecar_guids(const host::Model& model) {
-  std::vector<std::string> guids;
-  for (std::size_t i = 0; i < model.size(); ++i) {
-    const host::Object& object = *model.find(host::Model::id_at(i));
-    if (object.entity != "IfcElementAssembly" || object.properties.empty()) continue;
-    guids.emplace_back(object.guid.begin(), object.guid.end());
-  }
-  return guids;
-}
-
-// What the baselines store as user data: any pointer that is not null marks a member.
-char member_mark;
 
 std::filesystem::path recovery_folder() {
   return bench::bench_folder() / "user" / "Quarnex" / "plugins" / "torv" / "recovery";
@@ -156,131 +114,55 @@ std::string recovery_bytes() {
   throw std::runtime_error("no recovery file");
 }
 
-// The recovery write after a change: the calls and the bytes of a save of the categories.
-void recovery_calls(const std::vector<Category>& categories, const std::string& bytes,
-                    std::vector<viewer::ObjectInfo2>& infos) {
-  const viewer::HostHandle handle = host();
-  for (const Category& category : categories) {
-    if (category.ids.empty()) continue;
-    infos.assign(category.ids.size(), viewer::ObjectInfo2{});
-    viewer::get_object_info2(handle, category.ids.data(), infos.data(),
-                             static_cast<std::int32_t>(category.ids.size()));
-    for (const viewer::ObjectInfo2& info : infos) bench::read_text(info.ifc_guid);
-  }
-  bench::write_bytes((bench::bench_folder() / "baseline.recovery.csv").string(), bytes);
+// What a baseline writes for the recovery file after a change: the bytes the plug-in wrote.
+std::function<void()> recovery_write() {
+  return [bytes = recovery_bytes()] {
+    bench::write_bytes((bench::bench_folder() / "baseline.recovery.csv").string(), bytes);
+  };
 }
 
 bench::Measured load_groups_file(ModelKind kind, std::size_t size) {
   Stage& stage = Stage::at(kind, size);
-  auto guids = std::make_shared<std::vector<std::string>>(sidecar_guids(host::host_state().model));
-  auto categories = std::make_shared<std::vector<Category>>(stage.categories());
   const std::string file = stage.sidecar().string();
   // Opened by hand, a file other than the model's own side-car file is unsaved work.
   stage.open_sidecar();
-  auto recovered = std::make_shared<std::string>(recovery_bytes());
-  auto infos = std::make_shared<std::vector<viewer::ObjectInfo2>>();
-  return {[] {}, [&stage] { stage.open_sidecar(); },
-          [guids, categories, file, recovered, infos] {
-            const viewer::HostHandle handle = host();
-            viewer::get_loaded_ifc_path(handle);
-            const std::string bytes = bench::read_bytes(file);
-            benchmark::DoNotOptimize(bytes.data());
-            viewer::set_user_data(handle, host::all_objects_id, nullptr, true);
-            for (const std::string& guid : *guids) {
-              const ObjectId id = viewer::calculate_object_id(handle, guid.c_str());
-              viewer::set_user_data(handle, id, &member_mark, false);
-              // Read back: a line of an object the model lacks is kept.
-              benchmark::DoNotOptimize(viewer::get_user_data(handle, id));
-            }
-            bench::membership_walk_calls();
-            bench::colour_calls(*categories);
-            recovery_calls(*categories, *recovered, *infos);
-          },
-          stage.objects()};
+  return {.operation = [&stage] { stage.open_sidecar(); },
+          .beside_calls =
+              [file, write_recovery = recovery_write()] {
+                benchmark::DoNotOptimize(bench::read_bytes(file).size());
+                write_recovery();
+              },
+          .objects = stage.objects()};
 }
 
 bench::Measured build_groups_from_model(std::size_t size) {
   Stage& stage = Stage::at(ModelKind::steel, size);
-  auto categories = std::make_shared<std::vector<Category>>(stage.categories());
   const std::string missing_sidecar = (bench::bench_folder() / "model.batching.csv").string();
   // Changes an earlier benchmark left unsaved would be offered back: they are discarded first.
-  return {[] { std::filesystem::remove_all(recovery_folder()); }, [] { host::fire_model_load(); },
-          [categories, missing_sidecar] {
-            const viewer::HostHandle handle = host();
-            viewer::get_all_objects_id(handle);
-            viewer::get_selected_id(handle);
-            viewer::get_loaded_ifc_path(handle);
-            viewer::set_user_data(handle, host::all_objects_id, nullptr, true);
-            benchmark::DoNotOptimize(bench::read_bytes(missing_sidecar).size());
-            viewer::PropertyQuery query{0, u"BIM", u"USER_FIELD_4"};
-            std::vector<ObjectId> stack{host::all_objects_id};
-            std::vector<ObjectId> children;
-            while (!stack.empty()) {
-              const ObjectId parent = stack.back();
-              stack.pop_back();
-              bench::children_calls(parent, children);
-              for (const ObjectId child : children) {
-                query.object_id = child;
-                viewer::PropertyResult result{};
-                if (viewer::filter_properties(handle, &query, &result, true) == 0) {
-                  stack.push_back(child);
-                  continue;
-                }
-                viewer::ObjectInfo2 info{};
-                viewer::get_object_info2(handle, &child, &info, 1);
-              }
-            }
-            bench::colour_calls(*categories);
-          },
-          stage.objects()};
-}
-
-// The texts and settings a panel looks up each time it is shown.
-void show_panel_calls() {
-  const viewer::HostHandle handle = host();
-  for (const char* key :
-       {"btn_open.hint", "btn_save.hint", "menu_add", "color", "count", "menu_rename", "menu_delete"}) {
-    viewer::get_text(handle, key);
-  }
-  viewer::get_gui_color(handle, 1);
-  viewer::is_touch_mode(handle);
+  return {.prepare = [] { std::filesystem::remove_all(recovery_folder()); },
+          .operation = [] { host::fire_model_load(); },
+          .beside_calls =
+              [missing_sidecar] { benchmark::DoNotOptimize(bench::read_bytes(missing_sidecar).size()); },
+          .objects = stage.objects()};
 }
 
 bench::Measured apply_colors(std::size_t size) {
   Stage& stage = Stage::at(ModelKind::steel, size);
   stage.open_sidecar();
-  auto categories = std::make_shared<std::vector<Category>>(stage.categories());
   const std::int32_t batch = stage.button(u"/batch.png");
   const std::int32_t reset = stage.button(u"/reset.png");
   // The panel shown again after the reset hid it colours the model again.
-  return {[reset] { host::click_button(reset); }, [batch] { host::click_button(batch); },
-          [categories] {
-            viewer::clicked_button(host());
-            show_panel_calls();
-            bench::colour_calls(*categories);
-          },
-          stage.objects()};
+  return {.prepare = [reset] { host::click_button(reset); },
+          .operation = [batch] { host::click_button(batch); },
+          .objects = stage.objects()};
 }
 
 bench::Measured select_group(std::size_t size) {
   Stage& stage = Stage::at(ModelKind::steel, size);
   stage.open_sidecar();
-  auto categories = std::make_shared<std::vector<Category>>(stage.categories());
   // The default category is the last row.
   stage.run("panel batch row 1\npanel batch key end\n");
-  return {[] {}, [&stage] { stage.run("panel batch key space\n"); },
-          [categories] {
-            const viewer::HostHandle handle = host();
-            viewer::select(handle, host::selected_objects_id, false);
-            viewer::select(handle, host::all_objects_id, true);
-            for (const Category& category : *categories) {
-              viewer::select_many(handle, category.ids.data(), static_cast<std::int32_t>(category.ids.size()),
-                                  0);
-            }
-            viewer::apply_select_rules(handle);
-            viewer::invalidate(handle);
-          },
-          stage.objects()};
+  return {.operation = [&stage] { stage.run("panel batch key space\n"); }, .objects = stage.objects()};
 }
 
 bench::Measured assign_selection(std::size_t size) {
@@ -288,8 +170,6 @@ bench::Measured assign_selection(std::size_t size) {
   stage.open_sidecar();
   host::HostState& state = host::host_state();
   const std::vector<ObjectId> parts = bench::parts_of_assemblies(state.model, selected_parts);
-  std::set<ObjectId> assemblies;
-  for (const ObjectId part : parts) assemblies.insert(state.model.find(part)->parent);
   // The plug-in selects whole assemblies in place of the parts: each run starts from the parts.
   const auto select_parts = [parts] {
     host::HostState& host_state = host::host_state();
@@ -308,43 +188,10 @@ bench::Measured assign_selection(std::size_t size) {
   // Once assigned, the categories stay as they are from run to run.
   select_parts();
   host::click_button(entry);
-  const auto categories = std::make_shared<std::vector<Category>>(stage.categories(assemblies, u"Batch 1"));
-  // The plug-in marks the members of the chosen category last.
-  auto marking_order = std::make_shared<std::vector<Category>>(*categories);
-  const auto chosen = std::find_if(marking_order->begin(), marking_order->end(),
-                                   [](const Category& category) { return category.name == u"Batch 1"; });
-  std::rotate(chosen, chosen + 1, marking_order->end());
-  auto buffers = std::make_shared<std::pair<std::vector<ObjectId>, std::vector<ObjectId>>>();
-  auto recovered = std::make_shared<std::string>(recovery_bytes());
-  auto infos = std::make_shared<std::vector<viewer::ObjectInfo2>>();
-  return {select_parts, [entry] { host::click_button(entry); },
-          [categories, marking_order, buffers, recovered, infos] {
-            const viewer::HostHandle handle = host();
-            viewer::clicked_button(handle);
-            viewer::set_user_data(handle, host::all_objects_id, nullptr, true);
-            for (const Category& category : *marking_order) {
-              for (const ObjectId id : category.ids) viewer::set_user_data(handle, id, &member_mark, false);
-            }
-            auto& [selection, assemblies_of_parts] = *buffers;
-            const std::int32_t count = viewer::get_selected(handle, nullptr, 0);
-            selection.resize(static_cast<std::size_t>(count));
-            viewer::get_selected(handle, selection.data(), count);
-            viewer::select(handle, host::selected_objects_id, false);
-            assemblies_of_parts.clear();
-            for (const ObjectId id : selection)
-              assemblies_of_parts.push_back(bench::enclosing_assembly_calls(id));
-            viewer::select_many(handle, assemblies_of_parts.data(),
-                                static_cast<std::int32_t>(assemblies_of_parts.size()), 2);
-            for (ObjectId id : assemblies_of_parts) {
-              viewer::ObjectInfo2 info{};
-              viewer::get_object_info2(handle, &id, &info, 1);
-              viewer::set_user_data(handle, id, &member_mark, false);
-            }
-            bench::membership_walk_calls();
-            bench::colour_calls(*categories);
-            recovery_calls(*categories, *recovered, *infos);
-          },
-          stage.objects()};
+  return {.prepare = select_parts,
+          .operation = [entry] { host::click_button(entry); },
+          .beside_calls = recovery_write(),
+          .objects = stage.objects()};
 }
 
 std::string file_bytes_after(const std::function<void()>& write, const std::string& file) {
@@ -355,26 +202,13 @@ std::string file_bytes_after(const std::function<void()>& write, const std::stri
 bench::Measured save_groups_file(std::size_t size) {
   Stage& stage = Stage::at(ModelKind::steel, size);
   stage.open_sidecar();
-  auto categories = std::make_shared<std::vector<Category>>(stage.categories());
   const std::string file = (bench::bench_folder() / "saved.batching.csv").string();
   const std::string script = "answer save " + file + "\npanel batch save\n";
-  const auto bytes = std::make_shared<std::string>(file_bytes_after([&] { stage.run(script); }, file));
+  const std::string bytes = file_bytes_after([&] { stage.run(script); }, file);
   const std::string baseline_file = (bench::bench_folder() / "baseline.batching.csv").string();
-  auto infos = std::make_shared<std::vector<viewer::ObjectInfo2>>();
-  return {[] {}, [&stage, script] { stage.run(script); },
-          [categories, bytes, baseline_file, infos] {
-            const viewer::HostHandle handle = host();
-            viewer::get_loaded_ifc_path(handle);
-            for (const Category& category : *categories) {
-              infos->assign(category.ids.size(), viewer::ObjectInfo2{});
-              viewer::get_object_info2(handle, category.ids.data(), infos->data(),
-                                       static_cast<std::int32_t>(category.ids.size()));
-              // The writer cannot write a GUID without reading it.
-              for (const viewer::ObjectInfo2& info : *infos) bench::read_text(info.ifc_guid);
-            }
-            bench::write_bytes(baseline_file, *bytes);
-          },
-          stage.objects()};
+  return {.operation = [&stage, script] { stage.run(script); },
+          .beside_calls = [bytes, baseline_file] { bench::write_bytes(baseline_file, bytes); },
+          .objects = stage.objects()};
 }
 
 // The recovery file written after a change, as save_groups_file writes the side-car file: here
@@ -382,7 +216,6 @@ bench::Measured save_groups_file(std::size_t size) {
 bench::Measured write_recovery(std::size_t size) {
   Stage& stage = Stage::at(ModelKind::steel, size);
   stage.open_sidecar();
-  auto categories = std::make_shared<std::vector<Category>>(stage.categories());
   // The first batch is renamed back and forth; the list keeps its order.
   auto renamed = std::make_shared<bool>(false);
   const auto rename = [&stage, renamed] {
@@ -391,105 +224,47 @@ bench::Measured write_recovery(std::size_t size) {
               "\npanel batch menu rename\n");
   };
   rename();
-  auto recovered = std::make_shared<std::string>(recovery_bytes());
-  auto infos = std::make_shared<std::vector<viewer::ObjectInfo2>>();
-  return {[] {}, rename,
-          [categories, recovered, infos] {
-            const viewer::HostHandle handle = host();
-            viewer::get_text(handle, "rename_batch");
-            viewer::get_text(handle, "menu_rename");
-            recovery_calls(*categories, *recovered, *infos);
-          },
-          stage.objects()};
+  return {.operation = rename, .beside_calls = recovery_write(), .objects = stage.objects()};
 }
 
 bench::Measured export_report(std::size_t size) {
   Stage& stage = Stage::at(ModelKind::steel, size);
   stage.open_sidecar();
-  auto categories = std::make_shared<std::vector<Category>>(stage.categories());
   const std::string file = (bench::bench_folder() / "report.export.csv").string();
   const std::string script =
       "answer save " + file + "\nclick " + std::to_string(stage.button(u"/export.png")) + "\n";
-  const auto bytes = std::make_shared<std::string>(file_bytes_after([&] { stage.run(script); }, file));
+  const std::string bytes = file_bytes_after([&] { stage.run(script); }, file);
   const std::string baseline_file = (bench::bench_folder() / "baseline.export.csv").string();
-  auto infos =
-      std::make_shared<std::pair<std::vector<viewer::ObjectInfo>, std::vector<viewer::ObjectInfo2>>>();
-  return {[] {}, [&stage, script] { stage.run(script); },
-          [categories, bytes, baseline_file, infos] {
-            const viewer::HostHandle handle = host();
-            viewer::clicked_button(handle);
-            viewer::get_loaded_ifc_path(handle);
-            viewer::get_text(handle, "filter_export");
-            auto& [first, second] = *infos;
-            for (const Category& category : *categories) {
-              const auto count = static_cast<std::int32_t>(category.ids.size());
-              first.assign(category.ids.size(), viewer::ObjectInfo{});
-              second.assign(category.ids.size(), viewer::ObjectInfo2{});
-              viewer::get_object_info(handle, category.ids.data(), first.data(), count);
-              viewer::get_object_info2(handle, category.ids.data(), second.data(), count);
-              // Every text the report holds is read once, as the writer must.
-              for (std::size_t i = 0; i < category.ids.size(); ++i) {
-                bench::read_text(second[i].ifc_guid);
-                bench::read_text(first[i].name);
-                bench::read_text(first[i].description);
-                bench::read_text(first[i].ifc_entity);
-                bench::read_text(second[i].tag);
-                viewer::BoundsBox box{};
-                viewer::get_bounds(handle, category.ids[i], &box);
-              }
-            }
-            bench::write_bytes(baseline_file, *bytes);
-          },
-          stage.objects()};
+  return {.operation = [&stage, script] { stage.run(script); },
+          .beside_calls = [bytes, baseline_file] { bench::write_bytes(baseline_file, bytes); },
+          .objects = stage.objects()};
 }
 
 bench::Measured on_hover(std::size_t size) {
   Stage& stage = Stage::at(ModelKind::steel, size);
-  const bench::BenchModel& model = stage.model();
-  host::host_state().hovered = model.deepest_object;
-  auto buffer = std::make_shared<std::vector<ObjectId>>();
-  return {[] {},
-          [] {
-            for (int i = 0; i < hovers_per_iteration; ++i) host::fire_hover();
-          },
-          [buffer] {
-            const viewer::HostHandle handle = host();
-            for (int i = 0; i < hovers_per_iteration; ++i) {
-              viewer::HoverPosition position{};
-              viewer::get_hovered_pos(handle, &position);
-              const ObjectId assembly = bench::enclosing_assembly_calls(position.object_id);
-              bench::children_calls(assembly, *buffer);
-              buffer->push_back(position.object_id);
-              viewer::set_hover_objects(handle, buffer->data(), static_cast<std::int32_t>(buffer->size()));
-            }
-          },
+  host::host_state().hovered = stage.model().deepest_object;
+  return {.operation =
+              [] {
+                for (int i = 0; i < hovers_per_iteration; ++i) host::fire_hover();
+              },
           // Each event walks up the chain and highlights the assembly's parts.
-          static_cast<double>(hovers_per_iteration *
-                              (bench::deep_chain_length + 2 + bench::deep_assembly_parts))};
+          .objects = static_cast<double>(hovers_per_iteration *
+                                         (bench::deep_chain_length + 2 + bench::deep_assembly_parts))};
 }
 
 bench::Measured on_selection_change(std::size_t size) {
   Stage& stage = Stage::at(ModelKind::steel, size);
   const ObjectId deepest = stage.model().deepest_object;
-  auto buffer = std::make_shared<std::vector<ObjectId>>();
   // The plug-in selects the whole assembly in place of the part: each run starts from the part.
-  return {[deepest] {
-            host::HostState& state = host::host_state();
-            std::fill(state.selected.begin(), state.selected.end(), false);
-            state.selected[state.model.index_of(deepest)] = true;
-          },
-          [] { host::fire_selection_change(); },
-          [buffer] {
-            const viewer::HostHandle handle = host();
-            const std::int32_t count = viewer::get_selected(handle, nullptr, 0);
-            buffer->resize(static_cast<std::size_t>(count));
-            viewer::get_selected(handle, buffer->data(), count);
-            viewer::select(handle, host::selected_objects_id, false);
-            ObjectId assembly = bench::enclosing_assembly_calls(buffer->front());
-            viewer::select_many(handle, &assembly, 1, 2);
-          },
+  return {.prepare =
+              [deepest] {
+                host::HostState& state = host::host_state();
+                std::fill(state.selected.begin(), state.selected.end(), false);
+                state.selected[state.model.index_of(deepest)] = true;
+              },
+          .operation = [] { host::fire_selection_change(); },
           // The viewer's selection calls visit every object of the model.
-          stage.objects()};
+          .objects = stage.objects()};
 }
 
 int iterations_for(std::size_t size) { return size >= 1'000'000 ? 3 : size >= 100'000 ? 6 : 20; }

@@ -14,10 +14,10 @@
 #include "categories/sort_groups.h"
 #include "gui_uda/tfrm_uda.h"
 #include "plugin/plugin.h"
-#include "plugin_base/host_api.h"
-#include "support/baseline_calls.h"
 #include "support/bench_model.h"
+#include "support/file_bytes.h"
 #include "support/measure.h"
+#include "support/recorded_calls.h"
 
 namespace {
 
@@ -72,11 +72,12 @@ class Internals {
 
 bench::Measured collect_members_measured(std::size_t size) {
   Internals& internals = Internals::at(size);
-  return {[&internals] {
-            for (ObjectsGroup& batch : internals.batches) batch.object_ids.clear();
-          },
-          [&internals] { collect_members(bench::host(), internals.plugin.all_objects_id); },
-          [] { bench::membership_walk_calls(); }, static_cast<double>(host::host_state().model.size())};
+  return {.prepare =
+              [&internals] {
+                for (ObjectsGroup& batch : internals.batches) batch.object_ids.clear();
+              },
+          .operation = [&internals] { collect_members(bench::host(), internals.plugin.all_objects_id); },
+          .objects = static_cast<double>(host::host_state().model.size())};
 }
 
 // The panel's categories: the given names and the default one.
@@ -97,15 +98,16 @@ bench::Measured sort_groups_measured() {
   set_categories(*internals.panel, bench::category_names(names));
   auto random = std::make_shared<std::mt19937>(2026);
   // The baseline sorts the same categories by the plain order of their code units.
-  return {[&groups, random] { std::shuffle(groups.begin(), groups.end(), *random); },
-          [&groups] { sort_groups(groups); },
-          [&groups] {
-            std::sort(groups.begin(), groups.end(), [](const auto& a, const auto& b) {
-              if (a->is_default != b->is_default) return b->is_default;
-              return a->name < b->name;
-            });
-          },
-          static_cast<double>(names)};
+  return {.prepare = [&groups, random] { std::shuffle(groups.begin(), groups.end(), *random); },
+          .operation = [&groups] { sort_groups(groups); },
+          .beside_calls =
+              [&groups] {
+                std::sort(groups.begin(), groups.end(), [](const auto& a, const auto& b) {
+                  if (a->is_default != b->is_default) return b->is_default;
+                  return a->name < b->name;
+                });
+              },
+          .objects = static_cast<double>(names)};
 }
 
 bench::Measured load_colors_measured() {
@@ -114,8 +116,9 @@ bench::Measured load_colors_measured() {
   set_categories(*internals.panel, category_names);
   bench::write_color_file(internals.color_file(), category_names);
   const std::string file = internals.color_file().string();
-  return {[] {}, [&internals] { internals.panel->load_colors(); },
-          [file] { benchmark::DoNotOptimize(bench::read_bytes(file).size()); }, static_cast<double>(names)};
+  return {.operation = [&internals] { internals.panel->load_colors(); },
+          .beside_calls = [file] { benchmark::DoNotOptimize(bench::read_bytes(file).size()); },
+          .objects = static_cast<double>(names)};
 }
 
 bench::Measured save_colors_measured() {
@@ -125,10 +128,11 @@ bench::Measured save_colors_measured() {
   bench::write_color_file(internals.color_file(), category_names);
   internals.panel->load_colors();
   internals.panel->save_colors();
-  const auto bytes = std::make_shared<std::string>(bench::read_bytes(internals.color_file().string()));
+  const std::string bytes = bench::read_bytes(internals.color_file().string());
   const std::string baseline_file = (bench::bench_folder() / "baseline_colors.dat").string();
-  return {[] {}, [&internals] { internals.panel->save_colors(); },
-          [bytes, baseline_file] { bench::write_bytes(baseline_file, *bytes); }, static_cast<double>(names)};
+  return {.operation = [&internals] { internals.panel->save_colors(); },
+          .beside_calls = [bytes, baseline_file] { bench::write_bytes(baseline_file, bytes); },
+          .objects = static_cast<double>(names)};
 }
 
 int iterations_for(std::size_t size) { return size >= 1'000'000 ? 5 : size >= 100'000 ? 10 : 40; }

@@ -1,13 +1,17 @@
-// The measuring loop and the host-call check.
+// The measuring loop and the checks that the baseline's replay makes the operation's host calls.
 #include "support/measure.h"
 
 #include <time.h>
 
 #include <chrono>
-#include <set>
+#include <functional>
+#include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "api/host_state.h"
+#include "support/recorded_calls.h"
 
 namespace bench {
 namespace {
@@ -34,49 +38,80 @@ double seconds_of(const std::function<void()>& run, double& wall_seconds) {
   return seconds;
 }
 
-std::string difference(const std::map<std::string, std::size_t>& operation,
-                       const std::map<std::string, std::size_t>& baseline) {
-  std::string text;
-  std::map<std::string, std::pair<std::size_t, std::size_t>> both;
-  for (const auto& [name, count] : operation) both[name].first = count;
-  for (const auto& [name, count] : baseline) both[name].second = count;
-  for (const auto& [name, counts] : both) {
-    if (counts.first != counts.second) {
-      text += " " + name + " " + std::to_string(counts.first) + "/" + std::to_string(counts.second);
-    }
-  }
-  return text;
-}
+// The host calls a run makes: how many of each function, and their order.
+struct HostCalls {
+  std::map<std::string, std::size_t> counts;
+  std::size_t order = 0;  // a hash of the names in their order
+  std::size_t total = 0;
+};
 
-}  // namespace
-
-std::map<std::string, std::size_t> count_host_calls(const std::function<void()>& run) {
+HostCalls host_calls_of(const std::function<void()>& run) {
   host::HostState& state = host::host_state();
   state.call_log.clear();
   state.log_calls = true;
   run();
   state.log_calls = false;
-  std::map<std::string, std::size_t> counts;
-  for (const std::string& name : state.call_log) ++counts[name];
+  HostCalls calls;
+  for (const std::string& name : state.call_log) {
+    ++calls.counts[name];
+    calls.order = calls.order * 31 + std::hash<std::string>{}(name);
+  }
+  calls.total = state.call_log.size();
   state.call_log.clear();
   state.call_log.shrink_to_fit();
-  return counts;
+  return calls;
 }
 
-void measure(benchmark::State& state, const Measured& measured, bool check_calls) {
-  if (check_calls) {
-    measured.prepare();
-    const auto operation_calls = count_host_calls(measured.operation);
-    measured.prepare();
-    const auto baseline_calls = count_host_calls(measured.baseline);
-    if (const std::string differing = difference(operation_calls, baseline_calls); !differing.empty()) {
-      state.SkipWithError(("host calls differ (operation/baseline):" + differing).c_str());
-      return;
+// How the replay's calls differ from the operation's; empty when they do not.
+std::string difference(const HostCalls& operation, const HostCalls& replay) {
+  std::string text;
+  std::map<std::string, std::pair<std::size_t, std::size_t>> both;
+  for (const auto& [name, count] : operation.counts) both[name].first = count;
+  for (const auto& [name, count] : replay.counts) both[name].second = count;
+  for (const auto& [name, counts] : both) {
+    if (counts.first != counts.second) {
+      text += " " + name + " " + std::to_string(counts.first) + "/" + std::to_string(counts.second);
     }
-    std::size_t total = 0;
-    for (const auto& [name, count] : operation_calls) total += count;
-    state.counters["host_calls"] = static_cast<double>(total);
   }
+  if (text.empty() && operation.order != replay.order) text = " the same calls in another order";
+  return text;
+}
+
+// A hash of what the viewer keeps per object and shows (user data, colours, selection, hover) and
+// of the calls it refused: the replay leaves it as the operation left it. A hash, not a copy, so
+// that the check leaves the heap as it found it.
+std::size_t viewer_state() {
+  const host::HostState& state = host::host_state();
+  std::size_t hash = std::hash<std::vector<bool>>{}(state.selected) + state.faults.size();
+  const auto add = [&hash](std::size_t value) { hash = hash * 31 + value; };
+  for (void* data : state.user_data) add(std::hash<void*>{}(data));
+  for (const std::optional<std::uint32_t>& color : state.colors) add(color ? *color + 1u : 0u);
+  for (const host::ObjectId id : state.hover_set) add(id);
+  return hash;
+}
+
+}  // namespace
+
+void measure(benchmark::State& state, const Measured& measured) {
+  measured.prepare();
+  HostCalls operation_calls;
+  const std::function<void()> replay =
+      record_host_calls([&] { operation_calls = host_calls_of(measured.operation); });
+  const std::size_t after_operation = viewer_state();
+  measured.prepare();
+  if (const std::string differing = difference(operation_calls, host_calls_of(replay)); !differing.empty()) {
+    state.SkipWithError(("host calls differ (operation/replay):" + differing).c_str());
+    return;
+  }
+  if (viewer_state() != after_operation) {
+    state.SkipWithError("the replay leaves the viewer otherwise than the operation");
+    return;
+  }
+  state.counters["host_calls"] = static_cast<double>(operation_calls.total);
+  const std::function<void()> baseline = [&] {
+    replay();
+    measured.beside_calls();
+  };
   double operation_seconds = 0;
   double operation_wall_seconds = 0;
   double baseline_seconds = 0;
@@ -85,13 +120,13 @@ void measure(benchmark::State& state, const Measured& measured, bool check_calls
     double operation_time = 0;
     if (baseline_first) {
       measured.prepare();
-      baseline_seconds += seconds_of(measured.baseline);
+      baseline_seconds += seconds_of(baseline);
     }
     measured.prepare();
     operation_time = seconds_of(measured.operation, operation_wall_seconds);
     if (!baseline_first) {
       measured.prepare();
-      baseline_seconds += seconds_of(measured.baseline);
+      baseline_seconds += seconds_of(baseline);
     }
     baseline_first = !baseline_first;
     operation_seconds += operation_time;
@@ -112,10 +147,7 @@ void register_measured(const std::string& name, std::size_t size, int iterations
                        std::function<Measured()> make) {
   const std::string full_name = name + "/" + std::to_string(size);
   benchmark::RegisterBenchmark(full_name.c_str(),
-                               [make = std::move(make), full_name](benchmark::State& state) {
-                                 static std::set<std::string> checked;
-                                 measure(state, make(), checked.insert(full_name).second);
-                               })
+                               [make = std::move(make)](benchmark::State& state) { measure(state, make()); })
       ->UseManualTime()
       ->Unit(benchmark::kMillisecond)
       ->Iterations(iterations);

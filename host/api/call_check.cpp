@@ -1,8 +1,12 @@
-// The call log and the handle check behind every exported host function.
-#include "api/host_functions.h"
+// The call log, the call recorder and the handle check behind every exported host function.
+#include "api/call_recorder.h"
 #include "api/host_state.h"
 
 namespace host {
+
+namespace api {
+CallRecorder* call_recorder = nullptr;
+}  // namespace api
 
 bool accept_call(const char* function_name, viewer::HostHandle handle) {
   HostState& state = host_state();

@@ -1,7 +1,7 @@
 // The host API exported by name from the executable, as the viewer exports it. On POSIX the
 // host's select takes the place of the C library's in this process; this file includes no C
 // library header, where the two declarations would clash.
-#include "api/host_functions.h"
+#include "api/call_recorder.h"
 
 using namespace viewer;
 
@@ -9,6 +9,9 @@ using namespace viewer;
   extern "C" TORV_HOST_EXPORT result TORV_CALL name parameters {  \
     if (!host::accept_call(#name, host)) {                        \
       return host::refused_call_result<result>();                 \
+    }                                                             \
+    if (host::api::call_recorder != nullptr) {                    \
+      host::api::call_recorder->name arguments;                   \
     }                                                             \
     return host::api::name arguments;                             \
   }
