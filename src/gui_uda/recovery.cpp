@@ -6,24 +6,12 @@
 #include <filesystem>
 
 #include "gui_uda/tfrm_uda.h"
+#include "interface/recovery_names.h"
 #include "platform/file_replace.h"
 #include "platform/shell_folders.h"
 #include "plugin_base/path_parts.h"
 
 namespace {
-
-// FNV-1a over the path's code units: models of the same name in different folders keep apart.
-std::u16string path_hash(const std::u16string& path) {
-  std::uint64_t hash = 14695981039346656037ull;
-  for (const char16_t c : path) {
-    hash ^= static_cast<std::uint64_t>(c);
-    hash *= 1099511628211ull;
-  }
-  constexpr char16_t digits[] = u"0123456789abcdef";
-  std::u16string text(16, u'0');
-  for (int i = 15; i >= 0; --i, hash >>= 4) text[static_cast<std::size_t>(i)] = digits[hash & 15];
-  return text;
-}
 
 // "10.12.2026 14:02" in the local time.
 std::u16string local_time_text(std::int64_t since_1970_ns) {
@@ -41,10 +29,8 @@ std::u16string Tfrm_uda::recovery_path() const {
   const std::u16string& model = model_of_list;
   if (model.empty()) return {};
   const char16_t separator = platform::path_separator();
-  // The model's file name, cut so that the whole name stays within what any file system takes;
-  // the hash of the whole path tells models apart.
-  return plugin.user_folder + u"recovery" + separator + file_name_part(model, separator).substr(0, 64) +
-         u"." + path_hash(model) + mode_texts(mode).sidecar_ending;
+  return plugin.user_folder + u"recovery" + separator +
+         cpp::recovery_name_stem(file_name_part(model, separator), model) + mode_texts(mode).sidecar_ending;
 }
 
 void Tfrm_uda::set_unsaved(bool now_unsaved) {
