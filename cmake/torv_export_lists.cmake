@@ -21,6 +21,7 @@ function(torv_export_list base)
             "-DTORV_EXPORT_LISTS(X)=${expansion}" ${PROJECT_SOURCE_DIR}/cmake/export_names.cpp -o ${base}.i
     COMMAND ${CMAKE_COMMAND} -DNAMES=${base}.i -DOUTPUT=${base} "-DFORMATS=${arg_FORMATS}" "-DOMIT=${arg_OMIT}"
             -P ${PROJECT_SOURCE_DIR}/cmake/write_export_list.cmake
+    BYPRODUCTS ${base}.i
     DEPENDS ${headers} ${PROJECT_SOURCE_DIR}/cmake/export_names.cpp ${PROJECT_SOURCE_DIR}/cmake/write_export_list.cmake
     COMMENT "Writing the export lists ${base}.{${arg_FORMATS}}"
     VERBATIM)

@@ -15,8 +15,7 @@ void find_export(const DynamicLibrary& library, const char* name, Function& func
 }  // namespace
 
 PluginLibrary::PluginLibrary(const std::u16string& path) : library_(std::make_unique<DynamicLibrary>(path)) {
-#define TORV_FIND_PLUGIN_EXPORT(result, name, parameters, arguments) \
-  find_export(*library_, #name, exports_.name);
+#define TORV_FIND_PLUGIN_EXPORT(result, name, parameters) find_export(*library_, #name, exports_.name);
   TORV_PLUGIN_EXPORTS(TORV_FIND_PLUGIN_EXPORT)
 #undef TORV_FIND_PLUGIN_EXPORT
 }

@@ -12,8 +12,7 @@ namespace host {
 
 // The plug-in's exports, found by name.
 struct PluginExports {
-#define TORV_PLUGIN_EXPORT_POINTER(result, name, parameters, arguments) \
-  result(TORV_CALL* name) parameters = nullptr;
+#define TORV_PLUGIN_EXPORT_POINTER(result, name, parameters) result(TORV_CALL* name) parameters = nullptr;
   TORV_PLUGIN_EXPORTS(TORV_PLUGIN_EXPORT_POINTER)
 #undef TORV_PLUGIN_EXPORT_POINTER
 };

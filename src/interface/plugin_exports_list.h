@@ -8,21 +8,16 @@
 #include "interface/plugin_records.h"
 #include "interface/viewer_records.h"
 
-// X(result, name, (parameters), (arguments))
+// X(result, name, (parameters))
 #define TORV_PLUGIN_EXPORTS(X)                                                                    \
-  X(void, get_api_verion, (const cpp::ApiVersion* host_version, cpp::ApiVersion* plugin_version), \
-    (host_version, plugin_version))                                                               \
-  X(void, get_plugin_info, (cpp::PluginInfo * info), (info))                                      \
-  X(void, on_plugin_load, (viewer::HostHandle host, bool flag, viewer::HostWindow window),        \
-    (host, flag, window))                                                                         \
-  X(void, on_plugin_unload, (), ())                                                               \
-  X(void, on_gui_colors_change, (), ())                                                           \
-  X(std::int32_t, on_drag_enter, (std::int32_t first, std::int32_t second, std::int32_t third),   \
-    (first, second, third))                                                                       \
-  X(std::int32_t, on_drag_over, (std::int32_t first, std::int32_t second, std::int32_t third),    \
-    (first, second, third))                                                                       \
+  X(void, get_api_verion, (const cpp::ApiVersion* host_version, cpp::ApiVersion* plugin_version)) \
+  X(void, get_plugin_info, (cpp::PluginInfo * info))                                              \
+  X(void, on_plugin_load, (viewer::HostHandle host, bool flag, viewer::HostWindow window))        \
+  X(void, on_plugin_unload, ())                                                                   \
+  X(void, on_gui_colors_change, ())                                                               \
+  X(std::int32_t, on_drag_enter, (std::int32_t first, std::int32_t second, std::int32_t third))   \
+  X(std::int32_t, on_drag_over, (std::int32_t first, std::int32_t second, std::int32_t third))    \
   X(std::int32_t, on_drop,                                                                        \
-    (std::int32_t first, std::int32_t second, std::int32_t third, std::int32_t fourth),           \
-    (first, second, third, fourth))                                                               \
-  X(bool, on_model_load_v2, (bool flag), (flag))                                                  \
-  X(void, on_model_save_v2, (), ())
+    (std::int32_t first, std::int32_t second, std::int32_t third, std::int32_t fourth))           \
+  X(bool, on_model_load_v2, (bool flag))                                                          \
+  X(void, on_model_save_v2, ())

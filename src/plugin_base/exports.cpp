@@ -11,7 +11,7 @@ using cpp::with_plugin;
 
 extern "C" {
 
-#define TORV_PLUGIN_EXPORT_DECLARE(result, name, parameters, arguments) \
+#define TORV_PLUGIN_EXPORT_DECLARE(result, name, parameters) \
   TORV_PLUGIN_EXPORT result TORV_CALL name parameters;
 TORV_PLUGIN_EXPORTS(TORV_PLUGIN_EXPORT_DECLARE)
 #undef TORV_PLUGIN_EXPORT_DECLARE
