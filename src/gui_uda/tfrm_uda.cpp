@@ -90,6 +90,8 @@ Tfrm_uda::Tfrm_uda(cpp::PluginBase& owner_plugin, PanelMode panel_mode)
     loaded_custom_colors = color_dlg.custom_colors.lines;
   }
   add_category_dialog->btn_cancel.set_caption(text("cancel"));
+  // The list may be made before the panel is first shown (the export, a model load).
+  default_name = text(mode_texts(mode).default_name_key);
 }
 
 Tfrm_uda::~Tfrm_uda() {
@@ -139,7 +141,6 @@ void Tfrm_uda::FormShow() {
     cbx_auto_select.set_caption(text("cbx_auto_select"));
     fit_bottom_row();
     name_header = text(texts.name_header_key);
-    default_name = text(texts.default_name_key);
     file_filter = text(texts.file_filter_key);
   }
   btn_open.set_hint(text("btn_open.hint"));

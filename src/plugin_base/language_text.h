@@ -7,7 +7,8 @@
 
 namespace cpp {
 
-// A copy of the viewer's text for key; empty when the viewer gives none.
+// A copy of the viewer's text for key; empty when the viewer gives none. A key added after the first
+// translations that the language file lacks gives its English text.
 std::u16string language_text(viewer::HostHandle host, const char* key);
 
 }  // namespace cpp

@@ -56,6 +56,16 @@ TEST_F(Report, ExportWithoutAnOpenedBatchPanelBuildsItsCategories) {
   EXPECT_NE(host::desktop_command("forms").find("batch\thidden"), std::string::npos);
 }
 
+// The export makes the batch list before the panel was ever shown: its default row is named all the
+// same, in the panel and in the viewer's context menu.
+TEST_F(Report, ExportBeforeThePanelWasShownNamesTheDefaultRow) {
+  load_model("storeys=1,assemblies=3,parts=1,values=A;B");
+  run_session("answer save " + folder_file("r.csv").string() + "\nclick Export\nclick Batches\n");
+  EXPECT_EQ(panel_rows("batch"), "A\t2\tnone\nB\t1\tnone\nNo batch\t\tnone\n");
+  run_session("select " + guid_of("Assembly 1") + "\n");
+  EXPECT_NE(run_session("context\n").find("No batch"), std::string::npos);
+}
+
 TEST_F(Report, CancellingTheDialogWritesNothing) {
   load_model("storeys=1,assemblies=1");
   run_session("answer save cancel\nclick Export\n");
