@@ -5,6 +5,12 @@
 
 namespace host {
 
+// Starts the program again, once, with the same arguments and without address-space randomisation,
+// where the system allows it. The IFC reader's geometry kernel orders some of its sets by address:
+// with addresses laid out anew at every start, one file gives slightly different meshes and boxes
+// from run to run, and one model and session would not draw the same picture every time.
+void start_with_fixed_addresses(char** argv);
+
 // The folder of the running executable, with a separator at the end.
 std::u16string executable_folder();
 

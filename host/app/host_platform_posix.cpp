@@ -1,4 +1,5 @@
 // The host's few needs of the operating system, on POSIX.
+#include <sys/personality.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -7,6 +8,14 @@
 #include "platform/utf8.h"
 
 namespace host {
+
+void start_with_fixed_addresses(char** argv) {
+  const int current = personality(0xffffffff);
+  if (current == -1 || (current & ADDR_NO_RANDOMIZE) != 0) return;
+  if (personality(static_cast<unsigned long>(current) | ADDR_NO_RANDOMIZE) == -1) return;
+  execv("/proc/self/exe", argv);
+  // Not started again: this run goes on with the addresses it has.
+}
 
 std::u16string executable_folder() {
   std::string path(4096, '\0');

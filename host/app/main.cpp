@@ -102,6 +102,7 @@ int run(const host::CommandLine& line) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  host::start_with_fixed_addresses(argv);
   try {
     const host::CommandLine line = host::parse_command_line(std::vector<std::string>(argv + 1, argv + argc));
     if (line.help) {

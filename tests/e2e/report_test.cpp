@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include "api/desktop_functions.h"
 #include "app/text_output.h"
@@ -46,6 +48,40 @@ TEST_F(Report, CoordinatesBeyond32BitsAndNonNumbers) {
   const std::string report = torv_test::read_file(folder_file("r.csv"));
   EXPECT_NE(report.find(",5432109876,-3000000500,0\r\n"), std::string::npos) << report;
   EXPECT_NE(report.find(",,,1000\r\n"), std::string::npos) << report;
+}
+
+// Coordinates whose thousandths lie a hair below a whole number: every build multiplies in doubles
+// and truncates, so each writes what this table, worked out by hand, says.
+TEST_F(Report, CoordinatesOnTheRoundingEdgesAreTheSameInEveryBuild) {
+  struct Edge {
+    double corner[3];
+    std::string fields;
+  };
+  const std::vector<Edge> edges = {
+      {{35.91, 5.71, -0.0019}, "35910,5710,-1"},
+      {{0.1 + 0.2, 4.35, -35.91}, "300,4350,-35910"},
+      {{2147483.647, 2147483.648, -2147483.648}, "2147483647,2147483648,-2147483648"},
+      {{-2147483.649, 1.005, 2.01}, "-2147483649,1004,2009"},
+      {{0.57, 8.2, -5.71}, "570,8200,-5710"},
+      {{0.29, 1.13, 4.1}, "290,1130,4100"},
+  };
+  load_model("storeys=1,assemblies=" + std::to_string(edges.size()) + ",parts=1,values=B");
+  host::Model& model = state().model;
+  for (std::size_t i = 0; i < edges.size(); ++i) {
+    const std::string guid = guid_of("Assembly " + std::to_string(i + 1));
+    model.find(model.find_by_guid(platform::from_utf8(guid)))->bounds =
+        host::Bounds{{edges[i].corner[0], edges[i].corner[1], edges[i].corner[2]}, {0, 0, 0}};
+  }
+  run_session("answer save " + folder_file("r.csv").string() + "\nclick Export\n");
+  const std::string report = torv_test::read_file(folder_file("r.csv"));
+  for (std::size_t i = 0; i < edges.size(); ++i) {
+    const std::string guid = guid_of("Assembly " + std::to_string(i + 1));
+    const std::size_t line = report.find(guid + ",");
+    ASSERT_NE(line, std::string::npos) << guid;
+    const std::size_t end = report.find("\r\n", line);
+    EXPECT_TRUE(report.substr(line, end - line).ends_with("," + edges[i].fields))
+        << report.substr(line, end - line);
+  }
 }
 
 TEST_F(Report, ExportWithoutAnOpenedBatchPanelBuildsItsCategories) {

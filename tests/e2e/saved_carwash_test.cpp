@@ -8,6 +8,7 @@
 #include <string>
 
 #include "e2e/saved_carwash.h"
+#include "support/needed_files.h"
 #include "support/run_program.h"
 #include "support/temp_folder.h"
 
@@ -33,11 +34,11 @@ std::string without_colors(const std::string& panel) {
 }
 
 TEST(SavedCarWash, ShowsAndWritesWhatTheLinuxBuildDoes) {
-  if (!std::filesystem::exists(fixtures / saved_carwash::model_file)) {
-    GTEST_SKIP() << "no car wash saved by the Linux build in " << fixtures
-                 << ": ctest --preset linux leaves it there when ../shared/models holds "
-                 << saved_carwash::ifc_file;
-  }
+  TORV_NEEDS(std::filesystem::exists(fixtures / saved_carwash::model_file),
+             "no car wash saved by the Linux build in " << fixtures
+                                                        << ": ctest --preset linux leaves it there when "
+                                                           "../shared/models holds "
+                                                        << saved_carwash::ifc_file);
   const torv_test::TempFolder folder;
   std::filesystem::copy_file(fixtures / saved_carwash::model_file, folder.path() / saved_carwash::model_file);
   std::filesystem::create_directory(folder.path() / "round");

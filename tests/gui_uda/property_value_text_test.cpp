@@ -30,7 +30,13 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"below_fixed", 0.000001, "1E-6"},
         NumberCase{"fifteen_digits", 123456789012345.0, "123456789012345"},
         NumberCase{"sixteen_digits", 1234567890123456.0, "1.23456789012346E15"},
-        NumberCase{"large", 1.5e20, "1.5E20"}, NumberCase{"rounds_to_next_power", 999999999999999.9, "1E15"}),
+        NumberCase{"large", 1.5e20, "1.5E20"}, NumberCase{"rounds_to_next_power", 999999999999999.9, "1E15"},
+        // A sixteenth digit of exactly 5 rounds to the even neighbour, in every build.
+        NumberCase{"tie_to_even_down", 1234567890123445.0, "1.23456789012344E15"},
+        NumberCase{"tie_to_even_up", 1234567890123455.0, "1.23456789012346E15"},
+        NumberCase{"just_below_a_millimetre_edge", 35.91, "35.91"},
+        NumberCase{"near_two_to_the_31_thousandths", 2147483.647, "2147483.647"},
+        NumberCase{"negative_small", -0.0019, "-0.0019"}),
     torv_test::CaseLabel());
 
 TEST(GeneralNumber, UsesTheGivenDecimalSeparator) {

@@ -15,6 +15,7 @@
 
 #include "model/ifc_import.h"
 #include "support/case_label.h"
+#include "support/needed_files.h"
 #include "support/run_program.h"
 #include "support/temp_folder.h"
 
@@ -29,9 +30,8 @@ const std::filesystem::path models_folder = TORV_SHARED_MODELS;
 class SharedModel : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!std::filesystem::is_directory(models_folder)) {
-      GTEST_SKIP() << "the real models are not here: " << models_folder << " is missing";
-    }
+    TORV_NEEDS(std::filesystem::is_directory(models_folder),
+               "the real models are not here: " << models_folder << " is missing");
   }
 };
 

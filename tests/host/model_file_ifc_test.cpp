@@ -9,6 +9,7 @@
 #include "model/ifc_import.h"
 #include "model/model_file.h"
 #include "support/case_label.h"
+#include "support/needed_files.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -24,8 +25,7 @@ class SavedRealModel : public ::testing::TestWithParam<RealFileCase> {};
 
 TEST_P(SavedRealModel, ReadsBackAsTheModelTheIfcFileGave) {
   const std::filesystem::path& file = GetParam().file;
-  if (!std::filesystem::exists(file))
-    GTEST_SKIP() << "the real models are not here: " << file << " is missing";
+  TORV_NEEDS(std::filesystem::exists(file), "the real models are not here: " << file << " is missing");
   const host::Model model = host::read_ifc_model(file);
   const torv_test::TempFolder folder;
   host::write_model_file(model, folder.path() / "saved.tvm");
