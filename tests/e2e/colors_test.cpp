@@ -88,11 +88,17 @@ TEST_F(Colors, RenamingStoresTheColorUnderTheNewNameToo) {
   EXPECT_NE(saved.find(std::string("B\x00\x00\xFF\x00\xFF", 6)), std::string::npos);
 }
 
+// The first panel reads the custom colours; the other panel's colour dialog offers them too, and
+// the file keeps its bytes when nobody changed them.
 TEST_F(Colors, CustomColorsOfTheFirstPanelSurviveTheSession) {
   std::filesystem::create_directories(user_folder());
   torv_test::write_file(user_folder() / "CustomColors.dat", "FF112233\r\nFF445566\r\n");
-  load_model("storeys=1,assemblies=1");
-  run_session("click Status\nclick Batches\n");
+  load_model("storeys=1,assemblies=2,values=A;B");
+  // From the colour field back to the custom colours, the second of them, back to the field, OK.
+  run_session(
+      "click Status\nclick Batches\nanswer keys {SHIFT+TAB}{SHIFT+TAB}{RIGHT}{TAB}{TAB}{ENTER}\n"
+      "panel batch swatch 1\n");
+  EXPECT_EQ(panel_rows("batch"), "A\t1\t445566FF\nB\t1\tnone\nNo batch\t\tnone\n");
   viewer().unload_plugin();
   EXPECT_EQ(torv_test::read_file(user_folder() / "CustomColors.dat"), "FF112233\r\nFF445566\r\n");
 }

@@ -9,16 +9,23 @@
 #include "platform/system_colors.h"
 #include "support/case_label.h"
 #include "support/panel_fixture.h"
+#include "support/process_environment.h"
 
 namespace {
 
-// A system colour as the display list writes it: the system's own (GetSysColor on Windows, whose
-// defaults vary between Windows and Wine), as a COLORREF turned to ARGB.
-std::string system_argb(int index) {
-  const std::uint32_t rgb = platform::system_color(index);
+// A colour value (red in the lowest byte) as the display list writes it.
+std::string argb_text(std::uint32_t colorref) {
   char text[9];
-  std::snprintf(text, sizeof text, "FF%02X%02X%02X", rgb & 0xFFu, (rgb >> 8) & 0xFFu, (rgb >> 16) & 0xFFu);
+  std::snprintf(text, sizeof text, "FF%02X%02X%02X", colorref & 0xFFu, (colorref >> 8) & 0xFFu,
+                (colorref >> 16) & 0xFFu);
   return text;
+}
+
+// What a system colour must show as: the system's own where there is one (GetSysColor, asked here
+// directly: Windows' and Wine's defaults differ), else a fresh Windows 10's, written out by hand.
+std::string system_argb(int index, const char* windows10_argb) {
+  if (const auto own = torv_test::system_colorref(index)) return argb_text(*own);
+  return windows10_argb;
 }
 
 struct GuiColorCase {
@@ -65,9 +72,9 @@ TEST_P(GuiColor, PaintsTheBottomBar) {
 INSTANTIATE_TEST_SUITE_P(
     ViewerValue, GuiColor,
     ::testing::Values(GuiColorCase{"colorref_red_in_the_lowest_byte", 0x00332211, "FF112233"},
-                      GuiColorCase{"system_button_face", 0xFF00000F, system_argb(15)},
-                      GuiColorCase{"system_button_face_old_style", 0x8000000F, system_argb(15)},
-                      GuiColorCase{"system_highlight", 0xFF00000D, system_argb(13)},
+                      GuiColorCase{"system_button_face", 0xFF00000F, system_argb(15, "FFF0F0F0")},
+                      GuiColorCase{"system_button_face_old_style", 0x8000000F, system_argb(15, "FFF0F0F0")},
+                      GuiColorCase{"system_highlight", 0xFF00000D, system_argb(13, "FF0078D7")},
                       GuiColorCase{"other_top_byte_ignored", 0x12332211, "FF112233"},
                       GuiColorCase{"top_byte_7F_is_no_system_colour", 0x7F00000F, "FF0F0000"}),
     torv_test::CaseLabel());
@@ -76,12 +83,20 @@ TEST_F(BottomBar, TheStandInAnswersTheSystemButtonFace) {
   EXPECT_EQ(state().gui_color, 0xFF00000Fu);
   load_model("storeys=1,assemblies=2");
   run_session("click Batches\n");
-  EXPECT_EQ(bottom_bar_color(), system_argb(15));
+  EXPECT_EQ(bottom_bar_color(), system_argb(15, "FFF0F0F0"));
 }
 
-TEST(SystemColors, AreTheWindowsDefaultsWithoutWindows) {
-  if (system_argb(15) != "FFF0F0F0") GTEST_SKIP() << "the system's own colours (Windows or Wine)";
-  EXPECT_EQ(system_argb(13), "FF0078D7");
+// The plug-in's system colours are the system's, and without Windows those of a fresh Windows 10.
+TEST(SystemColors, AreTheSystemsOwnElseWindows10s) {
+  const struct {
+    int index;
+    const char* windows10_argb;
+  } colors[] = {{5, "FFFFFFFF"},  {8, "FF000000"},  {13, "FF0078D7"}, {14, "FFFFFFFF"},
+                {15, "FFF0F0F0"}, {17, "FF6D6D6D"}, {24, "FFFFFFE1"}};
+  for (const auto& color : colors) {
+    EXPECT_EQ(argb_text(platform::system_color(color.index)), system_argb(color.index, color.windows10_argb))
+        << "index " << color.index;
+  }
 }
 
 }  // namespace

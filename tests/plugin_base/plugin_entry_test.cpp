@@ -93,9 +93,14 @@ TEST_F(PluginEntry, HandsTheButtonCallbackToEveryRibbonButton) {
   EXPECT_THAT(take_calls(), Contains("clicked_button"));
 }
 
-TEST_F(PluginEntry, EveryRegisteredEventReachesThePlugin) {
-  load_plugin();
-  load_model();
+// Each callback the plug-in registers runs its own operation once, with the value the viewer gives:
+// the recording plug-in asks the viewer for a "language file" named after each operation it runs.
+TEST_F(PluginEntry, EveryRegisteredEventReachesItsOwnOperation) {
+  load_plugin((torv_test::built_folder() / "tests" / ("recording_plugin" + torv_test::library_extension()))
+                  .u16string());
+  state().text_files_asked.clear();
+  state().draw_object_id = 12;
+  state().clicked_button = 34;
   const host::EventCallbacks events = state().events;
   for (const viewer::Callback callback :
        {events.measure_change, events.model_clear, events.selection_change, events.hover, events.draw,
@@ -106,11 +111,18 @@ TEST_F(PluginEntry, EveryRegisteredEventReachesThePlugin) {
   }
   ASSERT_NE(events.tab_sheet_placement, nullptr);
   ASSERT_NE(events.tab_sheet_change, nullptr);
+  ASSERT_NE(events.plugin_message, nullptr);
   events.tab_sheet_placement(7);
-  events.tab_sheet_change(8);
-  const std::vector<std::string> calls = take_calls();
-  EXPECT_THAT(calls, Contains("get_draw_object_id"));
-  EXPECT_THAT(calls, Contains("clicked_button"));
+  events.tab_sheet_change(-8);
+  EXPECT_TRUE(events.plugin_message(5, 6));
+  std::vector<std::string> operations;
+  for (const std::u16string& asked : state().text_files_asked) operations.push_back(host::utf8(asked));
+  EXPECT_THAT(operations, ElementsAreArray({"on_measure_change", "on_model_clear", "on_selection_change",
+                                            "on_hover", "on_draw", "on_draw_object_click 12",
+                                            "on_context_menu", "on_gallery_item_context_menu 34",
+                                            "on_tab_change", "on_property_change", "on_object_list_changed",
+                                            "on_model_load", "on_save_bvf", "on_tab_sheet_placement 7",
+                                            "on_tab_sheet_change -8", "on_plugin_message 5 6"}));
 }
 
 TEST_F(PluginEntry, PluginMessageIsAlwaysAnsweredTrue) {

@@ -2,7 +2,9 @@
 // libraries loaded and the leak checker.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace torv_test {
@@ -19,6 +21,10 @@ bool library_in_process(const std::filesystem::path& library);
 // Whether the forms' windows of the Windows build have no display to be made on (Wine without
 // one); the headless build never needs one.
 bool windows_without_display();
+
+// The system's own colour of a window element by index, asked of the system directly (GetSysColor);
+// nothing where there is no such system (POSIX).
+std::optional<std::uint32_t> system_colorref(int index);
 
 // The leaks LeakSanitizer finds now, when the program was built with it: true when there are.
 bool leak_check_finds_leaks();

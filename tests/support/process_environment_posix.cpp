@@ -13,6 +13,8 @@ void set_environment(const std::string& name, const std::string& value) {
   setenv(name.c_str(), value.c_str(), 1);
 }
 
+std::optional<std::uint32_t> system_colorref(int) { return std::nullopt; }
+
 bool library_in_process(const std::filesystem::path& library) {
   void* handle = dlopen(library.c_str(), RTLD_LAZY | RTLD_NOLOAD);
   if (handle == nullptr) return false;

@@ -12,12 +12,15 @@ void set_environment(const std::string& name, const std::string& value) {
   _putenv_s(name.c_str(), value.c_str());
 }
 
+std::optional<std::uint32_t> system_colorref(int index) { return GetSysColor(index); }
+
 bool library_in_process(const std::filesystem::path& library) {
   return GetModuleHandleW(library.c_str()) != nullptr;
 }
 
 bool windows_without_display() {
-  const HWND probe = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+  const HWND probe =
+      CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
   if (probe == nullptr) return true;
   DestroyWindow(probe);
   return false;
