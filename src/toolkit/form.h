@@ -57,6 +57,9 @@ class Form : public Control {
 
   // The control that keys go to; null for none.
   Control* focused = nullptr;
+  // The control that takes the focus each time the form is shown, whatever had it when the form
+  // was last hidden; null keeps that one.
+  Control* focus_when_shown = nullptr;
 
   // What a headless answer acts on: the text field the user types into, the button that confirms.
   ComboBox* text_input = nullptr;

@@ -48,6 +48,9 @@ class Keyboard : public ::testing::Test {
     return torv_test::run_torv_host({"--generate", "default", "--script", path.string()});
   }
 
+  // A model file path in the test's folder, for a second model of the session.
+  std::string model_path(const std::string& name) const { return (folder_.path() / name).string(); }
+
   // The lines of the output that begin with the prefix.
   static std::vector<std::string> lines_starting(const std::string& out, const std::string& prefix) {
     std::vector<std::string> found;
@@ -99,6 +102,39 @@ INSTANTIATE_TEST_SUITE_P(
         TypedName{"rename_in_the_middle", "panel batch row 1\n", "{HOME}{RIGHT}{RIGHT}{DEL}X{TAB}{SPACE}",
                   "menu rename", "AlXha"}),
     torv_test::CaseLabel());
+
+// Every opening of a dialog or a panel puts the focus on its first control that takes keys, however
+// the last opening ended: the add dialog three times, the colour dialog twice, rename twice, the
+// panel closed and shown again, a model loaded.
+TEST_F(Keyboard, EveryOpeningTakesTheKeysInItsFirstField) {
+  const auto result = run_session(
+      "answer keys {WINDOWS}Batch 7{TAB}{SPACE}\npanel batch menu add\n"
+      "answer keys {WINDOWS}Lot 6{TAB}{SPACE}\npanel batch menu add\n"
+      "panel batch row 1\nanswer keys {WINDOWS}^AFF00FF00{ENTER}\npanel batch swatch 1\n"
+      "answer keys {WINDOWS}Lot 8{TAB}{SPACE}\npanel batch menu add\n"
+      "answer keys {WINDOWS}^AGamma{TAB}{SPACE}\npanel batch menu rename\n"
+      "answer keys {WINDOWS}^AFF0000FF{ENTER}\npanel batch swatch 1\n"
+      "panel batch close\nclick " +
+      text("btn_uda4") +
+      "\npanel batch keys {WINDOWS}\n"
+      "answer keys {WINDOWS}^ADelta{TAB}{SPACE}\npanel batch menu rename\n"
+      "print panel batch\n"
+      "load --generate assemblies=2,values=Alpha;Beta,path=" +
+      model_path("other.ifc") +
+      "\npanel batch keys {WINDOWS}\n"
+      "answer keys {WINDOWS}Lot 9{TAB}{SPACE}\npanel batch menu add\nprint panel batch\n");
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  EXPECT_THAT(result.errors, Not(HasSubstr("still open"))) << result.errors;
+  EXPECT_THAT(lines_starting(result.out, "focus\t"),
+              ElementsAre("focus\tEdit\t", "focus\tEdit\t", "focus\tEdit\tFF000000", "focus\tEdit\t",
+                          "focus\tEdit\tAlpha", "focus\tEdit\tFF00FF00", "focus\tTorvGrid\t",
+                          "focus\tEdit\tGamma", "focus\tTorvGrid\t", "focus\tEdit\t"))
+      << result.out;
+  // What was typed each time arrived: the names, both colours (the second over the first).
+  EXPECT_THAT(lines_starting(result.out, "Delta\t"), ElementsAre("Delta\t2\t0000FFFF"));
+  for (const char* name : {"Batch 7\t", "Lot 6\t", "Lot 8\t", "Lot 9\t"})
+    EXPECT_THAT(lines_starting(result.out, name), Not(::testing::IsEmpty())) << name;
+}
 
 TEST_F(Keyboard, KeysThatLeaveTheDialogOpenCancelIt) {
   // Neither Enter nor Esc is bound in the add dialog.

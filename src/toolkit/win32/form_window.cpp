@@ -475,7 +475,12 @@ void form_changed(Form& form) {
     const SIZE size = win32::native_size(form, form.width(), form.height());
     SetWindowPos(window, nullptr, form.left(), form.top(), size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  const bool shown_now = form.visible() && !IsWindowVisible(window);
   ShowWindow(window, form.visible() ? SW_SHOW : SW_HIDE);
+  // Showing a window need not activate it (it may still be the active one since it was hidden),
+  // and then nothing would put the focus back on a control: it is put there each time.
+  if (HWND focus = shown_now && form.focused != nullptr ? win32::control_window(*form.focused) : nullptr)
+    SetFocus(focus);
   InvalidateRect(window, nullptr, FALSE);
 }
 
