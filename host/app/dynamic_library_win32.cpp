@@ -1,6 +1,7 @@
 // LoadLibraryW, as the viewer loads its plug-ins.
 #include <windows.h>
 
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 
@@ -12,6 +13,8 @@ namespace host {
 DynamicLibrary::DynamicLibrary(const std::u16string& path)
     : handle_(LoadLibraryW(reinterpret_cast<const wchar_t*>(path.c_str()))) {
   if (handle_ == nullptr) {
+    if (!std::filesystem::exists(std::filesystem::path(path)))
+      throw std::runtime_error("no such file: " + platform::to_utf8(path));
     throw std::runtime_error("cannot load the plug-in library " + platform::to_utf8(path) + " (error " +
                              std::to_string(GetLastError()) + ")");
   }

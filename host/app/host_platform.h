@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace host {
 
@@ -10,6 +11,9 @@ namespace host {
 // with addresses laid out anew at every start, one file gives slightly different meshes and boxes
 // from run to run, and one model and session would not draw the same picture every time.
 void start_with_fixed_addresses(char** argv);
+
+// The program's arguments after its name, as UTF-8 whatever the system's code page.
+std::vector<std::string> command_line_arguments(int argc, char** argv);
 
 // The folder of the running executable, with a separator at the end.
 std::u16string executable_folder();

@@ -17,6 +17,10 @@ void start_with_fixed_addresses(char** argv) {
   // Not started again: this run goes on with the addresses it has.
 }
 
+std::vector<std::string> command_line_arguments(int argc, char** argv) {
+  return std::vector<std::string>(argv + 1, argv + argc);
+}
+
 std::u16string executable_folder() {
   std::string path(4096, '\0');
   const ssize_t length = readlink("/proc/self/exe", path.data(), path.size());

@@ -7,11 +7,23 @@
 #include <cstring>
 
 #include "app/host_platform.h"
+#include "platform/utf8.h"
 
 namespace host {
 
 // The Windows build reads no IFC files.
 void start_with_fixed_addresses(char**) {}
+
+// The narrow arguments went through the ANSI code page, which has no room for most characters.
+std::vector<std::string> command_line_arguments(int, char**) {
+  int count = 0;
+  wchar_t** const arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::string> utf8;
+  for (int i = 1; i < count; ++i)
+    utf8.push_back(platform::to_utf8(reinterpret_cast<const char16_t*>(arguments[i])));
+  LocalFree(arguments);
+  return utf8;
+}
 
 std::u16string executable_folder() {
   wchar_t buffer[MAX_PATH] = {};

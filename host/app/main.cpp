@@ -15,6 +15,7 @@
 #include "app/session.h"
 #include "app/session_help.h"
 #include "app/text_output.h"
+#include "app/utf8_path.h"
 #include "app/viewer.h"
 #include "model/generated_model.h"
 #include "model/ifc_import.h"
@@ -32,10 +33,12 @@ host::Model load_model(const host::CommandLine& line) {
     model.description = "generated model (" + line.generator_spec + ") at " + host::utf8(model.path);
     return model;
   }
+  const std::filesystem::path file = host::utf8_path(line.model_file);
+  if (!std::filesystem::is_regular_file(file))
+    throw std::invalid_argument("no such file: " + line.model_file);
   const auto start = std::chrono::steady_clock::now();
   // A model file is known by its first line, whatever its name.
-  host::Model model = host::is_model_file(line.model_file) ? host::read_model_file(line.model_file)
-                                                           : host::read_ifc_model(line.model_file);
+  host::Model model = host::is_model_file(file) ? host::read_model_file(file) : host::read_ifc_model(file);
   const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
   char seconds[32];
   std::snprintf(seconds, sizeof seconds, "%.2f", took.count());
@@ -64,13 +67,13 @@ int run(const host::CommandLine& line) {
 
   std::ifstream script;
   if (!line.script.empty()) {
-    if (!std::filesystem::is_regular_file(line.script))
-      throw std::invalid_argument("no script " + line.script);
-    script.open(line.script);
+    const std::filesystem::path file = host::utf8_path(line.script);
+    if (!std::filesystem::is_regular_file(file)) throw std::invalid_argument("no such file: " + line.script);
+    script.open(file);
     if (!script) throw std::runtime_error("cannot read the script " + line.script);
   }
-  if (!line.model_file.empty() && !std::filesystem::is_regular_file(line.model_file)) {
-    throw std::invalid_argument("no model file " + line.model_file);
+  if (!line.model_file.empty() && !std::filesystem::is_regular_file(host::utf8_path(line.model_file))) {
+    throw std::invalid_argument("no such file: " + line.model_file);
   }
   const std::u16string plugin_path = line.plugin_path.empty()
                                          ? host::executable_folder() + host::default_plugin_file_name()
@@ -104,7 +107,7 @@ int run(const host::CommandLine& line) {
 int main(int argc, char** argv) {
   host::start_with_fixed_addresses(argv);
   try {
-    const host::CommandLine line = host::parse_command_line(std::vector<std::string>(argv + 1, argv + argc));
+    const host::CommandLine line = host::parse_command_line(host::command_line_arguments(argc, argv));
     if (line.help) {
       std::cout << host::usage << "Session commands:\n" << host::session_help;
       return 0;

@@ -20,6 +20,7 @@
 #include "app/session_help.h"
 #include "app/text_match.h"
 #include "app/text_output.h"
+#include "app/utf8_path.h"
 #include "model/model_file.h"
 
 namespace host {
@@ -530,7 +531,7 @@ void Session::load(std::string_view arguments) {
 void Session::save_model(std::string_view file) {
   if (file.empty()) return fail("save-model FILE");
   try {
-    write_model_file(host_state().model, std::filesystem::path(platform::from_utf8(file)));
+    write_model_file(host_state().model, utf8_path(file));
     out_ << "model saved: " << file << ", " << host_state().model.size() << " objects\n";
   } catch (const std::exception& error) {
     fail(error.what());

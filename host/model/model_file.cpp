@@ -327,7 +327,7 @@ class Parser {
 
 std::runtime_error file_error(const char* doing, const std::filesystem::path& file,
                               const std::string& reason) {
-  return std::runtime_error(std::string(doing) + ' ' + file.string() + ": " + reason);
+  return std::runtime_error(std::string(doing) + ' ' + platform::to_utf8(file.u16string()) + ": " + reason);
 }
 
 }  // namespace
@@ -365,7 +365,7 @@ Model read_model_file(const std::filesystem::path& file) {
     }
   }();
   model.path = std::filesystem::absolute(file).u16string();
-  model.description = file.filename().string();
+  model.description = platform::to_utf8(file.filename().u16string());
   return model;
 }
 

@@ -5,8 +5,10 @@
 
 #include "api/language_file.h"
 #include "app/text_output.h"
+#include "platform/utf8.h"
 #include "support/case_label.h"
 #include "support/host_fixture.h"
+#include "support/process_environment.h"
 #include "support/run_program.h"
 #include "support/temp_folder.h"
 
@@ -87,7 +89,7 @@ TEST_F(TorvHost, AnswersHelpAndVersionAlone) {
 TEST_F(TorvHost, ChecksTheScriptBeforeReadingTheModel) {
   const auto result = run_torv_host({"--generate", "default", "--script", "no-such.session"});
   EXPECT_EQ(result.exit_code, 2);
-  EXPECT_THAT(result.errors, HasSubstr("no script no-such.session"));
+  EXPECT_THAT(result.errors, HasSubstr("no such file: no-such.session"));
   EXPECT_EQ(result.out, "");
 }
 
@@ -129,8 +131,9 @@ TEST_F(TorvHost, FindsObjectsAndSelectsThemByName) {
 TEST_F(TorvHost, HelpListsTheCommands) {
   const auto result = run_torv_host({"--generate", "default", "--script", script("help\n")});
   ASSERT_EQ(result.exit_code, 0) << result.errors;
-  for (const char* command : {"ribbon", "click", "find", "select", "hover", "context", "choose", "panel",
-                              "answer", "print", "snapshot", "render", "load", "save-model", "help", "quit"}) {
+  for (const char* command :
+       {"ribbon", "click", "find", "select", "hover", "context", "choose", "panel", "answer", "print",
+        "snapshot", "render", "load", "save-model", "help", "quit"}) {
     EXPECT_THAT(result.out, HasSubstr("\n  " + std::string(command) + " ")) << command;
   }
 }
@@ -219,8 +222,14 @@ INSTANTIATE_TEST_SUITE_P(
                     {"--plugin", "no-such-plugin.so", "--generate", "default"},
                     "",
                     2,
-                    "cannot load the plug-in library no-such-plugin.so"},
-        FailureCase{"missing_model", {"no-such-model.ifc"}, "", 2, "no model file no-such-model.ifc"},
+                    "no such file: no-such-plugin.so"},
+        FailureCase{"missing_model", {"no-such-model.ifc"}, "", 2, "no such file: no-such-model.ifc"},
+        FailureCase{"missing_model_file", {"no-such-model.tvm"}, "", 2, "no such file: no-such-model.tvm"},
+        FailureCase{"load_of_a_missing_model",
+                    {"--generate", "default"},
+                    "load no-such-model.tvm\n",
+                    1,
+                    "no such file: no-such-model.tvm"},
         FailureCase{"unknown_short_option", {"-x", "--generate", "default"}, "", 2, "unknown option -x"},
         FailureCase{"row_out_of_range",
                     {"--generate", "default"},
@@ -267,6 +276,71 @@ INSTANTIATE_TEST_SUITE_P(
                     "click Nothing\n",
                     1,
                     "the ribbon has Batches (101), Status (102), Reset (103), Export (104)"}),
+    torv_test::CaseLabel());
+
+// Folders named in the languages of the users, and beyond the first 65536 characters: every path
+// torv-host takes reaches the file system whole, in both builds (the Windows one reads its command
+// line as UTF-16, not through the ANSI code page).
+struct UnicodeFolder {
+  const char* label;
+  const char* name;  // UTF-8
+};
+
+void PrintTo(const UnicodeFolder& c, std::ostream* out) { *out << c.label; }
+
+class UnicodePaths : public TorvHost, public ::testing::WithParamInterface<UnicodeFolder> {};
+
+TEST_P(UnicodePaths, EveryArgumentAndCommandTakesThem) {
+  const std::filesystem::path folder =
+      path("x") / std::filesystem::path(platform::from_utf8(GetParam().name));
+  const std::filesystem::path plugins =
+      folder / std::filesystem::path(platform::from_utf8("Erweiterungen-ü"));
+  std::filesystem::create_directories(plugins);
+  const std::filesystem::path built_plugin(torv_test::built_plugin_path());
+  std::filesystem::copy_file(built_plugin, plugins / built_plugin.filename());
+  std::filesystem::copy(torv_test::built_data_folder(), plugins / "torv_data");
+  const auto in = [&](const std::filesystem::path& base, const char* name) {
+    return platform::to_utf8((base / std::filesystem::path(platform::from_utf8(name))).u16string());
+  };
+  const std::string plugin = in(plugins, platform::to_utf8(built_plugin.filename().u16string()).c_str());
+
+  // First run: a generated model in the folder, saved as a model file; the batches saved beside it;
+  // the panel pictured (by the Windows build only from its window, on a display).
+  const bool pictures = !torv_test::windows_without_display();
+  std::string first = "save-model " + in(folder, "Modell-ä.tvm") + "\nclick Batches\nanswer save " +
+                      in(folder, "Haus-ö.batching.csv") + "\npanel batch save\n";
+  if (pictures) first += "snapshot panel batch " + in(folder, "Tafel-é.png") + "\n";
+  torv_test::write_file(folder / "eins.txt", first);
+  auto result = run_torv_host({"--plugin", plugin, "--script", in(folder, "eins.txt"), "--generate",
+                               "assemblies=2,values=Łódź-Straße,path=" + in(folder, "Haus-ö.ifc")});
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  for (const char* file : {"Modell-ä.tvm", "Haus-ö.batching.csv", "Tafel-é.png"}) {
+    if (std::string_view(file).ends_with(".png") && !pictures) continue;
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(platform::from_utf8(in(folder, file)))))
+        << file;
+  }
+
+  // Second run: the model file as the model, the batches opened by hand, the model loaded again.
+  std::string second = "click Batches\nanswer open " + in(folder, "Haus-ö.batching.csv") +
+                       "\npanel batch open\nprint panel batch\nload " + in(folder, "Modell-ä.tvm") + "\n";
+  if (torv_test::library_extension() != ".dll") second += "render " + in(folder, "Bild-ß.png") + " 64 48\n";
+  torv_test::write_file(folder / "zwei.txt", second);
+  result =
+      run_torv_host({"--plugin", plugin, "--script", in(folder, "zwei.txt"), in(folder, "Modell-ä.tvm")});
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  EXPECT_THAT(result.out, HasSubstr("\nŁódź-Straße\t4\t"));
+  EXPECT_THAT(result.out, HasSubstr("model: Modell-ä.tvm"));
+  if (torv_test::library_extension() != ".dll") {
+    EXPECT_TRUE(
+        std::filesystem::exists(std::filesystem::path(platform::from_utf8(in(folder, "Bild-ß.png")))));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, UnicodePaths,
+    ::testing::Values(UnicodeFolder{"german", "Prüfung_Waschstraße"}, UnicodeFolder{"polish", "Łódź_źdźbło"},
+                      UnicodeFolder{"cjk", "東京の現場"},
+                      UnicodeFolder{"emoji_beyond_the_first_plane", "Baustelle_🏗_😀"}),
     torv_test::CaseLabel());
 
 }  // namespace

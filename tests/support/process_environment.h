@@ -12,6 +12,10 @@ namespace torv_test {
 // The exit code of a program from what std::system returns.
 int exit_code_of(int system_status);
 
+// Runs a command line given as UTF-8 through the system's command interpreter (on Windows as
+// UTF-16, so that any character reaches the program); its exit code.
+int run_command_line(const std::string& utf8_command);
+
 // Sets an environment variable of this process (and of the programs it starts).
 void set_environment(const std::string& name, const std::string& value);
 

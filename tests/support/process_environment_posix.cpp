@@ -3,11 +3,17 @@
 #include <stdlib.h>
 #include <sys/wait.h>
 
+#include <cstdlib>
+
 #include "support/process_environment.h"
 
 namespace torv_test {
 
 int exit_code_of(int system_status) { return WIFEXITED(system_status) ? WEXITSTATUS(system_status) : -1; }
+
+int run_command_line(const std::string& utf8_command) {
+  return exit_code_of(std::system(utf8_command.c_str()));
+}
 
 void set_environment(const std::string& name, const std::string& value) {
   setenv(name.c_str(), value.c_str(), 1);

@@ -2,11 +2,16 @@
 #include <stdlib.h>
 #include <windows.h>
 
+#include "platform/utf8.h"
 #include "support/process_environment.h"
 
 namespace torv_test {
 
 int exit_code_of(int system_status) { return system_status; }
+
+int run_command_line(const std::string& utf8_command) {
+  return _wsystem(reinterpret_cast<const wchar_t*>(platform::from_utf8(utf8_command).c_str()));
+}
 
 void set_environment(const std::string& name, const std::string& value) {
   _putenv_s(name.c_str(), value.c_str());

@@ -1,8 +1,9 @@
 // torv-host through the system's command interpreter, its output redirected to files.
 #include "support/run_program.h"
 
-#include <cstdlib>
 #include <filesystem>
+
+#include "platform/utf8.h"
 
 #include "support/host_fixture.h"
 #include "support/process_environment.h"
@@ -10,6 +11,8 @@
 
 namespace torv_test {
 namespace {
+
+std::string utf8_of(const std::filesystem::path& path) { return platform::to_utf8(path.u16string()); }
 
 std::string without_carriage_returns(std::string text) {
   std::erase(text, '\r');
@@ -22,12 +25,12 @@ ProgramResult run_torv_host(const std::vector<std::string>& arguments,
                             const std::filesystem::path& working_folder) {
   const TempFolder folder;
   const char* program = library_extension() == ".dll" ? "torv-host.exe" : "torv-host";
-  std::string command = (built_folder() / program).string();
-  if (!working_folder.empty()) command = "cd " + working_folder.string() + " && " + command;
+  std::string command = utf8_of(built_folder() / program);
+  if (!working_folder.empty()) command = "cd " + utf8_of(working_folder) + " && " + command;
   for (const std::string& argument : arguments) command += " " + argument;
-  command += " > " + (folder.path() / "out.txt").string() + " 2> " + (folder.path() / "errors.txt").string();
+  command += " > " + utf8_of(folder.path() / "out.txt") + " 2> " + utf8_of(folder.path() / "errors.txt");
   ProgramResult result;
-  result.exit_code = exit_code_of(std::system(command.c_str()));
+  result.exit_code = run_command_line(command);
   result.out = without_carriage_returns(read_file(folder.path() / "out.txt"));
   result.errors = without_carriage_returns(read_file(folder.path() / "errors.txt"));
   return result;

@@ -13,8 +13,8 @@ struct ProgramResult {
   std::string errors;
 };
 
-// Arguments must not need quoting (no blanks). torv-host is the one of the build; it runs in
-// working_folder when one is given, else in the test's own.
+// Arguments, UTF-8, must not need quoting (no blanks). torv-host is the one of the build; it runs
+// in working_folder when one is given, else in the test's own.
 ProgramResult run_torv_host(const std::vector<std::string>& arguments,
                             const std::filesystem::path& working_folder = {});
 
