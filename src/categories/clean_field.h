@@ -1,9 +1,10 @@
 // The texts of CSV fields and category names: cleaning and trimming.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "platform/code_unit_set.h"
 
 // Removes every comma, every double quote, every CR LF pair and then every remaining LF; a CR
 // that is not followed by LF stays.
@@ -20,10 +21,8 @@ std::u16string category_name(std::u16string_view text);
 std::u16string_view trimmed_view(std::u16string_view text);
 inline std::u16string trimmed(std::u16string_view text) { return std::u16string(trimmed_view(text)); }
 
-// The characters cleaning looks at, as bits by code (all four sort below the first letter):
-// the text before the first of them is kept whole.
-inline constexpr std::uint64_t clean_field_specials =
-    1ull << u',' | 1ull << u'"' | 1ull << u'\r' | 1ull << u'\n';
+// The characters cleaning looks at: the text before the first of them is kept whole.
+inline constexpr platform::CodeUnitSet clean_field_specials{u',', u'"', u'\r', u'\n'};
 
 namespace clean_field_detail {
 
@@ -33,7 +32,7 @@ namespace clean_field_detail {
 // has it).
 inline bool removed_at(std::u16string_view text, std::size_t i) {
   const char16_t c = text[i];
-  if ((clean_field_specials >> (c & 63) & static_cast<unsigned>(c < 64)) == 0) return false;
+  if (!clean_field_specials.contains(c)) return false;
   if (c != u'\r') return true;
   while (++i < text.size() && (text[i] == u',' || text[i] == u'"')) {
   }

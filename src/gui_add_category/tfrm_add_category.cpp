@@ -25,7 +25,7 @@ Tfrm_add_category::Tfrm_add_category(Groups& owner_groups)
   btn_cancel.set_caption(u"Cancel");
   btn_cancel.set_modal_result(toolkit::ModalResult::cancel);
   text_input = &cmb_name;
-  focus_when_shown = &cmb_name;
+  focus_at_each_show(&cmb_name);
   accept_button = &btn_ok;
 }
 

@@ -36,21 +36,19 @@ toolkit::FileText Tfrm_uda::sidecar_text() const {
       viewer::get_object_info2(host_handle, group->object_ids.data(), infos.data(),
                                static_cast<std::int32_t>(infos.size()));
     }
+    // What follows the GUID, the same on each of the category's lines.
+    const std::u16string line_end = u"," + group->name + u"\r\n";
     for (std::size_t i = 0; i < infos.size(); ++i) {
       if (i + viewer::fetch_distance < infos.size())
         viewer::fetch_ahead(infos[i + viewer::fetch_distance].ifc_guid);
       const viewer::ObjectInfo2& info = infos[i];
-      if (info.ifc_guid != nullptr) file_text.append_up_to(info.ifc_guid, 0);
-      file_text.append_ascii(",");
-      file_text.append(group->name);
-      file_text.append_ascii("\r\n");
+      if (info.ifc_guid != nullptr) file_text.append_up_to(info.ifc_guid);
+      file_text.append(line_end);
     }
     // Objects of another revision of the model come back with their category.
     for (const std::u16string& guid : group->absent_guids) {
       file_text.append(guid);
-      file_text.append_ascii(",");
-      file_text.append(group->name);
-      file_text.append_ascii("\r\n");
+      file_text.append(line_end);
     }
   }
   return file_text;

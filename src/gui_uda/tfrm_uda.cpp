@@ -55,7 +55,7 @@ Tfrm_uda::Tfrm_uda(cpp::PluginBase& owner_plugin, PanelMode panel_mode)
   grid.set_default_row_height(18);
   grid.set_align(toolkit::Align::client);
   grid.popup_menu = &popup_menu;
-  focus_when_shown = &grid;
+  focus_at_each_show(&grid);
   grid.on_draw_cell = [this](toolkit::Canvas& canvas, int col, int row, const toolkit::Rect& rect,
                              toolkit::CellState state) { gridDrawCell(canvas, col, row, rect, state); };
   grid.on_key_press = [this](char16_t& key) { gridKeyPress(key); };

@@ -30,16 +30,19 @@ bool starts_formula(char16_t first) {
   return first == u'=' || first == u'+' || first == u'-' || first == u'@' || first == u'\t' || first == u'\r';
 }
 
-// The first character cleaning keeps: commas, quotes and line feeds go, and a CR before an LF.
+// Whether cleaning removes the character at a special one of a NUL-terminated text: every comma,
+// quote and LF, and a CR whose next character but commas and quotes is an LF.
+bool clean_field_removes(const char16_t* at) {
+  if (*at != u'\r') return true;
+  const char16_t* next = at + 1;
+  while (*next == u',' || *next == u'"') ++next;
+  return *next == u'\n';
+}
+
+// The first character cleaning keeps.
 char16_t first_kept(const char16_t* text) {
   for (const char16_t* at = text; *at != 0; ++at) {
-    if (*at == u',' || *at == u'"' || *at == u'\n') continue;
-    if (*at == u'\r') {
-      const char16_t* next = at + 1;
-      while (*next == u',' || *next == u'"') ++next;
-      if (*next == u'\n') continue;
-    }
-    return *at;
+    if (!clean_field_specials.contains(*at) || !clean_field_removes(at)) return *at;
   }
   return 0;
 }
@@ -50,37 +53,40 @@ void guard_formula(toolkit::FileText& report, char16_t first) {
 }
 
 // Thousandths truncated toward zero in 64 bits, so georeferenced coordinates do not overflow;
-// a coordinate that is not a number gives an empty field.
+// a coordinate that is not a number gives an empty field. Those that fit 32 bits, nearly all, are
+// written by 32-bit divisions, which a 32-bit processor does in one instruction each.
 void append_thousandths(toolkit::FileText& report, double coordinate) {
   const double scaled = std::trunc(coordinate * 1000.0);
   if (!std::isfinite(scaled) || std::fabs(scaled) >= 9.2e18) return;
   report.append_ascii_written(24, [scaled](char* first, char* last) {
+    if (std::fabs(scaled) < 2147483648.0)
+      return std::to_chars(first, last, static_cast<std::int32_t>(scaled)).ptr;
     return std::to_chars(first, last, static_cast<long long>(scaled)).ptr;
   });
 }
 
-// An entity name from the viewer: ASCII as it is, anything else through the code page.
+// An entity name from the viewer: ASCII as it is, from the first other byte on through the code
+// page (a byte before it is a whole character in every code page).
 void append_entity(toolkit::FileText& report, const char* entity) {
   if (entity == nullptr) return;
-  const std::string_view name(entity);
-  if (!name.empty()) guard_formula(report, static_cast<char16_t>(static_cast<unsigned char>(name.front())));
-  if (std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-    report.append_ascii(name);
-  } else {
-    report.append(platform::from_ansi(name));
-  }
+  guard_formula(report, static_cast<char16_t>(static_cast<unsigned char>(*entity)));
+  const char* const rest = report.append_ascii_up_to(entity);
+  if (*rest != 0) report.append(platform::from_ansi(rest));
 }
 
 void append_viewer_text(toolkit::FileText& report, const char16_t* text) {
-  if (text != nullptr) report.append_up_to(text, 0);
+  if (text != nullptr) report.append_up_to(text);
 }
 
+// Cleaned as it is appended, in one pass: the text between two characters that cleaning looks at
+// goes over whole (most texts have none), and of those only a CR that stays is appended.
 void append_clean_viewer_text(toolkit::FileText& report, const char16_t* text) {
   if (text == nullptr) return;
   guard_formula(report, first_kept(text));
-  // Cleaning keeps everything before the first character it looks at; most texts have none.
-  const char16_t* const rest = report.append_up_to(text, clean_field_specials);
-  if (*rest != 0) append_clean_field(report, rest);
+  for (const char16_t* at = report.append_up_to(text, clean_field_specials); *at != 0;
+       at = report.append_up_to(at + 1, clean_field_specials)) {
+    if (!clean_field_removes(at)) report.append_ascii('\r');
+  }
 }
 
 }  // namespace
@@ -101,8 +107,9 @@ void export_report(Plugin& plugin, std::u16string file_name) {
       infos2.assign(group->object_ids.size(), viewer::ObjectInfo2{});
       viewer::get_object_info(plugin.host_handle, group->object_ids.data(), infos.data(), count);
       viewer::get_object_info2(plugin.host_handle, group->object_ids.data(), infos2.data(), count);
-      std::u16string batch_name = clean_field(group->name);
-      if (!batch_name.empty() && starts_formula(batch_name.front())) batch_name.insert(0, 1, u'\'');
+      // The batch between its commas, the same on each of the category's lines.
+      std::u16string between_guid_and_name = u"," + clean_field(group->name) + u",";
+      if (starts_formula(between_guid_and_name[1])) between_guid_and_name.insert(1, 1, u'\'');
       // About a hundred characters a line: the text grows once per category, not line by line.
       report.reserve_more(group->object_ids.size() * 128);
       for (std::size_t i = 0; i < group->object_ids.size(); ++i) {
@@ -111,23 +118,21 @@ void export_report(Plugin& plugin, std::u16string file_name) {
                               infos[ahead].ifc_entity, infos2[ahead].tag);
         }
         append_viewer_text(report, infos2[i].ifc_guid);
-        report.append_ascii(",");
-        report.append(batch_name);
-        report.append_ascii(",");
+        report.append(between_guid_and_name);
         append_clean_viewer_text(report, infos[i].name);
-        report.append_ascii(",");
+        report.append_ascii(',');
         append_clean_viewer_text(report, infos[i].description);
-        report.append_ascii(",");
+        report.append_ascii(',');
         append_entity(report, infos[i].ifc_entity);
-        report.append_ascii(",");
+        report.append_ascii(',');
         append_clean_viewer_text(report, infos2[i].tag);
-        report.append_ascii(",");
+        report.append_ascii(',');
         viewer::BoundsBox box{};
         if (viewer::get_bounds(plugin.host_handle, group->object_ids[i], &box)) {
           append_thousandths(report, box.min_x);
-          report.append_ascii(",");
+          report.append_ascii(',');
           append_thousandths(report, box.min_y);
-          report.append_ascii(",");
+          report.append_ascii(',');
           append_thousandths(report, box.min_z);
         } else {
           report.append_ascii(",,");

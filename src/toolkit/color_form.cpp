@@ -138,7 +138,7 @@ ColorForm::ColorForm(ColorDialog& dialog)
   cancel_button = &btn_cancel;
   text_input = &cmb_argb;
   accept_button = &btn_ok;
-  focus_when_shown = &cmb_argb;
+  focus_at_each_show(&cmb_argb);
 }
 
 void ColorForm::lay_out() {

@@ -35,13 +35,8 @@ void FileText::widen_and_append(std::u16string_view text) {
   capacity_ = 0;
 }
 
-const char16_t* FileText::append_up_to(const char16_t* text, std::uint64_t stops) {
-  stops |= 1;
-  // Without a branch on the code: digits and blanks sort below 64 too, and a branch that guesses
-  // wrong on them would stall the loads of the viewer's texts, scattered through its model.
-  const auto stops_at = [stops](char16_t c) {
-    return (stops >> (c & 63) & static_cast<unsigned>(c < 64)) != 0;
-  };
+template <typename StopsAt>
+const char16_t* FileText::append_until(const char16_t* text, StopsAt stops_at) {
   // In chunks of a known room, so the copy needs no length first.
   constexpr std::size_t chunk = 64;
   while (wide_.empty()) {
@@ -65,6 +60,20 @@ const char16_t* FileText::append_up_to(const char16_t* text, std::uint64_t stops
   while (!stops_at(*text)) ++text;
   wide_.append(from, text);
   return text;
+}
+
+const char16_t* FileText::append_up_to(const char16_t* text, platform::CodeUnitSet stops) {
+  // Up to the NUL alone (a GUID) the test per character is one comparison.
+  if (stops.empty()) return append_until(text, [](char16_t c) { return c == 0; });
+  const platform::CodeUnitSet ends = stops.with(u'\0');
+  return append_until(text, [ends](char16_t c) { return ends.contains(c); });
+}
+
+const char* FileText::append_ascii_up_to(const char* text) {
+  const char* end = text;
+  while (*end != 0 && static_cast<unsigned char>(*end) < 0x80) ++end;
+  append_ascii(std::string_view(text, static_cast<std::size_t>(end - text)));
+  return end;
 }
 
 std::u16string FileText::text() const {

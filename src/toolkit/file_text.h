@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/code_unit_set.h"
+
 namespace toolkit {
 
 // While every character is ASCII the text is held as the bytes the file will have: half the
@@ -38,6 +40,16 @@ class FileText {
     }
   }
 
+  // One character known to be ASCII, such as a separator: a line holds many.
+  void append_ascii(char ascii) {
+    if (!wide_.empty()) {
+      wide_.push_back(static_cast<char16_t>(ascii));
+      return;
+    }
+    make_room(1);
+    bytes_[size_++] = ascii;
+  }
+
   // Characters known to be ASCII: digits, signs, separators.
   void append_ascii(std::string_view ascii) {
     if (!wide_.empty()) {
@@ -49,10 +61,14 @@ class FileText {
     size_ += ascii.size();
   }
 
-  // Appends the code units of a NUL-terminated text up to the first one below 64 whose bit is set
-  // in stops, or up to the NUL; returns where it stopped. The viewer's texts come this way: their
-  // length, ASCII check and copy in one pass.
-  const char16_t* append_up_to(const char16_t* text, std::uint64_t stops);
+  // Appends the code units of a NUL-terminated text up to the first one of stops, or up to the NUL;
+  // returns where it stopped. The viewer's texts come this way: their length, ASCII check and copy
+  // in one pass.
+  const char16_t* append_up_to(const char16_t* text, platform::CodeUnitSet stops = {});
+
+  // Appends the bytes of a NUL-terminated narrow text up to its first one that is not ASCII, or up
+  // to the NUL; returns where it stopped.
+  const char* append_ascii_up_to(const char* text);
 
   // Appends the ASCII characters, room at most, that write(first, last) puts at first and returns
   // the end of, such as std::to_chars's digits: written in place.
@@ -80,6 +96,9 @@ class FileText {
     if (capacity_ - size_ < more) grow(more);
   }
   void grow(std::size_t more);
+  // Appends up to the first code unit for which stops_at is true.
+  template <typename StopsAt>
+  const char16_t* append_until(const char16_t* text, StopsAt stops_at);
   void widen_and_append(std::u16string_view text);
 
   // The ASCII text while wide_ is empty; unused after.

@@ -77,7 +77,7 @@ void Form::bounds_changed() {
 
 void Form::show() {
   const bool was_hidden = !visible();
-  if (was_hidden && focus_when_shown != nullptr) focused = focus_when_shown;
+  if (was_hidden && focus_when_shown_ != nullptr) focused = focus_when_shown_;
   Control::set_visible(true);
   if (was_hidden && on_show) on_show();
   backend::form_changed(*this);

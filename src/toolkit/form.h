@@ -57,9 +57,9 @@ class Form : public Control {
 
   // The control that keys go to; null for none.
   Control* focused = nullptr;
-  // The control that takes the focus each time the form is shown, whatever had it when the form
-  // was last hidden; null keeps that one.
-  Control* focus_when_shown = nullptr;
+  // Gives the control the focus now and each time the form is shown, whatever had it when the form
+  // was last hidden.
+  void focus_at_each_show(Control* control) { focused = focus_when_shown_ = control; }
 
   // What a headless answer acts on: the text field the user types into, the button that confirms.
   ComboBox* text_input = nullptr;
@@ -82,6 +82,7 @@ class Form : public Control {
 
  private:
   FormStyle style_;
+  Control* focus_when_shown_ = nullptr;
   std::u16string caption_;
   void* owner_window_ = nullptr;
   int minimum_width_ = 0;

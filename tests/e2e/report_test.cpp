@@ -4,10 +4,12 @@
 #include <algorithm>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "api/desktop_functions.h"
 #include "app/text_output.h"
+#include "platform/ansi_code_page.h"
 #include "platform/utf8.h"
 #include "support/panel_fixture.h"
 
@@ -34,6 +36,34 @@ TEST_F(Report, ListsEveryBatchedObjectWithItsBoxCorner) {
                 ",B1,Frame northA,Steel assembly frame 1,IfcElementAssembly," + host::utf8(assembly.tag) +
                 ",-1,2500,10000\r\n" + guid_of("Column 1") + ",B1,Column 1,Concrete column,IfcColumn," +
                 host::utf8(column.tag) + ",,,\r\n");
+}
+
+// Names whose commas, quotes and line ends meet in every way: the report's field is the name as
+// cleaning leaves it (a CR stays unless an LF follows it, past commas and quotes).
+TEST_F(Report, NamesAreCleanedAsCleaningLeavesThem) {
+  const std::vector<std::pair<std::u16string, std::string>> names = {
+      {u"a\r,\nb", "ab"},   {u"\r\n", ""},
+      {u"a\r", "a\r"},      {u"\r\"\nx", "x"},
+      {u",\"", ""},         {u"x\r\ry\n", "x\r\ry"},
+      {u"p\r,q", "p\rq"},   {u"\n=1", "'=1"},
+      {u"\r,\"\r\n", "'\r"}, {u"Träger, \"B1\"", "Träger B1"}};
+  load_model("storeys=1,assemblies=" + std::to_string(names.size()) + ",parts=1,values=B");
+  host::Model& model = state().model;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    const std::string guid = guid_of("Assembly " + std::to_string(i + 1));
+    model.find(model.find_by_guid(platform::from_utf8(guid)))->description = names[i].first;
+  }
+  run_session("answer save " + folder_file("r.csv").string() + "\nclick Export\n");
+  const std::string report =
+      platform::to_utf8(platform::from_ansi(torv_test::read_file(folder_file("r.csv"))));
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    const std::string guid = guid_of("Assembly " + std::to_string(i + 1));
+    const std::string line_start = guid + ",B,Assembly " + std::to_string(i + 1) + ",";
+    const std::size_t at = report.find(line_start);
+    ASSERT_NE(at, std::string::npos) << guid;
+    EXPECT_EQ(report.substr(at + line_start.size(), names[i].second.size() + 1), names[i].second + ",")
+        << "case " << i;
+  }
 }
 
 // Georeferenced models lie far from the origin: thousandths beyond 32 bits must not wrap.

@@ -63,7 +63,7 @@ TEST_P(FileTextSave, WritesTheBytesSaveTextFileWrites) {
     switch (piece.way) {
       case Way::units: text.append(piece.text); break;
       case Way::ascii: text.append_ascii(std::string(piece.text.begin(), piece.text.end())); break;
-      case Way::terminated: EXPECT_EQ(*text.append_up_to(piece.text.c_str(), 0), u'\0'); break;
+      case Way::terminated: EXPECT_EQ(*text.append_up_to(piece.text.c_str()), u'\0'); break;
       case Way::written:
         text.append_ascii_written(piece.text.size(), [&piece](char* first, char*) {
           for (const char16_t unit : piece.text) *first++ = static_cast<char>(unit);
@@ -120,9 +120,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FileText, AppendUpToStopsAtTheFirstCharacterAsked) {
   const std::u16string text = u"Frame 1 (north), \"A\"";
   FileText file_text;
-  const char16_t* stop = file_text.append_up_to(text.c_str(), 1ull << u',' | 1ull << u'"');
+  const char16_t* stop = file_text.append_up_to(text.c_str(), {u',', u'"'});
   EXPECT_EQ(stop, text.c_str() + text.find(u','));
-  stop = file_text.append_up_to(stop + 1, 1ull << u'"');
+  stop = file_text.append_up_to(stop + 1, {u'"'});
   EXPECT_EQ(stop, text.c_str() + text.find(u'"'));
   EXPECT_EQ(file_text.text(), u"Frame 1 (north) ");
 }
