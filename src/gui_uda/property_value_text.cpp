@@ -1,8 +1,8 @@
 // Category names from property values.
 #include "gui_uda/property_value_text.h"
 
-#include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -17,12 +17,10 @@ std::u16string widen(const std::string& ascii) { return {ascii.begin(), ascii.en
 std::u16string general_number_text(double value, char16_t decimal_separator) {
   if (value == 0) return u"0";
   if (!std::isfinite(value)) return widen(std::isnan(value) ? "NAN" : value > 0 ? "INF" : "-INF");
-  // Fifteen significant digits and the decimal exponent, rounded once, half to even, by the C++
-  // library's own conversion: the same digits in every build, whatever the C runtime's printf does.
+  // Fifteen significant digits and the decimal exponent, rounded once.
   char scientific[40];
-  const std::string text(scientific, std::to_chars(scientific, scientific + sizeof scientific, value,
-                                                   std::chars_format::scientific, 14)
-                                         .ptr);
+  std::snprintf(scientific, sizeof scientific, "%.14e", value);
+  const std::string text(scientific);
   const bool negative = text.front() == '-';
   const std::size_t e = text.find('e');
   const int exponent = std::atoi(text.c_str() + e + 1);
