@@ -18,6 +18,13 @@ toolkit::FileText Tfrm_uda::sidecar_text() const {
   file_text.append(u"IFC GUID,");
   file_text.append(mode_texts(mode).attribute_word);
   file_text.append_ascii("\r\n");
+  // A GUID has 22 characters: the text is made room for once, not grown and copied.
+  std::size_t room = 0;
+  for (const auto& group : groups) {
+    if (!group->is_default)
+      room += (group->object_ids.size() + group->absent_guids.size() + 1) * (group->name.size() + 25);
+  }
+  file_text.reserve_more(room);
   std::vector<viewer::ObjectInfo2> infos;
   for (const auto& group : groups) {
     if (group->is_default) continue;
@@ -28,9 +35,6 @@ toolkit::FileText Tfrm_uda::sidecar_text() const {
       file_text.append_ascii("\r\n");
       continue;
     }
-    // A GUID has 22 characters: the text grows once per category, not line by line.
-    file_text.reserve_more((group->object_ids.size() + group->absent_guids.size()) *
-                           (group->name.size() + 25));
     infos.assign(group->object_ids.size(), viewer::ObjectInfo2{});
     if (!infos.empty()) {
       viewer::get_object_info2(host_handle, group->object_ids.data(), infos.data(),

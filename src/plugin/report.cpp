@@ -98,6 +98,10 @@ void export_report(Plugin& plugin, std::u16string file_name) {
   toolkit::FileText report;
   report.append(u"IFC GUID,BATCH,NAME,DESCRIPTION,ENTITY,TAG,X-min,Y-min,Z-min\r\n");
   if (Tfrm_uda* batch = panel(PanelMode::Batch)) {
+    // About a hundred characters a line: the text is made room for once, not grown and copied.
+    std::size_t lines = 0;
+    for (const auto& group : batch->groups) lines += group->is_default ? 0 : group->object_ids.size();
+    report.reserve_more(lines * 128);
     std::vector<viewer::ObjectInfo> infos;
     std::vector<viewer::ObjectInfo2> infos2;
     for (const auto& group : batch->groups) {
@@ -110,8 +114,6 @@ void export_report(Plugin& plugin, std::u16string file_name) {
       // The batch between its commas, the same on each of the category's lines.
       std::u16string between_guid_and_name = u"," + clean_field(group->name) + u",";
       if (starts_formula(between_guid_and_name[1])) between_guid_and_name.insert(1, 1, u'\'');
-      // About a hundred characters a line: the text grows once per category, not line by line.
-      report.reserve_more(group->object_ids.size() * 128);
       for (std::size_t i = 0; i < group->object_ids.size(); ++i) {
         if (const std::size_t ahead = i + viewer::fetch_distance; ahead < infos.size()) {
           viewer::fetch_ahead(infos2[ahead].ifc_guid, infos[ahead].name, infos[ahead].description,
