@@ -15,6 +15,7 @@
 #include "app/text_output.h"
 #include "support/case_label.h"
 #include "support/host_fixture.h"
+#include "support/needed_display.h"
 #include "support/process_environment.h"
 #include "support/run_program.h"
 #include "support/temp_folder.h"
@@ -35,7 +36,7 @@ class Keyboard : public ::testing::Test {
  protected:
   // The Windows build's keys go to the system's controls, which need a display.
   void SetUp() override {
-    if (torv_test::windows_without_display()) GTEST_SKIP() << "no display: run under xvfb-run";
+    TORV_NEEDS_WINDOWS();
   }
 
   // A model of two assemblies whose batches are Alpha and Beta, the status panel made and hidden,

@@ -18,6 +18,7 @@
 #include "platform/shell_folders.h"
 #include "platform/utf8.h"
 #include "plugin_base/plugin_folders.h"
+#include "support/needed_display.h"
 #include "support/plugin_copy.h"
 #include "support/run_program.h"
 #include "support/temp_folder.h"
@@ -138,9 +139,7 @@ class Win32Session : public ::testing::Test {
  protected:
   void SetUp() override {
     // Without a display no window is made, and there is nothing to picture.
-    HWND probe = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    if (probe == nullptr) GTEST_SKIP() << "no display: run under xvfb-run";
-    DestroyWindow(probe);
+    TORV_NEEDS_WINDOWS();
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);

@@ -22,9 +22,12 @@ void set_environment(const std::string& name, const std::string& value);
 // Whether the library at this path is loaded in this process.
 bool library_in_process(const std::filesystem::path& library);
 
-// Whether the forms' windows of the Windows build have no display to be made on (Wine without
-// one); the headless build never needs one.
-bool windows_without_display();
+// Whether the forms' windows of the Windows build can be made (Wine needs a display for them); the
+// headless build never needs one. Where a display was given, waits a few seconds for it.
+bool windows_can_be_made();
+
+// Whether this process was given a display to make its windows on (DISPLAY is set).
+bool display_given();
 
 // The system's own colour of a window element by index, asked of the system directly (GetSysColor);
 // nothing where there is no such system (POSIX).

@@ -1,5 +1,7 @@
 // Windows: std::system returns the exit code; _putenv_s sets variables. No leak checker runs here.
 #include <stdlib.h>
+
+#include <cstdlib>
 #include <windows.h>
 
 #include "platform/utf8.h"
@@ -23,11 +25,30 @@ bool library_in_process(const std::filesystem::path& library) {
   return GetModuleHandleW(library.c_str()) != nullptr;
 }
 
-bool windows_without_display() {
+namespace {
+
+bool window_made() {
   const HWND probe =
       CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-  if (probe == nullptr) return true;
+  if (probe == nullptr) return false;
   DestroyWindow(probe);
+  return true;
+}
+
+}  // namespace
+
+bool display_given() {
+  const char* display = std::getenv("DISPLAY");
+  return display != nullptr && *display != '\0';
+}
+
+bool windows_can_be_made() {
+  // A virtual display that has just been started may take a moment before Wine can use it.
+  const int tries = display_given() ? 40 : 1;
+  for (int attempt = 0; attempt < tries; ++attempt) {
+    if (window_made()) return true;
+    if (attempt + 1 < tries) Sleep(250);
+  }
   return false;
 }
 
