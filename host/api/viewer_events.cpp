@@ -9,6 +9,10 @@ void fire_model_load() {
   if (auto callback = host_state().events.model_load) callback();
 }
 
+void fire_model_clear() {
+  if (auto callback = host_state().events.model_clear) callback();
+}
+
 void fire_selection_change() {
   if (auto callback = host_state().events.selection_change) callback();
 }

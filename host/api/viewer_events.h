@@ -7,6 +7,8 @@ namespace host {
 
 // After a model load.
 void fire_model_load();
+// Before the model goes: another is loaded, or the viewer closes.
+void fire_model_clear();
 // After the user changed the selection (never after the plug-in's own select calls).
 void fire_selection_change();
 // When the mouse moves onto an object.

@@ -97,7 +97,7 @@ int run(const host::CommandLine& line) {
   } else {
     session.run(script, false);
   }
-  viewer.unload_plugin();
+  viewer.close();
   for (const std::string& fault : state.faults) std::cerr << "fault: " << fault << '\n';
   return session.failed() || !state.faults.empty() ? 1 : 0;
 }

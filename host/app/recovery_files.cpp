@@ -6,6 +6,7 @@
 
 #include "app/host_platform.h"
 #include "interface/recovery_names.h"
+#include "platform/file_identity.h"
 
 namespace host {
 namespace {
@@ -25,7 +26,8 @@ std::vector<std::u16string> recovery_files(const std::u16string& model_path,
   const std::u16string base = library.substr(0, library.rfind(u'.'));
   const std::filesystem::path folder =
       std::filesystem::path(local_app_data_folder()) / "Quarnex" / "plugins" / base / "recovery";
-  const std::u16string prefix = cpp::recovery_name_stem(after_last_separator(model_path), model_path) + u".";
+  const std::u16string prefix =
+      cpp::recovery_name_stem(after_last_separator(model_path), platform::canonical_path(model_path)) + u".";
   std::error_code error;
   for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
     const std::u16string name = entry.path().filename().u16string();

@@ -183,7 +183,7 @@ bool Session::run_line(std::string_view line) {
   const auto [command, rest] = split_keyword(line);
   if (command.empty()) return true;
   if (command == "quit") {
-    viewer_.unload_plugin();
+    viewer_.close();
     return false;
   }
   if (!viewer_.plugin_loaded()) {

@@ -20,9 +20,17 @@ void Viewer::load_plugin() {
 }
 
 void Viewer::load_model(Model model) {
+  if (model_shown_) fire_model_clear();
   host_state().set_model(std::move(model));
+  model_shown_ = true;
   fire_model_load();
   if (library_) library_->exports().on_model_load_v2(false);
+}
+
+void Viewer::close() {
+  if (!library_) return;
+  if (model_shown_) fire_model_clear();
+  unload_plugin();
 }
 
 void Viewer::unload_plugin() {

@@ -25,14 +25,19 @@ class Viewer {
 
   // on_plugin_load with the host's handle and window.
   void load_plugin();
-  // Replaces the model, then fires on_model_load and calls on_model_load_v2.
+  // Fires on_model_clear when a model was loaded, replaces the model, then fires on_model_load
+  // and calls on_model_load_v2.
   void load_model(Model model);
+  // As the viewer closes: on_model_clear when a model was loaded, then unload_plugin.
+  void close();
+
   // on_plugin_unload, then the library leaves the process (its process detach runs).
   void unload_plugin();
 
  private:
   std::u16string plugin_path_;
   std::unique_ptr<PluginLibrary> library_;
+  bool model_shown_ = false;
 };
 
 }  // namespace host

@@ -9,14 +9,21 @@
 
 #include "categories/clean_field.h"
 #include "categories/collect_members.h"
+#include "categories/ifc_guid.h"
 #include "categories/sort_groups.h"
 #include "gui_uda/property_value_text.h"
 #include "gui_uda/tfrm_uda.h"
+#include "interface/recovery_names.h"
 #include "platform/ansi_code_page.h"
+#include "platform/file_identity.h"
+#include "platform/file_replace.h"
 #include "platform/locale.h"
+#include "platform/shell_folders.h"
 #include "plugin_base/host_api.h"
 #include "plugin_base/host_queries.h"
 #include "plugin_base/path_parts.h"
+#include "simple_io/content_hash.h"
+#include "simple_io/in_file.h"
 #include "toolkit/cursor.h"
 #include "toolkit/string_list.h"
 
@@ -39,18 +46,26 @@ const char* ansi_text(std::u16string_view text, std::string& buffer) {
 void Tfrm_uda::reload_groups() {
   const std::u16string model_path = loaded_ifc_path(host_handle);
   model_of_list = model_path;
+  recovery_stem.clear();
+  known_files.clear();
+  leaving_answered = false;
   if (model_path.empty()) {
     GroupsByName none;
     finish_list(none);
     return;
   }
-  const std::u16string sidecar = sidecar_path(model_path);
-  remember_sidecar(sidecar);
+  const char16_t separator = platform::path_separator();
+  recovery_stem =
+      cpp::recovery_name_stem(file_name_part(model_path, separator), platform::canonical_path(model_path));
   if (offer_recovery(model_path)) return;
   // The list comes from the side-car file or the model now: an older recovery file is stale.
   forget_recovery();
+  const std::u16string sidecar = sidecar_path(model_path);
+  const bool read = load_groups_file(sidecar);
+  remember_sidecar(sidecar, last_read.stamp, last_read.content_hash, last_read.whole());
+  tell_unread(sidecar);
   // A status panel keeps what the failed file load built: the default category alone.
-  if (!load_groups_file(sidecar) && mode == PanelMode::Batch) {
+  if (!read && mode == PanelMode::Batch) {
     clear_groups();
     build_groups_from_model();
   }
@@ -72,36 +87,62 @@ ObjectsGroup& Tfrm_uda::group_named(GroupsByName& by_name, std::u16string_view n
 
 bool Tfrm_uda::load_groups_file(const std::u16string& path) {
   const toolkit::CursorWait wait;
+  // Stamped before it is read: a change while it is read shows as a change.
+  std::optional<platform::FileStamp> stamp = platform::file_stamp(path);
+  return load_groups_bytes(simple_io::read_file_bytes(path), std::move(stamp));
+}
+
+bool Tfrm_uda::load_groups_bytes(simple_io::FileBytes file, std::optional<platform::FileStamp> stamp) {
+  const toolkit::CursorWait wait;
   // The user data of every object is the membership store; it starts empty.
   viewer::set_user_data(host_handle, plugin.all_objects_id, nullptr, true);
   GroupsByName by_name;
   loaded_guid_lines = 0;
   loaded_absent_lines = 0;
-  bool readable = true;
-  // Running out of memory ends the readable lines where it happens, as any other read failure.
+  last_read = ReadOutcome{};
+  last_read.stamp = std::move(stamp);
+  last_read.missing = file.missing;
+  if (!file.missing) last_read.failure = std::move(file.failure);
+  bool readable = false;
+  // Running out of memory ends the readable lines where it happens: the list then does not hold
+  // the whole file, and a save over it asks first.
   try {
-    // The lines are read in place: a million-line file is not copied line by line.
-    const std::optional<std::u16string> text = toolkit::read_text_file(path);
+    std::optional<std::u16string> text;
+    if (file.bytes) {
+      last_read.content_hash = simple_io::content_hash(*file.bytes);
+      text = toolkit::decode_text(*file.bytes);
+      // The bytes are not needed beside their text.
+      file.bytes.reset();
+    }
     readable = text.has_value();
     if (text) {
-      bool header = true;
-      bool stopped = false;
+      std::size_t line_number = 0;
       std::string ansi_guid;
       // The last line decides an absent object's category, as it does a present one's; the lines
       // keep the file's order.
       std::unordered_map<std::u16string_view, std::size_t> absent_at;
       std::vector<std::pair<std::u16string_view, ObjectsGroup*>> absent;
       toolkit::for_each_line(*text, [&](std::u16string_view line) {
-        if (std::exchange(header, false) || stopped) return;
+        if (++line_number == 1) return;
+        if (last_read.stopped_at_line != 0) {
+          // Blank lines after the stop hold nothing that a save could lose.
+          if (!trimmed_view(line).empty()) ++last_read.lines_not_read;
+          return;
+        }
         const auto comma = line.find(u',');
         // Reading stops at the first line without a comma; the lines before it stay in effect.
         if (comma == std::u16string_view::npos) {
-          stopped = true;
+          last_read.stopped_at_line = line_number;
+          if (!trimmed_view(line).empty()) ++last_read.lines_not_read;
           return;
         }
         const std::u16string_view guid = trimmed_view(line.substr(0, comma));
         const std::u16string_view name = trimmed_view(line.substr(comma + 1));
         if (name.empty()) return;
+        if (!guid.empty() && !is_ifc_guid(guid)) {
+          ++last_read.invalid_guid_lines;
+          return;
+        }
         ObjectsGroup& group = group_named(by_name, name);
         if (guid.empty()) return;
         ++loaded_guid_lines;
@@ -120,6 +161,8 @@ bool Tfrm_uda::load_groups_file(const std::u16string& path) {
       for (const auto& [guid, group] : absent) group->absent_guids.emplace_back(guid);
     }
   } catch (const std::bad_alloc&) {
+    platform::set_out_of_memory_error();
+    last_read.failure = platform::last_error_text();
   }
   // Nothing names a category when the file could not be read: the walk is left out then.
   if (readable) collect_members(host_handle, plugin.all_objects_id);

@@ -1,15 +1,20 @@
 // Unsaved work: the list written to a recovery file after every change, offered back when the
 // panel fills for the same model, and the " *" that marks the caption meanwhile.
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <ctime>
 #include <filesystem>
+#include <vector>
 
 #include "gui_uda/tfrm_uda.h"
-#include "interface/recovery_names.h"
 #include "platform/file_replace.h"
 #include "platform/shell_folders.h"
+#include "platform/viewer_process.h"
 #include "plugin_base/path_parts.h"
+#include "simple_io/content_hash.h"
+#include "simple_io/in_file.h"
+#include "toolkit/dialogs.h"
 
 namespace {
 
@@ -26,11 +31,13 @@ std::u16string local_time_text(std::int64_t since_1970_ns) {
 }  // namespace
 
 std::u16string Tfrm_uda::recovery_path() const {
-  const std::u16string& model = model_of_list;
-  if (model.empty()) return {};
-  const char16_t separator = platform::path_separator();
-  return plugin.user_folder + u"recovery" + separator +
-         cpp::recovery_name_stem(file_name_part(model, separator), model) + mode_texts(mode).sidecar_ending;
+  if (recovery_stem.empty()) return {};
+  return recovery_folder() + recovery_stem + u"." + platform::this_process_key() +
+         mode_texts(mode).sidecar_ending;
+}
+
+std::u16string Tfrm_uda::recovery_folder() const {
+  return plugin.user_folder + u"recovery" + platform::path_separator();
 }
 
 void Tfrm_uda::set_unsaved(bool now_unsaved) {
@@ -42,11 +49,13 @@ void Tfrm_uda::note_change() {
   const std::u16string path = recovery_path();
   if (path.empty()) return;
   set_unsaved(true);
+  leaving_answered = false;
   // In the background: a recovery file that cannot be written costs the user nothing now.
   try {
     std::error_code ignored;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
-    sidecar_text().save(path);
+    std::size_t left_out = 0;
+    sidecar_text(left_out).save(path);
   } catch (...) {
   }
 }
@@ -57,22 +66,74 @@ void Tfrm_uda::forget_recovery() {
   if (!path.empty()) platform::remove_file(path);
 }
 
-bool Tfrm_uda::offer_recovery(const std::u16string& model_path) {
-  const std::u16string path = recovery_path();
-  const std::optional<platform::FileStamp> recovered = platform::file_stamp(path);
-  if (!recovered) return false;
-  const std::optional<platform::FileStamp> saved = platform::file_stamp(sidecar_path(model_path));
-  if (saved && saved->modified_ns >= recovered->modified_ns) return false;
-  const char16_t separator = platform::path_separator();
-  const char* question = mode == PanelMode::Batch ? "recovery_batches" : "recovery_statuses";
-  if (!toolkit::ask_question(
-          window_handle(),
-          text(question, file_name_part(model_path, separator), local_time_text(recovered->modified_ns)),
-          u"TORV")) {
-    platform::replace_file(path, path + u".discarded");
-    return false;
+std::vector<Tfrm_uda::RecoveryFile> Tfrm_uda::recovery_files() const {
+  std::vector<RecoveryFile> found;
+  const std::u16string prefix = recovery_stem + u".";
+  const std::u16string_view ending = mode_texts(mode).sidecar_ending;
+  const std::u16string own_key = platform::this_process_key();
+  std::error_code error;
+  for (const auto& entry :
+       std::filesystem::directory_iterator(std::filesystem::path(recovery_folder()), error)) {
+    const std::u16string name = entry.path().filename().u16string();
+    if (!name.starts_with(prefix) || !name.ends_with(ending)) continue;
+    // The viewer that writes it: none in a name from before there was one file per viewer.
+    const std::u16string key = name.substr(prefix.size(), name.size() - prefix.size() - ending.size());
+    if (key != own_key && !key.empty() && platform::process_running(key)) continue;
+    const std::u16string path = recovery_folder() + name;
+    if (const auto stamp = platform::file_stamp(path)) found.push_back({path, stamp->modified_ns});
   }
-  load_groups_file(path);
-  set_unsaved(true);
-  return true;
+  std::sort(found.begin(), found.end(),
+            [](const RecoveryFile& a, const RecoveryFile& b) { return a.modified_ns > b.modified_ns; });
+  return found;
+}
+
+bool Tfrm_uda::offer_recovery(const std::u16string& model_path) {
+  const std::vector<RecoveryFile> files = recovery_files();
+  const char16_t separator = platform::path_separator();
+  const std::u16string model_name = file_name_part(model_path, separator);
+  const std::u16string sidecar = sidecar_path(model_path);
+  const std::optional<platform::FileStamp> saved = platform::file_stamp(sidecar);
+  const char* question = mode == PanelMode::Batch ? "recovery_batches" : "recovery_statuses";
+  bool taken = false;
+  for (const RecoveryFile& file : files) {
+    const std::u16string discarded = file.path + u".discarded";
+    // Older than the changes the user took: kept aside, never dropped.
+    if (taken) {
+      platform::replace_file(file.path, discarded);
+      continue;
+    }
+    std::u16string asked = text(question, model_name, local_time_text(file.modified_ns));
+    if (saved && saved->modified_ns > file.modified_ns)
+      asked += u"\n" + text("recovery_sidecar_newer", file_name_part(sidecar, separator));
+    asked += u"\n" + text("recovery_kept_if_no", discarded);
+    if (!toolkit::ask_question(window_handle(), asked, u"TORV")) {
+      platform::replace_file(file.path, discarded);
+      continue;
+    }
+    load_groups_file(file.path);
+    // The changes are this viewer's now: its recovery file holds them from here on.
+    const std::u16string own = recovery_path();
+    if (file.path != own) platform::replace_file(file.path, own);
+    set_unsaved(true);
+    taken = true;
+  }
+  if (taken) {
+    // The side-car file as it is now is what the user chose the changes over.
+    const simple_io::FileBytes now = simple_io::read_file_bytes(sidecar);
+    remember_sidecar(sidecar, saved, now.bytes ? simple_io::content_hash(*now.bytes) : 0, true);
+  }
+  return taken;
+}
+
+void Tfrm_uda::offer_to_save() {
+  if (!unsaved || leaving_answered || model_of_list.empty()) return;
+  leaving_answered = true;
+  const char* question =
+      mode == PanelMode::Batch ? "save_before_leaving_batches" : "save_before_leaving_statuses";
+  if (!toolkit::ask_question(window_handle(),
+                             text(question, file_name_part(model_of_list, platform::path_separator())),
+                             u"TORV"))
+    return;
+  // A save that fails says why; the recovery file stays.
+  save_groups_file(sidecar_path(model_of_list));
 }

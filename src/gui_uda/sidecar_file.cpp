@@ -1,18 +1,34 @@
 // Side-car files: the panel's categories saved to, and opened from, a CSV file the user chooses.
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "categories/ifc_guid.h"
 #include "gui_uda/tfrm_uda.h"
+#include "platform/file_identity.h"
 #include "platform/shell_folders.h"
 #include "plugin_base/fetch_ahead.h"
 #include "plugin_base/host_api.h"
 #include "plugin_base/host_queries.h"
 #include "plugin_base/path_parts.h"
+#include "simple_io/content_hash.h"
+#include "simple_io/in_file.h"
 #include "simple_io/replacing_file.h"
 #include "toolkit/cursor.h"
 #include "toolkit/string_list.h"
 
-toolkit::FileText Tfrm_uda::sidecar_text() const {
+namespace {
+
+std::u16string number_text(std::size_t value) {
+  const std::string digits = std::to_string(value);
+  return std::u16string(digits.begin(), digits.end());
+}
+
+}  // namespace
+
+toolkit::FileText Tfrm_uda::sidecar_text(std::size_t& left_out) const {
+  left_out = 0;
   // One text for the whole file, each line appended in place.
   toolkit::FileText file_text;
   file_text.append(u"IFC GUID,");
@@ -46,7 +62,14 @@ toolkit::FileText Tfrm_uda::sidecar_text() const {
       if (i + viewer::fetch_distance < infos.size())
         viewer::fetch_ahead(infos[i + viewer::fetch_distance].ifc_guid);
       const viewer::ObjectInfo2& info = infos[i];
-      if (info.ifc_guid != nullptr) file_text.append_up_to(info.ifc_guid);
+      std::u16string_view guid;
+      if (info.ifc_guid != nullptr) guid = info.ifc_guid;
+      // A GUID with a comma or a line break would cut its line: such an object is left out.
+      if (!guid.empty() && !is_ifc_guid(guid)) {
+        ++left_out;
+        continue;
+      }
+      file_text.append(guid);
       file_text.append(line_end);
     }
     // Objects of another revision of the model come back with their category.
@@ -58,36 +81,86 @@ toolkit::FileText Tfrm_uda::sidecar_text() const {
   return file_text;
 }
 
-void Tfrm_uda::save_groups_file(const std::u16string& path) {
+bool Tfrm_uda::save_groups_file(const std::u16string& path) {
   const toolkit::CursorWait wait;
   const std::u16string file = with_csv_extension(path);
-  if (!may_replace(file)) return;
-  if (!sidecar_text().save(file)) {
+  std::size_t left_out = 0;
+  const toolkit::FileText file_text = sidecar_text(left_out);
+  // Asked once the text is made, right before the file is replaced.
+  if (!may_replace(file)) return false;
+  if (!file_text.save(file)) {
     toolkit::message_box(window_handle(),
                          text("save_error") + u"\n" + file + u": " + simple_io::last_write_failure(), u"TORV",
                          toolkit::MessageIcon::error);
-    return;
+    return false;
   }
-  remember_sidecar(file);
+  remember_sidecar(file, platform::file_stamp(file), file_text.content_hash(), true);
   // The model's own side-car file holds the work now; a copy elsewhere does not.
-  if (!model_of_list.empty() && file == sidecar_path(model_of_list)) forget_recovery();
+  if (!model_of_list.empty() && platform::same_file(file, sidecar_path(model_of_list))) forget_recovery();
+  if (left_out > 0) {
+    toolkit::message_box(
+        window_handle(),
+        text("guids_left_out", number_text(left_out), file_name_part(file, platform::path_separator())),
+        u"TORV", toolkit::MessageIcon::warning);
+  }
+  return true;
 }
 
-void Tfrm_uda::remember_sidecar(const std::u16string& path) {
-  known_sidecar = path;
-  known_stamp = platform::file_stamp(path);
+void Tfrm_uda::remember_sidecar(const std::u16string& path, const std::optional<platform::FileStamp>& stamp,
+                                std::uint32_t content_hash, bool whole) {
+  const auto same = std::find_if(known_files.begin(), known_files.end(), [&path](const KnownFile& known) {
+    return platform::same_file(known.path, path);
+  });
+  KnownFile known{path, stamp, content_hash, whole};
+  if (same != known_files.end()) {
+    *same = std::move(known);
+  } else {
+    known_files.push_back(std::move(known));
+  }
 }
 
 bool Tfrm_uda::may_replace(const std::u16string& path) {
-  if (path != known_sidecar || platform::file_stamp(path) == known_stamp) return true;
-  return toolkit::ask_question(
-      window_handle(), text("sidecar_changed", file_name_part(path, platform::path_separator())), u"TORV");
+  const auto known = std::find_if(known_files.begin(), known_files.end(), [&path](const KnownFile& file) {
+    return platform::same_file(file.path, path);
+  });
+  if (known == known_files.end()) return true;
+  const std::u16string name = file_name_part(path, platform::path_separator());
+  if (!known->whole) return toolkit::ask_question(window_handle(), text("save_over_unread", name), u"TORV");
+  const std::optional<platform::FileStamp> stamp = platform::file_stamp(path);
+  bool changed = stamp != known->stamp;
+  // The same size and time may hide an edit whose time was put back (a copy that keeps times, a
+  // sync, an unpacked archive): the bytes tell.
+  if (!changed && stamp) {
+    const simple_io::FileBytes now = simple_io::read_file_bytes(path);
+    changed = !now.bytes || simple_io::content_hash(*now.bytes) != known->content_hash;
+  }
+  if (!changed) return true;
+  return toolkit::ask_question(window_handle(), text("sidecar_changed", name), u"TORV");
 }
 
-bool Tfrm_uda::may_open(const std::u16string& path) {
-  const std::optional<std::u16string> file_text = toolkit::read_text_file(path);
-  if (!file_text) return true;
-  std::u16string_view first_line = *file_text;
+void Tfrm_uda::tell_unread(const std::u16string& path) {
+  const std::u16string name = file_name_part(path, platform::path_separator());
+  std::u16string message;
+  if (!last_read.failure.empty()) {
+    message = text(mode == PanelMode::Batch ? "unreadable_batches" : "unreadable_statuses", name,
+                   last_read.failure);
+  } else if (last_read.lines_not_read > 0) {
+    message = text("reading_stopped", name, number_text(last_read.stopped_at_line),
+                   number_text(last_read.lines_not_read));
+  }
+  if (last_read.invalid_guid_lines > 0) {
+    if (!message.empty()) message += u"\n";
+    message += text("invalid_guid_lines", number_text(last_read.invalid_guid_lines), name);
+  }
+  if (!message.empty())
+    toolkit::message_box(window_handle(), message, u"TORV", toolkit::MessageIcon::warning);
+}
+
+bool Tfrm_uda::may_open(const std::u16string& path, std::string_view bytes) {
+  // The first line is all that is looked at: the text of a large file is not made twice.
+  constexpr std::size_t enough_for_a_header = 4096;
+  const std::u16string file_text = toolkit::decode_text(bytes.substr(0, enough_for_a_header));
+  std::u16string_view first_line = file_text;
   first_line = first_line.substr(0, first_line.find_first_of(u"\r\n"));
   if (first_line == std::u16string(u"IFC GUID,") + mode_texts(mode).attribute_word) return true;
   return toolkit::ask_question(window_handle(),
@@ -116,23 +189,31 @@ void Tfrm_uda::btn_openClick() {
   propose_sidecar(open_dialog);
   if (!open_dialog.execute(window_handle())) return;
   const std::u16string path = open_dialog.file_name;
-  if (!may_open(path)) return;
+  // A file that cannot be read leaves the list as it was.
+  std::optional<platform::FileStamp> stamp = platform::file_stamp(path);
+  simple_io::FileBytes file = simple_io::read_file_bytes(path);
+  if (!file.bytes) {
+    toolkit::message_box(
+        window_handle(),
+        text("open_unreadable", file_name_part(path, platform::path_separator()), file.failure), u"TORV",
+        toolkit::MessageIcon::warning);
+    return;
+  }
+  if (!may_open(path, *file.bytes)) return;
   clear_groups();
-  load_groups_file(path);
-  remember_sidecar(path);
+  load_groups_bytes(std::move(file), std::move(stamp));
+  remember_sidecar(path, last_read.stamp, last_read.content_hash, last_read.whole());
   apply_colors();
-  if (!model_of_list.empty() && path == sidecar_path(model_of_list)) {
+  if (!model_of_list.empty() && platform::same_file(path, sidecar_path(model_of_list)) && last_read.whole()) {
     forget_recovery();
   } else {
     note_change();
   }
+  tell_unread(path);
   if (loaded_absent_lines > 0) {
-    const auto number = [](std::size_t value) {
-      const std::string digits = std::to_string(value);
-      return std::u16string(digits.begin(), digits.end());
-    };
-    toolkit::message_box(window_handle(),
-                         text("lines_without_object", number(loaded_absent_lines), number(loaded_guid_lines)),
-                         u"TORV", toolkit::MessageIcon::information);
+    toolkit::message_box(
+        window_handle(),
+        text("lines_without_object", number_text(loaded_absent_lines), number_text(loaded_guid_lines)),
+        u"TORV", toolkit::MessageIcon::information);
   }
 }

@@ -109,15 +109,17 @@ Tfrm_uda::~Tfrm_uda() {
 
 std::u16string Tfrm_uda::text(const char* key) const { return cpp::language_text(host_handle, key); }
 
-std::u16string Tfrm_uda::text(const char* key, std::u16string_view first, std::u16string_view second) const {
+std::u16string Tfrm_uda::text(const char* key, std::u16string_view first, std::u16string_view second,
+                              std::u16string_view third) const {
   std::u16string filled = text(key);
+  const std::u16string_view values[] = {first, second, third};
   for (std::size_t at = 0; (at = filled.find(u'%', at)) != std::u16string::npos;) {
     const char16_t which = at + 1 < filled.size() ? filled[at + 1] : u'\0';
-    if (which != u'1' && which != u'2') {
+    if (which < u'1' || which > u'3') {
       ++at;
       continue;
     }
-    const std::u16string_view value = which == u'1' ? first : second;
+    const std::u16string_view value = values[which - u'1'];
     filled.replace(at, 2, value);
     at += value.size();
   }

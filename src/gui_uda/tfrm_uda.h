@@ -2,18 +2,21 @@
 // user does with them.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "categories/objects_group.h"
 #include "gui_add_category/tfrm_add_category.h"
 #include "gui_uda/panel_mode.h"
 #include "platform/file_facts.h"
 #include "plugin_base/plugin_base.h"
+#include "simple_io/in_file.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/draw_grid.h"
 #include "toolkit/file_text.h"
@@ -39,8 +42,11 @@ class Tfrm_uda : public toolkit::Form {
   void reload_groups();
   std::u16string sidecar_path(const std::u16string& model_path) const;
   // Appends the side-car file's categories; false when it could not be read. Lines whose GUID
-  // names no object of the model stay with their category (absent_guids).
+  // names no object of the model stay with their category (absent_guids). How much of the file
+  // was read goes to last_read.
   bool load_groups_file(const std::u16string& path);
+  // The same on a file already read, stamped as it was before the read.
+  bool load_groups_bytes(simple_io::FileBytes file, std::optional<platform::FileStamp> stamp);
   void build_groups_from_model();
 
   // Colouring and selecting the viewer's objects.
@@ -68,10 +74,10 @@ class Tfrm_uda : public toolkit::Form {
   void menu_renameClick();
   void menu_deleteClick();
 
-  // Side-car files.
-  void save_groups_file(const std::u16string& path);
-  // What save_groups_file writes.
-  toolkit::FileText sidecar_text() const;
+  // Side-car files. False when nothing was written (refused, cancelled or failed).
+  bool save_groups_file(const std::u16string& path);
+  // What save_groups_file writes; objects without a valid IFC GUID are left out and counted.
+  toolkit::FileText sidecar_text(std::size_t& left_out) const;
   void btn_saveClick();
   void btn_openClick();
 
@@ -79,6 +85,9 @@ class Tfrm_uda : public toolkit::Form {
   // after the model's path and the attribute; a save or a load from the side-car file removes it.
   void note_change();
   std::u16string recovery_path() const;
+  // Before the viewer clears the model or unloads the plug-in: unsaved changes are offered to be
+  // saved to the model's side-car file; declined, they stay in the recovery file.
+  void offer_to_save();
 
   Groups groups;
   const PanelMode mode;
@@ -105,31 +114,68 @@ class Tfrm_uda : public toolkit::Form {
   std::unique_ptr<Tfrm_add_category> add_category_dialog;
 
  private:
-  // The recovery file, when it is newer than the model's side-car file, is offered: true when the
-  // user took it and the list holds it; a refused one is kept as the one ".discarded" copy.
+  // The recovery files of the model that no other running viewer writes are offered, newest first:
+  // true when the user took one and the list holds it; each refused one is kept as a ".discarded"
+  // copy, and so are those older than the one taken.
   bool offer_recovery(const std::u16string& model_path);
   void forget_recovery();
+  std::u16string recovery_folder() const;
+  struct RecoveryFile {
+    std::u16string path;
+    std::int64_t modified_ns = 0;
+  };
+  // The model's recovery files that no other running viewer writes, newest first.
+  std::vector<RecoveryFile> recovery_files() const;
   void set_unsaved(bool unsaved);
-  // The side-car file as this panel last read or wrote it, so that someone else's save shows.
-  void remember_sidecar(const std::u16string& path);
+  // What the list knows of a side-car file it read or wrote, so that someone else's save shows.
+  void remember_sidecar(const std::u16string& path, const std::optional<platform::FileStamp>& stamp,
+                        std::uint32_t content_hash, bool whole);
+  // Says once, as the list fills, that the side-car file was not read, or not to its end.
+  void tell_unread(const std::u16string& path);
   // Whether a save to path may replace what is there (asks when someone else changed it).
   bool may_replace(const std::u16string& path);
   // Asks before a file that is no side-car file of this panel is read into the list.
-  bool may_open(const std::u16string& path);
-  // The texts of a line in the language file with its %1 and %2 filled in.
-  std::u16string text(const char* key, std::u16string_view first, std::u16string_view second = {}) const;
+  bool may_open(const std::u16string& path, std::string_view bytes);
+  // The texts of a line in the language file with its %1, %2 and %3 filled in.
+  std::u16string text(const char* key, std::u16string_view first, std::u16string_view second = {},
+                      std::u16string_view third = {}) const;
 
-  // The model the list was filled for: its recovery file and side-car file.
+  // The model the list was filled for: its recovery file and side-car file. Its canonical path
+  // keys the recovery files, so that every spelling of the model finds them.
   std::u16string model_of_list;
+  std::u16string recovery_stem;
   std::u16string caption_text;
   // The custom colours as they were read, so that unchanged ones are not written again.
   std::vector<std::u16string> loaded_custom_colors;
   bool unsaved = false;
-  std::u16string known_sidecar;
-  std::optional<platform::FileStamp> known_stamp;
+  // Whether the user already answered the question before leaving these changes.
+  bool leaving_answered = false;
+  // A side-car file as the list last read or wrote it: its stamp (nothing when no file was there)
+  // and the hash of its bytes; whole is false when the list does not hold all of it.
+  struct KnownFile {
+    std::u16string path;
+    std::optional<platform::FileStamp> stamp;
+    std::uint32_t content_hash = 0;
+    bool whole = true;
+  };
+  std::vector<KnownFile> known_files;
   // Of the last file load: lines with a GUID, and those whose GUID names no object of the model.
   std::size_t loaded_guid_lines = 0;
   std::size_t loaded_absent_lines = 0;
+  // Of the last file load: why the file could not be read (empty when it was, or was missing),
+  // where reading stopped and how many lines with text were left after it, and how many lines
+  // were skipped for a GUID that is not one.
+  struct ReadOutcome {
+    bool missing = false;
+    std::u16string failure;
+    std::size_t stopped_at_line = 0;
+    std::size_t lines_not_read = 0;
+    std::size_t invalid_guid_lines = 0;
+    std::optional<platform::FileStamp> stamp;
+    std::uint32_t content_hash = 0;
+    bool whole() const { return failure.empty() && lines_not_read == 0 && invalid_guid_lines == 0; }
+  };
+  ReadOutcome last_read;
 
   // Hashed and looked up by view: a load asks once per line or object, a million times.
   struct NameHash {

@@ -8,9 +8,10 @@
 
 namespace cpp {
 
-// The name less the panel's ending: the model's file name cut to 64 code units (within what any
-// file system takes), a dot, and the FNV-1a hash of the model's whole path in 16 hexadecimal
-// digits, which keeps models of the same name in different folders apart.
+// The name less the viewer's key and the panel's ending: the model's file name cut to 64 code
+// units (within what any file system takes; never between the two halves of a character), a dot,
+// and the FNV-1a hash of the model's canonical path in 16 hexadecimal digits, which keeps models of
+// the same name in different folders apart.
 inline std::u16string recovery_name_stem(std::u16string_view model_file_name,
                                          std::u16string_view model_path) {
   std::uint64_t hash = 14695981039346656037ull;
@@ -22,7 +23,9 @@ inline std::u16string recovery_name_stem(std::u16string_view model_file_name,
   std::u16string hash_text(16, u'0');
   for (auto place = hash_text.rbegin(); place != hash_text.rend(); ++place, hash >>= 4)
     *place = digits[hash & 15];
-  return std::u16string(model_file_name.substr(0, 64)) + u"." + hash_text;
+  std::size_t kept = model_file_name.size() < 64 ? model_file_name.size() : 64;
+  if (kept == 64 && model_file_name[63] >= 0xD800 && model_file_name[63] <= 0xDBFF) kept = 63;
+  return std::u16string(model_file_name.substr(0, kept)) + u"." + hash_text;
 }
 
 }  // namespace cpp

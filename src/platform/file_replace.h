@@ -27,4 +27,7 @@ void remove_file(const std::u16string& path);
 // The operating system's words for why the last file call failed.
 std::u16string last_error_text();
 
+// Makes running out of memory the last error, for last_error_text to tell.
+void set_out_of_memory_error();
+
 }  // namespace platform

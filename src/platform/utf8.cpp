@@ -55,8 +55,11 @@ std::string to_utf8(std::u16string_view text) {
   return out;
 }
 
-std::u16string from_utf8(std::string_view text) {
-  std::u16string out;
+namespace {
+
+// Decodes text into out; a malformed sequence becomes U+FFFD, or ends the decoding with false when
+// strict.
+bool decode_utf8(std::string_view text, std::u16string& out, bool strict) {
   out.reserve(text.size());
   std::size_t i = 0;
   while (i < text.size()) {
@@ -91,10 +94,25 @@ std::u16string from_utf8(std::string_view text) {
       append_utf16(out, c);
       i += length;
     } else {
+      if (strict) return false;
       out += static_cast<char16_t>(replacement);
       ++i;
     }
   }
+  return true;
+}
+
+}  // namespace
+
+std::u16string from_utf8(std::string_view text) {
+  std::u16string out;
+  decode_utf8(text, out, false);
+  return out;
+}
+
+std::optional<std::u16string> from_strict_utf8(std::string_view text) {
+  std::u16string out;
+  if (!decode_utf8(text, out, true)) return std::nullopt;
   return out;
 }
 

@@ -56,12 +56,24 @@ void Plugin::on_plugin_load(viewer::HostHandle host, bool flag, viewer::HostWind
 }
 
 void Plugin::on_plugin_unload() {
+  offer_to_save_panels();
   // Each panel saves what it must as it is destroyed: the batch panel first.
   for (const PanelMode mode : {PanelMode::Batch, PanelMode::Status}) {
     delete panels[static_cast<int>(mode)];
     panels[static_cast<int>(mode)] = nullptr;
   }
   toolkit::finalize();
+}
+
+void Plugin::on_model_clear() {
+  cpp::PluginBase::on_model_clear();
+  offer_to_save_panels();
+}
+
+void Plugin::offer_to_save_panels() {
+  for (const PanelMode mode : {PanelMode::Batch, PanelMode::Status}) {
+    if (Tfrm_uda* existing = panel(mode)) existing->offer_to_save();
+  }
 }
 
 void Plugin::on_gui_colors_change() {

@@ -24,6 +24,9 @@ class Plugin : public cpp::PluginBase {
   void on_context_menu() override;
   void on_button_click(std::int32_t id) override;
   void on_model_load() override;
+  // Before the model goes (another is loaded, or the viewer closes): unsaved changes are offered
+  // to be saved.
+  void on_model_clear() override;
 
   // Makes the context-menu drop-down's entries those of a panel's categories.
   void rebuild_context_entries(Groups& groups);
@@ -44,6 +47,7 @@ class Plugin : public cpp::PluginBase {
   std::vector<viewer::ObjectId> selected_objects;
 
  private:
+  void offer_to_save_panels();
   void create_ribbon();
   void show_panel(PanelMode mode);
   void reset_viewer();

@@ -17,6 +17,20 @@ constexpr AddedText texts[] = {
      u"%1 does not begin with the line \"%2\". It may be a report, a model or the other panel's file, whose "
      u"lines would become categories. Read it anyway?"},
     {"lines_without_object", u"%1 of %2 lines name no object of this model."},
+    {"unreadable_batches", u"%1 could not be read: %2. The batches shown are not from it."},
+    {"unreadable_statuses", u"%1 could not be read: %2. The statuses shown are not from it."},
+    {"reading_stopped",
+     u"Reading %1 stopped at line %2, which has no comma: %3 lines after it were not read."},
+    {"invalid_guid_lines", u"%1 lines of %2 hold no valid IFC GUID and were not read."},
+    {"save_over_unread",
+     u"%1 was not read whole when the list was filled. Saving replaces all of it with the list shown. Save "
+     u"anyway?"},
+    {"open_unreadable", u"%1 could not be read: %2. The list stays as it was."},
+    {"recovery_sidecar_newer", u"%1 was saved after these changes were made."},
+    {"recovery_kept_if_no", u"If you answer No, they are kept in %1."},
+    {"save_before_leaving_batches", u"Save the changes to the batches of %1?"},
+    {"save_before_leaving_statuses", u"Save the changes to the statuses of %1?"},
+    {"guids_left_out", u"%1 objects have no valid IFC GUID and were not written to %2."},
 };
 
 }  // namespace

@@ -1,6 +1,10 @@
 // InFile on a C runtime binary stream.
 #include "simple_io/in_file.h"
 
+#include <new>
+
+#include "platform/file_facts.h"
+#include "platform/file_replace.h"
 #include "platform/file_stream.h"
 
 namespace simple_io {
@@ -33,6 +37,20 @@ std::optional<std::string> read_whole_file(const std::u16string& path) {
   } catch (int) {
     return std::nullopt;
   }
+}
+
+FileBytes read_file_bytes(const std::u16string& path) {
+  FileBytes result;
+  try {
+    result.bytes = read_whole_file(path);
+  } catch (const std::bad_alloc&) {
+    platform::set_out_of_memory_error();
+  }
+  if (result.bytes) return result;
+  // Asked at once, before another call can change the system's last error.
+  result.failure = platform::last_error_text();
+  result.missing = !platform::path_exists(path);
+  return result;
 }
 
 }  // namespace simple_io

@@ -31,4 +31,14 @@ class InFile {
 // bytes is thrown as std::bad_alloc, so that a caller may tell it from an unreadable file.
 std::optional<std::string> read_whole_file(const std::u16string& path);
 
+// Every byte of a file, or why not: missing when nothing has the name; otherwise failure holds the
+// system's words for why the file could not be opened or read (locked, not permitted, not a regular
+// file, too large for the memory left).
+struct FileBytes {
+  std::optional<std::string> bytes;
+  bool missing = false;
+  std::u16string failure;
+};
+FileBytes read_file_bytes(const std::u16string& path);
+
 }  // namespace simple_io

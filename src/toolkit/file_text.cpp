@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "simple_io/content_hash.h"
 #include "simple_io/replacing_file.h"
 #include "toolkit/string_list.h"
 
@@ -79,6 +80,11 @@ const char* FileText::append_ascii_up_to(const char* text) {
 std::u16string FileText::text() const {
   if (!wide_.empty()) return wide_;
   return std::u16string(bytes_.get(), bytes_.get() + size_);
+}
+
+std::uint32_t FileText::content_hash() const {
+  if (!wide_.empty()) return simple_io::content_hash(text_file_bytes(wide_));
+  return simple_io::content_hash(std::string_view(bytes_.get(), size_));
 }
 
 bool FileText::save(const std::u16string& path) const {

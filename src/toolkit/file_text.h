@@ -90,6 +90,8 @@ class FileText {
 
   // Writes the file as save_text_file writes text(); false, with the old file as it was, on failure.
   bool save(const std::u16string& path) const;
+  // The hash of the bytes save writes (simple_io::content_hash).
+  std::uint32_t content_hash() const;
 
  private:
   void make_room(std::size_t more) {

@@ -2,6 +2,8 @@
 #include "toolkit/string_list.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 #include "platform/ansi_code_page.h"
 #include "platform/utf8.h"
@@ -30,10 +32,20 @@ std::u16string decode(std::string_view bytes) {
   if (bytes.starts_with(utf8_mark)) return platform::from_utf8(bytes.substr(utf8_mark.size()));
   if (bytes.starts_with(utf16_le_mark)) return from_utf16(bytes.substr(utf16_le_mark.size()), false);
   if (bytes.starts_with(utf16_be_mark)) return from_utf16(bytes.substr(utf16_be_mark.size()), true);
+  // A file without a mark that is well-formed UTF-8 and not plain ASCII was written as UTF-8 (by
+  // a spreadsheet or an editor): read as the code page, its letters would be garbled and lost at
+  // the next save. Text in a single-byte code page is almost never well-formed UTF-8 by chance.
+  unsigned char every_bit = 0;
+  for (const char c : bytes) every_bit |= static_cast<unsigned char>(c);
+  if (every_bit >= 0x80) {
+    if (std::optional<std::u16string> text = platform::from_strict_utf8(bytes)) return std::move(*text);
+  }
   return platform::from_ansi(bytes);
 }
 
 }  // namespace
+
+std::u16string decode_text(std::string_view bytes) { return decode(bytes); }
 
 std::optional<std::u16string> read_text_file(const std::u16string& path) {
   const std::optional<std::string> bytes = simple_io::read_whole_file(path);
@@ -54,7 +66,7 @@ void StringList::set_text_bytes(std::string_view bytes) {
   for_each_line(text, [this](std::u16string_view line) { lines.emplace_back(line); });
 }
 
-bool save_text_file(const std::u16string& path, std::u16string_view text) {
+std::string text_file_bytes(std::u16string_view text) {
   // Most files (GUIDs, most names) are ASCII throughout: their bytes are the code units, and no
   // converter runs.
   std::string bytes(text.size(), '\0');
@@ -63,11 +75,15 @@ bool save_text_file(const std::u16string& path, std::u16string_view text) {
     every_bit |= text[i];
     bytes[i] = static_cast<char>(text[i]);
   }
-  if (every_bit < 0x80) return simple_io::write_file_whole(path, bytes);
+  if (every_bit < 0x80) return bytes;
   // A text the ANSI code page cannot hold goes whole as UTF-8 with a byte-order mark, which the
   // reader honours, so that no name is lost.
-  if (platform::fits_ansi(text)) return simple_io::write_file_whole(path, platform::to_ansi(text));
-  return simple_io::write_file_whole(path, std::string(utf8_mark) + platform::to_utf8(text));
+  if (platform::fits_ansi(text)) return platform::to_ansi(text);
+  return std::string(utf8_mark) + platform::to_utf8(text);
+}
+
+bool save_text_file(const std::u16string& path, std::u16string_view text) {
+  return simple_io::write_file_whole(path, text_file_bytes(text));
 }
 
 bool StringList::save_to_file(const std::u16string& path) const {

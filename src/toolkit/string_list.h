@@ -8,6 +8,9 @@
 
 namespace toolkit {
 
+// A file's bytes decoded as StringList decodes them.
+std::u16string decode_text(std::string_view bytes);
+
 // A file's text decoded as StringList decodes it; nothing when it cannot be opened or read.
 std::optional<std::u16string> read_text_file(const std::u16string& path);
 
@@ -16,6 +19,8 @@ std::optional<std::u16string> read_text_file(const std::u16string& path);
 // it. The file is replaced only once everything is written; false, with the old file as it was,
 // on failure. Long files are built as one text and written through this.
 bool save_text_file(const std::u16string& path, std::u16string_view text);
+// The bytes save_text_file writes for text.
+std::string text_file_bytes(std::u16string_view text);
 
 // Calls on_line with each line of text as StringList splits it, without copying the lines.
 template <class OnLine>
@@ -34,9 +39,10 @@ class StringList {
  public:
   std::vector<std::u16string> lines;
 
-  // A byte-order mark selects UTF-8, UTF-16 LE or UTF-16 BE; without one the text is in the ANSI
-  // code page. Lines end at CR LF, LF or CR; a line break at the very end adds no empty line.
-  // False, with the lines unchanged, when the file cannot be opened or read.
+  // A byte-order mark selects UTF-8, UTF-16 LE or UTF-16 BE; without one the text is UTF-8 when it
+  // is well-formed UTF-8 and not plain ASCII, else in the ANSI code page. Lines end at CR LF, LF or CR; a
+  // line break at the very end adds no empty line. False, with the lines unchanged, when the file cannot be
+  // opened or read.
   bool load_from_file(const std::u16string& path);
   // The same rules on bytes already read.
   void set_text_bytes(std::string_view bytes);

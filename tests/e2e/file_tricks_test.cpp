@@ -16,6 +16,8 @@
 
 namespace {
 
+using ::testing::HasSubstr;
+
 using std::filesystem::perms;
 
 class FileTricks : public torv_test::PanelFixture {
@@ -150,20 +152,23 @@ INSTANTIATE_TEST_SUITE_P(Codes, LanguageCode,
                                                "plain_with_dash", u"pt-BR_1", {"lang.pt-BR_1", "lang.en"}}),
                          torv_test::CaseLabel());
 
-// A side-car file larger than the memory left: the panel ends with a valid list, its default
-// category last, and the viewer goes on.
-TEST_F(FileTricks, RunningOutOfMemoryWhileReadingEndsWithAValidList) {
+// A side-car file larger than the memory left: the panel ends with a valid list and says the file
+// was not read, and a save over the file asks first instead of putting the list shown in its place.
+TEST_F(FileTricks, RunningOutOfMemoryWhileReadingEndsWithAValidListAndASaveThatAsks) {
 #if defined(__SANITIZE_ADDRESS__)
   GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
 #endif
+  const std::filesystem::path sidecar = folder_file("big.batching.csv");
   const std::filesystem::path script = folder_file("memory.session");
-  torv_test::write_file(script, "click Batches\nprint panel batch\n");
+  torv_test::write_file(script, "click Batches\nprint panel batch\nanswer save " + sidecar.string() +
+                                    "\nanswer no\npanel batch save\n");
   {
-    std::ofstream big(folder_file("big.batching.csv"), std::ios::binary);
+    std::ofstream big(sidecar, std::ios::binary);
     big << "IFC GUID,BATCH\r\n";
     const std::string line = std::string(22, 'G') + "," + std::string(200, 'b') + "\r\n";
     for (int i = 0; i < 600'000; ++i) big << line;
   }
+  const auto size = std::filesystem::file_size(sidecar);
   const std::string command =
       "ulimit -v 300000 && " + (torv_test::built_folder() / "torv-host").string() +
       " --generate storeys=1,assemblies=2,values=A,path=" + folder_file("big.ifc").string() + " --script " +
@@ -171,8 +176,12 @@ TEST_F(FileTricks, RunningOutOfMemoryWhileReadingEndsWithAValidList) {
   const int status = std::system(("sh -c '" + command + "'").c_str());
   const std::string out = torv_test::read_file(folder_file("out.txt"));
   EXPECT_EQ(status, 0) << out;
-  // 135 MB of lines do not fit twice in the limit: the list holds its default category alone.
-  EXPECT_THAT(out, ::testing::EndsWith("Batch\tCount\tColour\nNo batch\t\tnone\n"));
+  // 135 MB of lines do not fit twice in the limit: the batch panel falls back to the model's values.
+  EXPECT_THAT(out, HasSubstr("message box \"TORV\" (warning): big.batching.csv could not be read: "));
+  EXPECT_THAT(out, HasSubstr(". The batches shown are not from it.\nBatches\tvisible\nBatch\tCount\tColour\n"));
+  EXPECT_THAT(out, HasSubstr("question box \"TORV\": big.batching.csv was not read whole when the list was "
+                             "filled. Saving replaces all of it with the list shown. Save anyway? -> no"));
+  EXPECT_EQ(std::filesystem::file_size(sidecar), size);
 }
 
 }  // namespace

@@ -35,9 +35,7 @@ std::string text(const char* key) {
 class Keyboard : public ::testing::Test {
  protected:
   // The Windows build's keys go to the system's controls, which need a display.
-  void SetUp() override {
-    TORV_NEEDS_WINDOWS();
-  }
+  void SetUp() override { TORV_NEEDS_WINDOWS(); }
 
   // A model of two assemblies whose batches are Alpha and Beta, the status panel made and hidden,
   // the batch panel shown.

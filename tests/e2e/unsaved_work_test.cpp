@@ -40,19 +40,27 @@ TEST_F(UnsavedWork, AChangeGoesToARecoveryFileAndYesRestoresItAtTheNextLoad) {
   EXPECT_EQ(caption(), "Batches");
   move_assembly_1_to_b();
   EXPECT_EQ(caption(), "Batches *");
-  ASSERT_THAT(recovery_files(), ElementsAre(MatchesRegex("model\\.ifc\\.\\w+\\.batching\\.csv")));
+  // The model's name, the hash of its canonical path, and this viewer's process key.
+  ASSERT_THAT(recovery_files(),
+              ElementsAre(MatchesRegex("model\\.ifc\\.[0-9a-f]{16}\\.[0-9]+_[0-9x]+\\.batching\\.csv")));
   // The recovery file is what a save would write.
   EXPECT_EQ(torv_test::read_file(user_folder() / "recovery" / recovery_files()[0]),
             "IFC GUID,BATCH\r\n,A\r\n" + guid_of("Assembly 1") + ",B\r\n" + guid_of("Assembly 2") + ",B\r\n");
   EXPECT_THAT(run_session("print recovery\n"), HasSubstr("1 recovery files\n"));
 
-  run_session("answer yes\n");
+  // Leaving the model asks first; No keeps the changes for the next time.
+  run_session("answer no\nanswer yes\n");
   load_model("storeys=1,assemblies=2,values=A;B");
-  ASSERT_EQ(state().desktop.messages.size(), 1u);
-  // The time of the recovery file, as "10.12.2026 14:02", stands between the two parts.
+  ASSERT_EQ(state().desktop.messages.size(), 2u);
+  EXPECT_EQ(state().desktop.messages[0],
+            "question box \"TORV\": Save the changes to the batches of model.ifc? -> no");
+  // The time of the recovery file, as "10.12.2026 14:02", stands between the two parts; the
+  // question says where a refused copy would be kept.
   const std::string before = "question box \"TORV\": The batches of model.ifc have changes from ";
-  const std::string after = " that were not saved. Restore them? -> yes";
-  const std::string& asked = state().desktop.messages[0];
+  const std::string after = " that were not saved. Restore them?\nIf you answer No, they are kept in " +
+                            (user_folder() / "recovery" / recovery_files()[0]).string() +
+                            ".discarded. -> yes";
+  const std::string& asked = state().desktop.messages[1];
   EXPECT_THAT(asked, ::testing::StartsWith(before));
   EXPECT_THAT(asked, ::testing::EndsWith(after));
   EXPECT_EQ(asked.size(), before.size() + std::string("10.12.2026 14:02").size() + after.size());
@@ -70,11 +78,12 @@ TEST_F(UnsavedWork, AChangeGoesToARecoveryFileAndYesRestoresItAtTheNextLoad) {
 
 TEST_F(UnsavedWork, NoOrNoAnswerKeepsTheOneDiscardedCopyAndFillsFromTheSidecar) {
   saved_model();
-  for (const char* answer : {"answer no\n", ""}) {
+  for (const char* answer : {"answer no\nanswer no\n", ""}) {
     move_assembly_1_to_b();
     run_session(answer);
     load_model("storeys=1,assemblies=2,values=A;B");
-    EXPECT_THAT(state().desktop.messages.back(), HasSubstr("Restore them? -> no"));
+    EXPECT_THAT(state().desktop.messages.back(), HasSubstr("Restore them?\nIf you answer No"));
+    EXPECT_THAT(state().desktop.messages.back(), ::testing::EndsWith(".discarded. -> no"));
     EXPECT_EQ(panel_rows("batch"), "A\t1\tnone\nB\t1\tnone\nNo batch\t\tnone\n");
     EXPECT_EQ(caption(), "Batches");
     ASSERT_THAT(recovery_files(), ElementsAre(MatchesRegex(".*\\.batching\\.csv\\.discarded")));
@@ -88,25 +97,30 @@ TEST_F(UnsavedWork, AModelWithTheLongestNameHasARecoveryFile) {
   run_session("click Batches\n");
   move_assembly_1_to_b();
   EXPECT_EQ(caption(), "Batches *");
-  // The model's name is cut to 64 characters before the hash of its path.
-  ASSERT_THAT(recovery_files(), ElementsAre(MatchesRegex("m+\\.\\w+\\.batching\\.csv")));
-  EXPECT_EQ(recovery_files()[0],
-            std::string(64, 'm') + recovery_files()[0].substr(recovery_files()[0].find('.')));
-  EXPECT_EQ(recovery_files()[0].size(), 64u + 1 + 16 + 13);
+  // The model's name is cut to 64 characters before the hash of its path and the viewer's key.
+  ASSERT_THAT(recovery_files(),
+              ElementsAre(MatchesRegex("m{64}\\.[0-9a-f]{16}\\.[0-9]+_[0-9x]+\\.batching\\.csv")));
   EXPECT_THAT(run_session("print recovery\n"), HasSubstr("1 recovery files\n"));
 }
 
-TEST_F(UnsavedWork, ARecoveryFileOlderThanTheSidecarIsNotOffered) {
+// A colleague's save (or a sync client, or a clock) after the changes does not make them vanish:
+// they are offered, and the question says the file was saved since.
+TEST_F(UnsavedWork, ARecoveryFileOlderThanTheSidecarIsOfferedSayingSo) {
   saved_model();
   move_assembly_1_to_b();
-  // Someone saved the side-car file later.
   std::filesystem::last_write_time(sidecar("batching"),
                                    std::filesystem::file_time_type::clock::now() + std::chrono::minutes(5));
+  run_session("answer no\nanswer no\n");
   load_model("storeys=1,assemblies=2,values=A;B");
-  EXPECT_TRUE(state().desktop.messages.empty());
+  ASSERT_EQ(state().desktop.messages.size(), 2u);
+  EXPECT_THAT(state().desktop.messages[1],
+              HasSubstr("Restore them?\nmodel.batching.csv was saved after these changes "
+                        "were made.\nIf you answer No, they are kept in "));
   EXPECT_EQ(panel_rows("batch"), "A\t1\tnone\nB\t1\tnone\nNo batch\t\tnone\n");
-  // Loaded from the side-car file, the stale recovery file is gone.
-  EXPECT_TRUE(recovery_files().empty());
+  // Refused, the changes are kept aside, not dropped.
+  ASSERT_THAT(recovery_files(), ElementsAre(MatchesRegex(".*\\.batching\\.csv\\.discarded")));
+  EXPECT_THAT(torv_test::read_file(user_folder() / "recovery" / recovery_files()[0]),
+              HasSubstr(guid_of("Assembly 1") + ",B\r\n"));
 }
 
 TEST_F(UnsavedWork, SomeoneElsesSaveIsReplacedOnlyWhenTheUserSaysSo) {

@@ -29,7 +29,7 @@ const Layering project_layering{
         {"plugin",
          {"gui_uda", "gui_add_category", "categories", "toolkit", "plugin_base", "simple_io", "platform"}},
     },
-    {"host", {"interface", "simple_io", "platform/utf8.h"}},
+    {"host", {"interface", "simple_io", "platform/utf8.h", "platform/file_identity.h"}},
 };
 
 std::string faults_text(const IncludeCheck& check) {

@@ -7,11 +7,11 @@
 
 #include "support/process_environment.h"
 
-#define TORV_NEEDS_WINDOWS()                                                             \
-  if (!torv_test::windows_can_be_made()) {                                               \
-    if (torv_test::display_given()) {                                                    \
+#define TORV_NEEDS_WINDOWS()                                                              \
+  if (!torv_test::windows_can_be_made()) {                                                \
+    if (torv_test::display_given()) {                                                     \
       FAIL() << "a display was given (DISPLAY is set) but no window could be made on it"; \
-    } else {                                                                             \
-      GTEST_SKIP() << "no display: run under xvfb-run";                                  \
-    }                                                                                    \
+    } else {                                                                              \
+      GTEST_SKIP() << "no display: run under xvfb-run";                                   \
+    }                                                                                     \
   }

@@ -1,8 +1,8 @@
 // Windows: std::system returns the exit code; _putenv_s sets variables. No leak checker runs here.
 #include <stdlib.h>
 
-#include <cstdlib>
 #include <windows.h>
+#include <cstdlib>
 
 #include "platform/utf8.h"
 #include "support/process_environment.h"

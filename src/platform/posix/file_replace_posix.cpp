@@ -72,4 +72,6 @@ void remove_file(const std::u16string& path) { std::remove(to_utf8(path).c_str()
 
 std::u16string last_error_text() { return from_utf8(std::strerror(errno)); }
 
+void set_out_of_memory_error() { errno = ENOMEM; }
+
 }  // namespace platform

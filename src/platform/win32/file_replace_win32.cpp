@@ -61,4 +61,6 @@ std::u16string last_error_text() {
   return reason;
 }
 
+void set_out_of_memory_error() { SetLastError(ERROR_NOT_ENOUGH_MEMORY); }
+
 }  // namespace platform
