@@ -20,7 +20,7 @@ constexpr AddedText texts[] = {
     {"unreadable_batches", u"%1 could not be read: %2. The batches shown are not from it."},
     {"unreadable_statuses", u"%1 could not be read: %2. The statuses shown are not from it."},
     {"reading_stopped",
-     u"Reading %1 stopped at line %2, which has no comma: %3 lines after it were not read."},
+     u"Reading %1 stopped at line %2, which has no comma: %3 lines from there on were not read."},
     {"invalid_guid_lines", u"%1 lines of %2 hold no valid IFC GUID and were not read."},
     {"save_over_unread",
      u"%1 was not read whole when the list was filled. Saving replaces all of it with the list shown. Save "

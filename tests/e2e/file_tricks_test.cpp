@@ -152,6 +152,23 @@ INSTANTIATE_TEST_SUITE_P(Codes, LanguageCode,
                                                "plain_with_dash", u"pt-BR_1", {"lang.pt-BR_1", "lang.en"}}),
                          torv_test::CaseLabel());
 
+// Something with the side-car file's name that is no file to read: the panel says so as it fills,
+// the batch panel shows the model's values, and a save over it asks.
+TEST_F(FileTricks, ASidecarThatIsAFifoIsToldAndNotSavedOverUnasked) {
+  load_model("storeys=1,assemblies=2,values=A;B");
+  ASSERT_EQ(mkfifo(sidecar("batching").c_str(), 0600), 0);
+  run_session("click Batches\n");
+  ASSERT_EQ(state().desktop.messages.size(), 1u);
+  EXPECT_THAT(
+      state().desktop.messages[0],
+      ::testing::MatchesRegex("message box \"TORV\" \\(warning\\): model.batching.csv could not be read: "
+                              ".+\\. The batches shown are not from it\\."));
+  EXPECT_EQ(panel_rows("batch"), "A\t1\tnone\nB\t1\tnone\nNo batch\t\tnone\n");
+  run_session("answer no\nanswer save " + sidecar("batching").string() + "\npanel batch save\n");
+  EXPECT_THAT(state().desktop.messages.back(), HasSubstr("was not read whole"));
+  EXPECT_TRUE(std::filesystem::is_fifo(sidecar("batching")));
+}
+
 // A side-car file larger than the memory left: the panel ends with a valid list and says the file
 // was not read, and a save over the file asks first instead of putting the list shown in its place.
 TEST_F(FileTricks, RunningOutOfMemoryWhileReadingEndsWithAValidListAndASaveThatAsks) {
@@ -178,7 +195,8 @@ TEST_F(FileTricks, RunningOutOfMemoryWhileReadingEndsWithAValidListAndASaveThatA
   EXPECT_EQ(status, 0) << out;
   // 135 MB of lines do not fit twice in the limit: the batch panel falls back to the model's values.
   EXPECT_THAT(out, HasSubstr("message box \"TORV\" (warning): big.batching.csv could not be read: "));
-  EXPECT_THAT(out, HasSubstr(". The batches shown are not from it.\nBatches\tvisible\nBatch\tCount\tColour\n"));
+  EXPECT_THAT(out,
+              HasSubstr(". The batches shown are not from it.\nBatches\tvisible\nBatch\tCount\tColour\n"));
   EXPECT_THAT(out, HasSubstr("question box \"TORV\": big.batching.csv was not read whole when the list was "
                              "filled. Saving replaces all of it with the list shown. Save anyway? -> no"));
   EXPECT_EQ(std::filesystem::file_size(sidecar), size);

@@ -3,10 +3,17 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
+#include <string>
+#include <thread>
 #include <vector>
 
+#include "platform/utf8.h"
 #include "support/panel_fixture.h"
+#include "support/process_environment.h"
+#include "support/run_program.h"
 
 namespace {
 
@@ -174,6 +181,89 @@ TEST_F(UnsavedWork, OpeningByHandSaysHowManyLinesNameNoObject) {
                 "message box \"TORV\" (information): 2 of 3 lines name no object of this model."});
   // Opened by hand, the list is unsaved work until it is saved.
   EXPECT_EQ(caption(), "Batches *");
+}
+
+// Leaving a model with unsaved changes asks first: Yes writes them to the model's side-car file.
+TEST_F(UnsavedWork, LeavingTheModelAsksAndYesSavesToTheSidecar) {
+  saved_model();
+  move_assembly_1_to_b();
+  run_session("answer yes\n");
+  load_model("storeys=1,assemblies=2,values=A;B");
+  EXPECT_EQ(state().desktop.messages,
+            std::vector<std::string>{
+                "question box \"TORV\": Save the changes to the batches of model.ifc? -> yes"});
+  EXPECT_EQ(torv_test::read_file(sidecar("batching")),
+            "IFC GUID,BATCH\r\n,A\r\n" + guid_of("Assembly 1") + ",B\r\n" + guid_of("Assembly 2") + ",B\r\n");
+  EXPECT_TRUE(recovery_files().empty());
+  EXPECT_EQ(caption(), "Batches");
+}
+
+// Closing the viewer asks as well, with quit and at the end of a session alike.
+TEST_F(UnsavedWork, ClosingTheViewerAsks) {
+  saved_model();
+  const std::string sidecar_file = sidecar("batching").string();
+  for (const char* end : {"quit\n", ""}) {
+    const std::filesystem::path script = folder_file("close.session");
+    torv_test::write_file(
+        script, "click Batches\nselect " + guid_of("Assembly 2") + "\ncontext\nchoose A\nanswer yes\n" + end);
+    const torv_test::ProgramResult result =
+        torv_test::run_torv_host({"--plugin", platform::to_utf8(plugin_path()), "--generate",
+                                  "\"storeys=1,assemblies=2,values=A;B,path=" + model_path().string() + "\"",
+                                  "--script", script.string()});
+    EXPECT_EQ(result.exit_code, 0) << result.errors;
+    EXPECT_THAT(result.errors,
+                HasSubstr("question box \"TORV\": Save the changes to the batches of model.ifc? -> yes"));
+    EXPECT_THAT(torv_test::read_file(sidecar("batching")), HasSubstr(guid_of("Assembly 2") + ",A\r\n"));
+    torv_test::write_file(sidecar("batching"), "IFC GUID,BATCH\r\n,A\r\n" + guid_of("Assembly 2") + ",B\r\n");
+  }
+}
+
+// Two viewers on one model: each writes its own recovery file, so one's save never removes the
+// other's work; the other's work is offered once that viewer has gone, not while it runs.
+TEST_F(UnsavedWork, TwoViewersKeepTheirOwnRecoveryFiles) {
+  saved_model();
+  const char* program = torv_test::library_extension() == ".dll" ? "torv-host.exe" : "torv-host";
+  std::FILE* other = torv_test::start_program_with_input(
+      "\"" + (torv_test::built_folder() / program).string() + "\" --plugin \"" +
+      platform::to_utf8(plugin_path()) +
+      "\" --generate \"storeys=1,assemblies=2,values=A;B,path=" + model_path().string() + "\"");
+  ASSERT_NE(other, nullptr);
+  const std::string moved = "click Batches\nselect " + guid_of("Assembly 2") + "\ncontext\nchoose A\n";
+  std::fputs(moved.c_str(), other);
+  std::fflush(other);
+  // The other viewer's recovery file appears once it has made its change.
+  for (int wait = 0; wait < 200 && recovery_files().empty(); ++wait)
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  ASSERT_EQ(recovery_files().size(), 1u);
+  const std::string others = recovery_files()[0];
+
+  // This viewer changes, saves, and loads the model again: the other viewer's file stays, unoffered.
+  move_assembly_1_to_b();
+  EXPECT_EQ(recovery_files().size(), 2u);
+  run_session("answer save " + sidecar("batching").string() + "\npanel batch save\n");
+  EXPECT_EQ(recovery_files(), std::vector<std::string>{others});
+  const std::size_t asked = state().desktop.messages.size();
+  load_model("storeys=1,assemblies=2,values=A;B");
+  EXPECT_EQ(state().desktop.messages.size(), asked);
+
+  // The other viewer closes without saving (its question unanswered), and its work is offered.
+  EXPECT_EQ(torv_test::finish_program(other), 0);
+  EXPECT_EQ(recovery_files(), std::vector<std::string>{others});
+  run_session("answer yes\n");
+  load_model("storeys=1,assemblies=2,values=A;B");
+  EXPECT_THAT(state().desktop.messages.back(), HasSubstr("Restore them?"));
+  EXPECT_EQ(panel_rows("batch"), "A\t2\tnone\nB\t0\tnone\nNo batch\t\tnone\n");
+}
+
+// A model name whose 64th code unit is the first half of a character keeps its recovery file: the
+// name is cut before the character.
+TEST_F(UnsavedWork, ANameCutInsideACharacterIsCutBeforeIt) {
+  const std::string name = std::string(63, 'm') + "\xF0\x9F\x98\x80.ifc";
+  load_model("storeys=1,assemblies=2,values=A;B,path=" + folder_file(name).string());
+  run_session("click Batches\n");
+  move_assembly_1_to_b();
+  ASSERT_THAT(recovery_files(),
+              ElementsAre(MatchesRegex("m{63}\\.[0-9a-f]{16}\\.[0-9]+_[0-9x]+\\.batching\\.csv")));
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
+#include <string>
 #include <vector>
 
 #include "api/desktop_functions.h"
@@ -101,6 +103,31 @@ TEST_F(Win32Panel, IsAToolWindowWhoseSwatchesGdiPlusPaints) {
   EXPECT_TRUE(red == green && green == blue && red >= 0xC8) << std::hex << hatched;
   run_session("panel batch close\n");
   EXPECT_FALSE(IsWindowVisible(window));
+}
+
+// A side-car file that another program (a spreadsheet) holds open without sharing: the panel says
+// it could not be read, and a save over it asks first instead of replacing it with the list shown.
+using LockedSidecar = torv_test::PanelFixture;
+
+TEST_F(LockedSidecar, IsToldAndNotSavedOverUnasked) {
+  load_model("storeys=1,assemblies=2,values=A;B");
+  const std::string theirs = "IFC GUID,BATCH\r\n" + guid_of("Assembly 1") + ",Theirs\r\n";
+  torv_test::write_file(sidecar("batching"), theirs);
+  const HANDLE locked = CreateFileW(sidecar("batching").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+  run_session("click Batches\n");
+  ASSERT_EQ(state().desktop.messages.size(), 1u);
+  EXPECT_EQ(state().desktop.messages[0].rfind(
+                "message box \"TORV\" (warning): model.batching.csv could not be read: ", 0),
+            0u);
+  EXPECT_NE(state().desktop.messages[0].find(". The batches shown are not from it."), std::string::npos);
+  CloseHandle(locked);
+  run_session("answer no\nanswer save " + sidecar("batching").string() + "\npanel batch save\n");
+  EXPECT_NE(state().desktop.messages.back().find("was not read whole when the list was filled"),
+            std::string::npos);
+  std::ifstream file(sidecar("batching"), std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), theirs);
 }
 
 }  // namespace

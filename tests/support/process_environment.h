@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -15,6 +16,11 @@ int exit_code_of(int system_status);
 // Runs a command line given as UTF-8 through the system's command interpreter (on Windows as
 // UTF-16, so that any character reaches the program); its exit code.
 int run_command_line(const std::string& utf8_command);
+
+// Starts a command line given as UTF-8 with a pipe to its standard input, to be written while it
+// runs; finish_program closes the pipe, waits for the program and gives its exit code.
+std::FILE* start_program_with_input(const std::string& utf8_command);
+int finish_program(std::FILE* input);
 
 // Sets an environment variable of this process (and of the programs it starts).
 void set_environment(const std::string& name, const std::string& value);

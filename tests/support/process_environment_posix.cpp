@@ -15,6 +15,12 @@ int run_command_line(const std::string& utf8_command) {
   return exit_code_of(std::system(utf8_command.c_str()));
 }
 
+std::FILE* start_program_with_input(const std::string& utf8_command) {
+  return popen(utf8_command.c_str(), "w");
+}
+
+int finish_program(std::FILE* input) { return exit_code_of(pclose(input)); }
+
 void set_environment(const std::string& name, const std::string& value) {
   setenv(name.c_str(), value.c_str(), 1);
 }

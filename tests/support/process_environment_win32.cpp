@@ -15,6 +15,12 @@ int run_command_line(const std::string& utf8_command) {
   return _wsystem(reinterpret_cast<const wchar_t*>(platform::from_utf8(utf8_command).c_str()));
 }
 
+std::FILE* start_program_with_input(const std::string& utf8_command) {
+  return _wpopen(reinterpret_cast<const wchar_t*>(platform::from_utf8(utf8_command).c_str()), L"w");
+}
+
+int finish_program(std::FILE* input) { return _pclose(input); }
+
 void set_environment(const std::string& name, const std::string& value) {
   _putenv_s(name.c_str(), value.c_str());
 }
