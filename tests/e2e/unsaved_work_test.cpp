@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -29,6 +30,22 @@ class UnsavedWork : public torv_test::PanelFixture {
     run_session("click Batches\nanswer save " + sidecar("batching").string() + "\npanel batch save\n");
   }
   void move_assembly_1_to_b() { run_session("select " + guid_of("Assembly 1") + "\ncontext\nchoose B\n"); }
+  // Whether a name is a recovery file's of the batch panel: the model's name as given, the hash of
+  // its canonical path (16 hexadecimal digits), the viewer's key (process number, an underscore,
+  // its start time), the panel's ending.
+  static bool is_recovery_name(const std::string& name, const std::string& model_name) {
+    const std::string ending = ".batching.csv";
+    if (!name.starts_with(model_name + ".") || !name.ends_with(ending)) return false;
+    const std::string rest =
+        name.substr(model_name.size() + 1, name.size() - model_name.size() - 1 - ending.size());
+    const auto is_hex = [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); };
+    if (rest.size() < 20 || rest[16] != '.' || !std::all_of(rest.begin(), rest.begin() + 16, is_hex))
+      return false;
+    const std::string key = rest.substr(17);
+    const auto underscore = key.find('_');
+    return underscore != std::string::npos && underscore > 0 && underscore + 1 < key.size() &&
+           key.find_first_not_of("0123456789_x") == std::string::npos;
+  }
   std::vector<std::string> recovery_files() {
     std::vector<std::string> names;
     std::error_code missing;
@@ -48,8 +65,8 @@ TEST_F(UnsavedWork, AChangeGoesToARecoveryFileAndYesRestoresItAtTheNextLoad) {
   move_assembly_1_to_b();
   EXPECT_EQ(caption(), "Batches *");
   // The model's name, the hash of its canonical path, and this viewer's process key.
-  ASSERT_THAT(recovery_files(),
-              ElementsAre(MatchesRegex("model\\.ifc\\.[0-9a-f]{16}\\.[0-9]+_[0-9x]+\\.batching\\.csv")));
+  ASSERT_EQ(recovery_files().size(), 1u);
+  EXPECT_TRUE(is_recovery_name(recovery_files()[0], "model.ifc")) << recovery_files()[0];
   // The recovery file is what a save would write.
   EXPECT_EQ(torv_test::read_file(user_folder() / "recovery" / recovery_files()[0]),
             "IFC GUID,BATCH\r\n,A\r\n" + guid_of("Assembly 1") + ",B\r\n" + guid_of("Assembly 2") + ",B\r\n");
@@ -105,8 +122,8 @@ TEST_F(UnsavedWork, AModelWithTheLongestNameHasARecoveryFile) {
   move_assembly_1_to_b();
   EXPECT_EQ(caption(), "Batches *");
   // The model's name is cut to 64 characters before the hash of its path and the viewer's key.
-  ASSERT_THAT(recovery_files(),
-              ElementsAre(MatchesRegex("m{64}\\.[0-9a-f]{16}\\.[0-9]+_[0-9x]+\\.batching\\.csv")));
+  ASSERT_EQ(recovery_files().size(), 1u);
+  EXPECT_TRUE(is_recovery_name(recovery_files()[0], std::string(64, 'm'))) << recovery_files()[0];
   EXPECT_THAT(run_session("print recovery\n"), HasSubstr("1 recovery files\n"));
 }
 
@@ -259,11 +276,13 @@ TEST_F(UnsavedWork, TwoViewersKeepTheirOwnRecoveryFiles) {
 // name is cut before the character.
 TEST_F(UnsavedWork, ANameCutInsideACharacterIsCutBeforeIt) {
   const std::string name = std::string(63, 'm') + "\xF0\x9F\x98\x80.ifc";
-  load_model("storeys=1,assemblies=2,values=A;B,path=" + folder_file(name).string());
+  // The folder as UTF-8, as the generator takes a path.
+  load_model("storeys=1,assemblies=2,values=A;B,path=" +
+             platform::to_utf8((folder_file(name).parent_path() / "").u16string()) + name);
   run_session("click Batches\n");
   move_assembly_1_to_b();
-  ASSERT_THAT(recovery_files(),
-              ElementsAre(MatchesRegex("m{63}\\.[0-9a-f]{16}\\.[0-9]+_[0-9x]+\\.batching\\.csv")));
+  ASSERT_EQ(recovery_files().size(), 1u);
+  EXPECT_TRUE(is_recovery_name(recovery_files()[0], std::string(63, 'm'))) << recovery_files()[0];
 }
 
 }  // namespace

@@ -16,7 +16,10 @@ int run_command_line(const std::string& utf8_command) {
 }
 
 std::FILE* start_program_with_input(const std::string& utf8_command) {
-  return _wpopen(reinterpret_cast<const wchar_t*>(platform::from_utf8(utf8_command).c_str()), L"w");
+  // cmd.exe takes away the first and the last quote of a command line that begins with one: the
+  // command's own quotes survive inside a pair of its own.
+  const std::u16string command = platform::from_utf8("\"" + utf8_command + "\"");
+  return _wpopen(reinterpret_cast<const wchar_t*>(command.c_str()), L"w");
 }
 
 int finish_program(std::FILE* input) { return _pclose(input); }
