@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/shell_folders.h"
 #include "platform/utf8.h"
 #include "support/panel_fixture.h"
 #include "support/process_environment.h"
@@ -283,6 +284,21 @@ TEST_F(UnsavedWork, ANameCutInsideACharacterIsCutBeforeIt) {
   move_assembly_1_to_b();
   ASSERT_EQ(recovery_files().size(), 1u);
   EXPECT_TRUE(is_recovery_name(recovery_files()[0], std::string(63, 'm'))) << recovery_files()[0];
+}
+
+// The same model opened under another spelling of its path is offered its recovery file: the file
+// is named after the model's canonical path.
+TEST_F(UnsavedWork, TheSameModelUnderAnotherSpellingIsOfferedItsRecovery) {
+  saved_model();
+  move_assembly_1_to_b();
+  const bool windows = platform::path_separator() == u'\\';
+  const std::filesystem::path folder = model_path().parent_path();
+  const std::string spelled =
+      windows ? (folder / "MODEL.IFC").string() : (folder / "." / "model.ifc").string();
+  run_session("answer no\nanswer yes\n");
+  load_model("storeys=1,assemblies=2,values=A;B,path=" + spelled);
+  EXPECT_THAT(state().desktop.messages.back(), HasSubstr("Restore them?"));
+  EXPECT_EQ(panel_rows("batch"), "A\t0\tnone\nB\t2\tnone\nNo batch\t\tnone\n");
 }
 
 }  // namespace
