@@ -158,6 +158,8 @@ TEST_P(WhatASaveLeft, IsRemovedByTheNextSaveOnlyWhenItIsOursAndStale) {
   const std::filesystem::path leftover = shared() / c.name;
   const std::filesystem::path elsewhere = path("elsewhere.csv");
   torv_test::write_file(elsewhere, "keep me");
+  // Old enough to go, were the link followed.
+  make_older(elsewhere, c.hours_old);
   if (c.kind == Leftover::file) torv_test::write_file(leftover, "half a side-car file");
   if (c.kind == Leftover::link) std::filesystem::create_symlink(elsewhere, leftover);
   if (c.kind == Leftover::folder) std::filesystem::create_directory(leftover);

@@ -168,13 +168,16 @@ TEST_F(TorvHost, ASavedModelLoadsInPlaceOfTheModel) {
   EXPECT_EQ(printed_after(second.out, "model: saved.txt, read in "), shown);
 }
 
-// Windows's ReplaceFileW takes only full paths; a relative one is made full first.
+// Windows's ReplaceFileW takes only full paths; the plug-in gets the path as the user typed it.
 TEST_F(TorvHost, ASaveByARelativePathReplacesAnExistingFile) {
-  torv_test::write_file(path("model.tvm"), "old");
+  torv_test::write_file(path("hall.batching.csv"), "old");
   const auto result =
-      run_torv_host({"--generate", "assemblies=2", "--script", script("save-model model.tvm\n")}, folder());
+      run_torv_host({"--generate", "assemblies=2", "--script",
+                     script("click Batches\nanswer save hall.batching.csv\npanel batch save\n")},
+                    folder());
   ASSERT_EQ(result.exit_code, 0) << result.errors;
-  EXPECT_THAT(torv_test::read_file(path("model.tvm")), ::testing::StartsWith("TORV-MODEL 1\n"));
+  EXPECT_EQ(result.errors, "");
+  EXPECT_THAT(torv_test::read_file(path("hall.batching.csv")), ::testing::StartsWith("IFC GUID,BATCH\r\n"));
   EXPECT_TRUE(torv_test::no_temporary_left(folder()));
 }
 
