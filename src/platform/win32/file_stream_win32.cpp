@@ -58,7 +58,7 @@ bool is_own_file(const std::u16string& path, const PSID user) {
          EqualSid(owner, user) != 0;
 }
 
-// The user's security identifier, in the token's own memory; empty when it cannot be had.
+// The TOKEN_USER record of this process (its Sid points into it); empty when it cannot be had.
 std::vector<unsigned char> token_user() {
   HANDLE token = nullptr;
   if (OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token) == 0) return {};
