@@ -350,7 +350,7 @@ Model parse_model_file(std::string_view text) { return Parser(text).parse(); }
 
 void write_model_file(const Model& model, const std::filesystem::path& file) {
   if (!simple_io::write_file_whole(file.u16string(), model_file_text(model))) {
-    throw file_error("cannot write", file, "the folder is missing, read-only or full");
+    throw file_error("cannot write", file, platform::to_utf8(simple_io::last_write_failure()));
   }
 }
 

@@ -2,13 +2,17 @@
 #pragma once
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
 namespace platform {
 
-// The file a path names: a symbolic link is followed (also through a chain of them) to the file it
-// points to, which may not exist yet; any other path as it is.
-std::u16string link_target(const std::u16string& path);
+// The file a path names for writing: a symbolic link is followed (also through a chain of them) to
+// the file it points to, which may not exist yet; any other path as it is. On POSIX a link is
+// followed only when it belongs to the user or to the owner of the folder it stands in, so that a
+// link someone else planted in a shared folder never leads a save into the user's own files:
+// nothing then, with the reason as the last error.
+std::optional<std::u16string> link_target(const std::u16string& path);
 
 // Gives the new file, open for writing, what the file it will replace has: its mode and, where
 // permitted, its owner (POSIX); Windows's ReplaceFileW keeps attributes and security itself.

@@ -18,6 +18,11 @@ std::FILE* open_regular_file(const std::u16string& path);
 // link: a file or link already at a name makes it try another. Null when it cannot.
 std::FILE* create_temporary_beside(const std::u16string& target, std::u16string& temporary_path);
 
+// Removes what saves that never ended left in the folder of target: files with the names
+// create_temporary_beside makes, older than an hour, regular and the user's own; links are never
+// followed, and failures are ignored.
+void remove_stale_temporaries_beside(const std::u16string& target);
+
 // Whether the name of a file (its last path component) is one create_temporary_beside makes.
 bool is_temporary_name(const std::u16string& path);
 

@@ -1,6 +1,9 @@
 // Writing through a temporary file.
 #include "simple_io/replacing_file.h"
 
+#include <optional>
+#include <utility>
+
 #include "platform/file_replace.h"
 #include "platform/file_stream.h"
 
@@ -15,10 +18,16 @@ std::u16string failure;
   throw ReplaceFailed{failure};
 }
 
+std::u16string target_of(const std::u16string& path) {
+  std::optional<std::u16string> target = platform::link_target(path);
+  if (!target) fail();
+  return std::move(*target);
+}
+
 }  // namespace
 
 ReplacingFile::ReplacingFile(const std::u16string& path, Mode mode)
-    : target_(platform::link_target(path)), mode_(mode), out_(create_temporary()) {
+    : target_(target_of(path)), mode_(mode), out_(create_temporary()) {
   if (mode_ == Mode::replace && !platform::take_over_attributes(out_.file(), target_)) {
     failure = platform::last_error_text();
     // The destructor does not run for an object that was never made: the file goes here.
@@ -32,6 +41,8 @@ ReplacingFile::ReplacingFile(const std::u16string& path, Mode mode)
 }
 
 std::FILE* ReplacingFile::create_temporary() {
+  // Each save clears what killed saves left, so that they do not pile up beside the user's files.
+  platform::remove_stale_temporaries_beside(target_);
   std::FILE* file = platform::create_temporary_beside(target_, temporary_);
   if (file == nullptr) fail();
   return file;

@@ -22,8 +22,9 @@ class ReplacingFile {
   enum class Mode { replace, only_new };
 
   // Creates the temporary file beside the file path names (a symbolic link is written through to
-  // the file it points to); throws ReplaceFailed when it cannot, or when that file exists and is
-  // read-only.
+  // the file it points to, on POSIX only one of the user's or of its folder's owner); throws
+  // ReplaceFailed when it cannot, or when that file exists and is read-only. Temporary files that
+  // killed saves left in that folder go first.
   explicit ReplacingFile(const std::u16string& path, Mode mode = Mode::replace);
   // Without a commit the temporary file is removed and the old file stays.
   ~ReplacingFile();

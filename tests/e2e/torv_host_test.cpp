@@ -3,11 +3,15 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+
 #include "api/language_file.h"
 #include "app/text_output.h"
 #include "platform/utf8.h"
 #include "support/case_label.h"
 #include "support/host_fixture.h"
+#include "support/no_temporary_left.h"
 #include "support/process_environment.h"
 #include "support/run_program.h"
 #include "support/temp_folder.h"
@@ -27,6 +31,7 @@ class TorvHost : public ::testing::Test {
   }
 
   std::filesystem::path path(const std::string& name) const { return folder_.path() / name; }
+  const std::filesystem::path& folder() const { return folder_.path(); }
 
  private:
   torv_test::TempFolder folder_;
@@ -163,6 +168,34 @@ TEST_F(TorvHost, ASavedModelLoadsInPlaceOfTheModel) {
   EXPECT_EQ(printed_after(second.out, "model: saved.txt, read in "), shown);
 }
 
+// Windows's ReplaceFileW takes only full paths; the plug-in gets the path as the user typed it.
+TEST_F(TorvHost, ASaveByARelativePathReplacesAnExistingFile) {
+  torv_test::write_file(path("hall.batching.csv"), "old");
+  const auto result =
+      run_torv_host({"--generate", "assemblies=2", "--script",
+                     script("click Batches\nanswer save hall.batching.csv\npanel batch save\n")},
+                    folder());
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  EXPECT_EQ(result.errors, "");
+  EXPECT_THAT(torv_test::read_file(path("hall.batching.csv")), ::testing::StartsWith("IFC GUID,BATCH\r\n"));
+  EXPECT_TRUE(torv_test::no_temporary_left(folder()));
+}
+
+// A save killed before it ended leaves its temporary file; the next save into the folder removes
+// it once it is an hour old, and leaves a younger one, which may be a save still writing.
+TEST_F(TorvHost, ASaveRemovesWhatKilledSavesLeft) {
+  const auto now = std::filesystem::file_time_type::clock::now();
+  torv_test::write_file(path(".torv-k1ll3d"), "half a model");
+  std::filesystem::last_write_time(path(".torv-k1ll3d"), now - std::chrono::hours(2));
+  torv_test::write_file(path(".torv-wr1t1n"), "a save still writing");
+  std::filesystem::last_write_time(path(".torv-wr1t1n"), now - std::chrono::minutes(50));
+  const auto result = run_torv_host(
+      {"--generate", "assemblies=2", "--script", script("save-model " + path("model.tvm").string() + "\n")});
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  EXPECT_FALSE(std::filesystem::exists(path(".torv-k1ll3d")));
+  EXPECT_TRUE(std::filesystem::exists(path(".torv-wr1t1n")));
+}
+
 TEST_F(TorvHost, ADamagedModelFileIsRefused) {
   torv_test::write_file(path("cut.tvm"), "TORV-MODEL 1\no\t-\tIfcProject\tHall\t\t\t\t0\t-\n");
   const auto on_the_command_line = run_torv_host({path("cut.tvm").string(), "--script", script("ribbon\n")});
@@ -188,6 +221,11 @@ struct FailureCase {
 };
 
 void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.label; }
+
+// The system's own words, which differ between the builds.
+std::string missing_folder_reason() {
+  return torv_test::library_extension() == ".dll" ? "Path not found." : "No such file or directory";
+}
 
 class TorvHostFailure : public TorvHost, public ::testing::WithParamInterface<FailureCase> {};
 
@@ -216,6 +254,11 @@ INSTANTIATE_TEST_SUITE_P(
                     "render FILE.png [WIDTH HEIGHT]"},
         FailureCase{
             "save_model_without_a_file", {"--generate", "default"}, "save-model\n", 1, "save-model FILE"},
+        FailureCase{"save_model_into_a_missing_folder",
+                    {"--generate", "default"},
+                    "save-model no-such-folder/model.tvm\n",
+                    1,
+                    "cannot write no-such-folder/model.tvm: " + missing_folder_reason()},
         FailureCase{"bad_generator_spec", {"--generate", "parts=many"}, "", 2, "usage: torv-host"},
         FailureCase{"no_model", {}, "", 2, "give either a model file or --generate SPEC"},
         FailureCase{"missing_plugin",

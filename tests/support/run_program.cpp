@@ -22,11 +22,14 @@ std::string without_carriage_returns(std::string text) {
 }  // namespace
 
 ProgramResult run_torv_host(const std::vector<std::string>& arguments,
-                            const std::filesystem::path& working_folder) {
+                            const std::filesystem::path& working_folder, const std::string& launcher) {
   const TempFolder folder;
-  const char* program = library_extension() == ".dll" ? "torv-host.exe" : "torv-host";
-  std::string command = utf8_of(built_folder() / program);
-  if (!working_folder.empty()) command = "cd " + utf8_of(working_folder) + " && " + command;
+  const bool windows = library_extension() == ".dll";
+  std::string command = utf8_of(built_folder() / (windows ? "torv-host.exe" : "torv-host"));
+  if (!launcher.empty()) command = launcher + " " + command;
+  // cmd's cd changes the drive too only with /d.
+  if (!working_folder.empty())
+    command = (windows ? "cd /d " : "cd ") + utf8_of(working_folder) + " && " + command;
   for (const std::string& argument : arguments) command += " " + argument;
   command += " > " + utf8_of(folder.path() / "out.txt") + " 2> " + utf8_of(folder.path() / "errors.txt");
   ProgramResult result;

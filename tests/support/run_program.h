@@ -14,8 +14,10 @@ struct ProgramResult {
 };
 
 // Arguments, UTF-8, must not need quoting (no blanks). torv-host is the one of the build; it runs
-// in working_folder when one is given, else in the test's own.
+// in working_folder when one is given, else in the test's own, and through launcher (a command
+// line such as one that runs it as another user) when one is given.
 ProgramResult run_torv_host(const std::vector<std::string>& arguments,
-                            const std::filesystem::path& working_folder = {});
+                            const std::filesystem::path& working_folder = {},
+                            const std::string& launcher = {});
 
 }  // namespace torv_test

@@ -11,15 +11,38 @@
 
 namespace platform {
 
-std::u16string link_target(const std::u16string& path) {
+namespace {
+
+std::string folder_of(const std::string& path) {
+  const auto slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The kernel's rule for links in sticky folders (fs.protected_symlinks), kept in every folder: in a
+// shared folder anyone may plant a link, but only its owner or the folder's owner is trusted.
+bool may_follow(const std::string& link, const struct stat& facts) {
+  if (facts.st_uid == geteuid()) return true;
+  struct stat folder {};
+  return stat(folder_of(link).c_str(), &folder) == 0 && folder.st_uid == facts.st_uid;
+}
+
+}  // namespace
+
+std::optional<std::u16string> link_target(const std::u16string& path) {
   std::string current = to_utf8(path);
   // As many steps as the system itself follows before it gives up on a loop.
   for (int step = 0; step < 40; ++step) {
     struct stat facts {};
-    if (lstat(current.c_str(), &facts) != 0 || !S_ISLNK(facts.st_mode)) break;
+    if (lstat(current.c_str(), &facts) != 0 || !S_ISLNK(facts.st_mode)) return from_utf8(current);
+    // EACCES, as the kernel answers when it refuses to follow such a link itself.
+    if (!may_follow(current, facts)) {
+      errno = EACCES;
+      return std::nullopt;
+    }
     std::string target(static_cast<std::size_t>(facts.st_size > 0 ? facts.st_size : 4096) + 1, '\0');
     const ssize_t length = readlink(current.c_str(), target.data(), target.size());
-    if (length <= 0) break;
+    if (length <= 0) return from_utf8(current);
     target.resize(static_cast<std::size_t>(length));
     // A relative link is relative to the folder the link is in.
     if (target.front() != '/') {
@@ -28,7 +51,8 @@ std::u16string link_target(const std::u16string& path) {
     }
     current = target;
   }
-  return from_utf8(current);
+  errno = ELOOP;
+  return std::nullopt;
 }
 
 bool take_over_attributes(std::FILE* replacement, const std::u16string& target) {

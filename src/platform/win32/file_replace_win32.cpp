@@ -11,10 +11,21 @@ namespace {
 
 const wchar_t* wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
 
+// ReplaceFileW fails on relative names ("The directory name is invalid"): it gets full ones.
+std::u16string full_path(const std::u16string& path) {
+  const DWORD size = GetFullPathNameW(wide(path), 0, nullptr, nullptr);
+  if (size == 0) return path;
+  std::u16string full(size, u'\0');
+  const DWORD length = GetFullPathNameW(wide(path), size, reinterpret_cast<wchar_t*>(full.data()), nullptr);
+  if (length == 0 || length >= size) return path;
+  full.resize(length);
+  return full;
+}
+
 }  // namespace
 
 // ReplaceFileW writes through a link to the file it names.
-std::u16string link_target(const std::u16string& path) { return path; }
+std::optional<std::u16string> link_target(const std::u16string& path) { return path; }
 
 bool take_over_attributes(std::FILE*, const std::u16string& target) {
   const DWORD attributes = GetFileAttributesW(wide(target));
@@ -31,8 +42,8 @@ bool replace_file(const std::u16string& source, const std::u16string& target) {
     return false;
   }
   if (attributes != INVALID_FILE_ATTRIBUTES) {
-    return ReplaceFileW(wide(target), wide(source), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                        nullptr) != 0;
+    return ReplaceFileW(wide(full_path(target)), wide(full_path(source)), nullptr,
+                        REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
   }
   return MoveFileExW(wide(source), wide(target), MOVEFILE_WRITE_THROUGH) != 0;
 }

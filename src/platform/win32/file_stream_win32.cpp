@@ -3,8 +3,11 @@
 #include <io.h>
 #include <windows.h>
 
+#include <iterator>
 #include <random>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/file_stream.h"
 
@@ -12,6 +15,11 @@ namespace platform {
 namespace {
 
 constexpr char16_t temporary_prefix[] = u".torv-";
+constexpr char16_t digits[] = u"0123456789abcdefghijklmnopqrstuvwxyz";
+constexpr std::size_t random_characters = 6;
+// A save takes a moment; one whose temporary file is this old was killed before it ended. In the
+// file system's 100-nanosecond steps.
+constexpr ULONGLONG stale_after = 60ULL * 60 * 10'000'000;
 
 const wchar_t* wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
 
@@ -27,6 +35,40 @@ std::FILE* stream_on(HANDLE handle, int flags, const char* mode) {
 }
 
 std::u16string::size_type last_separator(const std::u16string& path) { return path.find_last_of(u"\\/"); }
+
+std::u16string folder_of(const std::u16string& path) {
+  const auto separator = last_separator(path);
+  return separator == std::u16string::npos ? std::u16string() : path.substr(0, separator + 1);
+}
+
+ULONGLONG steps_of(const FILETIME& time) {
+  return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+
+// Whether the user of this process owns the file.
+bool is_own_file(const std::u16string& path, const PSID user) {
+  DWORD size = 0;
+  GetFileSecurityW(wide(path), OWNER_SECURITY_INFORMATION, nullptr, 0, &size);
+  if (size == 0) return false;
+  std::vector<unsigned char> descriptor(size);
+  PSID owner = nullptr;
+  BOOL defaulted = FALSE;
+  return GetFileSecurityW(wide(path), OWNER_SECURITY_INFORMATION, descriptor.data(), size, &size) != 0 &&
+         GetSecurityDescriptorOwner(descriptor.data(), &owner, &defaulted) != 0 && owner != nullptr &&
+         EqualSid(owner, user) != 0;
+}
+
+// The TOKEN_USER record of this process (its Sid points into it); empty when it cannot be had.
+std::vector<unsigned char> token_user() {
+  HANDLE token = nullptr;
+  if (OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token) == 0) return {};
+  DWORD size = 0;
+  GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+  std::vector<unsigned char> user(size);
+  if (size == 0 || GetTokenInformation(token, TokenUser, user.data(), size, &size) == 0) user.clear();
+  CloseHandle(token);
+  return user;
+}
 
 }  // namespace
 
@@ -50,14 +92,11 @@ std::FILE* open_regular_file(const std::u16string& path) {
 }
 
 std::FILE* create_temporary_beside(const std::u16string& target, std::u16string& temporary_path) {
-  const auto separator = last_separator(target);
-  const std::u16string folder =
-      separator == std::u16string::npos ? std::u16string() : target.substr(0, separator + 1);
+  const std::u16string folder = folder_of(target);
   static std::mt19937 random{std::random_device{}()};
-  constexpr char16_t digits[] = u"0123456789abcdefghijklmnopqrstuvwxyz";
   for (int attempt = 0; attempt < 16; ++attempt) {
     temporary_path = folder + temporary_prefix;
-    for (int i = 0; i < 6; ++i) temporary_path += digits[random() % 36];
+    for (std::size_t i = 0; i < random_characters; ++i) temporary_path += digits[random() % 36];
     // CREATE_NEW fails on any name already there, a link included: nothing is written through one.
     const HANDLE handle = CreateFileW(wide(temporary_path), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
@@ -67,9 +106,35 @@ std::FILE* create_temporary_beside(const std::u16string& target, std::u16string&
   return nullptr;
 }
 
+void remove_stale_temporaries_beside(const std::u16string& target) {
+  const std::vector<unsigned char> user = token_user();
+  if (user.empty()) return;
+  const PSID user_sid = reinterpret_cast<const TOKEN_USER*>(user.data())->User.Sid;
+  const std::u16string folder = folder_of(target);
+  WIN32_FIND_DATAW found{};
+  const HANDLE search = FindFirstFileW(wide(folder + temporary_prefix + u"*"), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  FILETIME now_time{};
+  GetSystemTimeAsFileTime(&now_time);
+  const ULONGLONG now = steps_of(now_time);
+  do {
+    const std::u16string path = folder + reinterpret_cast<const char16_t*>(found.cFileName);
+    // A link or a folder is never ours, whatever its name.
+    if ((found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0) continue;
+    const ULONGLONG written = steps_of(found.ftLastWriteTime);
+    if (!is_temporary_name(path) || written > now || now - written <= stale_after) continue;
+    if (is_own_file(path, user_sid)) DeleteFileW(wide(path));
+  } while (FindNextFileW(search, &found) != 0);
+  FindClose(search);
+}
+
 bool is_temporary_name(const std::u16string& path) {
   const auto separator = last_separator(path);
-  return path.compare(separator == std::u16string::npos ? 0 : separator + 1, 6, temporary_prefix) == 0;
+  const std::u16string_view name =
+      std::u16string_view(path).substr(separator == std::u16string::npos ? 0 : separator + 1);
+  return name.size() == std::size(temporary_prefix) - 1 + random_characters &&
+         name.starts_with(temporary_prefix) &&
+         name.substr(std::size(temporary_prefix) - 1).find_first_not_of(digits) == std::u16string_view::npos;
 }
 
 }  // namespace platform
