@@ -66,11 +66,9 @@ const char16_t* append_special(toolkit::FileText& report, const char16_t* at) {
   }
 }
 
-// An ASCII byte that a field keeps as it is.
-bool plain_ascii(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  return byte != 0 && byte < 0x80 && !field_specials.contains(byte);
-}
+// A byte of an entity name that goes over as it is: ASCII from '<' on, above every digit, blank and
+// character that cleaning looks at, so that the test is one comparison.
+bool plain_name_byte(char c) { return static_cast<unsigned char>(c) - 60u < 68u; }
 
 }  // namespace
 
@@ -83,12 +81,11 @@ void append_report_field(toolkit::FileText& report, const char16_t* text) {
 }
 
 void append_ansi_report_field(toolkit::FileText& report, const char* text) {
-  if (text == nullptr) return;
+  if (text == nullptr || *text == 0) return;
   // An entity name is a word of ASCII letters, appended as it is; any other text is widened first.
   const char* end = text;
-  while (plain_ascii(*end)) ++end;
-  const auto first = static_cast<unsigned char>(*text);
-  if (*end == 0 && first > 32 && !starts_formula(first)) {
+  while (plain_name_byte(*end)) ++end;
+  if (*end == 0 && *text != '=' && *text != '@') {
     report.append_ascii(std::string_view(text, static_cast<std::size_t>(end - text)));
   } else {
     append_report_field(report, platform::from_ansi(text).c_str());
