@@ -9,10 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "categories/clean_field.h"
-#include "platform/ansi_code_page.h"
 #include "plugin/panels.h"
 #include "plugin/plugin.h"
+#include "plugin/report_field.h"
 #include "plugin_base/fetch_ahead.h"
 #include "plugin_base/host_api.h"
 #include "plugin_base/host_queries.h"
@@ -25,33 +24,6 @@
 
 namespace {
 
-// A spreadsheet runs a field that begins with one of these as a formula.
-bool starts_formula(char16_t first) {
-  return first == u'=' || first == u'+' || first == u'-' || first == u'@' || first == u'\t' || first == u'\r';
-}
-
-// Whether cleaning removes the character at a special one of a NUL-terminated text: every comma,
-// quote and LF, and a CR whose next character but commas and quotes is an LF.
-bool clean_field_removes(const char16_t* at) {
-  if (*at != u'\r') return true;
-  const char16_t* next = at + 1;
-  while (*next == u',' || *next == u'"') ++next;
-  return *next == u'\n';
-}
-
-// The first character cleaning keeps.
-char16_t first_kept(const char16_t* text) {
-  for (const char16_t* at = text; *at != 0; ++at) {
-    if (!clean_field_specials.contains(*at) || !clean_field_removes(at)) return *at;
-  }
-  return 0;
-}
-
-// A leading apostrophe keeps the text a text.
-void guard_formula(toolkit::FileText& report, char16_t first) {
-  if (starts_formula(first)) report.append_ascii("'");
-}
-
 // Thousandths truncated toward zero in 64 bits, so georeferenced coordinates do not overflow;
 // a coordinate that is not a number gives an empty field. Those that fit 32 bits, nearly all, are
 // written by 32-bit divisions, which a 32-bit processor does in one instruction each.
@@ -63,30 +35,6 @@ void append_thousandths(toolkit::FileText& report, double coordinate) {
       return std::to_chars(first, last, static_cast<std::int32_t>(scaled)).ptr;
     return std::to_chars(first, last, static_cast<long long>(scaled)).ptr;
   });
-}
-
-// An entity name from the viewer: ASCII as it is, from the first other byte on through the code
-// page (a byte before it is a whole character in every code page).
-void append_entity(toolkit::FileText& report, const char* entity) {
-  if (entity == nullptr) return;
-  guard_formula(report, static_cast<char16_t>(static_cast<unsigned char>(*entity)));
-  const char* const rest = report.append_ascii_up_to(entity);
-  if (*rest != 0) report.append(platform::from_ansi(rest));
-}
-
-void append_viewer_text(toolkit::FileText& report, const char16_t* text) {
-  if (text != nullptr) report.append_up_to(text);
-}
-
-// Cleaned as it is appended, in one pass: the text between two characters that cleaning looks at
-// goes over whole (most texts have none), and of those only a CR that stays is appended.
-void append_clean_viewer_text(toolkit::FileText& report, const char16_t* text) {
-  if (text == nullptr) return;
-  guard_formula(report, first_kept(text));
-  for (const char16_t* at = report.append_up_to(text, clean_field_specials); *at != 0;
-       at = report.append_up_to(at + 1, clean_field_specials)) {
-    if (!clean_field_removes(at)) report.append_ascii('\r');
-  }
 }
 
 }  // namespace
@@ -112,22 +60,23 @@ void export_report(Plugin& plugin, std::u16string file_name) {
       viewer::get_object_info(plugin.host_handle, group->object_ids.data(), infos.data(), count);
       viewer::get_object_info2(plugin.host_handle, group->object_ids.data(), infos2.data(), count);
       // The batch between its commas, the same on each of the category's lines.
-      std::u16string between_guid_and_name = u"," + clean_field(group->name) + u",";
-      if (starts_formula(between_guid_and_name[1])) between_guid_and_name.insert(1, 1, u'\'');
+      toolkit::FileText batch_field;
+      append_report_field(batch_field, group->name.c_str());
+      const std::u16string between_guid_and_name = u"," + batch_field.text() + u",";
       for (std::size_t i = 0; i < group->object_ids.size(); ++i) {
         if (const std::size_t ahead = i + viewer::fetch_distance; ahead < infos.size()) {
           viewer::fetch_ahead(infos2[ahead].ifc_guid, infos[ahead].name, infos[ahead].description,
                               infos[ahead].ifc_entity, infos2[ahead].tag);
         }
-        append_viewer_text(report, infos2[i].ifc_guid);
+        append_report_field(report, infos2[i].ifc_guid);
         report.append(between_guid_and_name);
-        append_clean_viewer_text(report, infos[i].name);
+        append_report_field(report, infos[i].name);
         report.append_ascii(',');
-        append_clean_viewer_text(report, infos[i].description);
+        append_report_field(report, infos[i].description);
         report.append_ascii(',');
-        append_entity(report, infos[i].ifc_entity);
+        append_ansi_report_field(report, infos[i].ifc_entity);
         report.append_ascii(',');
-        append_clean_viewer_text(report, infos2[i].tag);
+        append_report_field(report, infos2[i].tag);
         report.append_ascii(',');
         viewer::BoundsBox box{};
         if (viewer::get_bounds(plugin.host_handle, group->object_ids[i], &box)) {

@@ -70,13 +70,6 @@ const char16_t* FileText::append_up_to(const char16_t* text, platform::CodeUnitS
   return append_until(text, [ends](char16_t c) { return ends.contains(c); });
 }
 
-const char* FileText::append_ascii_up_to(const char* text) {
-  const char* end = text;
-  while (*end != 0 && static_cast<unsigned char>(*end) < 0x80) ++end;
-  append_ascii(std::string_view(text, static_cast<std::size_t>(end - text)));
-  return end;
-}
-
 std::u16string FileText::text() const {
   if (!wide_.empty()) return wide_;
   return std::u16string(bytes_.get(), bytes_.get() + size_);

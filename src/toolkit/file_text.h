@@ -66,10 +66,6 @@ class FileText {
   // in one pass.
   const char16_t* append_up_to(const char16_t* text, platform::CodeUnitSet stops = {});
 
-  // Appends the bytes of a NUL-terminated narrow text up to its first one that is not ASCII, or up
-  // to the NUL; returns where it stopped.
-  const char* append_ascii_up_to(const char* text);
-
   // Appends the ASCII characters, room at most, that write(first, last) puts at first and returns
   // the end of, such as std::to_chars's digits: written in place.
   template <typename Write>

@@ -9,8 +9,10 @@
 
 #include "api/desktop_functions.h"
 #include "app/text_output.h"
+#include "model/generated_model.h"
 #include "platform/ansi_code_page.h"
 #include "platform/utf8.h"
+#include "support/case_label.h"
 #include "support/panel_fixture.h"
 
 namespace {
@@ -38,15 +40,15 @@ TEST_F(Report, ListsEveryBatchedObjectWithItsBoxCorner) {
                 host::utf8(column.tag) + ",,,\r\n");
 }
 
-// Names whose commas, quotes and line ends meet in every way: the report's field is the name as
-// cleaning leaves it (a CR stays unless an LF follows it, past commas and quotes).
-TEST_F(Report, NamesAreCleanedAsCleaningLeavesThem) {
+// Texts whose commas, quotes and line ends meet in every way: commas and quotes go, a CR LF pair
+// goes (also when commas and quotes stood between), and a lone CR or LF becomes a space.
+TEST_F(Report, TextsLoseCommasQuotesAndLineBreaks) {
   const std::vector<std::pair<std::u16string, std::string>> names = {
-      {u"a\r,\nb", "ab"},   {u"\r\n", ""},
-      {u"a\r", "a\r"},      {u"\r\"\nx", "x"},
-      {u",\"", ""},         {u"x\r\ry\n", "x\r\ry"},
-      {u"p\r,q", "p\rq"},   {u"\n=1", "'=1"},
-      {u"\r,\"\r\n", "'\r"}, {u"Träger, \"B1\"", "Träger B1"}};
+      {u"a\r,\nb", "ab"},  {u"\r\n", ""},
+      {u"a\r", "a "},      {u"\r\"\nx", "x"},
+      {u",\"", ""},        {u"x\r\ry\n", "x  y "},
+      {u"p\r,q", "p q"},   {u"\n=1", "' =1"},
+      {u"\r,\"\r\n", " "}, {u"Träger, \"B1\"", "Träger B1"}};
   load_model("storeys=1,assemblies=" + std::to_string(names.size()) + ",parts=1,values=B");
   host::Model& model = state().model;
   for (std::size_t i = 0; i < names.size(); ++i) {
@@ -65,6 +67,87 @@ TEST_F(Report, NamesAreCleanedAsCleaningLeavesThem) {
         << "case " << i;
   }
 }
+
+enum class Column { guid, batch, name, description, entity, tag };
+
+// One text of one column, and the cell the report must hold for it.
+struct GuardCase {
+  const char* label;
+  Column column;
+  std::u16string text;
+  std::u16string cell;
+};
+
+void PrintTo(const GuardCase& c, std::ostream* out) { *out << c.label; }
+
+class FormulaGuard : public torv_test::PanelFixture, public ::testing::WithParamInterface<GuardCase> {};
+
+// No cell begins a formula where a spreadsheet splits the line at commas, nor where it splits it at
+// semicolons: a piece that would gets an apostrophe in front. The coordinates of every line are
+// negative and stay numbers.
+TEST_P(FormulaGuard, NoCellBeginsAFormula) {
+  const GuardCase& c = GetParam();
+  const auto text_of = [&c](Column column, const char16_t* plain) {
+    return c.column == column ? c.text : std::u16string(plain);
+  };
+  const auto cell_of = [&c](Column column, const char16_t* plain) {
+    return c.column == column ? c.cell : std::u16string(plain);
+  };
+  host::GeneratorSpec spec = host::parse_generator_spec("storeys=1,assemblies=1,parts=0,loose=0");
+  spec.batch_values = {text_of(Column::batch, u"B")};
+  spec.path = model_path().u16string();
+  host::Model model = host::generate_model(spec);
+  const char16_t* const guid = u"3vB2YO$MX4xv5uCqZZG05x";
+  for (std::size_t i = 0; i < model.size(); ++i) {
+    host::Object& object = *model.find(host::Model::id_at(i));
+    if (object.entity != "IfcElementAssembly") continue;
+    object.guid = text_of(Column::guid, guid);
+    object.name = text_of(Column::name, u"Frame");
+    object.description = text_of(Column::description, u"Steel");
+    object.entity = platform::to_ansi(text_of(Column::entity, u"IfcElementAssembly"));
+    object.tag = text_of(Column::tag, u"T1");
+    object.bounds = host::Bounds{{-1.5, -0.25, -3}, {0, 0, 0}};
+  }
+  viewer().load_model(std::move(model));
+  run_session("answer save " + folder_file("r.csv").string() + "\nclick Export\n");
+  const std::u16string line = cell_of(Column::guid, guid) + u"," + cell_of(Column::batch, u"B") + u"," +
+                              cell_of(Column::name, u"Frame") + u"," +
+                              cell_of(Column::description, u"Steel") + u"," +
+                              cell_of(Column::entity, u"IfcElementAssembly") + u"," +
+                              cell_of(Column::tag, u"T1") + u",-1500,-250,-3000\r\n";
+  // A text the code page cannot hold is saved as UTF-8 after a byte-order mark.
+  std::string report = torv_test::read_file(folder_file("r.csv"));
+  report =
+      report.starts_with("\xEF\xBB\xBF") ? report.substr(3) : platform::to_utf8(platform::from_ansi(report));
+  EXPECT_EQ(report,
+            "IFC GUID,BATCH,NAME,DESCRIPTION,ENTITY,TAG,X-min,Y-min,Z-min\r\n" + platform::to_utf8(line));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FormulaGuard,
+    ::testing::Values(
+        GuardCase{"guid_formula", Column::guid, u"=2+5", u"'=2+5"},
+        GuardCase{"guid_after_a_line_break", Column::guid, u"\r\n=1,2", u"'=12"},
+        GuardCase{"lone_cr", Column::name, u"a\rb", u"a b"},
+        GuardCase{"lone_lf", Column::description, u"a\nb", u"a b"},
+        GuardCase{"cr_lf_pair", Column::tag, u"a\r\nb", u"ab"},
+        GuardCase{"after_a_semicolon", Column::name, u"x;=cmd|' /C calc'!A0", u"x;'=cmd|' /C calc'!A0"},
+        GuardCase{"batch_after_a_semicolon", Column::batch, u"x;=cmd|' /C calc'!A0",
+                  u"x;'=cmd|' /C calc'!A0"},
+        GuardCase{"entity_after_a_semicolon", Column::entity, u"Ifc;+x", u"Ifc;'+x"},
+        GuardCase{"entity_formula", Column::entity, u"@x", u"'@x"},
+        GuardCase{"after_blanks", Column::description, u"  =1+1", u"'  =1+1"},
+        GuardCase{"after_an_ideographic_space", Column::tag, u"\u3000-1", u"'\u3000-1"},
+        GuardCase{"full_width_equals", Column::tag, u"\uFF1D1+1", u"'\uFF1D1+1"},
+        GuardCase{"full_width_at", Column::name, u"\uFF20SUM(1)", u"'\uFF20SUM(1)"},
+        GuardCase{"after_a_semicolon_and_blanks", Column::name, u"a;  @SUM(1)", u"a;'  @SUM(1)"},
+        GuardCase{"after_a_semicolon_and_a_lone_lf", Column::description, u"a\r;\n-1", u"a ;' -1"},
+        GuardCase{"semicolon_then_removed_quote", Column::description, u"a;,\"=1", u"a;'=1"},
+        GuardCase{"every_piece", Column::tag, u"+1;-2;b;@3", u"'+1;'-2;b;'@3"},
+        GuardCase{"lone_minus", Column::tag, u"-", u"'-"}, GuardCase{"tab", Column::name, u"\tx", u"'\tx"},
+        GuardCase{"harmless_semicolon", Column::description, u"a;b", u"a;b"},
+        GuardCase{"trailing_semicolon", Column::name, u"a;", u"a;"}),
+    torv_test::CaseLabel());
 
 // Georeferenced models lie far from the origin: thousandths beyond 32 bits must not wrap.
 TEST_F(Report, CoordinatesBeyond32BitsAndNonNumbers) {
