@@ -26,12 +26,12 @@ std::vector<std::u16string> recovery_files(const std::u16string& model_path,
   const std::u16string base = library.substr(0, library.rfind(u'.'));
   const std::filesystem::path folder =
       std::filesystem::path(local_app_data_folder()) / "Quarnex" / "plugins" / base / "recovery";
-  const std::u16string prefix =
-      cpp::recovery_name_stem(after_last_separator(model_path), platform::canonical_path(model_path)) + u".";
+  const std::u16string path_hash = cpp::recovery_path_hash(platform::canonical_path(model_path));
   std::error_code error;
   for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
     const std::u16string name = entry.path().filename().u16string();
-    if (name.starts_with(prefix)) found.push_back(entry.path().u16string());
+    // Each panel's ending, and the discarded copies: every file of the model counts.
+    if (name.find(u"." + path_hash + u".") != std::u16string::npos) found.push_back(entry.path().u16string());
   }
   std::sort(found.begin(), found.end());
   return found;

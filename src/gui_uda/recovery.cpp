@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "gui_uda/tfrm_uda.h"
+#include "interface/recovery_names.h"
 #include "platform/file_replace.h"
 #include "platform/shell_folders.h"
 #include "platform/viewer_process.h"
@@ -68,17 +69,16 @@ void Tfrm_uda::forget_recovery() {
 
 std::vector<Tfrm_uda::RecoveryFile> Tfrm_uda::recovery_files() const {
   std::vector<RecoveryFile> found;
-  const std::u16string prefix = recovery_stem + u".";
-  const std::u16string_view ending = mode_texts(mode).sidecar_ending;
+  const std::u16string path_hash = recovery_stem.substr(recovery_stem.rfind(u'.') + 1);
   const std::u16string own_key = platform::this_process_key();
   std::error_code error;
   for (const auto& entry :
        std::filesystem::directory_iterator(std::filesystem::path(recovery_folder()), error)) {
     const std::u16string name = entry.path().filename().u16string();
-    if (!name.starts_with(prefix) || !name.ends_with(ending)) continue;
-    // The viewer that writes it: none in a name from before there was one file per viewer.
-    const std::u16string key = name.substr(prefix.size(), name.size() - prefix.size() - ending.size());
-    if (key != own_key && !key.empty() && platform::process_running(key)) continue;
+    const std::optional<std::u16string> key =
+        cpp::recovery_file_key(name, path_hash, mode_texts(mode).sidecar_ending);
+    // Another viewer that still runs may yet save its work itself.
+    if (!key || (*key != own_key && !key->empty() && platform::process_running(*key))) continue;
     const std::u16string path = recovery_folder() + name;
     if (const auto stamp = platform::file_stamp(path)) found.push_back({path, stamp->modified_ns});
   }
