@@ -84,7 +84,9 @@ constexpr PanelAction panel_actions[] = {
     {"key", "key FORM ", "enter|space|up|down|left|right|home|end"},
     {"dblclick", "dblclick FORM", ""},
     {"auto-select", "check FORM cbx_auto_select ", "on|off"},
-    {"menu", "menu FORM menu_", "[add|rename|delete]"},
+    {"menu", "menu FORM menu_", "[add|rename|delete|undo|redo]"},
+    {"undo", "menu FORM menu_undo", ""},
+    {"redo", "menu FORM menu_redo", ""},
     {"open", "click FORM btn_open", ""},
     {"save", "click FORM btn_save", ""},
     {"close", "close FORM", ""},
@@ -221,13 +223,19 @@ void Session::print(std::string_view what) {
     print_objects(selected);
   } else if (subject == "hover") {
     print_objects(state.hover_set);
+  } else if (subject == "history") {
+    const std::string panel = lower_case(rest);
+    if (!is_panel(panel)) return fail("print history batch|status, not '" + std::string(rest) + "'");
+    toolkit("query " + panel + " history", panel);
   } else if (subject == "recovery") {
     const std::vector<std::u16string> files = recovery_files(state.model.path, viewer_.plugin_path());
     out_ << files.size() << " recovery files\n";
     for (const std::u16string& file : files) out_ << utf8(file) << '\n';
   } else {
-    fail("print panel batch|status, print colors, print selection, print hover or print recovery, not '" +
-         std::string(what) + "'");
+    fail(
+        "print panel batch|status, print history batch|status, print colors, print selection, print hover or "
+        "print recovery, not '" +
+        std::string(what) + "'");
   }
 }
 

@@ -1,5 +1,12 @@
 // Category editing through the grid's context menu: add, rename, delete.
+#include <algorithm>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "gui_uda/panel_steps.h"
 #include "gui_uda/tfrm_uda.h"
+#include "toolkit/cursor.h"
 
 std::optional<std::size_t> Tfrm_uda::current_index() const {
   const int row = grid.row();
@@ -8,6 +15,16 @@ std::optional<std::size_t> Tfrm_uda::current_index() const {
 }
 
 void Tfrm_uda::popup_menuPopup() {
+  toolkit::MenuItem& undo_item = *popup_menu.find("menu_undo");
+  toolkit::MenuItem& redo_item = *popup_menu.find("menu_redo");
+  const PanelStep* to_undo = history.to_undo();
+  const PanelStep* to_redo = history.to_redo();
+  undo_item.caption =
+      to_undo != nullptr ? text("menu_undo", to_undo->description(*this)) : text("menu_undo_nothing");
+  redo_item.caption =
+      to_redo != nullptr ? text("menu_redo", to_redo->description(*this)) : text("menu_redo_nothing");
+  undo_item.enabled = to_undo != nullptr;
+  redo_item.enabled = to_redo != nullptr;
   toolkit::MenuItem& add = *popup_menu.find("menu_add");
   toolkit::MenuItem& rename = *popup_menu.find("menu_rename");
   toolkit::MenuItem& remove = *popup_menu.find("menu_delete");
@@ -25,6 +42,46 @@ void Tfrm_uda::popup_menuPopup() {
   }
 }
 
+void Tfrm_uda::record(std::unique_ptr<PanelStep> step) {
+  history.record(std::move(step));
+  note_change();
+}
+
+void Tfrm_uda::undo() {
+  PanelStep* step = history.to_undo();
+  if (step == nullptr) return;
+  const toolkit::CursorWait wait;
+  step->undo(*this);
+  history.undone();
+  after_history_step();
+}
+
+void Tfrm_uda::redo() {
+  PanelStep* step = history.to_redo();
+  if (step == nullptr) return;
+  const toolkit::CursorWait wait;
+  step->redo(*this);
+  history.redone();
+  after_history_step();
+}
+
+void Tfrm_uda::after_history_step() {
+  set_row_count_and_layout();
+  apply_colors();
+  note_change();
+}
+
+std::u16string Tfrm_uda::history_listing() const {
+  const auto& steps = history.steps();
+  std::u16string listing = history.done() == 0 ? u"> start\n" : u"  start\n";
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    listing += i + 1 == history.done() ? u"> " : u"  ";
+    listing += steps[i]->description(*this);
+    listing += u'\n';
+  }
+  return listing;
+}
+
 void Tfrm_uda::prepare_dialog(const char* caption_key, const char* ok_key) {
   add_category_dialog->set_caption(text(caption_key));
   add_category_dialog->btn_ok.set_caption(text(ok_key));
@@ -34,7 +91,15 @@ void Tfrm_uda::prepare_dialog(const char* caption_key, const char* ok_key) {
 void Tfrm_uda::menu_addClick() {
   prepare_dialog(mode_texts(mode).add_caption_key, "menu_add");
   const std::weak_ptr<const void> alive = life();
+  std::vector<const ObjectsGroup*> before;
+  for (const auto& group : groups) before.push_back(group.get());
   if (!add_category_dialog->run_add() || alive.expired()) return;
+  for (const auto& group : groups) {
+    if (std::find(before.begin(), before.end(), group.get()) == before.end()) {
+      history.record(add_step(group.get()));
+      break;
+    }
+  }
   // A name with a stored colour gets it at once; the new category has no objects to colour.
   load_colors();
   set_row_count_and_layout();
@@ -46,7 +111,11 @@ void Tfrm_uda::menu_renameClick() {
   prepare_dialog(mode_texts(mode).rename_caption_key, "menu_rename");
   const std::optional<std::size_t> index = current_index();
   const std::weak_ptr<const void> alive = life();
-  if (!index || !add_category_dialog->run_rename(*index) || alive.expired()) return;
+  if (!index) return;
+  ObjectsGroup* renamed = groups[*index].get();
+  std::u16string old_name = renamed->name;
+  if (!add_category_dialog->run_rename(*index) || alive.expired()) return;
+  if (renamed->name != old_name) history.record(rename_step(renamed, std::move(old_name)));
   // The colour is stored under the new name as well; the old name's entry stays.
   save_colors();
   grid.repaint();
@@ -56,7 +125,9 @@ void Tfrm_uda::menu_renameClick() {
 void Tfrm_uda::menu_deleteClick() {
   const std::optional<std::size_t> index = current_index();
   if (!index) return;
+  std::unique_ptr<ObjectsGroup> removed = std::move(groups[*index]);
   groups.erase(groups.begin() + static_cast<std::ptrdiff_t>(*index));
+  history.record(delete_step(std::move(removed), *index));
   set_row_count_and_layout();
   apply_colors();
   note_change();

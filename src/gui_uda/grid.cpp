@@ -2,8 +2,10 @@
 #include <algorithm>
 #include <string>
 
+#include "gui_uda/panel_steps.h"
 #include "gui_uda/tfrm_uda.h"
 #include "plugin_base/host_api.h"
+#include "toolkit/cursor.h"
 
 namespace {
 
@@ -51,6 +53,13 @@ void Tfrm_uda::gridDrawCell(toolkit::Canvas& canvas, int col, int row, const too
 }
 
 void Tfrm_uda::gridKeyPress(char16_t& key) {
+  // Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo: the characters the system types for them.
+  constexpr char16_t control_y = 0x19;
+  constexpr char16_t control_z = 0x1A;
+  if (key == control_z || key == control_y) {
+    key == control_z && !toolkit::shift_key_down() ? undo() : redo();
+    return;
+  }
   if (key == u' ') {
     select_group(grid.row() - 1);
     return;
@@ -67,8 +76,10 @@ void Tfrm_uda::gridKeyPress(char16_t& key) {
                                         [chosen](const auto& group) { return group.get() == chosen; });
   if (still_there == groups.end()) return;
   ObjectsGroup& group = **still_there;
+  const Rgba old_color = group.color;
   group.color = Rgba::from_argb(dialog.color);
   save_colors();
+  if (group.color != old_color) record(color_step(&group, old_color));
   if (group.is_default) {
     apply_colors();
     return;

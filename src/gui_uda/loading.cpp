@@ -46,6 +46,7 @@ const char* ansi_text(std::u16string_view text, std::string& buffer) {
 void Tfrm_uda::reload_groups() {
   const std::u16string model_path = loaded_ifc_path(host_handle);
   model_of_list = model_path;
+  history.clear();
   recovery_stem.clear();
   known_files.clear();
   leaving_answered = false;
@@ -57,9 +58,6 @@ void Tfrm_uda::reload_groups() {
   const char16_t separator = platform::path_separator();
   recovery_stem =
       cpp::recovery_name_stem(file_name_part(model_path, separator), platform::canonical_path(model_path));
-  if (offer_recovery(model_path)) return;
-  // The list comes from the side-car file or the model now: an older recovery file is stale.
-  forget_recovery();
   const std::u16string sidecar = sidecar_path(model_path);
   const bool read = load_groups_file(sidecar);
   remember_sidecar(sidecar, last_read.stamp, last_read.content_hash, last_read.whole());
@@ -69,6 +67,9 @@ void Tfrm_uda::reload_groups() {
     clear_groups();
     build_groups_from_model();
   }
+  // The list as read is the one saved; unsaved changes of this model may replace it.
+  set_unsaved(false);
+  offer_recovery(model_path);
 }
 
 std::u16string Tfrm_uda::sidecar_path(const std::u16string& model_path) const {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "gui_uda/panel_steps.h"
 #include "gui_uda/tfrm_uda.h"
 #include "interface/recovery_names.h"
 #include "platform/file_replace.h"
@@ -49,6 +50,11 @@ void Tfrm_uda::set_unsaved(bool now_unsaved) {
 void Tfrm_uda::note_change() {
   const std::u16string path = recovery_path();
   if (path.empty()) return;
+  // Undone back to what was last saved or read, the list has nothing to recover.
+  if (!history.differs_from_saved()) {
+    forget_recovery();
+    return;
+  }
   set_unsaved(true);
   leaving_answered = false;
   // In the background: a recovery file that cannot be written costs the user nothing now.
@@ -62,6 +68,7 @@ void Tfrm_uda::note_change() {
 }
 
 void Tfrm_uda::forget_recovery() {
+  history.mark_saved();
   set_unsaved(false);
   const std::u16string path = recovery_path();
   if (!path.empty()) platform::remove_file(path);
@@ -87,7 +94,7 @@ std::vector<Tfrm_uda::RecoveryFile> Tfrm_uda::recovery_files() const {
   return found;
 }
 
-bool Tfrm_uda::offer_recovery(const std::u16string& model_path) {
+void Tfrm_uda::offer_recovery(const std::u16string& model_path) {
   const std::vector<RecoveryFile> files = recovery_files();
   const char16_t separator = platform::path_separator();
   const std::u16string model_name = file_name_part(model_path, separator);
@@ -110,19 +117,16 @@ bool Tfrm_uda::offer_recovery(const std::u16string& model_path) {
       platform::replace_file(file.path, discarded);
       continue;
     }
+    // Restoring is a step of its own: undone, the list is the one read from the side-car file.
+    Groups before = std::move(groups);
+    groups.clear();
     load_groups_file(file.path);
     // The changes are this viewer's now: its recovery file holds them from here on.
     const std::u16string own = recovery_path();
     if (file.path != own) platform::replace_file(file.path, own);
-    set_unsaved(true);
+    record(list_step(std::move(before), "step_restore", model_name));
     taken = true;
   }
-  if (taken) {
-    // The side-car file as it is now is what the user chose the changes over.
-    const simple_io::FileBytes now = simple_io::read_file_bytes(sidecar);
-    remember_sidecar(sidecar, saved, now.bytes ? simple_io::content_hash(*now.bytes) : 0, true);
-  }
-  return taken;
 }
 
 void Tfrm_uda::offer_to_save() {

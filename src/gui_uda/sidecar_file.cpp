@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "categories/ifc_guid.h"
+#include "gui_uda/panel_steps.h"
 #include "gui_uda/tfrm_uda.h"
 #include "platform/file_identity.h"
 #include "platform/shell_folders.h"
@@ -200,10 +201,13 @@ void Tfrm_uda::btn_openClick() {
     return;
   }
   if (!may_open(path, *file.bytes)) return;
-  clear_groups();
+  // Opening is a step: undone, the list is the one before it.
+  Groups before = std::move(groups);
+  groups.clear();
   load_groups_bytes(std::move(file), std::move(stamp));
   remember_sidecar(path, last_read.stamp, last_read.content_hash, last_read.whole());
   apply_colors();
+  history.record(list_step(std::move(before), "step_open", file_name_part(path, platform::path_separator())));
   if (!model_of_list.empty() && platform::same_file(path, sidecar_path(model_of_list)) && last_read.whole()) {
     forget_recovery();
   } else {

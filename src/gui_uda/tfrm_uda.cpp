@@ -67,6 +67,9 @@ Tfrm_uda::Tfrm_uda(cpp::PluginBase& owner_plugin, PanelMode panel_mode)
   cbx_auto_select.on_click = [this] { cbx_auto_selectClick(); };
   btn_open.on_click = [this] { btn_openClick(); };
   btn_save.on_click = [this] { btn_saveClick(); };
+  popup_menu.add("menu_undo", u"Undo").on_click = [this] { undo(); };
+  popup_menu.add("menu_redo", u"Redo").on_click = [this] { redo(); };
+  popup_menu.add_separator("N0");
   popup_menu.add("menu_add", u"Add").on_click = [this] { menu_addClick(); };
   popup_menu.add("menu_rename", u"Rename").on_click = [this] { menu_renameClick(); };
   popup_menu.add_separator("N1");
@@ -75,6 +78,9 @@ Tfrm_uda::Tfrm_uda(cpp::PluginBase& owner_plugin, PanelMode panel_mode)
   add_category_dialog = std::make_unique<Tfrm_add_category>(groups);
   add_category_dialog->set_owner_window(window_handle());
   on_show = [this] { FormShow(); };
+  on_query = [this](std::string_view subject) {
+    return subject == "history" ? history_listing() : std::u16string();
+  };
   on_resize = [this] { FormResize(); };
   FormResize();
 
@@ -184,4 +190,8 @@ void Tfrm_uda::on_model_loaded() {
   apply_colors();
 }
 
-void Tfrm_uda::clear_groups() { groups.clear(); }
+void Tfrm_uda::clear_groups() {
+  // The steps name the categories of this list: the history ends with it.
+  history.clear();
+  groups.clear();
+}

@@ -13,6 +13,7 @@
 
 #include "categories/objects_group.h"
 #include "gui_add_category/tfrm_add_category.h"
+#include "gui_uda/panel_history.h"
 #include "gui_uda/panel_mode.h"
 #include "platform/file_facts.h"
 #include "plugin_base/plugin_base.h"
@@ -89,6 +90,18 @@ class Tfrm_uda : public toolkit::Form {
   // saved to the model's side-car file; declined, they stay in the recovery file.
   void offer_to_save();
 
+  // The history of changes: a change just made, taken back, made again; the steps listed one a
+  // line, the one an undo takes back marked "> " ("> start" when there is none).
+  void record(std::unique_ptr<PanelStep> step);
+  void undo();
+  void redo();
+  std::u16string history_listing() const;
+  PanelHistory history;
+
+  // The texts of a line in the language file with its %1, %2 and %3 filled in.
+  std::u16string text(const char* key, std::u16string_view first, std::u16string_view second = {},
+                      std::u16string_view third = {}) const;
+
   Groups groups;
   const PanelMode mode;
   cpp::PluginBase& plugin;
@@ -114,10 +127,11 @@ class Tfrm_uda : public toolkit::Form {
   std::unique_ptr<Tfrm_add_category> add_category_dialog;
 
  private:
-  // The recovery files of the model that no other running viewer writes are offered, newest first:
-  // true when the user took one and the list holds it; each refused one is kept as a ".discarded"
-  // copy, and so are those older than the one taken.
-  bool offer_recovery(const std::u16string& model_path);
+  // The recovery files of the model that no other running viewer writes are offered, newest first,
+  // over the list read for the model: the one the user takes replaces the list (a step that undo
+  // takes back); each refused one is kept as a ".discarded" copy, and so are those older than the
+  // one taken.
+  void offer_recovery(const std::u16string& model_path);
   void forget_recovery();
   std::u16string recovery_folder() const;
   struct RecoveryFile {
@@ -136,9 +150,8 @@ class Tfrm_uda : public toolkit::Form {
   bool may_replace(const std::u16string& path);
   // Asks before a file that is no side-car file of this panel is read into the list.
   bool may_open(const std::u16string& path, std::string_view bytes);
-  // The texts of a line in the language file with its %1, %2 and %3 filled in.
-  std::u16string text(const char* key, std::u16string_view first, std::u16string_view second = {},
-                      std::u16string_view third = {}) const;
+  // After an undo or a redo: the list shown and the viewer coloured as after any change.
+  void after_history_step();
 
   // The model the list was filled for: its recovery file and side-car file. Its canonical path
   // keys the recovery files, so that every spelling of the model finds them.

@@ -1,10 +1,11 @@
 // Assigning the selected objects to a category: user data marks, then the membership walk.
 #include "categories/collect_members.h"
+#include "categories/move_members.h"
 #include "plugin/plugin.h"
 #include "plugin_base/host_api.h"
 #include "plugin_base/host_queries.h"
 
-void Plugin::assign_selection(Groups& groups, std::int32_t id) {
+std::optional<Plugin::Assignment> Plugin::assign_selection(Groups& groups, std::int32_t id) {
   ObjectsGroup* chosen = nullptr;
   for (const auto& group : groups) {
     if (group->button_id == id) {
@@ -12,7 +13,7 @@ void Plugin::assign_selection(Groups& groups, std::int32_t id) {
       break;
     }
   }
-  if (chosen == nullptr) return;
+  if (chosen == nullptr) return std::nullopt;
   viewer::set_user_data(host_handle, all_objects_id, nullptr, true);
   // The mark set last wins: the other categories in list order, the chosen one, the selection.
   const auto mark = [&](ObjectsGroup& group) {
@@ -25,8 +26,13 @@ void Plugin::assign_selection(Groups& groups, std::int32_t id) {
   }
   mark(*chosen);
   on_selection_change();
+  Assignment done{chosen, {}, {}};
   for (const viewer::ObjectId object : selected_objects) {
-    if (has_guid(host_handle, object)) viewer::set_user_data(host_handle, object, chosen, false);
+    if (!has_guid(host_handle, object)) continue;
+    append_memberships_at(host_handle, object, done.before);
+    done.moved.push_back({object, chosen});
   }
+  for (const MemberMove& move : done.moved) viewer::set_user_data(host_handle, move.object, chosen, false);
   collect_members(host_handle, all_objects_id);
+  return done;
 }

@@ -1,8 +1,11 @@
 // What a click on one of the plug-in's buttons does: show a panel, reset the viewer, export the
 // report, or assign the selection to the category of a context-menu entry.
 #include <algorithm>
+#include <optional>
+#include <utility>
 #include <vector>
 
+#include "gui_uda/panel_steps.h"
 #include "platform/shell_folders.h"
 #include "plugin/panels.h"
 #include "plugin/plugin.h"
@@ -35,16 +38,17 @@ void Plugin::on_button_click(std::int32_t id) {
     export_command();
   } else if (Tfrm_uda* target = visible_panel()) {
     const toolkit::CursorWait wait;
-    // An assignment that moves nothing leaves the list unchanged, and nothing to save.
+    // An assignment that moves nothing leaves the list unchanged, and nothing to save or undo.
     std::vector<std::vector<viewer::ObjectId>> before;
     before.reserve(target->groups.size());
     for (const auto& group : target->groups) before.push_back(group->object_ids);
-    assign_selection(target->groups, id);
+    std::optional<Assignment> done = assign_selection(target->groups, id);
     target->apply_colors();
     const bool moved = !std::equal(
         before.begin(), before.end(), target->groups.begin(), target->groups.end(),
         [](const std::vector<viewer::ObjectId>& ids, const auto& group) { return ids == group->object_ids; });
-    if (moved) target->note_change();
+    if (done && moved)
+      target->record(assignment_step(done->chosen, std::move(done->moved), std::move(done->before)));
   }
 }
 

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "categories/move_members.h"
 #include "categories/objects_group.h"
 #include "gui_uda/panel_mode.h"
 #include "plugin_base/plugin_base.h"
@@ -30,8 +32,16 @@ class Plugin : public cpp::PluginBase {
 
   // Makes the context-menu drop-down's entries those of a panel's categories.
   void rebuild_context_entries(Groups& groups);
-  // Moves the assembly-aware selection into the category of groups whose entry button is id.
-  void assign_selection(Groups& groups, std::int32_t id);
+  // What an assignment moved: the objects filed under the chosen category, and where they and the
+  // filed objects they now hide were before.
+  struct Assignment {
+    ObjectsGroup* chosen = nullptr;
+    std::vector<MemberMove> moved;
+    std::vector<MemberMove> before;
+  };
+  // Moves the assembly-aware selection into the category of groups whose entry button is id;
+  // nothing when no category has that entry.
+  std::optional<Assignment> assign_selection(Groups& groups, std::int32_t id);
 
   std::int32_t group_id = -1;
   std::int32_t btn_uda4_id = -1;

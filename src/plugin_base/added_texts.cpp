@@ -31,6 +31,17 @@ constexpr AddedText texts[] = {
     {"save_before_leaving_batches", u"Save the changes to the batches of %1?"},
     {"save_before_leaving_statuses", u"Save the changes to the statuses of %1?"},
     {"guids_left_out", u"%1 objects have no valid IFC GUID and were not written to %2."},
+    {"menu_undo", u"Undo %1"},
+    {"menu_redo", u"Redo %1"},
+    {"menu_undo_nothing", u"Undo"},
+    {"menu_redo_nothing", u"Redo"},
+    {"step_assign", u"assign %1 objects to %2"},
+    {"step_add", u"add %1"},
+    {"step_rename", u"rename %1 to %2"},
+    {"step_delete", u"delete %1"},
+    {"step_color", u"colour of %1"},
+    {"step_open", u"open %1"},
+    {"step_restore", u"restore the unsaved changes of %1"},
 };
 
 }  // namespace

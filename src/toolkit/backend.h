@@ -61,6 +61,9 @@ std::string window_list();
 Cursor screen_cursor();
 void set_screen_cursor(Cursor cursor);
 
+// Whether Shift is held with the key being handled (Ctrl+Shift+Z types what Ctrl+Z types).
+bool shift_key_down();
+
 // The screen's area that windows are placed in (without the task bar).
 Rect screen_area();
 

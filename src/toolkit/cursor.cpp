@@ -7,6 +7,8 @@ namespace toolkit {
 
 Cursor screen_cursor() { return backend::screen_cursor(); }
 
+bool shift_key_down() { return backend::shift_key_down(); }
+
 void set_screen_cursor(Cursor cursor) { backend::set_screen_cursor(cursor); }
 
 }  // namespace toolkit

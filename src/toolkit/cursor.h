@@ -6,6 +6,10 @@ namespace toolkit {
 enum class Cursor { normal, wait };
 
 Cursor screen_cursor();
+
+// Whether Shift is held with the key being handled: Ctrl+Shift+Z types the character Ctrl+Z
+// types.
+bool shift_key_down();
 void set_screen_cursor(Cursor cursor);
 
 // Shows the hourglass and gives the previous cursor back on every way out of the scope.

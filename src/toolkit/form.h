@@ -73,6 +73,8 @@ class Form : public Control {
   std::weak_ptr<const void> life() const { return life_; }
 
   std::function<void()> on_show;
+  // What the form answers a desktop asking about it by subject (a panel's "history").
+  std::function<std::u16string(std::string_view subject)> on_query;
   std::function<void()> on_resize;
 
   Rect client_rect() const override;

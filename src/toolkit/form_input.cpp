@@ -87,7 +87,19 @@ void turn_wheel(Form& form, Point point, int rows) {
   if (auto* grid = dynamic_cast<DrawGrid*>(control_at(form, point))) grid->wheel(rows);
 }
 
+namespace {
+
+bool shift_of_stroke = false;
+
+}  // namespace
+
+bool stroke_shift_down() { return shift_of_stroke; }
+
 void press_key(Form& form, const KeyStroke& stroke) {
+  shift_of_stroke = stroke.shift;
+  const struct ShiftReleased {
+    ~ShiftReleased() { shift_of_stroke = false; }
+  } released;
   Control* focused = form.focused;
   auto* edit = dynamic_cast<ComboBox*>(focused);
   auto* grid = dynamic_cast<DrawGrid*>(focused);
@@ -95,6 +107,8 @@ void press_key(Form& form, const KeyStroke& stroke) {
     case KeyStroke::Kind::character: type_character(form, stroke.character); return;
     case KeyStroke::Kind::control_letter:
       if (edit != nullptr) edit_text(*edit, stroke);
+      // The grid gets the control character the system types for the letter.
+      if (grid != nullptr) grid->key_press(static_cast<char16_t>(stroke.character - u'A' + 1));
       return;
     case KeyStroke::Kind::list_windows: return;
     case KeyStroke::Kind::key: break;

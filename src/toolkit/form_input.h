@@ -38,6 +38,8 @@ void turn_wheel(Form& form, Point point, int rows);
 // Space to a button or check box; Tab moves the focus; Enter and Esc press the form's default and
 // cancel buttons, where it has them.
 void press_key(Form& form, const KeyStroke& stroke);
+// Whether the stroke press_key delivers now holds Shift.
+bool stroke_shift_down();
 // A key in a text field: typing, Backspace and Delete, the caret keys, Ctrl+A, C, X, V and Z.
 void edit_text(ComboBox& edit, const KeyStroke& stroke);
 void type_character(Form& form, char16_t character);

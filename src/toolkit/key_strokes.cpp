@@ -32,7 +32,7 @@ const std::array<NamedKey, 14> named_keys{{
     {u"WINDOWS", {KeyStroke::Kind::list_windows, 0, Key::up, false}},
 }};
 
-constexpr std::u16string_view control_letters = u"ACVXZ";
+constexpr std::u16string_view control_letters = u"ACVXYZ";
 
 const KeyStroke* named_key(std::u16string_view name) {
   for (const NamedKey& named : named_keys) {
@@ -59,12 +59,15 @@ std::optional<std::vector<KeyStroke>> parse_key_strokes(std::u16string_view text
       strokes.push_back(*found);
       at = close;
     } else if (c == u'^') {
+      // ^+Z: Ctrl and Shift with the letter.
+      const bool shift = at + 1 < text.size() && text[at + 1] == u'+';
+      if (shift) ++at;
       const char16_t letter = at + 1 < text.size() ? static_cast<char16_t>(text[at + 1] & ~0x20) : u'\0';
       if (letter == u'\0' || control_letters.find(letter) == std::u16string_view::npos) {
-        error = "unknown key ^" + platform::to_utf8(text.substr(at + 1, 1)) + ": ^A ^C ^V ^X ^Z are known";
+        error = "unknown key ^" + platform::to_utf8(text.substr(at + 1, 1)) + ": ^A ^C ^V ^X ^Y ^Z are known";
         return std::nullopt;
       }
-      strokes.push_back({KeyStroke::Kind::control_letter, letter, Key::up, false});
+      strokes.push_back({KeyStroke::Kind::control_letter, letter, Key::up, shift});
       ++at;
     } else {
       strokes.push_back({KeyStroke::Kind::character, c, Key::up, false});

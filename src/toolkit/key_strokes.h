@@ -1,6 +1,7 @@
 // The keys a user presses on a form, and the text in which a desktop types them:
 // characters, {TAB} {SHIFT+TAB} {ENTER} {ESC} {SPACE} {HOME} {END} {LEFT} {RIGHT} {UP} {DOWN} {DEL}
-// {BKSP}, ^A ^C ^V ^X ^Z, and {WINDOWS}, which lists the windows at that moment instead of pressing a key.
+// {BKSP}, ^A ^C ^V ^X ^Y ^Z (^+Z with Shift too), and {WINDOWS}, which lists the windows at that moment
+// instead of pressing a key.
 #pragma once
 
 #include <optional>

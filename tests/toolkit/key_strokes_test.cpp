@@ -46,8 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(RefusedKeys{"unknown_name", u"x{F13}", "unknown key {F13}"},
                       RefusedKeys{"unclosed", u"x{TAB", "unknown key {TAB (no closing brace)"},
                       RefusedKeys{"lower_case_name", u"{tab}", "unknown key {tab}"},
-                      RefusedKeys{"control_digit", u"^1", "unknown key ^1: ^A ^C ^V ^X ^Z are known"},
-                      RefusedKeys{"control_at_end", u"a^", "unknown key ^: ^A ^C ^V ^X ^Z are known"}),
+                      RefusedKeys{"control_digit", u"^1", "unknown key ^1: ^A ^C ^V ^X ^Y ^Z are known"},
+                      RefusedKeys{"control_at_end", u"a^", "unknown key ^: ^A ^C ^V ^X ^Y ^Z are known"}),
     torv_test::CaseLabel());
 
 }  // namespace

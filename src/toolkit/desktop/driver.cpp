@@ -164,6 +164,10 @@ std::string act_on_grid(Form& form, DrawGrid& grid, const std::vector<std::strin
 std::string act(Form& form, const std::vector<std::string_view>& words) {
   const std::string_view action = words[0];
   if (action == "print") return print_form(form);
+  if (action == "query") {
+    if (words.size() < 3 || !form.on_query) return error("the form " + form.name() + " answers no query");
+    return platform::to_utf8(form.on_query(words[2]));
+  }
   if (action == "paint") return paint_form(form);
   if (action == "window") return std::to_string(reinterpret_cast<std::uintptr_t>(form.window_handle()));
   if (action == "close") {

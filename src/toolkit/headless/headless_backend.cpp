@@ -124,6 +124,8 @@ bool ask_question(void*, std::u16string_view text, std::u16string_view caption) 
 
 Cursor screen_cursor() { return current_cursor; }
 
+bool shift_key_down() { return stroke_shift_down(); }
+
 void set_screen_cursor(Cursor cursor) { current_cursor = cursor; }
 
 // A screen of 1920 × 1080 pixels.

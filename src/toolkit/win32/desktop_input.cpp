@@ -81,6 +81,10 @@ void press(const KeyStroke& stroke) {
     case KeyStroke::Kind::control_letter:
       events = {key_event(VK_CONTROL, false), key_event(stroke.character, false),
                 key_event(stroke.character, true), key_event(VK_CONTROL, true)};
+      if (stroke.shift) {
+        events.insert(events.begin() + 1, key_event(VK_SHIFT, false));
+        events.insert(events.end() - 1, key_event(VK_SHIFT, true));
+      }
       break;
     case KeyStroke::Kind::key: {
       const WORD key = virtual_key(stroke.key);

@@ -53,6 +53,8 @@ std::string window_list() {
 
 Cursor screen_cursor() { return current_cursor; }
 
+bool shift_key_down() { return GetKeyState(VK_SHIFT) < 0; }
+
 void set_screen_cursor(Cursor cursor) {
   if (cursor == current_cursor) return;
   current_cursor = cursor;

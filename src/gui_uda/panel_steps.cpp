@@ -1,0 +1,154 @@
+// Each step changes the list one way when undone and back when redone; the panel then shows the
+// list, colours the viewer and writes the recovery file as after any change.
+#include "gui_uda/panel_steps.h"
+
+#include <algorithm>
+#include <string>
+#include <utility>
+
+#include "gui_uda/tfrm_uda.h"
+
+namespace {
+
+std::u16string number_text(std::size_t value) {
+  const std::string digits = std::to_string(value);
+  return std::u16string(digits.begin(), digits.end());
+}
+
+// Where a category stands in the list; the list's size when it is not there.
+std::size_t index_of(const Groups& groups, const ObjectsGroup* group) {
+  const auto found =
+      std::find_if(groups.begin(), groups.end(), [group](const auto& entry) { return entry.get() == group; });
+  return static_cast<std::size_t>(found - groups.begin());
+}
+
+class AssignmentStep : public PanelStep {
+ public:
+  AssignmentStep(ObjectsGroup* chosen, std::vector<MemberMove> moved, std::vector<MemberMove> before)
+      : chosen_(chosen), moved_(std::move(moved)), before_(std::move(before)) {}
+  void undo(Tfrm_uda& panel) override { move(panel, before_); }
+  void redo(Tfrm_uda& panel) override { move(panel, moved_); }
+  std::u16string description(const Tfrm_uda& panel) const override {
+    return panel.text("step_assign", number_text(moved_.size()), chosen_->name);
+  }
+
+ private:
+  static void move(Tfrm_uda& panel, const std::vector<MemberMove>& moves) {
+    move_members(panel.host_handle, panel.plugin.all_objects_id, panel.groups, moves);
+  }
+  ObjectsGroup* chosen_;
+  std::vector<MemberMove> moved_;
+  std::vector<MemberMove> before_;
+};
+
+// A category that is in the list while the step is done (added) or undone (deleted), and kept by
+// the step while it is not.
+class PresenceStep : public PanelStep {
+ public:
+  PresenceStep(ObjectsGroup* group, std::unique_ptr<ObjectsGroup> kept, std::size_t index,
+               bool present_when_done)
+      : group_(group), kept_(std::move(kept)), index_(index), present_when_done_(present_when_done) {}
+  void undo(Tfrm_uda& panel) override { present_when_done_ ? take_out(panel) : put_back(panel); }
+  void redo(Tfrm_uda& panel) override { present_when_done_ ? put_back(panel) : take_out(panel); }
+  std::u16string description(const Tfrm_uda& panel) const override {
+    return panel.text(present_when_done_ ? "step_add" : "step_delete", group_->name);
+  }
+
+ private:
+  void take_out(Tfrm_uda& panel) {
+    index_ = index_of(panel.groups, group_);
+    if (index_ == panel.groups.size()) return;
+    kept_ = std::move(panel.groups[index_]);
+    panel.groups.erase(panel.groups.begin() + static_cast<std::ptrdiff_t>(index_));
+  }
+  void put_back(Tfrm_uda& panel) {
+    if (!kept_) return;
+    const std::size_t at = std::min(index_, panel.groups.size());
+    panel.groups.insert(panel.groups.begin() + static_cast<std::ptrdiff_t>(at), std::move(kept_));
+  }
+  ObjectsGroup* group_;
+  std::unique_ptr<ObjectsGroup> kept_;
+  std::size_t index_;
+  bool present_when_done_;
+};
+
+class RenameStep : public PanelStep {
+ public:
+  RenameStep(ObjectsGroup* renamed, std::u16string old_name)
+      : group_(renamed), other_name_(std::move(old_name)) {}
+  void undo(Tfrm_uda& panel) override { swap_names(panel); }
+  void redo(Tfrm_uda& panel) override { swap_names(panel); }
+  std::u16string description(const Tfrm_uda& panel) const override {
+    return panel.text("step_rename", other_name_, group_->name);
+  }
+
+ private:
+  // The colour is remembered under the name the category has again.
+  void swap_names(Tfrm_uda& panel) {
+    std::swap(group_->name, other_name_);
+    panel.save_colors();
+  }
+  ObjectsGroup* group_;
+  std::u16string other_name_;
+};
+
+class ColorStep : public PanelStep {
+ public:
+  ColorStep(ObjectsGroup* colored, Rgba old_color) : group_(colored), other_color_(old_color) {}
+  void undo(Tfrm_uda& panel) override { swap_colors(panel); }
+  void redo(Tfrm_uda& panel) override { swap_colors(panel); }
+  std::u16string description(const Tfrm_uda& panel) const override {
+    return panel.text("step_color", group_->name);
+  }
+  bool changes_sidecar() const override { return false; }
+
+ private:
+  void swap_colors(Tfrm_uda& panel) {
+    std::swap(group_->color, other_color_);
+    panel.save_colors();
+  }
+  ObjectsGroup* group_;
+  Rgba other_color_;
+};
+
+class ListStep : public PanelStep {
+ public:
+  ListStep(Groups before, const char* key, std::u16string file_name)
+      : other_(std::move(before)), key_(key), file_name_(std::move(file_name)) {}
+  void undo(Tfrm_uda& panel) override { std::swap(panel.groups, other_); }
+  void redo(Tfrm_uda& panel) override { std::swap(panel.groups, other_); }
+  std::u16string description(const Tfrm_uda& panel) const override { return panel.text(key_, file_name_); }
+
+ private:
+  Groups other_;
+  const char* key_;
+  std::u16string file_name_;
+};
+
+}  // namespace
+
+std::unique_ptr<PanelStep> assignment_step(ObjectsGroup* chosen, std::vector<MemberMove> moved,
+                                           std::vector<MemberMove> before) {
+  return std::make_unique<AssignmentStep>(chosen, std::move(moved), std::move(before));
+}
+
+std::unique_ptr<PanelStep> add_step(ObjectsGroup* added) {
+  return std::make_unique<PresenceStep>(added, nullptr, 0, true);
+}
+
+std::unique_ptr<PanelStep> rename_step(ObjectsGroup* renamed, std::u16string old_name) {
+  return std::make_unique<RenameStep>(renamed, std::move(old_name));
+}
+
+std::unique_ptr<PanelStep> delete_step(std::unique_ptr<ObjectsGroup> removed, std::size_t index) {
+  ObjectsGroup* group = removed.get();
+  return std::make_unique<PresenceStep>(group, std::move(removed), index, false);
+}
+
+std::unique_ptr<PanelStep> color_step(ObjectsGroup* colored, Rgba old_color) {
+  return std::make_unique<ColorStep>(colored, old_color);
+}
+
+std::unique_ptr<PanelStep> list_step(Groups before, const char* key, std::u16string file_name) {
+  return std::make_unique<ListStep>(std::move(before), key, std::move(file_name));
+}
