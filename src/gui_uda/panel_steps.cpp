@@ -75,21 +75,22 @@ class PresenceStep : public PanelStep {
 class RenameStep : public PanelStep {
  public:
   RenameStep(ObjectsGroup* renamed, std::u16string old_name)
-      : group_(renamed), other_name_(std::move(old_name)) {}
-  void undo(Tfrm_uda& panel) override { swap_names(panel); }
-  void redo(Tfrm_uda& panel) override { swap_names(panel); }
+      : group_(renamed), old_name_(std::move(old_name)), new_name_(renamed->name) {}
+  void undo(Tfrm_uda& panel) override { name(panel, old_name_); }
+  void redo(Tfrm_uda& panel) override { name(panel, new_name_); }
   std::u16string description(const Tfrm_uda& panel) const override {
-    return panel.text("step_rename", other_name_, group_->name);
+    return panel.text("step_rename", old_name_, new_name_);
   }
 
  private:
   // The colour is remembered under the name the category has again.
-  void swap_names(Tfrm_uda& panel) {
-    std::swap(group_->name, other_name_);
+  void name(Tfrm_uda& panel, const std::u16string& name) {
+    group_->name = name;
     panel.save_colors();
   }
   ObjectsGroup* group_;
-  std::u16string other_name_;
+  std::u16string old_name_;
+  std::u16string new_name_;
 };
 
 class ColorStep : public PanelStep {
