@@ -201,6 +201,32 @@ bench::Measured assign_selection(std::size_t size) {
           .objects = stage.objects()};
 }
 
+// An assignment of the parts' assemblies taken back and made again in turn, through the grid's
+// menu as the user does it: beside assign_selection, what undo and redo cost.
+bench::Measured undo_assignment(std::size_t size) {
+  Stage& stage = Stage::at(ModelKind::steel, size);
+  stage.open_sidecar();
+  host::HostState& state = host::host_state();
+  const std::vector<ObjectId> parts = bench::parts_of_assemblies(state.model, selected_parts);
+  std::fill(state.selected.begin(), state.selected.end(), false);
+  for (const ObjectId part : parts) state.selected[state.model.index_of(part)] = true;
+  host::fire_selection_change();
+  host::fire_context_menu();
+  for (const std::int32_t menu : state.context_menu) {
+    for (const std::int32_t id : state.find_button(menu)->entries) {
+      if (state.find_button(id)->text == u"Batch 2") host::click_button(id);
+    }
+  }
+  auto undone = std::make_shared<bool>(false);
+  return {.operation =
+              [&stage, undone] {
+                stage.run(*undone ? "panel batch redo\n" : "panel batch undo\n");
+                *undone = !*undone;
+              },
+          .beside_calls = recovery_write(),
+          .objects = stage.objects()};
+}
+
 std::string file_bytes_after(const std::function<void()>& write, const std::string& file) {
   write();
   return bench::read_bytes(file);
@@ -288,6 +314,7 @@ int main(int argc, char** argv) {
     add("load_groups_file", size, [size] { return load_groups_file(ModelKind::steel, size); });
     add("build_groups_from_model", size, [size] { return build_groups_from_model(size); });
     add("assign_selection", size, [size] { return assign_selection(size); });
+    add("undo_assignment", size, [size] { return undo_assignment(size); });
     add("apply_colors", size, [size] { return apply_colors(size); });
     add("select_group", size, [size] { return select_group(size); });
     add("save_groups_file", size, [size] { return save_groups_file(size); });

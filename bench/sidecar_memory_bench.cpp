@@ -1,19 +1,23 @@
-// The plug-in's peak memory while it loads a side-car file of a million lines (one per assembly of
-// a model of a million assemblies) through the real library. Two measures:
+// The plug-in's memory through the real library: the peak while it loads a side-car file of a
+// million lines (one per assembly of a model of a million assemblies), and what a panel's history
+// of 100 assignments of 1,000 assemblies each keeps on a model of a million objects. Measures:
 //  - peak_MB: this program replaces operator new and delete and counts the bytes live on the heap;
 //    the plug-in library allocates through them. The peak during the load less the bytes live
-//    before it is what the load needed at most (the host's calls allocate nothing that outlives them).
+//    before it is what the load needed at most (the host's calls allocate nothing that outlives them);
+//    for the history, the bytes live after the 100 assignments less those before them (history_MB).
 //  - hwm_growth_MB: the process's peak resident size (VmHWM, reset through /proc/self/clear_refs
 //    just before the load) less its resident size then: what the load added to the process.
 // Run: build/linux/bin/bench_sidecar_memory
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <new>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "api/host_state.h"
 #include "api/viewer_events.h"
@@ -92,6 +96,49 @@ void BM_LoadMillionLineSidecar(benchmark::State& state) {
 }
 
 BENCHMARK(BM_LoadMillionLineSidecar)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The same 1,000 assemblies moved between two batches 100 times: the lists keep their sizes from
+// the third move on, so what grows is the history.
+void BM_HistoryOfHundredAssignments(benchmark::State& state) {
+  const std::filesystem::path folder = bench::bench_folder();
+  host::Viewer viewer(host::executable_folder() + host::default_plugin_file_name());
+  viewer.load_plugin();
+  std::filesystem::remove(folder / "model.batching.csv");
+  bench::BenchModel model = bench::steel_model(1'000'000, folder / "model.ifc");
+  viewer.load_model(std::move(model.model));
+  host::HostState& host = host::host_state();
+  for (const host::RibbonButton& button : host.buttons) {
+    if (button.image.ends_with(u"/batch.png")) host::click_button(button.id);
+  }
+  std::vector<host::ObjectId> assemblies;
+  for (std::size_t i = 0; i < host.model.size() && assemblies.size() < 1000; ++i) {
+    if (host.model.find(host::Model::id_at(i))->entity == "IfcElementAssembly")
+      assemblies.push_back(host::Model::id_at(i));
+  }
+  const auto move_to = [&host, &assemblies](const std::u16string& batch) {
+    std::fill(host.selected.begin(), host.selected.end(), false);
+    for (const host::ObjectId assembly : assemblies) host.selected[host.model.index_of(assembly)] = true;
+    host::fire_selection_change();
+    host::fire_context_menu();
+    for (const std::int32_t menu : host.context_menu) {
+      for (const std::int32_t id : host.find_button(menu)->entries) {
+        if (host.find_button(id)->text == batch) host::click_button(id);
+      }
+    }
+  };
+  double history = 0;
+  for (auto _ : state) {
+    move_to(u"Batch 1");
+    move_to(u"Batch 2");
+    const std::size_t before = live_bytes;
+    for (int step = 0; step < 100; ++step) move_to(step % 2 == 0 ? u"Batch 1" : u"Batch 2");
+    history = static_cast<double>(live_bytes) - static_cast<double>(before);
+  }
+  state.counters["objects"] = static_cast<double>(host.model.size());
+  state.counters["history_MB"] = history / 1e6;
+}
+
+BENCHMARK(BM_HistoryOfHundredAssignments)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 
