@@ -175,6 +175,20 @@ TEST_F(Keyboard, SpaceTicksTheFocusedCheckBox) {
   EXPECT_THAT(result.out, HasSubstr("\tIfcElementAssembly\t")) << result.out;
 }
 
+// Ctrl+Z undoes in the grid, Ctrl+Y and Ctrl+Shift+Z redo: on Windows the system's keys.
+TEST_F(Keyboard, CtrlZUndoesAndCtrlYOrCtrlShiftZRedoesInTheGrid) {
+  const auto result = run_session(
+      "panel batch row 1\nanswer name Gamma\npanel batch menu add\nprint panel batch\npanel batch keys ^Z\n"
+      "print panel batch\npanel batch keys ^Y\nprint panel batch\npanel batch keys ^Z^+Z\nprint panel "
+      "batch\n");
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  EXPECT_THAT(lines_starting(result.out, "Gamma\t"), ::testing::SizeIs(3)) << result.out;
+  // The second print, after Ctrl+Z, is the one without it.
+  const std::size_t second = result.out.find("Batch\t", result.out.find("Batch\t") + 1);
+  const std::size_t third = result.out.find("Batch\t", second + 1);
+  EXPECT_EQ(result.out.substr(second, third - second).find("Gamma"), std::string::npos) << result.out;
+}
+
 struct BlockingDialog {
   const char* label;
   const char* before;  // session lines before the keys are queued
