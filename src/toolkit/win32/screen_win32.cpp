@@ -7,6 +7,7 @@
 #include "platform/utf8.h"
 #include "toolkit/backend.h"
 #include "toolkit/cursor.h"
+#include "toolkit/form_input.h"
 
 namespace toolkit::backend {
 namespace {
@@ -53,7 +54,8 @@ std::string window_list() {
 
 Cursor screen_cursor() { return current_cursor; }
 
-bool shift_key_down() { return GetKeyState(VK_SHIFT) < 0; }
+// Keys typed to a form without a window (no display) come through the toolkit's own input.
+bool shift_key_down() { return GetKeyState(VK_SHIFT) < 0 || stroke_shift_down(); }
 
 void set_screen_cursor(Cursor cursor) {
   if (cursor == current_cursor) return;
