@@ -273,9 +273,10 @@ void post_menu_keys(HWND window, const PopupMenu& menu, const std::string& item)
     PostMessageW(window, WM_KEYDOWN, key, 1);
     PostMessageW(window, WM_KEYUP, key, 0xC0000001);
   };
+  // The menu's keyboard passes over separators only: a greyed entry is highlighted on the way.
   int downs = 0;
   for (const auto& entry : menu.items()) {
-    if (entry->separator || !entry->enabled) continue;
+    if (entry->separator) continue;
     ++downs;
     if (entry->name != item) continue;
     for (int i = 0; i < downs; ++i) post_key(VK_DOWN);
