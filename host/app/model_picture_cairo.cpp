@@ -245,9 +245,18 @@ class LegendBox {
     cairo_show_text(cr_, legend_.title.c_str());
     cairo_select_font_face(cr_, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cr_, row_size);
+    // With one category shown alone, the others' swatches are greyed and its row is marked.
+    const bool one_alone =
+        std::any_of(legend_.rows.begin(), legend_.rows.end(), [](const LegendRow& row) { return row.alone; });
     for (const LegendRow& row : legend_.rows) {
       baseline += line_height;
-      draw_swatch(left, baseline - swatch + 2, row.rgba);
+      draw_swatch(left, baseline - swatch + 2,
+                  one_alone && !row.alone ? std::optional<std::uint32_t>(faded_grey) : row.rgba);
+      if (row.alone) {
+        cairo_set_source_rgb(cr_, 0.1, 0.1, 0.12);
+        cairo_move_to(cr_, left - gap, baseline);
+        cairo_show_text(cr_, "\u25BA");
+      }
       cairo_set_source_rgb(cr_, 0.1, 0.1, 0.12);
       cairo_move_to(cr_, left + swatch + gap, baseline);
       cairo_show_text(cr_, row.name.c_str());
@@ -259,6 +268,8 @@ class LegendBox {
 
  private:
   static constexpr double margin = 12, padding = 10, gap = 10, swatch = 14;
+  // The plug-in's grey for the objects outside the category shown alone, as a viewer colour word.
+  static constexpr std::uint32_t faded_grey = 0x40C8C8C8;
   static constexpr double title_size = 15, row_size = 13, line_height = 21;
 
   double text_width(const std::string& text) const {

@@ -36,6 +36,7 @@ struct LegendRow {
   std::string name;
   std::string count;                  // empty for the default category
   std::optional<std::uint32_t> rgba;  // the viewer's colour word; nothing: no colour
+  bool alone = false;                 // the category shown alone (its row marked in the panel)
 };
 
 struct Legend {

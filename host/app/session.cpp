@@ -84,7 +84,7 @@ constexpr PanelAction panel_actions[] = {
     {"key", "key FORM ", "enter|space|up|down|left|right|home|end"},
     {"dblclick", "dblclick FORM", ""},
     {"auto-select", "check FORM cbx_auto_select ", "on|off"},
-    {"menu", "menu FORM menu_", "[add|rename|delete|undo|redo]"},
+    {"menu", "menu FORM menu_", "[add|rename|delete|undo|redo|only|all|palette]"},
     {"undo", "menu FORM menu_undo", ""},
     {"redo", "menu FORM menu_redo", ""},
     {"open", "click FORM btn_open", ""},
@@ -210,9 +210,10 @@ void Session::print(std::string_view what) {
   const auto [subject, rest] = split_keyword(what);
   HostState& state = host_state();
   if (subject == "panel") {
-    const std::string panel = lower_case(rest);
-    if (!is_panel(panel)) return fail("print panel batch|status, not '" + std::string(rest) + "'");
-    toolkit("print " + panel, panel);
+    const auto [panel, parts] = split_keyword(rest);
+    if (!is_panel(panel) || (!parts.empty() && parts != "parts"))
+      return fail("print panel batch|status [parts], not '" + std::string(rest) + "'");
+    toolkit("print " + panel + (parts.empty() ? "" : " parts"), panel);
   } else if (subject == "colors") {
     print_colors();
   } else if (subject == "selection") {
@@ -604,6 +605,10 @@ Legend Session::legend() {
     std::getline(cells, entry.count, '\t');
     std::getline(cells, color, '\t');
     entry.rgba = rgba_value(color);
+    // The panel marks the category shown alone before its name.
+    constexpr std::string_view alone_mark = "\u25BA ";
+    entry.alone = entry.name.starts_with(alone_mark);
+    if (entry.alone) entry.name.erase(0, alone_mark.size());
     legend.rows.push_back(entry);
   }
   return legend;

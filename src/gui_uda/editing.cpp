@@ -40,7 +40,33 @@ void Tfrm_uda::popup_menuPopup() {
     rename.caption += quoted;
     remove.caption += quoted;
   }
+  toolkit::MenuItem& only = *popup_menu.find("menu_only");
+  only.enabled = index.has_value();
+  if (!index) {
+    only.caption = text("menu_only_nothing");
+  } else if (groups[*index]->is_default) {
+    only.caption =
+        text(mode == PanelMode::Batch ? "menu_only_default_batches" : "menu_only_default_statuses");
+  } else {
+    only.caption = text("menu_only", groups[*index]->name);
+  }
+  toolkit::MenuItem& all = *popup_menu.find("menu_all");
+  all.caption = text("menu_all");
+  all.enabled = shown_alone_ != nullptr;
+  toolkit::MenuItem& palette = *popup_menu.find("menu_palette");
+  palette.caption = text("menu_palette");
+  palette.enabled = std::any_of(groups.begin(), groups.end(), [](const auto& group) {
+    return !group->is_default && group->color.alpha == 0;
+  });
 }
+
+void Tfrm_uda::menu_onlyClick() {
+  if (const std::optional<std::size_t> index = current_index()) show_only(*index);
+}
+
+void Tfrm_uda::menu_allClick() { apply_colors(); }
+
+void Tfrm_uda::menu_paletteClick() { color_from_palette(); }
 
 void Tfrm_uda::record(std::unique_ptr<PanelStep> step) {
   history.record(std::move(step));

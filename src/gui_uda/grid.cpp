@@ -38,7 +38,8 @@ void Tfrm_uda::gridDrawCell(toolkit::Canvas& canvas, int col, int row, const too
   if (index >= groups.size()) return;
   const ObjectsGroup& group = *groups[index];
   if (col == 0) {
-    canvas.text_out(x, y, group.name);
+    // The category shown alone carries a mark until colours are applied again.
+    canvas.text_out(x, y, &group == shown_alone_ ? u"\u25BA " + group.name : group.name);
   } else if (col == 1) {
     if (group.is_default) return;
     canvas.set_font_color(count_color);
@@ -62,6 +63,13 @@ void Tfrm_uda::gridKeyPress(char16_t& key) {
   }
   if (key == u' ') {
     select_group(grid.row() - 1);
+    return;
+  }
+  // O shows the current row's category alone, and again shows all.
+  if (key == u'o' || key == u'O') {
+    const std::optional<std::size_t> index = current_index();
+    if (!index) return;
+    groups[*index].get() == shown_alone_ ? apply_colors() : show_only(*index);
     return;
   }
   if (key != u'\r') return;

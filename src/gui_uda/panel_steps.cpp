@@ -93,23 +93,25 @@ class RenameStep : public PanelStep {
   std::u16string new_name_;
 };
 
+// Colours given to one category, or to several at once (the palette).
 class ColorStep : public PanelStep {
  public:
-  ColorStep(ObjectsGroup* colored, Rgba old_color) : group_(colored), other_color_(old_color) {}
+  explicit ColorStep(std::vector<std::pair<ObjectsGroup*, Rgba>> old_colors)
+      : other_colors_(std::move(old_colors)) {}
   void undo(Tfrm_uda& panel) override { swap_colors(panel); }
   void redo(Tfrm_uda& panel) override { swap_colors(panel); }
   std::u16string description(const Tfrm_uda& panel) const override {
-    return panel.text("step_color", group_->name);
+    if (other_colors_.size() == 1) return panel.text("step_color", other_colors_.front().first->name);
+    return panel.text("step_palette", number_text(other_colors_.size()));
   }
   bool changes_sidecar() const override { return false; }
 
  private:
   void swap_colors(Tfrm_uda& panel) {
-    std::swap(group_->color, other_color_);
+    for (auto& [group, color] : other_colors_) std::swap(group->color, color);
     panel.save_colors();
   }
-  ObjectsGroup* group_;
-  Rgba other_color_;
+  std::vector<std::pair<ObjectsGroup*, Rgba>> other_colors_;
 };
 
 class ListStep : public PanelStep {
@@ -147,7 +149,11 @@ std::unique_ptr<PanelStep> delete_step(std::unique_ptr<ObjectsGroup> removed, st
 }
 
 std::unique_ptr<PanelStep> color_step(ObjectsGroup* colored, Rgba old_color) {
-  return std::make_unique<ColorStep>(colored, old_color);
+  return std::make_unique<ColorStep>(std::vector<std::pair<ObjectsGroup*, Rgba>>{{colored, old_color}});
+}
+
+std::unique_ptr<PanelStep> colors_step(std::vector<std::pair<ObjectsGroup*, Rgba>> old_colors) {
+  return std::make_unique<ColorStep>(std::move(old_colors));
 }
 
 std::unique_ptr<PanelStep> list_step(Groups before, const char* key, std::u16string file_name) {

@@ -74,12 +74,26 @@ Tfrm_uda::Tfrm_uda(cpp::PluginBase& owner_plugin, PanelMode panel_mode)
   popup_menu.add("menu_rename", u"Rename").on_click = [this] { menu_renameClick(); };
   popup_menu.add_separator("N1");
   popup_menu.add("menu_delete", u"Delete").on_click = [this] { menu_deleteClick(); };
+  popup_menu.add_separator("N2");
+  popup_menu.add("menu_only", u"Show only").on_click = [this] { menu_onlyClick(); };
+  popup_menu.add("menu_all", u"Show all").on_click = [this] { menu_allClick(); };
+  popup_menu.add("menu_palette", u"Colour all from the palette").on_click = [this] { menu_paletteClick(); };
   popup_menu.on_popup = [this] { popup_menuPopup(); };
   add_category_dialog = std::make_unique<Tfrm_add_category>(groups);
   add_category_dialog->set_owner_window(window_handle());
   on_show = [this] { FormShow(); };
   on_query = [this](std::string_view subject) {
-    return subject == "history" ? history_listing() : std::u16string();
+    if (subject == "history") return history_listing();
+    // "parts N": the objects below the filed objects of the category in grid row N.
+    if (subject.starts_with("parts ")) {
+      const std::string row(subject.substr(6));
+      const std::size_t index = static_cast<std::size_t>(std::atoi(row.c_str()));
+      // The default row files nothing: it has no count, and no parts.
+      if (index == 0 || index > groups.size() || groups[index - 1]->is_default) return std::u16string();
+      const std::string parts = std::to_string(parts_of(*groups[index - 1]));
+      return std::u16string(parts.begin(), parts.end());
+    }
+    return std::u16string();
   };
   on_resize = [this] { FormResize(); };
   FormResize();

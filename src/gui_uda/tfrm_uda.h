@@ -50,9 +50,19 @@ class Tfrm_uda : public toolkit::Form {
   bool load_groups_bytes(simple_io::FileBytes file, std::optional<platform::FileStamp> stamp);
   void build_groups_from_model();
 
-  // Colouring and selecting the viewer's objects.
+  // Colouring and selecting the viewer's objects. apply_colors also ends a category shown alone.
   void apply_colors();
   void select_group(int index);
+  // One category alone: its objects as apply_colors colours them, every other object in a
+  // translucent light grey; nothing selected, nothing changed in the list. Its row is marked
+  // until colours are applied again.
+  void show_only(std::size_t index);
+  const ObjectsGroup* shown_alone() const { return shown_alone_; }
+  // Every category without a colour gets the next colour of the palette that no other category
+  // of the panel has; remembered by name, one step of the history.
+  void color_from_palette();
+  // How many objects lie below the category's filed objects.
+  std::size_t parts_of(const ObjectsGroup& group) const;
 
   // Category colours remembered by name.
   void load_colors();
@@ -74,6 +84,9 @@ class Tfrm_uda : public toolkit::Form {
   void menu_addClick();
   void menu_renameClick();
   void menu_deleteClick();
+  void menu_onlyClick();
+  void menu_allClick();
+  void menu_paletteClick();
 
   // Side-car files. False when nothing was written (refused, cancelled or failed).
   bool save_groups_file(const std::u16string& path);
@@ -161,6 +174,7 @@ class Tfrm_uda : public toolkit::Form {
   // The custom colours as they were read, so that unchanged ones are not written again.
   std::vector<std::u16string> loaded_custom_colors;
   bool unsaved = false;
+  const ObjectsGroup* shown_alone_ = nullptr;
   // Whether the user already answered the question before leaving these changes.
   bool leaving_answered = false;
   // A side-car file as the list last read or wrote it: its stamp (nothing when no file was there)

@@ -1,8 +1,18 @@
 // Colouring the viewer's objects by category, and selecting a category's objects.
 #include "gui_uda/tfrm_uda.h"
 #include "plugin_base/host_api.h"
+#include "plugin_base/host_queries.h"
+
+namespace {
+
+// What the other objects show while one category is shown alone: a light grey, three quarters
+// see-through, as four bytes red, green, blue, alpha.
+constexpr Rgba faded_grey{200, 200, 200, 64};
+
+}  // namespace
 
 void Tfrm_uda::apply_colors() {
+  shown_alone_ = nullptr;
   // The default category is last: visited first, it colours the whole model, and the other
   // categories' objects then take their own colours.
   for (auto group = groups.rbegin(); group != groups.rend(); ++group) {
@@ -31,6 +41,42 @@ void Tfrm_uda::color_objects(const ObjectsGroup& group) {
       viewer::set_object_default_color(host_handle, id, true);
     }
   }
+}
+
+void Tfrm_uda::show_only(std::size_t index) {
+  if (index >= groups.size()) return;
+  const ObjectsGroup& alone = *groups[index];
+  if (alone.is_default) {
+    // The objects in no category as the default row colours them, every category's objects grey.
+    if (alone.color.alpha != 0) {
+      viewer::set_object_color(host_handle, plugin.all_objects_id, alone.color.word(), true);
+    } else {
+      viewer::set_object_default_color(host_handle, plugin.all_objects_id, true);
+    }
+    for (const auto& group : groups) {
+      if (group->is_default) continue;
+      for (const viewer::ObjectId id : group->object_ids)
+        viewer::set_object_color(host_handle, id, faded_grey.word(), true);
+    }
+  } else {
+    viewer::set_object_color(host_handle, plugin.all_objects_id, faded_grey.word(), true);
+    color_objects(alone);
+  }
+  shown_alone_ = &alone;
+  viewer::select(host_handle, plugin.selected_id, false);
+  viewer::invalidate(host_handle);
+  grid.repaint();
+}
+
+std::size_t Tfrm_uda::parts_of(const ObjectsGroup& group) const {
+  std::size_t parts = 0;
+  for (const viewer::ObjectId id : group.object_ids) {
+    walk_children(host_handle, id, [&parts](viewer::ObjectId) {
+      ++parts;
+      return true;
+    });
+  }
+  return parts;
 }
 
 void Tfrm_uda::select_group(int index) {

@@ -42,6 +42,13 @@ constexpr AddedText texts[] = {
     {"step_color", u"colour of %1"},
     {"step_open", u"open %1"},
     {"step_restore", u"restore the unsaved changes of %1"},
+    {"menu_only", u"Show only %1"},
+    {"menu_only_nothing", u"Show only"},
+    {"menu_only_default_batches", u"Show only objects in no batch"},
+    {"menu_only_default_statuses", u"Show only objects in no status"},
+    {"menu_all", u"Show all"},
+    {"menu_palette", u"Colour all from the palette"},
+    {"step_palette", u"colours from the palette for %1 categories"},
 };
 
 }  // namespace

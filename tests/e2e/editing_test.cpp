@@ -18,16 +18,20 @@ class Editing : public torv_test::PanelFixture {
 TEST_F(Editing, TheMenuEnablesWhatTheCurrentRowAllows) {
   load_model("storeys=1,assemblies=2,values=A \"q\": 1;B");
   run_session("click Batches\npanel batch row 1\n");
-  // Nothing done yet: nothing to undo or redo.
+  // Nothing done yet: nothing to undo or redo; nothing shown alone: nothing to show all again.
   const std::string nothing_done = "menu_undo\tUndo\tdisabled\nmenu_redo\tRedo\tdisabled\n";
-  EXPECT_EQ(menu(),
-            nothing_done +
-                "menu_add\tAdd\tenabled\nmenu_rename\tRename: \"A \"q\": 1\"\tenabled\nmenu_delete\tDelete: "
-                "\"A \"q\": 1\"\tenabled\n");
+  const std::string views =
+      "menu_all\tShow all\tdisabled\nmenu_palette\tColour all from the palette\tenabled\n";
+  EXPECT_EQ(
+      menu(),
+      nothing_done + "menu_add\tAdd\tenabled\n" +
+          "menu_rename\tRename: \"A \"q\": 1\"\tenabled\nmenu_delete\tDelete: \"A \"q\": 1\"\tenabled\n" +
+          "menu_only\tShow only A \"q\": 1\tenabled\n" + views);
   run_session("panel batch row 3\n");
   EXPECT_EQ(menu(),
             nothing_done +
-                "menu_add\tAdd\tenabled\nmenu_rename\tRename\tdisabled\nmenu_delete\tDelete\tdisabled\n");
+                "menu_add\tAdd\tenabled\nmenu_rename\tRename\tdisabled\nmenu_delete\tDelete\tdisabled\n" +
+                "menu_only\tShow only objects in no batch\tenabled\n" + views);
 }
 
 struct NameCase {

@@ -58,7 +58,9 @@ bool parse_int(std::string_view text, int& value) {
 
 std::string error(std::string_view message) { return "error: " + std::string(message); }
 
-std::string print_form(Form& form) {
+// The form's grid, a row a line, its cells tab-separated; with_parts adds what the form answers
+// the query "parts ROW" for each row below the header.
+std::string print_form(Form& form, bool with_parts = false) {
   std::string out = platform::to_utf8(form.caption()) + '\t' + (form.visible() ? "visible" : "hidden") + '\n';
   DrawGrid* grid = find_control<DrawGrid>(form, "");
   if (grid == nullptr || !grid->on_draw_cell) return out;
@@ -70,6 +72,8 @@ std::string print_form(Form& form) {
       if (col > 0) out += '\t';
       out += cell.content();
     }
+    if (with_parts && row >= grid->fixed_rows() && form.on_query)
+      out += '\t' + platform::to_utf8(form.on_query("parts " + std::to_string(row)));
     out += '\n';
   }
   return out;
@@ -163,7 +167,7 @@ std::string act_on_grid(Form& form, DrawGrid& grid, const std::vector<std::strin
 
 std::string act(Form& form, const std::vector<std::string_view>& words) {
   const std::string_view action = words[0];
-  if (action == "print") return print_form(form);
+  if (action == "print") return print_form(form, words.size() > 2 && words[2] == "parts");
   if (action == "query") {
     if (words.size() < 3 || !form.on_query) return error("the form " + form.name() + " answers no query");
     return platform::to_utf8(form.on_query(words[2]));
