@@ -199,6 +199,39 @@ TEST_F(RealModel, CarWashChangesAreUndoneAndRedone) {
   EXPECT_EQ(panels[1][0].count, "102");
 }
 
+// Each batch of the car wash alone: the objects not greyed are its assemblies and the parts below
+// them, as the panel counts them.
+TEST_F(RealModel, CarWashBatchesAloneShowTheirAssembliesAndParts) {
+  NEEDS_MODEL("tekla-carwash-batched.ifc");
+  std::string script = "click Batches\nprint panel batch parts\n";
+  for (int row = 1; row <= 9; ++row)
+    script += "panel batch row " + std::to_string(row) + "\npanel batch menu only\nprint colors\n";
+  const auto result = run("tekla-carwash-batched.ifc", script);
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  std::istringstream lines(result.out);
+  std::vector<int> filed_and_parts;
+  std::vector<int> not_grey;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.starts_with("Batch ")) {
+      // NAME, count, colour, parts.
+      std::istringstream cells(line);
+      std::string name, count, color, parts;
+      std::getline(cells, name, '\t');
+      std::getline(cells, count, '\t');
+      std::getline(cells, color, '\t');
+      std::getline(cells, parts, '\t');
+      filed_and_parts.push_back(std::stoi(count) + std::stoi(parts));
+    } else if (const std::string shown = line.substr(0, line.find('\t'));
+               shown != line && shown != "C8C8C840" &&
+               (shown == "default" ||
+                (shown.size() == 8 && shown.find_first_not_of("0123456789ABCDEF") == std::string::npos))) {
+      not_grey.push_back(std::stoi(line.substr(line.find('\t') + 1)));
+    }
+  }
+  ASSERT_EQ(filed_and_parts.size(), 9u) << result.out;
+  EXPECT_EQ(not_grey, filed_and_parts) << result.out;
+}
+
 // The car wash and its model file in one torv-host: read once, the model file holds the very
 // numbers the IFC import gave (reading the IFC file again may differ in the last bits of a box).
 // What a round on the model file shows is left for the Windows build's test.
