@@ -227,6 +227,21 @@ bench::Measured undo_assignment(std::size_t size) {
           .objects = stage.objects()};
 }
 
+// The first batch shown alone: the model greyed, the batch's objects in their colour.
+bench::Measured show_only(std::size_t size) {
+  Stage& stage = Stage::at(ModelKind::steel, size);
+  stage.open_sidecar();
+  return {.operation = [&stage] { stage.run("panel batch row 1\npanel batch menu only\n"); },
+          .objects = stage.objects()};
+}
+
+// The parts below every category, as print panel … parts asks for them.
+bench::Measured parts_count(std::size_t size) {
+  Stage& stage = Stage::at(ModelKind::steel, size);
+  stage.open_sidecar();
+  return {.operation = [&stage] { stage.run("print panel batch parts\n"); }, .objects = stage.objects()};
+}
+
 std::string file_bytes_after(const std::function<void()>& write, const std::string& file) {
   write();
   return bench::read_bytes(file);
@@ -315,6 +330,8 @@ int main(int argc, char** argv) {
     add("build_groups_from_model", size, [size] { return build_groups_from_model(size); });
     add("assign_selection", size, [size] { return assign_selection(size); });
     add("undo_assignment", size, [size] { return undo_assignment(size); });
+    add("show_only", size, [size] { return show_only(size); });
+    add("parts_count", size, [size] { return parts_count(size); });
     add("apply_colors", size, [size] { return apply_colors(size); });
     add("select_group", size, [size] { return select_group(size); });
     add("save_groups_file", size, [size] { return save_groups_file(size); });
