@@ -31,11 +31,14 @@ enum class ModelKind { steel, assemblies_only };
 class Stage {
  public:
   static Stage& at(ModelKind kind, std::size_t objects) {
-    static Stage stage;
+    Stage& stage = instance();
     if (stage.kind_ != kind || stage.objects_ != objects) stage.load(kind, objects);
     stage.show_panel();
     return stage;
   }
+
+  // The viewer closes before the program's static objects go, as a viewer closes before it exits.
+  static void close() { instance().viewer_.reset(); }
 
   std::string run(const std::string& script) {
     std::istringstream input(script);
@@ -68,6 +71,11 @@ class Stage {
   double objects() const { return static_cast<double>(host::host_state().model.size()); }
 
  private:
+  static Stage& instance() {
+    static Stage stage;
+    return stage;
+  }
+
   Stage() {
     folder_ = bench::bench_folder();
     viewer_ = std::make_unique<host::Viewer>(host::executable_folder() + host::default_plugin_file_name());
@@ -345,5 +353,6 @@ int main(int argc, char** argv) {
       [] { return load_groups_file(ModelKind::assemblies_only, 1'000'000); });
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  Stage::close();
   return 0;
 }

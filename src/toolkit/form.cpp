@@ -9,11 +9,9 @@
 namespace toolkit {
 namespace {
 
-// Never destroyed: a host may unload the plug-in (and its forms ask their questions) from its own
-// static objects' destructors, after this file's statics are gone.
 std::vector<Form*>& forms() {
-  static auto* const all = new std::vector<Form*>;
-  return *all;
+  static std::vector<Form*> all;
+  return all;
 }
 
 }  // namespace
