@@ -1,4 +1,4 @@
-// Category editing through the grid's context menu: add, rename, delete.
+// The grid's context menu: add, rename and delete, undo and redo, and the views of the categories.
 #include <algorithm>
 #include <memory>
 #include <utility>
@@ -6,7 +6,6 @@
 
 #include "gui_uda/panel_steps.h"
 #include "gui_uda/tfrm_uda.h"
-#include "toolkit/cursor.h"
 
 std::optional<std::size_t> Tfrm_uda::current_index() const {
   const int row = grid.row();
@@ -67,46 +66,6 @@ void Tfrm_uda::menu_onlyClick() {
 void Tfrm_uda::menu_allClick() { apply_colors(); }
 
 void Tfrm_uda::menu_paletteClick() { color_from_palette(); }
-
-void Tfrm_uda::record(std::unique_ptr<PanelStep> step) {
-  history.record(std::move(step));
-  note_change();
-}
-
-void Tfrm_uda::undo() {
-  PanelStep* step = history.to_undo();
-  if (step == nullptr) return;
-  const toolkit::CursorWait wait;
-  step->undo(*this);
-  history.undone();
-  after_history_step();
-}
-
-void Tfrm_uda::redo() {
-  PanelStep* step = history.to_redo();
-  if (step == nullptr) return;
-  const toolkit::CursorWait wait;
-  step->redo(*this);
-  history.redone();
-  after_history_step();
-}
-
-void Tfrm_uda::after_history_step() {
-  set_row_count_and_layout();
-  apply_colors();
-  note_change();
-}
-
-std::u16string Tfrm_uda::history_listing() const {
-  const auto& steps = history.steps();
-  std::u16string listing = history.done() == 0 ? u"> start\n" : u"  start\n";
-  for (std::size_t i = 0; i < steps.size(); ++i) {
-    listing += i + 1 == history.done() ? u"> " : u"  ";
-    listing += steps[i]->description(*this);
-    listing += u'\n';
-  }
-  return listing;
-}
 
 void Tfrm_uda::prepare_dialog(const char* caption_key, const char* ok_key) {
   add_category_dialog->set_caption(text(caption_key));

@@ -1,0 +1,46 @@
+// The panel's history: a change recorded, taken back and made again, and the steps listed.
+#include <memory>
+#include <utility>
+
+#include "gui_uda/tfrm_uda.h"
+#include "toolkit/cursor.h"
+
+void Tfrm_uda::record(std::unique_ptr<PanelStep> step) {
+  history.record(std::move(step));
+  note_change();
+}
+
+void Tfrm_uda::undo() {
+  PanelStep* step = history.to_undo();
+  if (step == nullptr) return;
+  const toolkit::CursorWait wait;
+  step->undo(*this);
+  history.undone();
+  after_history_step();
+}
+
+void Tfrm_uda::redo() {
+  PanelStep* step = history.to_redo();
+  if (step == nullptr) return;
+  const toolkit::CursorWait wait;
+  step->redo(*this);
+  history.redone();
+  after_history_step();
+}
+
+void Tfrm_uda::after_history_step() {
+  set_row_count_and_layout();
+  apply_colors();
+  note_change();
+}
+
+std::u16string Tfrm_uda::history_listing() const {
+  const auto& steps = history.steps();
+  std::u16string listing = history.done() == 0 ? u"> start\n" : u"  start\n";
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    listing += i + 1 == history.done() ? u"> " : u"  ";
+    listing += steps[i]->description(*this);
+    listing += u'\n';
+  }
+  return listing;
+}
