@@ -250,7 +250,7 @@ TEST_F(UnsavedWork, TwoViewersKeepTheirOwnRecoveryFiles) {
   std::fputs(moved.c_str(), other);
   std::fflush(other);
   // The other viewer's recovery file appears once it has made its change.
-  for (int wait = 0; wait < 200 && recovery_files().empty(); ++wait)
+  for (int wait = 0; wait < 600 && recovery_files().empty(); ++wait)
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   ASSERT_EQ(recovery_files().size(), 1u);
   const std::string others = recovery_files()[0];
