@@ -48,6 +48,11 @@ void Control::set_enabled(bool enabled) {
 
 void Control::set_hint(std::u16string hint) { hint_ = std::move(hint); }
 
+void Control::set_accessible_name(std::u16string name) {
+  accessible_name_ = std::move(name);
+  repaint();
+}
+
 bool Control::usable() const {
   for (const Control* at = this; at != nullptr; at = at->parent_) {
     if (!at->visible_ || !at->enabled_) return false;
