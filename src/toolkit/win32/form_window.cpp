@@ -170,11 +170,6 @@ void add_tooltip(FormWindows& native, const Control& control, HWND window) {
   SendMessageW(native.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-// The text an icon button shows in words: its hint, for screen readers and the window list.
-const std::u16string& button_text(const Button& button) {
-  return button.caption().empty() && button.images != nullptr ? button.hint() : button.caption();
-}
-
 // A control's accessible name is the text of a hidden label just before it in Z order, where the
 // system's accessibility looks for the name of a field, as a dialog's label names its edit box.
 void update_hidden_label(FormWindows& native, const Control& control, HWND window) {
@@ -280,7 +275,7 @@ void update_window(FormWindows& native, const Control& control, HWND window) {
     InvalidateRect(window, nullptr, TRUE);
   }
   if (const auto* button = dynamic_cast<const Button*>(&control)) {
-    set_text_if_changed(window, button_text(*button));
+    set_text_if_changed(window, button->text());
     const int index = button->image_index();
     if (button->images != nullptr && index >= 0 &&
         static_cast<std::size_t>(index) < button->images->names.size()) {
