@@ -134,28 +134,16 @@ void deliver_events() {
   }
 }
 
-struct LanguageCase {
-  std::string label;
-  std::u16string code;
-  std::string batch_button;
-  std::vector<std::u16string> rows;  // after the first batch was given a colour
-  std::u16string open_hint;
-  std::u16string add_caption;
-  std::u16string color_caption;
-};
-
-class Win32Accessibility : public torv_test::PanelFixture,
-                           public ::testing::WithParamInterface<LanguageCase> {
+// A viewer started afresh in a language, its batch panel shown, the first batch given a colour.
+class ScreenReader : public torv_test::PanelFixture {
  protected:
-  void SetUp() override {
-    PanelFixture::SetUp();
+  void start(const std::u16string& language, const std::string& batch_button) {
     viewer().unload_plugin();
-    // A viewer started afresh in that language.
     state() = host::HostState{};
-    state().language = GetParam().code;
+    state().language = language;
     load_plugin(plugin_path());
     load_model("storeys=1,assemblies=2,values=A;B");
-    run_session("click " + GetParam().batch_button + "\nanswer color FFE03C31\npanel batch swatch 1\n");
+    run_session("click " + batch_button + "\nanswer color FFE03C31\npanel batch swatch 1\n");
     panel_ = shown_panel();
     grid_ = FindWindowExW(panel_, nullptr, L"TorvGrid", nullptr);
   }
@@ -168,12 +156,39 @@ class Win32Accessibility : public torv_test::PanelFixture,
   HWND grid_ = nullptr;
 };
 
-TEST_P(Win32Accessibility, GridIsATableOfTheRowsAsShown) {
+class Win32Accessibility : public ScreenReader {
+ protected:
+  void SetUp() override {
+    ScreenReader::SetUp();
+    start(u"en", "Batches");
+  }
+};
+
+struct LanguageCase {
+  std::string label;
+  std::u16string code;
+  std::string batch_button;
+  std::vector<std::u16string> rows;
+  std::u16string open_hint;
+  std::u16string add_caption;
+  std::u16string color_caption;
+};
+
+class Win32AccessibilityIn : public ScreenReader, public ::testing::WithParamInterface<LanguageCase> {
+ protected:
+  void SetUp() override {
+    ScreenReader::SetUp();
+    start(GetParam().code, GetParam().batch_button);
+  }
+};
+
+TEST_P(Win32AccessibilityIn, GridIsATableOfTheRowsAsShown) {
   TORV_NEEDS_WINDOWS();
   ASSERT_NE(grid_, nullptr);
   const Accessible table(grid_);
   ASSERT_NE(table.get(), nullptr);
   EXPECT_EQ(role_of(table.get(), CHILDID_SELF), ROLE_SYSTEM_TABLE);
+  EXPECT_EQ(name_of(table.get(), CHILDID_SELF), window_text(panel_));
   EXPECT_EQ(row_names(table.get()), GetParam().rows);
   for (LONG id = 1; id <= 4; ++id) EXPECT_EQ(role_of(table.get(), id), ROLE_SYSTEM_ROW) << id;
   // A renamed category reads under its new name at once.
@@ -181,7 +196,7 @@ TEST_P(Win32Accessibility, GridIsATableOfTheRowsAsShown) {
   EXPECT_EQ(name_of(table.get(), 3).substr(0, 5), u"Zed, ");
 }
 
-TEST_P(Win32Accessibility, CurrentRowIsSelectedAndFocusedWithTheGrid) {
+TEST_F(Win32Accessibility, CurrentRowIsSelectedAndFocusedWithTheGrid) {
   TORV_NEEDS_WINDOWS();
   const Accessible table(grid_);
   ASSERT_NE(table.get(), nullptr);
@@ -204,7 +219,7 @@ TEST_P(Win32Accessibility, CurrentRowIsSelectedAndFocusedWithTheGrid) {
   EXPECT_EQ(GetFocus(), grid_);
 }
 
-TEST_P(Win32Accessibility, MovingTheCurrentRowRaisesFocusAndSelection) {
+TEST_F(Win32Accessibility, MovingTheCurrentRowRaisesFocusAndSelection) {
   TORV_NEEDS_WINDOWS();
   watched = grid_;
   events.clear();
@@ -239,21 +254,20 @@ TEST_P(Win32Accessibility, MovingTheCurrentRowRaisesFocusAndSelection) {
   UnhookWinEvent(hook);
 }
 
-TEST_P(Win32Accessibility, IconButtonsAreNamedByTheirHints) {
+// The icon buttons are named by their hints; the name fields as the system names a dialog's edit
+// box, by the label just before them in Z order (hidden here, where the dialog shows none), which
+// screen readers read on Windows.
+TEST_P(Win32AccessibilityIn, ButtonsAndNameFieldsAreNamed) {
   TORV_NEEDS_WINDOWS();
   const HWND open =
       FindWindowExW(panel_, nullptr, L"Button", reinterpret_cast<LPCWSTR>(GetParam().open_hint.c_str()));
   ASSERT_NE(open, nullptr);
   EXPECT_NE(GetWindowLongW(open, GWL_STYLE) & BS_ICON, 0);
-  const Accessible button(open);
-  ASSERT_NE(button.get(), nullptr);
-  EXPECT_EQ(name_of(button.get(), CHILDID_SELF), GetParam().open_hint);
-}
-
-// The name fields are named as the system names a dialog's edit box: by the label just before them
-// in Z order (hidden here, where the dialog shows none), which screen readers read on Windows.
-TEST_P(Win32Accessibility, NameFieldsHaveTheirDialogsCaptionAsLabel) {
-  TORV_NEEDS_WINDOWS();
+  {
+    const Accessible button(open);
+    ASSERT_NE(button.get(), nullptr);
+    EXPECT_EQ(name_of(button.get(), CHILDID_SELF), GetParam().open_hint);
+  }
   std::vector<std::u16string> labels;
   state().desktop.dialog_filled = [&](const std::string&, void* window, const std::string&) {
     const HWND field = FindWindowExW(static_cast<HWND>(window), nullptr, L"ComboBox", nullptr);
@@ -273,7 +287,7 @@ TEST_P(Win32Accessibility, NameFieldsHaveTheirDialogsCaptionAsLabel) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Language, Win32Accessibility,
+    Language, Win32AccessibilityIn,
     ::testing::Values(LanguageCase{"english",
                                    u"en",
                                    "Batches",
