@@ -317,16 +317,17 @@ void tell(HWND window, DWORD event, int row) {
 }  // namespace
 
 LRESULT answer_get_object(HWND window, WPARAM w, LPARAM l) {
+  // Anything but the client area, or an object that cannot be made, is the system's to answer.
   if (static_cast<DWORD>(l) != static_cast<DWORD>(OBJID_CLIENT))
     return DefWindowProcW(window, WM_GETOBJECT, w, l);
   IAccessible* standard = nullptr;
   if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
                                        reinterpret_cast<void**>(&standard))))
-    return 0;
+    return DefWindowProcW(window, WM_GETOBJECT, w, l);
   auto* object = new (std::nothrow) GridAccessible(window, standard);
   if (object == nullptr) {
     standard->Release();
-    return 0;
+    return DefWindowProcW(window, WM_GETOBJECT, w, l);
   }
   const LRESULT answer = LresultFromObject(__uuidof(IAccessible), w, object);
   object->Release();
