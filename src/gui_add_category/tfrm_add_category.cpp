@@ -45,6 +45,8 @@ bool Tfrm_add_category::run_rename(std::size_t index) {
 bool Tfrm_add_category::run() {
   // The user must change the text before confirming, in rename mode too.
   btn_ok.set_enabled(false);
+  // The field has no label: the caption the panel gave ("New batch", "Rename batch") names it.
+  cmb_name.set_accessible_name(caption());
   return show_modal();
 }
 

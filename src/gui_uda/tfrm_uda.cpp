@@ -159,6 +159,8 @@ void Tfrm_uda::FormShow() {
     viewer::get_view_rect(host_handle, &view);
     set_position(view.left + 20, view.top + 20);
     caption_text = text(texts.caption_key);
+    // Screen readers call the table by the panel's name.
+    grid.set_accessible_name(caption_text);
     set_unsaved(unsaved);
     cbx_auto_select.set_caption(text("cbx_auto_select"));
     fit_bottom_row();

@@ -93,6 +93,8 @@ ColorForm::ColorForm(ColorDialog& dialog)
   // Only shows the colour: it takes neither clicks nor the focus away from the field.
   pnl_preview.set_enabled(false);
   pnl_preview.tab_stop = false;
+  // The field has no label of its own: the dialog's caption names it.
+  cmb_argb.set_accessible_name(texts.caption);
   cbx_no_color.set_caption(texts.no_color);
   btn_add_custom.set_caption(texts.add_to_custom_colors);
   btn_ok.set_caption(u"OK");

@@ -46,7 +46,16 @@ void Control::set_enabled(bool enabled) {
   repaint();
 }
 
-void Control::set_hint(std::u16string hint) { hint_ = std::move(hint); }
+void Control::set_hint(std::u16string hint) {
+  hint_ = std::move(hint);
+  // An icon button's window text is its hint.
+  repaint();
+}
+
+void Control::set_accessible_name(std::u16string name) {
+  accessible_name_ = std::move(name);
+  repaint();
+}
 
 bool Control::usable() const {
   for (const Control* at = this; at != nullptr; at = at->parent_) {

@@ -39,6 +39,9 @@ class Control {
   void set_enabled(bool enabled);
   const std::u16string& hint() const { return hint_; }
   void set_hint(std::u16string hint);
+  // What a screen reader calls a control that shows no label of its own (a text field).
+  const std::u16string& accessible_name() const { return accessible_name_; }
+  void set_accessible_name(std::u16string name);
 
   // The context menu a right click opens; not owned.
   PopupMenu* popup_menu = nullptr;
@@ -69,6 +72,7 @@ class Control {
   bool visible_ = true;
   bool enabled_ = true;
   std::u16string hint_;
+  std::u16string accessible_name_;
 };
 
 }  // namespace toolkit

@@ -66,6 +66,9 @@ class Button : public Control {
   bool takes_focus() const override { return true; }
   const std::u16string& caption() const { return caption_; }
   void set_caption(std::u16string caption);
+  // What the button says in words: its caption, or for an image alone its hint, which screen
+  // readers read as its name.
+  const std::u16string& text() const { return caption_.empty() && images != nullptr ? hint() : caption_; }
   // The list the button's image comes from (not owned), and the image's place in it; -1 for none.
   const ImageList* images = nullptr;
   int image_index() const { return image_index_; }

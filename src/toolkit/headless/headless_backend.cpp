@@ -30,7 +30,7 @@ const char* class_name(const Control* control) {
 }
 
 std::u16string text_of(const Control* control) {
-  if (const auto* button = dynamic_cast<const Button*>(control)) return button->caption();
+  if (const auto* button = dynamic_cast<const Button*>(control)) return button->text();
   if (const auto* box = dynamic_cast<const CheckBox*>(control)) return box->caption();
   if (const auto* edit = dynamic_cast<const ComboBox*>(control)) return edit->text();
   return {};

@@ -22,6 +22,7 @@
 #include "toolkit/win32/desktop_input.h"
 #include "toolkit/win32/dpi.h"
 #include "toolkit/win32/form_font.h"
+#include "toolkit/win32/grid_accessible.h"
 #include "toolkit/win32/guarded.h"
 #include "toolkit/win32/native_windows.h"
 
@@ -32,6 +33,8 @@ struct FormWindows {
   HWND window = nullptr;
   HWND tooltip = nullptr;
   std::unordered_map<const Control*, HWND> controls;
+  // The hidden labels that name controls without a label of their own.
+  std::unordered_map<const Control*, HWND> labels;
   int next_id = 100;
 };
 
@@ -167,6 +170,27 @@ void add_tooltip(FormWindows& native, const Control& control, HWND window) {
   SendMessageW(native.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+// A control's accessible name is the text of a hidden label just before it in Z order, where the
+// system's accessibility looks for the name of a field, as a dialog's label names its edit box.
+void update_hidden_label(FormWindows& native, const Control& control, HWND window) {
+  if (control.accessible_name().empty() && !native.labels.contains(&control)) return;
+  HWND& label = native.labels[&control];
+  if (label == nullptr) {
+    label = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0,
+                            native.window, nullptr, this_module(), nullptr);
+    if (label == nullptr) {
+      native.labels.erase(&control);
+      return;
+    }
+  }
+  set_text_if_changed(label, control.accessible_name());
+  const HWND before = GetWindow(window, GW_HWNDPREV);
+  if (before != label) {
+    SetWindowPos(label, before != nullptr ? before : HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+}
+
 void create_control_window(FormWindows& native, Control& control) {
   const NativeKind kind = kind_of(control);
   if (kind.class_name == nullptr || native.controls.contains(&control)) return;
@@ -251,7 +275,7 @@ void update_window(FormWindows& native, const Control& control, HWND window) {
     InvalidateRect(window, nullptr, TRUE);
   }
   if (const auto* button = dynamic_cast<const Button*>(&control)) {
-    set_text_if_changed(window, button->caption());
+    set_text_if_changed(window, button->text());
     const int index = button->image_index();
     if (button->images != nullptr && index >= 0 &&
         static_cast<std::size_t>(index) < button->images->names.size()) {
@@ -268,7 +292,9 @@ void update_window(FormWindows& native, const Control& control, HWND window) {
   if (const auto* grid = dynamic_cast<const DrawGrid*>(&control)) {
     update_scroll_bar(window, *grid);
     InvalidateRect(window, nullptr, FALSE);
+    announce_current_row(window, *grid);
   }
+  update_hidden_label(native, control, window);
   add_tooltip(native, control, window);
   ShowWindow(window, shown(control) ? SW_SHOWNA : SW_HIDE);
 }

@@ -11,6 +11,7 @@
 #include "toolkit/win32/desktop_input.h"
 #include "toolkit/win32/dpi.h"
 #include "toolkit/win32/gdiplus_painter.h"
+#include "toolkit/win32/grid_accessible.h"
 #include "toolkit/win32/guarded.h"
 #include "toolkit/win32/native_windows.h"
 
@@ -110,7 +111,8 @@ LRESULT grid_message(HWND window, DrawGrid& grid, UINT message, WPARAM w, LPARAM
     }
     case WM_PRINTCLIENT: paint(window, grid, reinterpret_cast<HDC>(w)); return 0;
     case WM_ERASEBKGND: return 1;
-    case WM_SETFOCUS:
+    case WM_GETOBJECT: return answer_get_object(window, w, l);
+    case WM_SETFOCUS: announce_focused_row(window, grid); [[fallthrough]];
     case WM_KILLFOCUS: InvalidateRect(window, nullptr, FALSE); return 0;
     case WM_GETDLGCODE: return dialog_code(grid, l);
     case WM_LBUTTONDOWN:
@@ -153,6 +155,8 @@ LRESULT grid_message(HWND window, DrawGrid& grid, UINT message, WPARAM w, LPARAM
 }  // namespace
 
 LRESULT CALLBACK grid_procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
+  // The form forgets its controls before their windows go, so this comes without a grid.
+  if (message == WM_NCDESTROY) forget_announced_row(window);
   DrawGrid* grid = grid_of(window);
   if (grid == nullptr) return DefWindowProcW(window, message, w, l);
   return guarded<LRESULT>(0, [&] { return grid_message(window, *grid, message, w, l); });

@@ -9,6 +9,7 @@
 #include "toolkit/win32/button_icons.h"
 #include "toolkit/win32/form_font.h"
 #include "toolkit/win32/gdiplus_painter.h"
+#include "toolkit/win32/grid_accessible.h"
 #include "toolkit/win32/native_windows.h"
 
 namespace toolkit::backend {
@@ -24,6 +25,7 @@ void finalize() {
   desktop::disconnect_desktop();
   win32::stop_keyboard_navigation();
   win32::unregister_window_classes();
+  win32::keep_module_for_accessible_objects();
   win32::release_button_icons();
   win32::release_form_font();
   win32::stop_gdiplus();

@@ -1,0 +1,317 @@
+// The panels as a screen reader sees them through the system's accessibility API: the grid's table
+// of rows read back in the viewer's language, the current row focused and selected, the events
+// when it moves, and the names of the icon buttons and the name fields. Needs a display (under
+// Wine: xvfb-run).
+#include <windows.h>
+
+#include <oleacc.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "api/desktop_functions.h"
+#include "support/case_label.h"
+#include "support/needed_display.h"
+#include "support/panel_fixture.h"
+
+namespace {
+
+// An interface pointer released at the end of its scope.
+class Accessible {
+ public:
+  explicit Accessible(HWND window) {
+    AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                               reinterpret_cast<void**>(&object_));
+  }
+  ~Accessible() {
+    if (object_ != nullptr) object_->Release();
+  }
+  Accessible(const Accessible&) = delete;
+  Accessible& operator=(const Accessible&) = delete;
+
+  IAccessible* get() const { return object_; }
+  IAccessible* operator->() const { return object_; }
+
+ private:
+  IAccessible* object_ = nullptr;
+};
+
+VARIANT child(LONG id) {
+  VARIANT v;
+  VariantInit(&v);
+  v.vt = VT_I4;
+  v.lVal = id;
+  return v;
+}
+
+std::u16string take(BSTR text) {
+  std::u16string taken(reinterpret_cast<const char16_t*>(text), text != nullptr ? SysStringLen(text) : 0);
+  SysFreeString(text);
+  return taken;
+}
+
+std::u16string name_of(IAccessible* object, LONG id) {
+  BSTR name = nullptr;
+  object->get_accName(child(id), &name);
+  return take(name);
+}
+
+LONG number(IAccessible* object, HRESULT (STDMETHODCALLTYPE IAccessible::*getter)(VARIANT, VARIANT*),
+            LONG id) {
+  VARIANT answer;
+  VariantInit(&answer);
+  if (FAILED((object->*getter)(child(id), &answer)) || answer.vt != VT_I4) return -1;
+  return answer.lVal;
+}
+
+LONG role_of(IAccessible* object, LONG id) { return number(object, &IAccessible::get_accRole, id); }
+LONG state_of(IAccessible* object, LONG id) { return number(object, &IAccessible::get_accState, id); }
+
+// Every row's name, the header first.
+std::vector<std::u16string> row_names(IAccessible* table) {
+  LONG count = 0;
+  table->get_accChildCount(&count);
+  std::vector<std::u16string> names;
+  for (LONG id = 1; id <= count; ++id) names.push_back(name_of(table, id));
+  return names;
+}
+
+// The child a getter names, 0 for the table itself, -1 for none.
+LONG child_in(HRESULT result, const VARIANT& answer) {
+  return SUCCEEDED(result) && answer.vt == VT_I4 ? answer.lVal : -1;
+}
+
+LONG focused_child(IAccessible* table) {
+  VARIANT answer;
+  VariantInit(&answer);
+  return child_in(table->get_accFocus(&answer), answer);
+}
+
+LONG selected_child(IAccessible* table) {
+  VARIANT answer;
+  VariantInit(&answer);
+  return child_in(table->get_accSelection(&answer), answer);
+}
+
+BOOL CALLBACK take_shown_form(HWND window, LPARAM out) {
+  wchar_t name[32] = {};
+  GetClassNameW(window, name, 32);
+  if (std::wstring(name) != L"TorvForm" || !IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<HWND*>(out) = window;
+  return FALSE;
+}
+
+// The shown panel's form window (the only visible form of this thread).
+HWND shown_panel() {
+  HWND found = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), &take_shown_form, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+std::u16string window_text(HWND window) {
+  wchar_t text[256] = {};
+  GetWindowTextW(window, text, 256);
+  return std::u16string(text, text + lstrlenW(text));
+}
+
+// The events a screen reader would get, as the system delivers them out of context.
+std::vector<std::pair<DWORD, LONG>> events;
+HWND watched = nullptr;
+
+void CALLBACK record_event(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG id, DWORD, DWORD) {
+  if (window == watched && object == OBJID_CLIENT) events.emplace_back(event, id);
+}
+
+void deliver_events() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+// A viewer started afresh in a language, its batch panel shown, the first batch given a colour.
+class ScreenReader : public torv_test::PanelFixture {
+ protected:
+  void start(const std::u16string& language, const std::string& batch_button) {
+    viewer().unload_plugin();
+    state() = host::HostState{};
+    state().language = language;
+    load_plugin(plugin_path());
+    load_model("storeys=1,assemblies=2,values=A;B");
+    run_session("click " + batch_button + "\nanswer color FFE03C31\npanel batch swatch 1\n");
+    panel_ = shown_panel();
+    grid_ = FindWindowExW(panel_, nullptr, L"TorvGrid", nullptr);
+  }
+  void TearDown() override {
+    state().desktop.dialog_filled = nullptr;
+    PanelFixture::TearDown();
+  }
+
+  HWND panel_ = nullptr;
+  HWND grid_ = nullptr;
+};
+
+class Win32Accessibility : public ScreenReader {
+ protected:
+  void SetUp() override {
+    ScreenReader::SetUp();
+    start(u"en", "Batches");
+  }
+};
+
+struct LanguageCase {
+  std::string label;
+  std::u16string code;
+  std::string batch_button;
+  std::vector<std::u16string> rows;
+  std::u16string open_hint;
+  std::u16string add_caption;
+  std::u16string color_caption;
+};
+
+class Win32AccessibilityIn : public ScreenReader, public ::testing::WithParamInterface<LanguageCase> {
+ protected:
+  void SetUp() override {
+    ScreenReader::SetUp();
+    start(GetParam().code, GetParam().batch_button);
+  }
+};
+
+TEST_P(Win32AccessibilityIn, GridIsATableOfTheRowsAsShown) {
+  TORV_NEEDS_WINDOWS();
+  ASSERT_NE(grid_, nullptr);
+  const Accessible table(grid_);
+  ASSERT_NE(table.get(), nullptr);
+  EXPECT_EQ(role_of(table.get(), CHILDID_SELF), ROLE_SYSTEM_TABLE);
+  EXPECT_EQ(name_of(table.get(), CHILDID_SELF), window_text(panel_));
+  EXPECT_EQ(row_names(table.get()), GetParam().rows);
+  for (LONG id = 1; id <= 4; ++id) EXPECT_EQ(role_of(table.get(), id), ROLE_SYSTEM_ROW) << id;
+  // A renamed category reads under its new name at once.
+  run_session("answer name Zed\npanel batch row 2\npanel batch menu rename\n");
+  EXPECT_EQ(name_of(table.get(), 3).substr(0, 5), u"Zed, ");
+}
+
+TEST_F(Win32Accessibility, CurrentRowIsSelectedAndFocusedWithTheGrid) {
+  TORV_NEEDS_WINDOWS();
+  const Accessible table(grid_);
+  ASSERT_NE(table.get(), nullptr);
+  run_session("panel batch row 2\n");
+  SetFocus(grid_);
+  EXPECT_EQ(selected_child(table.get()), 3);
+  EXPECT_EQ(focused_child(table.get()), 3);
+  const LONG current = state_of(table.get(), 3);
+  EXPECT_EQ(current & (STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSED),
+            STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSED);
+  EXPECT_EQ(state_of(table.get(), 2) & (STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSED), 0);
+  EXPECT_EQ(state_of(table.get(), 1) & STATE_SYSTEM_SELECTABLE, 0) << "the header row";
+  // Elsewhere the row stays selected, no longer focused.
+  SetFocus(panel_);
+  EXPECT_EQ(focused_child(table.get()), -1);
+  EXPECT_EQ(state_of(table.get(), 3) & (STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSED), STATE_SYSTEM_SELECTED);
+  // A client may move the current row, as a click does.
+  EXPECT_EQ(table->accSelect(SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION, child(4)), S_OK);
+  EXPECT_EQ(selected_child(table.get()), 4);
+  EXPECT_EQ(GetFocus(), grid_);
+}
+
+TEST_F(Win32Accessibility, MovingTheCurrentRowRaisesFocusAndSelection) {
+  TORV_NEEDS_WINDOWS();
+  watched = grid_;
+  events.clear();
+  const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_SELECTION, nullptr,
+                                             &record_event, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  ASSERT_NE(hook, nullptr);
+  SetFocus(panel_);
+  SetFocus(grid_);
+  deliver_events();
+  EXPECT_NE(std::find(events.begin(), events.end(), std::pair<DWORD, LONG>(EVENT_OBJECT_FOCUS, 2)),
+            events.end())
+      << "taking the focus tells the current row";
+  events.clear();
+  run_session("panel batch key down\n");
+  deliver_events();
+  EXPECT_EQ(events,
+            (std::vector<std::pair<DWORD, LONG>>{{EVENT_OBJECT_SELECTION, 3}, {EVENT_OBJECT_FOCUS, 3}}));
+  // A click on the current row leaves it where it is: nothing to tell.
+  events.clear();
+  run_session("panel batch row 2\n");
+  deliver_events();
+  EXPECT_TRUE(events.empty());
+  // Without the focus the row moves selected only.
+  SetFocus(panel_);
+  deliver_events();
+  events.clear();
+  const Accessible table(grid_);
+  ASSERT_NE(table.get(), nullptr);
+  table->accSelect(SELFLAG_TAKESELECTION, child(4));
+  deliver_events();
+  EXPECT_EQ(events, (std::vector<std::pair<DWORD, LONG>>{{EVENT_OBJECT_SELECTION, 4}}));
+  UnhookWinEvent(hook);
+}
+
+// The icon buttons are named by their hints; the name fields as the system names a dialog's edit
+// box, by the label just before them in Z order (hidden here, where the dialog shows none), which
+// screen readers read on Windows.
+TEST_P(Win32AccessibilityIn, ButtonsAndNameFieldsAreNamed) {
+  TORV_NEEDS_WINDOWS();
+  const HWND open =
+      FindWindowExW(panel_, nullptr, L"Button", reinterpret_cast<LPCWSTR>(GetParam().open_hint.c_str()));
+  ASSERT_NE(open, nullptr);
+  EXPECT_NE(GetWindowLongW(open, GWL_STYLE) & BS_ICON, 0);
+  {
+    const Accessible button(open);
+    ASSERT_NE(button.get(), nullptr);
+    EXPECT_EQ(name_of(button.get(), CHILDID_SELF), GetParam().open_hint);
+  }
+  std::vector<std::u16string> labels;
+  state().desktop.dialog_filled = [&](const std::string&, void* window, const std::string&) {
+    const HWND field = FindWindowExW(static_cast<HWND>(window), nullptr, L"ComboBox", nullptr);
+    const HWND label = GetWindow(field, GW_HWNDPREV);
+    wchar_t name[32] = {};
+    GetClassNameW(label, name, 32);
+    EXPECT_STREQ(name, L"Static");
+    EXPECT_FALSE(IsWindowVisible(label));
+    labels.push_back(window_text(label));
+  };
+  // The desktop's own commands: a session would take the desktop's dialog_filled for itself.
+  state().desktop.queue_answer("frm_add_category", std::nullopt);
+  host::desktop_command("menu batch menu_add");
+  state().desktop.queue_answer("color", std::nullopt);
+  host::desktop_command("cell batch 2 1");
+  EXPECT_EQ(labels, (std::vector<std::u16string>{GetParam().add_caption, GetParam().color_caption}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Language, Win32AccessibilityIn,
+    ::testing::Values(LanguageCase{"english",
+                                   u"en",
+                                   "Batches",
+                                   {u"Batch, Count, Colour", u"A, 1, FFE03C31", u"B, 1, No colour",
+                                    u"No batch, No colour"},
+                                   u"Load categories and object assignments from a CSV file.",
+                                   u"New batch",
+                                   u"Colour"},
+                      LanguageCase{"german",
+                                   u"de",
+                                   "Lose",
+                                   {u"Los, Anzahl, Farbe", u"A, 1, FFE03C31", u"B, 1, Keine Farbe",
+                                    u"Ohne Los, Keine Farbe"},
+                                   u"Lädt Kategorien und Objektzuordnungen aus einer CSV-Datei.",
+                                   u"Neues Los",
+                                   u"Farbe"},
+                      LanguageCase{"polish",
+                                   u"pl",
+                                   "Partie",
+                                   {u"Partia, Liczba, Kolor", u"A, 1, FFE03C31", u"B, 1, Brak koloru",
+                                    u"Bez partii, Brak koloru"},
+                                   u"Wczytuje kategorie i przypisania obiektów z pliku CSV.",
+                                   u"Nowa partia",
+                                   u"Kolor"}),
+    torv_test::CaseLabel());
+
+}  // namespace
