@@ -4,7 +4,11 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <iterator>
+#include <string>
+#include <vector>
 
 #include "app/host_platform.h"
 #include "platform/utf8.h"
@@ -70,6 +74,51 @@ void set_system_clipboard(const std::u16string& text) {
     if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) GlobalFree(memory);
   }
   CloseClipboard();
+}
+
+namespace {
+
+// The parts of the system's colours that the grid and forms paint with, and the High Contrast
+// Black theme's values for them.
+constexpr int changed_colors[] = {COLOR_WINDOW,    COLOR_WINDOWTEXT, COLOR_BTNFACE,
+                                  COLOR_BTNTEXT,   COLOR_HIGHLIGHT,  COLOR_HIGHLIGHTTEXT};
+constexpr COLORREF high_contrast[] = {RGB(0, 0, 0),     RGB(255, 255, 255), RGB(0, 0, 0),
+                                      RGB(255, 255, 255), RGB(26, 235, 255), RGB(0, 0, 0)};
+
+std::vector<COLORREF>& standard_colors() {
+  static std::vector<COLORREF> saved;
+  return saved;
+}
+
+BOOL CALLBACK tell_dpi(HWND window, LPARAM dpi) {
+  if (!IsWindowVisible(window) || window == static_cast<HWND>(main_window())) return TRUE;
+  RECT place{};
+  GetWindowRect(window, &place);
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&place));
+  return TRUE;
+}
+
+}  // namespace
+
+std::string change_system_setting(const std::string& setting, const std::string& value) {
+  if (main_window() == nullptr) return "system settings need a display";
+  if (setting == "colors" && (value == "high-contrast" || value == "standard")) {
+    constexpr int count = static_cast<int>(std::size(changed_colors));
+    std::vector<COLORREF>& saved = standard_colors();
+    if (saved.empty()) {
+      for (const int index : changed_colors) saved.push_back(GetSysColor(index));
+    }
+    // SetSysColors tells every top-level window (WM_SYSCOLORCHANGE) and is not stored.
+    SetSysColors(count, changed_colors, value == "standard" ? saved.data() : high_contrast);
+    return {};
+  }
+  if (setting == "dpi") {
+    const int dpi = std::atoi(value.c_str());
+    if (dpi < 48 || dpi > 480) return "settings dpi N: N from 48 to 480";
+    EnumThreadWindows(GetCurrentThreadId(), &tell_dpi, dpi);
+    return {};
+  }
+  return "settings colors high-contrast|standard, or settings dpi N";
 }
 
 }  // namespace host

@@ -26,6 +26,8 @@ inline constexpr const char* session_help =
     "                                  {LEFT} {RIGHT} {UP} {DOWN} {DEL} {BKSP} ^A ^C ^V ^X ^Z; {WINDOWS}\n"
     "                                  lists the process's windows and the focus at that moment\n"
     "  clipboard TEXT                  put TEXT on the clipboard\n"
+    "  settings colors high-contrast|standard, settings dpi N\n"
+    "                                  change the system's colours or scale (Windows build)\n"
     "  answer yes|no                   the answer to the next question box\n"
     "  print panel batch|status        the panel's rows: name, count, colour\n"
     "  print colors                    the colours the viewer shows, with their object counts\n"
