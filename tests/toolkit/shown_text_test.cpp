@@ -28,7 +28,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CaptionCase{"tab", u"R&D S\u00fcd\tLot 7", u"R&&D S\u00fcd Lot 7"},
                       CaptionCase{"line_breaks", u"a\r\nb\x7f" u"c", u"a  b c"},
                       CaptionCase{"plain", u"Lot 7", u"Lot 7"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test_case) { return std::string(test_case.param.name); });
 
 TEST(FittedText, CutsAtTheWidthWithAnEllipsisAndKeepsSurrogatePairsWhole) {
   const std::u16string name = u"Northern wing, second stage";
