@@ -80,10 +80,10 @@ namespace {
 
 // The parts of the system's colours that the grid and forms paint with, and the High Contrast
 // Black theme's values for them.
-constexpr int changed_colors[] = {COLOR_WINDOW,    COLOR_WINDOWTEXT, COLOR_BTNFACE,
-                                  COLOR_BTNTEXT,   COLOR_HIGHLIGHT,  COLOR_HIGHLIGHTTEXT};
-constexpr COLORREF high_contrast[] = {RGB(0, 0, 0),     RGB(255, 255, 255), RGB(0, 0, 0),
-                                      RGB(255, 255, 255), RGB(26, 235, 255), RGB(0, 0, 0)};
+constexpr int changed_colors[] = {COLOR_WINDOW,  COLOR_WINDOWTEXT, COLOR_BTNFACE,
+                                  COLOR_BTNTEXT, COLOR_HIGHLIGHT,  COLOR_HIGHLIGHTTEXT};
+constexpr COLORREF high_contrast[] = {RGB(0, 0, 0),       RGB(255, 255, 255), RGB(0, 0, 0),
+                                      RGB(255, 255, 255), RGB(26, 235, 255),  RGB(0, 0, 0)};
 
 std::vector<COLORREF>& standard_colors() {
   static std::vector<COLORREF> saved;

@@ -12,7 +12,8 @@ namespace {
 // The canvas a cell's handler draws on: its texts shown as text, cut to the cell, clipped there.
 class CellCanvas : public Canvas {
  public:
-  CellCanvas(Canvas& canvas, const Rect& cell, std::u16string& cut) : canvas_(canvas), cell_(cell), cut_(cut) {}
+  CellCanvas(Canvas& canvas, const Rect& cell, std::u16string& cut)
+      : canvas_(canvas), cell_(cell), cut_(cut) {}
 
   void set_font_color(Argb color) override { canvas_.set_font_color(color); }
   void text_out(int x, int y, std::u16string_view text) override {
@@ -184,8 +185,8 @@ void DrawGrid::key_press(char16_t key) {
 }
 
 void DrawGrid::paint(Canvas& canvas, bool focused) {
-  using backend::SystemColor;
   using backend::system_color;
+  using backend::SystemColor;
   const Argb window = system_color(SystemColor::window);
   const Argb selection = system_color(focused ? SystemColor::highlight : SystemColor::face);
   const Argb selection_text = system_color(focused ? SystemColor::highlight_text : SystemColor::face_text);
@@ -198,7 +199,9 @@ void DrawGrid::paint(Canvas& canvas, bool focused) {
       const Rect rect = cell_rect(c, r);
       if (rect.top >= area.bottom()) return;
       const CellState state{c == col_ && r == row_, r < fixed_rows_};
-      canvas.fill_solid(rect, state.fixed ? system_color(SystemColor::face) : state.selected ? selection : window);
+      canvas.fill_solid(rect, state.fixed      ? system_color(SystemColor::face)
+                              : state.selected ? selection
+                                               : window);
       canvas.set_font_color(state.fixed      ? system_color(SystemColor::face_text)
                             : state.selected ? selection_text
                                              : system_color(SystemColor::window_text));

@@ -362,16 +362,19 @@ TEST_F(Win32Session, NamesShowAsTextInTheSystemsColoursAndScale) {
   const std::string name_dialog = file("add-category-dialog-150.png").string();
   // Names with an ampersand and a tab, as a side-car file may hold them.
   const std::string sidecar = file("names.csv").string();
-  torv_test::write_file(sidecar, "\xEF\xBB\xBFIFC GUID,BATCH\r\n,A&D S\xC3\xBC" "d\tLot 7 of the northern wing\r\n,B\r\n");
-  const auto result =
-      run("", lines({"click Batches", "answer open " + sidecar, "panel batch open", "snapshot panel batch " + standard,
-                     "settings colors high-contrast", "snapshot panel batch " + contrast, "settings colors standard",
-                     "settings dpi 144", "snapshot panel batch " + scaled, "answer name Zeta",
-                     "snapshot dialog name " + name_dialog, "panel batch menu add", "settings dpi 96",
-                     "print panel batch", "answer no", "quit"}));
+  torv_test::write_file(sidecar,
+                        "\xEF\xBB\xBFIFC GUID,BATCH\r\n,A&D S\xC3\xBC"
+                        "d\tLot 7 of the northern wing\r\n,B\r\n");
+  const auto result = run(
+      "", lines({"click Batches", "answer open " + sidecar, "panel batch open",
+                 "snapshot panel batch " + standard, "settings colors high-contrast",
+                 "snapshot panel batch " + contrast, "settings colors standard", "settings dpi 144",
+                 "snapshot panel batch " + scaled, "answer name Zeta", "snapshot dialog name " + name_dialog,
+                 "panel batch menu add", "settings dpi 96", "print panel batch", "answer no", "quit"}));
   ASSERT_EQ(result.exit_code, 0) << result.errors;
   // The whole name stays the category's: only the grid shortens it.
-  EXPECT_THAT(result.out, HasSubstr("A&D S\xC3\xBC" "d\tLot 7 of the northern wing\t0\tnone\nB\t0\tnone\nZeta\t0"));
+  EXPECT_THAT(result.out, HasSubstr("A&D S\xC3\xBC"
+                                    "d\tLot 7 of the northern wing\t0\tnone\nB\t0\tnone\nZeta\t0"));
 
   const POINT frame = client_origin(panel_style, WS_EX_TOOLWINDOW);
   const Picture panel(standard, frame);

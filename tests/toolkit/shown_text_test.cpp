@@ -20,15 +20,20 @@ struct CaptionCase {
 
 class MenuCaption : public ::testing::TestWithParam<CaptionCase> {};
 
-TEST_P(MenuCaption, ShowsTheTextAsTyped) { EXPECT_EQ(toolkit::menu_caption(GetParam().text), GetParam().menu); }
+TEST_P(MenuCaption, ShowsTheTextAsTyped) {
+  EXPECT_EQ(toolkit::menu_caption(GetParam().text), GetParam().menu);
+}
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, MenuCaption,
-    ::testing::Values(CaptionCase{"ampersand", u"R&D", u"R&&D"}, CaptionCase{"two", u"&&", u"&&&&"},
-                      CaptionCase{"tab", u"R&D S\u00fcd\tLot 7", u"R&&D S\u00fcd Lot 7"},
-                      CaptionCase{"line_breaks", u"a\r\nb\x7f" u"c", u"a  b c"},
-                      CaptionCase{"plain", u"Lot 7", u"Lot 7"}),
-    [](const auto& test_case) { return std::string(test_case.param.name); });
+INSTANTIATE_TEST_SUITE_P(Names, MenuCaption,
+                         ::testing::Values(CaptionCase{"ampersand", u"R&D", u"R&&D"},
+                                           CaptionCase{"two", u"&&", u"&&&&"},
+                                           CaptionCase{"tab", u"R&D S\u00fcd\tLot 7", u"R&&D S\u00fcd Lot 7"},
+                                           CaptionCase{"line_breaks",
+                                                       u"a\r\nb\x7f"
+                                                       u"c",
+                                                       u"a  b c"},
+                                           CaptionCase{"plain", u"Lot 7", u"Lot 7"}),
+                         [](const auto& test_case) { return std::string(test_case.param.name); });
 
 TEST(FittedText, CutsAtTheWidthWithAnEllipsisAndKeepsSurrogatePairsWhole) {
   const std::u16string name = u"Northern wing, second stage";

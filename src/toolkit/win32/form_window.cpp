@@ -294,7 +294,8 @@ void rescale_forms() {
     {
       const Updating quiet;
       const SIZE size = native_size(*form, form->width(), form->height());
-      SetWindowPos(native.window, nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+      SetWindowPos(native.window, nullptr, 0, 0, size.cx, size.cy,
+                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
     }
     for (auto& [control, child] : native.controls) update_window(native, *control, child);
     RedrawWindow(native.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
@@ -324,7 +325,8 @@ LRESULT form_message(HWND window, Form& form, UINT message, WPARAM w, LPARAM l) 
         const Argb background = background_of(*control);
         SetBkColor(reinterpret_cast<HDC>(w), colorref(background));
         if (background == face_color())
-          SetTextColor(reinterpret_cast<HDC>(w), colorref(backend::system_color(backend::SystemColor::face_text)));
+          SetTextColor(reinterpret_cast<HDC>(w),
+                       colorref(backend::system_color(backend::SystemColor::face_text)));
         return reinterpret_cast<LRESULT>(brush_for(background));
       }
       break;

@@ -122,9 +122,10 @@ HWND tooltip_of(HWND window) {
   if (extra.tooltip != nullptr && IsWindow(extra.tooltip)) return extra.tooltip;
   // Owned by the form, so that it goes with the form's window.
   const ActivatedContext common_controls;
-  extra.tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  GetAncestor(window, GA_ROOT), nullptr, this_module(), nullptr);
+  extra.tooltip =
+      CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                      GetAncestor(window, GA_ROOT), nullptr, this_module(), nullptr);
   if (extra.tooltip == nullptr) return nullptr;
   TOOLINFOW tool{};
   tool.cbSize = sizeof tool;
