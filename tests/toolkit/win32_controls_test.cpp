@@ -3,6 +3,7 @@
 // message dispatch. Needs a display (under Wine: xvfb-run).
 #include <windows.h>
 
+#include <colordlg.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -10,11 +11,14 @@
 #include <string>
 
 #include "support/needed_display.h"
+#include "toolkit/argb_text.h"
+#include "toolkit/color_form.h"
 #include "toolkit/cursor.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/draw_grid.h"
 #include "toolkit/form.h"
 #include "toolkit/form_input.h"
+#include "toolkit/popup_menu.h"
 #include "toolkit/widgets.h"
 
 namespace {
@@ -226,6 +230,70 @@ TEST_F(Win32Grid, TheControlsAreTheCommonControls6WhateverTheProgramsManifest) {
   const HWND button = FindWindowExW(window, nullptr, L"Button", nullptr);
   ASSERT_NE(button, nullptr);
   EXPECT_TRUE(SendMessageW(button, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)));
+}
+
+// What a system dialog or menu of the thread showed, read and closed from inside its modal loop.
+std::wstring menu_item;
+bool picker_answered = false;
+
+BOOL CALLBACK answer_picker(HWND window, LPARAM) {
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  if (std::wstring(name) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+  SetDlgItemInt(window, COLOR_RED, 10, FALSE);
+  SetDlgItemInt(window, COLOR_GREEN, 20, FALSE);
+  SetDlgItemInt(window, COLOR_BLUE, 30, FALSE);
+  PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(window, IDOK)));
+  picker_answered = true;
+  return FALSE;
+}
+
+void CALLBACK read_menu(HWND, UINT, UINT_PTR timer, DWORD) {
+  const HWND menu_window = FindWindowW(L"#32768", nullptr);
+  if (menu_window == nullptr) return;
+  KillTimer(nullptr, timer);
+  const auto menu = reinterpret_cast<HMENU>(SendMessageW(menu_window, MN_GETHMENU, 0, 0));
+  wchar_t text[256] = {};
+  GetMenuStringW(menu, 0, text, 256, MF_BYPOSITION);
+  menu_item = text;
+  EndMenu();
+}
+
+void CALLBACK pick_in_picker(HWND, UINT, UINT_PTR timer, DWORD) {
+  EnumThreadWindows(GetCurrentThreadId(), &answer_picker, 0);
+  if (picker_answered) KillTimer(nullptr, timer);
+}
+
+TEST_F(Win32Grid, TheContextMenuShowsANameAsTextWithItsAmpersandAndWithoutItsTab) {
+  toolkit::PopupMenu menu;
+  menu.add("menu_rename", u"Rename: \"R&D S\u00fcd\tLot 7\"");
+  form_.grid.popup_menu = &menu;
+  menu_item.clear();
+  SetTimer(nullptr, 0, 50, &read_menu);
+  SendMessageW(grid_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(grid_), -1);
+  EXPECT_EQ(menu_item, L"Rename: \"R&&D S\u00fcd Lot 7\"");
+}
+
+TEST(Win32ColorPicker, DefineCustomColoursPicksRedGreenAndBlueInTheSystemsDialogKeepingTheAlpha) {
+  toolkit::initialize();
+  toolkit::ColorDialog dialog;
+  {
+    toolkit::ColorForm form(dialog);
+    if (form.window_handle() == nullptr) {
+      toolkit::finalize();
+      GTEST_SKIP() << "no display";
+    }
+    form.show();
+    form.cmb_argb.set_text(u"");
+    for (const char16_t c : std::u16string(u"80FF0000")) form.cmb_argb.type(c);
+    picker_answered = false;
+    SetTimer(nullptr, 0, 50, &pick_in_picker);
+    form.btn_define.click();
+    EXPECT_TRUE(picker_answered);
+    EXPECT_EQ(toolkit::parse_argb_text(form.cmb_argb.text()), toolkit::Argb{0x800A141E});
+  }
+  toolkit::finalize();
 }
 
 }  // namespace
