@@ -275,25 +275,27 @@ TEST_F(Win32Grid, TheContextMenuShowsANameAsTextWithItsAmpersandAndWithoutItsTab
   EXPECT_EQ(menu_item, L"Rename: \"R&&D S\u00fcd Lot 7\"");
 }
 
-TEST(Win32ColorPicker, DefineCustomColoursPicksRedGreenAndBlueInTheSystemsDialogKeepingTheAlpha) {
-  toolkit::initialize();
-  toolkit::ColorDialog dialog;
-  {
-    toolkit::ColorForm form(dialog);
-    if (form.window_handle() == nullptr) {
-      toolkit::finalize();
-      GTEST_SKIP() << "no display";
-    }
-    form.show();
-    form.cmb_argb.set_text(u"");
-    for (const char16_t c : std::u16string(u"80FF0000")) form.cmb_argb.type(c);
-    picker_answered = false;
-    SetTimer(nullptr, 0, 50, &pick_in_picker);
-    form.btn_define.click();
-    EXPECT_TRUE(picker_answered);
-    EXPECT_EQ(toolkit::parse_argb_text(form.cmb_argb.text()), toolkit::Argb{0x800A141E});
+class Win32ColorPicker : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    toolkit::initialize();
+    TORV_NEEDS_WINDOWS();
   }
-  toolkit::finalize();
+  void TearDown() override { toolkit::finalize(); }
+};
+
+TEST_F(Win32ColorPicker, DefineCustomColoursPicksRedGreenAndBlueInTheSystemsDialogKeepingTheAlpha) {
+  toolkit::ColorDialog dialog;
+  toolkit::ColorForm form(dialog);
+  form.show();
+  form.cmb_argb.set_text(u"");
+  for (const char16_t c : std::u16string(u"80FF0000")) form.cmb_argb.type(c);
+  picker_answered = false;
+  SetTimer(nullptr, 0, 50, &pick_in_picker);
+  form.btn_define.click();
+  EXPECT_TRUE(picker_answered);
+  // Red, green and blue from the picker, the alpha 80 from the field.
+  EXPECT_EQ(toolkit::parse_argb_text(form.cmb_argb.text()), toolkit::Argb{0x800A141E});
 }
 
 }  // namespace
