@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -100,8 +101,24 @@ BOOL CALLBACK tell_dpi(HWND window, LPARAM dpi) {
 
 }  // namespace
 
+// The message font (of message boxes and many programs' forms) twice as high, or as it was.
+void change_message_font(bool large) {
+  static std::optional<LONG> standard_height;
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return;
+  if (!standard_height) standard_height = metrics.lfMessageFont.lfHeight;
+  metrics.lfMessageFont.lfHeight = large ? *standard_height * 2 : *standard_height;
+  // Told to every window, not stored.
+  SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics, SPIF_SENDCHANGE);
+}
+
 std::string change_system_setting(const std::string& setting, const std::string& value) {
   if (main_window() == nullptr) return "system settings need a display";
+  if (setting == "font" && (value == "large" || value == "standard")) {
+    change_message_font(value == "large");
+    return {};
+  }
   if (setting == "colors" && (value == "high-contrast" || value == "standard")) {
     constexpr int count = static_cast<int>(std::size(changed_colors));
     std::vector<COLORREF>& saved = standard_colors();
@@ -118,7 +135,7 @@ std::string change_system_setting(const std::string& setting, const std::string&
     EnumThreadWindows(GetCurrentThreadId(), &tell_dpi, dpi);
     return {};
   }
-  return "settings colors high-contrast|standard, or settings dpi N";
+  return "settings colors high-contrast|standard, settings font large|standard, or settings dpi N";
 }
 
 }  // namespace host

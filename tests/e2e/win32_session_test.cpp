@@ -358,6 +358,7 @@ TEST_F(Win32Session, TheGridTakesTheMouseAndKeysThroughItsWindow) {
 TEST_F(Win32Session, NamesShowAsTextInTheSystemsColoursAndScale) {
   const std::string standard = file("batch-panel-long-name.png").string();
   const std::string contrast = file("batch-panel-high-contrast.png").string();
+  const std::string large_font = file("batch-panel-large-message-font.png").string();
   const std::string scaled = file("batch-panel-150.png").string();
   const std::string name_dialog = file("add-category-dialog-150.png").string();
   // Names with an ampersand and a tab, as a side-car file may hold them.
@@ -366,11 +367,13 @@ TEST_F(Win32Session, NamesShowAsTextInTheSystemsColoursAndScale) {
                         "\xEF\xBB\xBFIFC GUID,BATCH\r\n,A&D S\xC3\xBC"
                         "d\tLot 7 of the northern wing\r\n,B\r\n");
   const auto result = run(
-      "", lines({"click Batches", "answer open " + sidecar, "panel batch open",
-                 "snapshot panel batch " + standard, "settings colors high-contrast",
-                 "snapshot panel batch " + contrast, "settings colors standard", "settings dpi 144",
-                 "snapshot panel batch " + scaled, "answer name Zeta", "snapshot dialog name " + name_dialog,
-                 "panel batch menu add", "settings dpi 96", "print panel batch", "answer no", "quit"}));
+      "",
+      lines({"click Batches", "answer open " + sidecar, "panel batch open",
+             "snapshot panel batch " + standard, "settings font large", "snapshot panel batch " + large_font,
+             "settings font standard", "settings colors high-contrast", "snapshot panel batch " + contrast,
+             "settings colors standard", "settings dpi 144", "snapshot panel batch " + scaled,
+             "answer name Zeta", "snapshot dialog name " + name_dialog, "panel batch menu add",
+             "settings dpi 96", "print panel batch", "answer no", "quit"}));
   ASSERT_EQ(result.exit_code, 0) << result.errors;
   // The whole name stays the category's: only the grid shortens it.
   EXPECT_THAT(result.out, HasSubstr("A&D S\xC3\xBC"
@@ -384,6 +387,15 @@ TEST_F(Win32Session, NamesShowAsTextInTheSystemsColoursAndScale) {
   const RECT name = cell(0, 1, 18);
   EXPECT_TRUE(panel.has_dark_pixels({name.left, name.top, name.left + 40, name.bottom}));
   EXPECT_FALSE(panel.has_dark_pixels({name.right - 2, name.top, name.right + 1, name.bottom}));
+
+  // A larger message font leaves the panel in its own font: the same picture.
+  const Picture larger(large_font, frame);
+  ASSERT_TRUE(larger.loaded()) << result.errors;
+  int differing = 0;
+  for (int y = 0; y < panel_client.cy; ++y) {
+    for (int x = 0; x < panel_client.cx; ++x) differing += larger.pixel(x, y) != panel.pixel(x, y) ? 1 : 0;
+  }
+  EXPECT_EQ(differing, 0);
 
   // High Contrast: the header in the button face (black), the rows in the window colour (black),
   // the swatch's hatch and outline as specified.
