@@ -34,4 +34,11 @@ void* main_window();
 // Puts the text on the system's clipboard, where the host has one (Windows).
 void set_system_clipboard(const std::u16string& text);
 
+// Changes a system setting as the user would in the system's settings, and tells the windows:
+// "colors high-contrast" or "colors standard" (the system's colours of the grid and forms),
+// "font large" or "font standard" (the message font twice as high, or as it was), "dpi N" (the
+// monitor's scale, as after a move to another monitor). Returns an error text, empty on success;
+// where the host has no windows, every setting is refused.
+std::string change_system_setting(const std::string& setting, const std::string& value);
+
 }  // namespace host

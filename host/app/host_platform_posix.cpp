@@ -48,4 +48,8 @@ void* main_window() { return nullptr; }
 
 void set_system_clipboard(const std::u16string&) {}
 
+std::string change_system_setting(const std::string&, const std::string&) {
+  return "system settings are changed in the Windows build only";
+}
+
 }  // namespace host

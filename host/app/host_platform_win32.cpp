@@ -4,7 +4,12 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "app/host_platform.h"
 #include "platform/utf8.h"
@@ -70,6 +75,67 @@ void set_system_clipboard(const std::u16string& text) {
     if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) GlobalFree(memory);
   }
   CloseClipboard();
+}
+
+namespace {
+
+// The parts of the system's colours that the grid and forms paint with, and the High Contrast
+// Black theme's values for them.
+constexpr int changed_colors[] = {COLOR_WINDOW,  COLOR_WINDOWTEXT, COLOR_BTNFACE,
+                                  COLOR_BTNTEXT, COLOR_HIGHLIGHT,  COLOR_HIGHLIGHTTEXT};
+constexpr COLORREF high_contrast[] = {RGB(0, 0, 0),       RGB(255, 255, 255), RGB(0, 0, 0),
+                                      RGB(255, 255, 255), RGB(26, 235, 255),  RGB(0, 0, 0)};
+
+std::vector<COLORREF>& standard_colors() {
+  static std::vector<COLORREF> saved;
+  return saved;
+}
+
+BOOL CALLBACK tell_dpi(HWND window, LPARAM dpi) {
+  if (!IsWindowVisible(window) || window == static_cast<HWND>(main_window())) return TRUE;
+  RECT place{};
+  GetWindowRect(window, &place);
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&place));
+  return TRUE;
+}
+
+}  // namespace
+
+// The message font (of message boxes and many programs' forms) twice as high, or as it was.
+void change_message_font(bool large) {
+  static std::optional<LONG> standard_height;
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return;
+  if (!standard_height) standard_height = metrics.lfMessageFont.lfHeight;
+  metrics.lfMessageFont.lfHeight = large ? *standard_height * 2 : *standard_height;
+  // Told to every window, not stored.
+  SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics, SPIF_SENDCHANGE);
+}
+
+std::string change_system_setting(const std::string& setting, const std::string& value) {
+  if (main_window() == nullptr) return "system settings need a display";
+  if (setting == "font" && (value == "large" || value == "standard")) {
+    change_message_font(value == "large");
+    return {};
+  }
+  if (setting == "colors" && (value == "high-contrast" || value == "standard")) {
+    constexpr int count = static_cast<int>(std::size(changed_colors));
+    std::vector<COLORREF>& saved = standard_colors();
+    if (saved.empty()) {
+      for (const int index : changed_colors) saved.push_back(GetSysColor(index));
+    }
+    // SetSysColors tells every top-level window (WM_SYSCOLORCHANGE) and is not stored.
+    SetSysColors(count, changed_colors, value == "standard" ? saved.data() : high_contrast);
+    return {};
+  }
+  if (setting == "dpi") {
+    const int dpi = std::atoi(value.c_str());
+    if (dpi < 48 || dpi > 480) return "settings dpi N: N from 48 to 480";
+    EnumThreadWindows(GetCurrentThreadId(), &tell_dpi, dpi);
+    return {};
+  }
+  return "settings colors high-contrast|standard, settings font large|standard, or settings dpi N";
 }
 
 }  // namespace host

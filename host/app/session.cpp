@@ -155,6 +155,7 @@ const std::vector<Session::Command>& Session::commands() {
       {"load", &Session::load},
       {"save-model", &Session::save_model},
       {"clipboard", &Session::put_on_clipboard},
+      {"settings", &Session::change_settings},
       {"help", &Session::print_help},
   };
   return table;
@@ -545,6 +546,13 @@ void Session::save_model(std::string_view file) {
   } catch (const std::exception& error) {
     fail(error.what());
   }
+}
+
+void Session::change_settings(std::string_view arguments) {
+  const auto [setting, value] = split_keyword(arguments);
+  const std::string problem = change_system_setting(std::string(setting), std::string(value));
+  if (!problem.empty()) return fail(problem);
+  out_ << "settings: " << setting << ' ' << value << '\n';
 }
 
 void Session::snapshot(std::string_view arguments) {

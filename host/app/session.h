@@ -60,6 +60,7 @@ class Session {
   void answer(std::string_view arguments);
   void load(std::string_view arguments);
   void save_model(std::string_view file);
+  void change_settings(std::string_view arguments);
   void snapshot(std::string_view arguments);
   // Takes the picture queued for a dialog that stands filled with its answer.
   void dialog_filled(const std::string& dialog, void* window, const std::string& display_list);

@@ -71,6 +71,8 @@ void Tfrm_uda::prepare_dialog(const char* caption_key, const char* ok_key) {
   add_category_dialog->set_caption(text(caption_key));
   add_category_dialog->btn_ok.set_caption(text(ok_key));
   add_category_dialog->set_position(left() + width() / 2, top() + height() / 2);
+  // A panel near the screen's lower right edge would put the buttons off the screen.
+  add_category_dialog->keep_inside_work_area();
 }
 
 void Tfrm_uda::menu_addClick() {

@@ -2,6 +2,7 @@
 // chosen by which implementation is linked (headless/ or win32/), not by the widgets' code.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,6 +52,9 @@ void run_modal(Form& form);
 bool run_file_dialog(FileDialog& dialog, void* owner_window);
 void show_message(void* owner_window, std::u16string_view text, std::u16string_view caption,
                   MessageIcon icon);
+// The system's colour picker, opened at the colour's red, green and blue; the picked colour,
+// opaque, or nothing when cancelled or where the system has no picker.
+std::optional<Argb> pick_color(void* owner_window, Argb start);
 // A Yes/No question; true for Yes.
 bool ask_question(void* owner_window, std::u16string_view text, std::u16string_view caption);
 
@@ -66,6 +70,14 @@ bool shift_key_down();
 
 // The screen's area that windows are placed in (without the task bar).
 Rect screen_area();
+
+// The system's colours for the standard parts of the controls (High Contrast included), ARGB.
+enum class SystemColor { window, window_text, face, face_text, highlight, highlight_text };
+Argb system_color(SystemColor which);
+
+// Where the form's window, put at the point, lies wholly inside the work area of the monitor it is
+// on (the nearest one), moved as little as needed; its top-left corner where it is too big.
+Point inside_work_area(const Form& form, Point at);
 
 // The size a window's frame adds to its client area.
 int frame_width(const Form& form);

@@ -15,6 +15,9 @@ class Canvas {
   virtual void set_font_color(Argb color) = 0;
   // Text in the canvas font with its top-left corner at (x, y).
   virtual void text_out(int x, int y, std::u16string_view text) = 0;
+  // Text cut off at the rectangle's edges. A canvas whose texts are fitted to their cells before
+  // they come draws them whole.
+  virtual void text_out_clipped(const Rect&, int x, int y, std::u16string_view text) { text_out(x, y, text); }
   // The diagonal-cross hatch: lines of foreground over background.
   virtual void fill_hatch(const Rect& rect, Argb foreground, Argb background) = 0;
   // Blends over what is there when alpha is below 255.

@@ -6,6 +6,7 @@
 
 #include "platform/utf8.h"
 #include "toolkit/argb_text.h"
+#include "toolkit/backend.h"
 #include "toolkit/text_metrics.h"
 
 namespace toolkit {
@@ -131,7 +132,7 @@ ColorForm::ColorForm(ColorDialog& dialog)
   grid_custom.on_select_cell = [this](int col, int row, bool&) {
     choose(custom_[static_cast<std::size_t>(row * palette_columns + col)]);
   };
-  btn_define.on_click = [this] { focused = &cmb_argb; };
+  btn_define.on_click = [this] { define_color(); };
   btn_add_custom.on_click = [this] { add_custom(); };
   cmb_argb.on_change = [this] { argb_changed(); };
   cbx_no_color.on_click = [this] { no_color_clicked(); };
@@ -210,11 +211,23 @@ bool ColorForm::run() {
 // The grid's current cell is not shown: the mark goes to the swatch of the field's colour, two
 // black lines around it, whichever way the colour got there.
 void ColorForm::draw_swatch(Canvas& canvas, const Rect& rect, Argb color, bool marked) {
-  canvas.fill_solid(rect, DrawGrid::window_color);
+  canvas.fill_solid(rect, backend::system_color(backend::SystemColor::window));
   fill_swatch(canvas, {rect.left + 2, rect.top + 2, rect.width - 4, rect.height - 4}, color);
   if (!marked) return;
   canvas.draw_outline(rect, mark_color, 1.0f);
   canvas.draw_outline({rect.left + 1, rect.top + 1, rect.width - 2, rect.height - 2}, mark_color, 1.0f);
+}
+
+// The system's colour picker for red, green and blue; the alpha stays what the field holds. Where
+// the system has none, the field is where a colour is defined.
+void ColorForm::define_color() {
+  const Argb alpha = field_color_.value_or(shown_color_) & 0xFF000000;
+  const std::optional<Argb> picked = backend::pick_color(backend::window_handle(*this), shown_color_);
+  if (!picked) {
+    focused = &cmb_argb;
+    return;
+  }
+  choose(alpha | (*picked & 0x00FFFFFF));
 }
 
 void ColorForm::choose(Argb color) {

@@ -36,6 +36,7 @@ class ColorForm : public Form {
   // Places every control from the widths of its text, the form as wide as its widest row.
   void lay_out();
   void draw_swatch(Canvas& canvas, const Rect& rect, Argb color, bool marked);
+  void define_color();
   void choose(Argb color);
   void argb_changed();
   void no_color_clicked();

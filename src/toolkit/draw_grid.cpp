@@ -3,7 +3,46 @@
 
 #include <algorithm>
 
+#include "toolkit/backend.h"
+#include "toolkit/shown_text.h"
+
 namespace toolkit {
+namespace {
+
+// The canvas a cell's handler draws on: its texts shown as text, cut to the cell, clipped there.
+class CellCanvas : public Canvas {
+ public:
+  CellCanvas(Canvas& canvas, const Rect& cell, std::u16string& cut)
+      : canvas_(canvas), cell_(cell), cut_(cut) {}
+
+  void set_font_color(Argb color) override { canvas_.set_font_color(color); }
+  void text_out(int x, int y, std::u16string_view text) override {
+    const std::u16string shown = shown_text(text);
+    const std::u16string fitted = fitted_text(shown, cell_.right() - x - right_margin);
+    if (fitted != shown) cut_ = shown;
+    canvas_.text_out_clipped(cell_, x, y, fitted);
+  }
+  void text_out_clipped(const Rect& clip, int x, int y, std::u16string_view text) override {
+    canvas_.text_out_clipped(clip, x, y, text);
+  }
+  void fill_hatch(const Rect& rect, Argb foreground, Argb background) override {
+    canvas_.fill_hatch(rect, foreground, background);
+  }
+  void fill_solid(const Rect& rect, Argb color) override { canvas_.fill_solid(rect, color); }
+  void draw_outline(const Rect& rect, Argb color, float width) override {
+    canvas_.draw_outline(rect, color, width);
+  }
+
+ private:
+  // Room after the text, as the grid's texts start 4 in from the left.
+  static constexpr int right_margin = 2;
+
+  Canvas& canvas_;
+  Rect cell_;
+  std::u16string& cut_;
+};
+
+}  // namespace
 
 DrawGrid::DrawGrid(Control* parent, std::string name) : Control(parent, std::move(name)) {}
 
@@ -145,20 +184,39 @@ void DrawGrid::key_press(char16_t key) {
   if (on_key_press) on_key_press(key);
 }
 
-void DrawGrid::paint(Canvas& canvas) {
+void DrawGrid::paint(Canvas& canvas, bool focused) {
+  using backend::system_color;
+  using backend::SystemColor;
+  const Argb window = system_color(SystemColor::window);
+  const Argb selection = system_color(focused ? SystemColor::highlight : SystemColor::face);
+  const Argb selection_text = system_color(focused ? SystemColor::highlight_text : SystemColor::face_text);
+  cut_texts_.clear();
   const Rect area = client_rect();
-  canvas.fill_solid(area, window_color);
+  canvas.fill_solid(area, window);
   for (int r = 0; r < row_count_; ++r) {
     if (r >= fixed_rows_ && r < top_row_) continue;
     for (int c = 0; c < col_count(); ++c) {
       const Rect rect = cell_rect(c, r);
       if (rect.top >= area.bottom()) return;
       const CellState state{c == col_ && r == row_, r < fixed_rows_};
-      canvas.fill_solid(rect, state.fixed ? header_color : state.selected ? selection_color : window_color);
-      canvas.set_font_color(state.selected && !state.fixed ? 0xFFFFFFFF : 0xFF000000);
-      if (on_draw_cell) on_draw_cell(canvas, c, r, rect, state);
+      canvas.fill_solid(rect, state.fixed      ? system_color(SystemColor::face)
+                              : state.selected ? selection
+                                               : window);
+      canvas.set_font_color(state.fixed      ? system_color(SystemColor::face_text)
+                            : state.selected ? selection_text
+                                             : system_color(SystemColor::window_text));
+      if (!on_draw_cell) continue;
+      std::u16string cut;
+      CellCanvas cell(canvas, rect, cut);
+      on_draw_cell(cell, c, r, rect, state);
+      if (!cut.empty()) cut_texts_[{c, r}] = std::move(cut);
     }
   }
+}
+
+std::u16string DrawGrid::cut_text(int col, int row) const {
+  const auto found = cut_texts_.find({col, row});
+  return found != cut_texts_.end() ? found->second : std::u16string();
 }
 
 }  // namespace toolkit

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <functional>
+#include <map>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "toolkit/canvas.h"
@@ -70,8 +73,12 @@ class DrawGrid : public Control {
   // A character message, delivered at once (the handlers may run a dialog inside it).
   void key_press(char16_t key);
 
-  // Paints every cell: the standard background, then on_draw_cell.
-  void paint(Canvas& canvas);
+  // Paints every cell: the standard background in the system's colours (the current cell's
+  // selection in the button face while the grid has no focus), then on_draw_cell, whose texts are
+  // shown as text and cut with an ellipsis at the cell's right edge.
+  void paint(Canvas& canvas, bool focused);
+  // The whole text of a cell that the last painting cut; empty when it showed whole.
+  std::u16string cut_text(int col, int row) const;
 
   std::function<void(Canvas& canvas, int col, int row, const Rect& rect, CellState state)> on_draw_cell;
   std::function<void(char16_t& key)> on_key_press;
@@ -81,9 +88,6 @@ class DrawGrid : public Control {
 
   static constexpr int border = 1;
   static constexpr int scroll_bar_width = 17;
-  static constexpr Argb header_color = 0xFFF0F0F0;
-  static constexpr Argb selection_color = 0xFF0078D7;
-  static constexpr Argb window_color = 0xFFFFFFFF;
 
  private:
   std::vector<int> col_widths_;
@@ -93,6 +97,7 @@ class DrawGrid : public Control {
   int col_ = 0;
   int row_ = 0;
   int top_row_ = 0;
+  std::map<std::pair<int, int>, std::u16string> cut_texts_;
 
  protected:
   void bounds_changed() override;

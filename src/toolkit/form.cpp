@@ -45,6 +45,11 @@ void Form::set_caption(std::u16string caption) {
 
 void Form::set_position(int left, int top) { set_bounds({left, top, bounds().width, bounds().height}); }
 
+void Form::keep_inside_work_area() {
+  const Point at = backend::inside_work_area(*this, {left(), top()});
+  set_position(at.x, at.y);
+}
+
 void Form::center_on_screen() {
   const Rect screen = backend::screen_area();
   set_position(screen.left + (screen.width - width()) / 2, screen.top + (screen.height - height()) / 2);

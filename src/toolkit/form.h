@@ -35,6 +35,8 @@ class Form : public Control {
   int top() const { return bounds().top; }
   void set_position(int left, int top);
   void center_on_screen();
+  // Moved as little as needed to lie wholly inside the work area of its monitor.
+  void keep_inside_work_area();
   // The window's size, frame included.
   int width() const;
   int height() const;

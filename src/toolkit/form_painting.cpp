@@ -1,6 +1,7 @@
 // Painting a form's light widgets, and finding the widget under a point.
 #include <string>
 
+#include "toolkit/backend.h"
 #include "toolkit/draw_grid.h"
 #include "toolkit/form.h"
 #include "toolkit/form_painter.h"
@@ -9,7 +10,6 @@
 namespace toolkit {
 namespace {
 
-constexpr Argb face_color = 0xFFF0F0F0;
 constexpr Argb grid_border_color = 0xFF828790;
 
 void paint_control(Control& control, FormPainter& painter) {
@@ -20,7 +20,7 @@ void paint_control(Control& control, FormPainter& painter) {
     painter.fill_solid(placed, panel->color());
   } else if (auto* label = dynamic_cast<Label*>(&control)) {
     painter.set_origin({0, 0});
-    painter.set_font_color(0xFF000000);
+    painter.set_font_color(backend::system_color(backend::SystemColor::face_text));
     painter.text_out(placed.left, placed.top, label->caption());
   } else if (auto* box = dynamic_cast<CheckBox*>(&control)) {
     painter.check_box(placed, box->checked(), box->caption());
@@ -37,7 +37,8 @@ void paint_control(Control& control, FormPainter& painter) {
   } else if (auto* grid = dynamic_cast<DrawGrid*>(&control)) {
     painter.clip(placed);
     painter.set_origin({placed.left, placed.top});
-    grid->paint(painter);
+    // The desktop's pictures show the grid as the user works it, with the focus.
+    grid->paint(painter, true);
     painter.set_origin({0, 0});
     if (grid->scroll_bar_shown()) {
       const Rect bar = grid->scroll_bar_rect();
@@ -67,7 +68,7 @@ Rect rect_on_form(const Control& control) {
 
 void paint_form(Form& form, FormPainter& painter) {
   painter.set_origin({0, 0});
-  painter.fill_solid(form.client_rect(), face_color);
+  painter.fill_solid(form.client_rect(), backend::system_color(backend::SystemColor::face));
   for (Control* child : form.children()) paint_control(*child, painter);
 }
 

@@ -113,6 +113,12 @@ std::pair<int, int> outline_rows(const Picture& picture, int row, int row_height
   return {first, last};
 }
 
+// A system colour as the pictures' pixels hold it, 0xRRGGBB.
+std::uint32_t system_rgb(int index) {
+  const COLORREF color = GetSysColor(index);
+  return (std::uint32_t{GetRValue(color)} << 16) | (std::uint32_t{GetGValue(color)} << 8) | GetBValue(color);
+}
+
 std::string lines(std::initializer_list<std::string> commands) {
   std::string script;
   for (const std::string& command : commands) script += command + '\n';
@@ -236,8 +242,8 @@ TEST_F(Win32Session, ColorsEditsSavesAndOpensThroughTheRealWindows) {
   EXPECT_EQ(panel.pixel(colored.x, colored.y), 0xE03C31u);
   // Omega has no colour: its swatch shows the hatch, grey lines on white and no colour.
   EXPECT_TRUE(shows_hatch(panel, 2, 18));
-  // The current cell, Omega's name after the deletion, is highlighted.
-  EXPECT_EQ(panel.pixel(cell(0, 2, 18).right - 3, cell(0, 2, 18).bottom - 3), 0x0078D7u);
+  // The current cell, Omega's name after the deletion, is highlighted in the system's colour.
+  EXPECT_EQ(panel.pixel(cell(0, 2, 18).right - 3, cell(0, 2, 18).bottom - 3), system_rgb(COLOR_HIGHLIGHT));
   // The buttons' images from the library's image list: the open folder's flap, the disk's body.
   EXPECT_EQ(panel.pixel(199 + 3 + 8, 312 + 4 + 10), 0xF8CF8Cu);
   EXPECT_EQ(panel.pixel(222 + 3 + 6, 312 + 4 + 7), 0x3A80D4u);
@@ -308,7 +314,7 @@ TEST_F(Win32Session, RowsThatDoNotFitGetAScrollBar) {
   for (int y = 40; y < 280; ++y) track_not_white += panel.pixel(bar_left + 8, y) != 0xFFFFFFu ? 1 : 0;
   EXPECT_GT(track_not_white, 0);
   // The last row, current, is in view at the bottom: its cell highlighted under the header.
-  EXPECT_EQ(panel.pixel(120, 1 + 15 * 19 + 9), 0x0078D7u);
+  EXPECT_EQ(panel.pixel(120, 1 + 15 * 19 + 9), system_rgb(COLOR_HIGHLIGHT));
   EXPECT_TRUE(panel.has_dark_pixels({1, 1, 100, 19}));
 }
 
@@ -347,6 +353,88 @@ TEST_F(Win32Session, TheGridTakesTheMouseAndKeysThroughItsWindow) {
   // A left press on B's swatch colours B; a right press on A's swatch leaves the current cell on
   // B's swatch, whose colour it chooses again.
   EXPECT_THAT(result.out, HasSubstr("B\t1\t445566FF\n"));
+}
+
+TEST_F(Win32Session, NamesShowAsTextInTheSystemsColoursAndScale) {
+  const std::string standard = file("batch-panel-long-name.png").string();
+  const std::string contrast = file("batch-panel-high-contrast.png").string();
+  const std::string large_font = file("batch-panel-large-message-font.png").string();
+  const std::string scaled = file("batch-panel-150.png").string();
+  const std::string name_dialog = file("add-category-dialog-150.png").string();
+  // Names with an ampersand and a tab, as a side-car file may hold them.
+  const std::string sidecar = file("names.csv").string();
+  torv_test::write_file(sidecar,
+                        "\xEF\xBB\xBFIFC GUID,BATCH\r\n,A&D S\xC3\xBC"
+                        "d\tLot 7 of the northern wing\r\n,B\r\n");
+  const auto result = run(
+      "",
+      lines({"click Batches", "answer open " + sidecar, "panel batch open",
+             "snapshot panel batch " + standard, "settings font large", "snapshot panel batch " + large_font,
+             "settings font standard", "settings colors high-contrast", "snapshot panel batch " + contrast,
+             "settings colors standard", "settings dpi 144", "snapshot panel batch " + scaled,
+             "answer name Zeta", "snapshot dialog name " + name_dialog, "panel batch menu add",
+             "settings dpi 96", "print panel batch", "answer no", "quit"}));
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  // The whole name stays the category's: only the grid shortens it.
+  EXPECT_THAT(result.out, HasSubstr("A&D S\xC3\xBC"
+                                    "d\tLot 7 of the northern wing\t0\tnone\nB\t0\tnone\nZeta\t0"));
+
+  const POINT frame = client_origin(panel_style, WS_EX_TOOLWINDOW);
+  const Picture panel(standard, frame);
+  ASSERT_TRUE(panel.loaded());
+  // The long name is drawn and cut before the cell's right edge: nothing of it on the last pixels
+  // of its cell or on the grid line after it.
+  const RECT name = cell(0, 1, 18);
+  EXPECT_TRUE(panel.has_dark_pixels({name.left, name.top, name.left + 40, name.bottom}));
+  EXPECT_FALSE(panel.has_dark_pixels({name.right - 2, name.top, name.right + 1, name.bottom}));
+
+  // A larger message font leaves the panel in its own font: the same picture.
+  const Picture larger(large_font, frame);
+  ASSERT_TRUE(larger.loaded()) << result.errors;
+  int differing = 0;
+  for (int y = 0; y < panel_client.cy; ++y) {
+    for (int x = 0; x < panel_client.cx; ++x) differing += larger.pixel(x, y) != panel.pixel(x, y) ? 1 : 0;
+  }
+  EXPECT_EQ(differing, 0);
+
+  // High Contrast: the header in the button face (black), the rows in the window colour (black),
+  // the swatch's hatch and outline as specified.
+  const Picture dark_panel(contrast, frame);
+  ASSERT_TRUE(dark_panel.loaded());
+  EXPECT_EQ(dark_panel.pixel(cell(0, 0, 18).right - 3, cell(0, 0, 18).bottom - 3), 0x000000u);
+  EXPECT_EQ(dark_panel.pixel(cell(1, 2, 18).right - 3, cell(1, 2, 18).bottom - 3), 0x000000u);
+  EXPECT_TRUE(shows_hatch(dark_panel, 2, 18));
+  // Standard colours again: the grid's window is white once more.
+  const Picture again(scaled, {0, 0});
+  ASSERT_TRUE(again.loaded());
+
+  // At 150% the panel's client area is 1.5 times as large, its rows 27 high, its swatches 18.
+  const Picture big(scaled, frame);
+  EXPECT_GE(big.width(), panel_client.cx * 3 / 2);
+  EXPECT_GE(big.height(), panel_client.cy * 3 / 2);
+  int outline_top = -1;
+  int outline_bottom = -1;
+  const int x = (swatch_cell_left + 2 + 22) * 3 / 2;
+  for (int y = 27; y < 27 + 27; ++y) {
+    if (big.pixel(x, y) != 0x7F7F7F) continue;
+    if (outline_top < 0) outline_top = y;
+    outline_bottom = y;
+  }
+  EXPECT_EQ(outline_bottom - outline_top, 18);
+  // The save button's icon drawn at 24 pixels: the disk's blue body reaches past its 16-pixel size.
+  bool blue_far_down = false;
+  const int button_left = (222 + 3) * 3 / 2;
+  const int button_top = (312 + 4) * 3 / 2;
+  for (int y = button_top + 16; y < button_top + 23; ++y) {
+    for (int i = button_left; i < button_left + 24; ++i) {
+      const std::uint32_t rgb = big.pixel(i, y);
+      blue_far_down = blue_far_down || (blue(rgb) > 0xA0 && red(rgb) < 0x80);
+    }
+  }
+  EXPECT_TRUE(blue_far_down);
+  const Picture dialog(name_dialog, client_origin(dialog_style, WS_EX_DLGMODALFRAME));
+  ASSERT_TRUE(dialog.loaded());
+  EXPECT_GE(dialog.width(), name_dialog_client.cx * 3 / 2);
 }
 
 }  // namespace

@@ -3,15 +3,22 @@
 // message dispatch. Needs a display (under Wine: xvfb-run).
 #include <windows.h>
 
+#include <colordlg.h>
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
 
 #include "support/needed_display.h"
+#include "toolkit/argb_text.h"
+#include "toolkit/color_form.h"
 #include "toolkit/cursor.h"
 #include "toolkit/dialogs.h"
+#include "toolkit/draw_grid.h"
 #include "toolkit/form.h"
 #include "toolkit/form_input.h"
+#include "toolkit/popup_menu.h"
 #include "toolkit/widgets.h"
 
 namespace {
@@ -106,6 +113,189 @@ TEST_F(Win32Controls, TheWaitCursorGivesBackTheCursorThatWasShowing) {
     EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_WAIT));
   }
   EXPECT_EQ(GetCursor(), hand);
+}
+
+// A form with a grid of 20 rows below its header, one column 80 wide, a long text in row 1.
+class GridForm : public toolkit::Form {
+ public:
+  GridForm() : toolkit::Form("grid_form", toolkit::FormStyle::tool_window), grid(this, "grid") {
+    set_client_size(200, 120);
+    grid.set_bounds({0, 0, 200, 120});
+    grid.set_col_count(1);
+    grid.set_col_width(0, 80);
+    grid.set_fixed_rows(1);
+    grid.set_row_count(21);
+    grid.on_draw_cell = [](toolkit::Canvas& canvas, int, int row, const toolkit::Rect& rect,
+                           toolkit::CellState) {
+      canvas.text_out(rect.left + 4, rect.top + 2, row == 1 ? long_name : u"Short");
+    };
+  }
+  static constexpr const char16_t* long_name = u"R&D S\u00fcd, the northern wing in its second stage";
+  toolkit::DrawGrid grid;
+};
+
+class Win32Grid : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    toolkit::initialize();
+    TORV_NEEDS_WINDOWS();
+    HWND form = static_cast<HWND>(form_.window_handle());
+    form_.show();
+    grid_ = GetWindow(form, GW_CHILD);
+    UpdateWindow(grid_);
+  }
+  void TearDown() override { toolkit::finalize(); }
+
+  // The text of the tooltip that the grid's tool shows now.
+  std::wstring tip_text() {
+    const HWND form = static_cast<HWND>(form_.window_handle());
+    std::wstring text(1024, L'\0');
+    for (HWND tip = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr); tip != nullptr;
+         tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) {
+      if (GetWindow(tip, GW_OWNER) != form) continue;
+      TOOLINFOW tool{};
+      tool.cbSize = sizeof tool;
+      tool.hwnd = grid_;
+      tool.uId = reinterpret_cast<UINT_PTR>(grid_);
+      tool.lpszText = text.data();
+      SendMessageW(tip, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
+      return text.c_str();
+    }
+    return L"(no tooltip)";
+  }
+  void move_to_row(int row) {
+    HDC screen = GetDC(nullptr);
+    const int y = (1 + row * 19 + 9) * GetDeviceCaps(screen, LOGPIXELSY) / 96;
+    ReleaseDC(nullptr, screen);
+    SendMessageW(grid_, WM_MOUSEMOVE, 0, MAKELPARAM(20, y));
+  }
+
+  GridForm form_;
+  HWND grid_ = nullptr;
+};
+
+TEST_F(Win32Grid, ACutCellShowsItsWholeTextInTheTooltipAndAWholeCellNone) {
+  move_to_row(1);
+  EXPECT_EQ(tip_text(), L"R&D S\u00fcd, the northern wing in its second stage");
+  move_to_row(2);
+  EXPECT_EQ(tip_text(), L"");
+}
+
+TEST_F(Win32Grid, SmallWheelTurnsAddUpAtTheUsersLinesPerNotch) {
+  UINT saved = 3;
+  SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &saved, 0);
+  // Not stored: the setting is this session's only.
+  SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, 1, nullptr, 0);
+  const int top = form_.grid.top_row();
+  for (int i = 0; i < 2; ++i) SendMessageW(grid_, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA / 3), 0);
+  EXPECT_EQ(form_.grid.top_row(), top);
+  SendMessageW(grid_, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA / 3), 0);
+  EXPECT_EQ(form_.grid.top_row(), top + 1);
+  SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, 4, nullptr, 0);
+  SendMessageW(grid_, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+  EXPECT_EQ(form_.grid.top_row(), top + 5);
+  SendMessageW(grid_, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA / 2), 0);
+  EXPECT_EQ(form_.grid.top_row(), top + 3);
+  SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, saved, nullptr, 0);
+}
+
+TEST_F(Win32Grid, ADialogNearTheLowerRightEdgeIsMovedInsideTheWorkAreaKeepingItsSize) {
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  TestForm dialog;
+  const HWND window = static_cast<HWND>(dialog.window_handle());
+  dialog.set_position(work.right - 40, work.bottom - 20);
+  RECT before{};
+  GetWindowRect(window, &before);
+  dialog.keep_inside_work_area();
+  RECT after{};
+  GetWindowRect(window, &after);
+  EXPECT_EQ(after.right - after.left, before.right - before.left);
+  EXPECT_EQ(after.bottom - after.top, before.bottom - before.top);
+  EXPECT_EQ(after.right, work.right);
+  EXPECT_EQ(after.bottom, work.bottom);
+  // One that lies inside already stays where it is.
+  dialog.set_position(work.left + 10, work.top + 10);
+  dialog.keep_inside_work_area();
+  GetWindowRect(window, &after);
+  EXPECT_EQ(after.left, work.left + 10);
+  EXPECT_EQ(after.top, work.top + 10);
+}
+
+TEST_F(Win32Grid, TheControlsAreTheCommonControls6WhateverTheProgramsManifest) {
+  // Only the buttons of the common controls 6 know their ideal size.
+  TestForm dialog;
+  const HWND window = static_cast<HWND>(dialog.window_handle());
+  SIZE ideal{};
+  const HWND button = FindWindowExW(window, nullptr, L"Button", nullptr);
+  ASSERT_NE(button, nullptr);
+  EXPECT_TRUE(SendMessageW(button, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)));
+}
+
+// What a system dialog or menu of the thread showed, read and closed from inside its modal loop.
+std::wstring menu_item;
+bool picker_answered = false;
+
+BOOL CALLBACK answer_picker(HWND window, LPARAM) {
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  if (std::wstring(name) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+  SetDlgItemInt(window, COLOR_RED, 10, FALSE);
+  SetDlgItemInt(window, COLOR_GREEN, 20, FALSE);
+  SetDlgItemInt(window, COLOR_BLUE, 30, FALSE);
+  PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(window, IDOK)));
+  picker_answered = true;
+  return FALSE;
+}
+
+void CALLBACK read_menu(HWND, UINT, UINT_PTR timer, DWORD) {
+  const HWND menu_window = FindWindowW(L"#32768", nullptr);
+  if (menu_window == nullptr) return;
+  KillTimer(nullptr, timer);
+  const auto menu = reinterpret_cast<HMENU>(SendMessageW(menu_window, MN_GETHMENU, 0, 0));
+  wchar_t text[256] = {};
+  GetMenuStringW(menu, 0, text, 256, MF_BYPOSITION);
+  menu_item = text;
+  EndMenu();
+}
+
+void CALLBACK pick_in_picker(HWND, UINT, UINT_PTR timer, DWORD) {
+  EnumThreadWindows(GetCurrentThreadId(), &answer_picker, 0);
+  if (picker_answered) KillTimer(nullptr, timer);
+}
+
+TEST_F(Win32Grid, TheContextMenuShowsANameAsTextWithItsAmpersandAndWithoutItsTab) {
+  toolkit::PopupMenu menu;
+  menu.add("menu_rename", u"Rename: \"R&D S\u00fcd\tLot 7\"");
+  form_.grid.popup_menu = &menu;
+  menu_item.clear();
+  SetTimer(nullptr, 0, 50, &read_menu);
+  SendMessageW(grid_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(grid_), -1);
+  EXPECT_EQ(menu_item, L"Rename: \"R&&D S\u00fcd Lot 7\"");
+}
+
+class Win32ColorPicker : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    toolkit::initialize();
+    TORV_NEEDS_WINDOWS();
+  }
+  void TearDown() override { toolkit::finalize(); }
+};
+
+TEST_F(Win32ColorPicker, DefineCustomColoursPicksRedGreenAndBlueInTheSystemsDialogKeepingTheAlpha) {
+  toolkit::ColorDialog dialog;
+  toolkit::ColorForm form(dialog);
+  form.show();
+  form.cmb_argb.set_text(u"");
+  for (const char16_t c : std::u16string(u"80FF0000")) form.cmb_argb.type(c);
+  picker_answered = false;
+  SetTimer(nullptr, 0, 50, &pick_in_picker);
+  form.btn_define.click();
+  EXPECT_TRUE(picker_answered);
+  // Red, green and blue from the picker, the alpha 80 from the field.
+  EXPECT_EQ(toolkit::parse_argb_text(form.cmb_argb.text()), toolkit::Argb{0x800A141E});
 }
 
 }  // namespace

@@ -136,4 +136,26 @@ int frame_width(const Form& form) { return form.style() == FormStyle::tool_windo
 
 int frame_height(const Form& form) { return form.style() == FormStyle::tool_window ? 24 : 29; }
 
+Point inside_work_area(const Form& form, Point at) {
+  const Rect area = screen_area();
+  return {std::max(std::min(at.x, area.right() - form.width()), area.left),
+          std::max(std::min(at.y, area.bottom() - form.height()), area.top)};
+}
+
+// The headless desktop has no picker of its own: colours are typed into the dialog's field.
+std::optional<Argb> pick_color(void*, Argb) { return std::nullopt; }
+
+// The colours of the standard Windows theme, so that the headless pictures look like the product.
+Argb system_color(SystemColor which) {
+  switch (which) {
+    case SystemColor::window: return 0xFFFFFFFF;
+    case SystemColor::face: return 0xFFF0F0F0;
+    case SystemColor::highlight: return 0xFF0078D7;
+    case SystemColor::highlight_text: return 0xFFFFFFFF;
+    case SystemColor::window_text:
+    case SystemColor::face_text: return 0xFF000000;
+  }
+  return 0xFF000000;
+}
+
 }  // namespace toolkit::backend

@@ -8,8 +8,8 @@
 
 namespace toolkit::win32 {
 
-// Made on first use and kept until release_button_icons; null when the library has no image of
-// that name. GDI+ must be started.
+// Made on first use at the forms' scale and kept until release_button_icons (at a change of scale
+// too); null when the library has no image of that name. GDI+ must be started.
 HICON button_icon(std::string_view name);
 void release_button_icons();
 

@@ -1,4 +1,5 @@
-// The screen's dots per inch, read once: the system's setting holds for the session.
+// The dots per inch the forms are drawn at: the screen's at first, then the monitor's that a form
+// was moved to (WM_DPICHANGED).
 #include "toolkit/win32/dpi.h"
 
 #include <windows.h>
@@ -6,15 +7,28 @@
 #include <cmath>
 
 namespace toolkit::win32 {
+namespace {
 
-double dpi_scale() {
-  static const double scale = [] {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen != nullptr) ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi / 96.0 : 1.0;
-  }();
-  return scale;
+int screen_dpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+  if (screen != nullptr) ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+int& current_dpi() {
+  static int dpi = screen_dpi();
+  return dpi;
+}
+
+}  // namespace
+
+double dpi_scale() { return current_dpi() / 96.0; }
+
+bool set_dpi(int dpi) {
+  if (dpi <= 0 || dpi == current_dpi()) return false;
+  current_dpi() = dpi;
+  return true;
 }
 
 int scaled(int size) { return static_cast<int>(std::lround(size * dpi_scale())); }

@@ -6,8 +6,10 @@
 
 namespace toolkit::win32 {
 
-// The screen's dots per inch over 96 (1 on a 96-dpi screen).
+// The dots per inch over 96 (1 on a 96-dpi screen).
 double dpi_scale();
+// The monitor's dots per inch after a move or a change of its setting; false when unchanged.
+bool set_dpi(int dpi);
 // A size at 96 dpi in the screen's pixels, and back.
 int scaled(int size);
 int unscaled(int size);

@@ -18,6 +18,7 @@
 #include "toolkit/form.h"
 #include "toolkit/form_painter.h"
 #include "toolkit/widgets.h"
+#include "toolkit/win32/activation_context.h"
 #include "toolkit/win32/button_icons.h"
 #include "toolkit/win32/desktop_input.h"
 #include "toolkit/win32/dpi.h"
@@ -58,7 +59,7 @@ class Updating {
   bool was_;
 };
 
-constexpr Argb face_color = 0xFFF0F0F0;
+Argb face_color() { return backend::system_color(backend::SystemColor::face); }
 
 DWORD style_of(const Form& form) {
   return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN |
@@ -105,7 +106,7 @@ Argb background_of(const Control& control) {
   for (const Control* at = control.parent(); at != nullptr; at = at->parent()) {
     if (const auto* panel = dynamic_cast<const Panel*>(at)) return panel->color();
   }
-  return face_color;
+  return face_color();
 }
 
 HBRUSH brush_for(Argb color) {
@@ -155,6 +156,7 @@ RECT place_of(const Control& control) {
 void add_tooltip(FormWindows& native, const Control& control, HWND window) {
   if (control.hint().empty()) return;
   if (native.tooltip == nullptr) {
+    const ActivatedContext common_controls;
     native.tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                      native.window, nullptr, this_module(), nullptr);
@@ -198,6 +200,7 @@ void create_control_window(FormWindows& native, Control& control) {
   const RECT place = place_of(control);
   const DWORD style = WS_CHILD | kind.style | (control.tab_stop && control.takes_focus() ? WS_TABSTOP : 0);
   const Updating quiet;
+  const ActivatedContext common_controls;
   HWND window = CreateWindowExW(0, kind.class_name, nullptr, style, place.left, place.top,
                                 place.right - place.left, place.bottom - place.top, native.window,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), this_module(), nullptr);
@@ -218,7 +221,7 @@ void create_control_windows(FormWindows& native, Control& parent) {
 void paint_background(Form& form, HDC dc) {
   RECT client{};
   GetClientRect(window_of(form), &client);
-  FillRect(dc, &client, brush_for(face_color));
+  FillRect(dc, &client, brush_for(face_color()));
   std::vector<const Control*> pending(form.children().begin(), form.children().end());
   while (!pending.empty()) {
     const Control* control = pending.back();
@@ -299,6 +302,32 @@ void update_window(FormWindows& native, const Control& control, HWND window) {
   ShowWindow(window, shown(control) ? SW_SHOWNA : SW_HIDE);
 }
 
+// The system's colours or theme changed: the common controls are told (only top-level windows
+// hear it from the system), and everything is painted again in the new colours.
+void settings_changed(HWND window, UINT message, WPARAM w, LPARAM l) {
+  for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+    SendMessageW(child, message, w, l);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+// A new scale: every form's font, icons, window size and control places made again for it.
+void rescale_forms() {
+  release_form_font();
+  release_button_icons();
+  for (auto& [form, native] : native_forms()) {
+    for (auto& [control, child] : native.controls)
+      SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(form_font()), FALSE);
+    {
+      const Updating quiet;
+      const SIZE size = native_size(*form, form->width(), form->height());
+      SetWindowPos(native.window, nullptr, 0, 0, size.cx, size.cy,
+                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    }
+    for (auto& [control, child] : native.controls) update_window(native, *control, child);
+    RedrawWindow(native.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  }
+}
+
 // Enter and Esc, which the keyboard's dialog handling turns into IDOK and IDCANCEL.
 void dialog_key(Form& form, WORD id) {
   Button* button = id == IDOK ? form.default_button : id == IDCANCEL ? form.cancel_button : nullptr;
@@ -321,6 +350,9 @@ LRESULT form_message(HWND window, Form& form, UINT message, WPARAM w, LPARAM l) 
       if (const Control* control = control_of(reinterpret_cast<HWND>(l))) {
         const Argb background = background_of(*control);
         SetBkColor(reinterpret_cast<HDC>(w), colorref(background));
+        if (background == face_color())
+          SetTextColor(reinterpret_cast<HDC>(w),
+                       colorref(backend::system_color(backend::SystemColor::face_text)));
         return reinterpret_cast<LRESULT>(brush_for(background));
       }
       break;
@@ -342,6 +374,19 @@ LRESULT form_message(HWND window, Form& form, UINT message, WPARAM w, LPARAM l) 
       return 0;
     }
     case WM_CLOSE: form.close(); return 0;
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED: settings_changed(window, message, w, l); return 0;
+    case WM_DPICHANGED: {
+      const RECT* suggested = reinterpret_cast<const RECT*>(l);
+      if (set_dpi(LOWORD(w))) rescale_forms();
+      // The form keeps its client size at 96 dpi; the system suggests where it now stands.
+      const SIZE size = native_size(form, form.width(), form.height());
+      const Updating quiet;
+      SetWindowPos(window, nullptr, suggested->left, suggested->top, size.cx, size.cy,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      take_window_bounds(window, form);
+      return 0;
+    }
     case WM_ACTIVATE:
       if (LOWORD(w) == WA_INACTIVE) {
         // The control that had the focus gets it back when the form is active again.
@@ -382,6 +427,7 @@ HINSTANCE this_module() {
 COLORREF colorref(Argb argb) { return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF); }
 
 void register_window_classes() {
+  const ActivatedContext common_controls;
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
   WNDCLASSEXW description{};
@@ -511,6 +557,17 @@ void form_changed(Form& form) {
 }
 
 void control_changed(Control& control) { win32::update_control(control); }
+
+Point inside_work_area(const Form& form, Point at) {
+  const SIZE size = win32::native_size(form, form.width(), form.height());
+  const RECT wanted{at.x, at.y, at.x + size.cx, at.y + size.cy};
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoW(MonitorFromRect(&wanted, MONITOR_DEFAULTTONEAREST), &monitor)) return at;
+  const RECT& work = monitor.rcWork;
+  return {static_cast<int>(std::max<LONG>(std::min<LONG>(at.x, work.right - size.cx), work.left)),
+          static_cast<int>(std::max<LONG>(std::min<LONG>(at.y, work.bottom - size.cy), work.top))};
+}
 
 void* window_handle(Form& form) { return win32::make_window(form); }
 

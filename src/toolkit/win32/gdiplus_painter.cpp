@@ -53,6 +53,14 @@ void GdiPlusPainter::text_out(int x, int y, std::u16string_view text) {
            static_cast<int>(text.size()));
 }
 
+void GdiPlusPainter::text_out_clipped(const Rect& clip, int x, int y, std::u16string_view text) {
+  SetTextColor(dc_, colorref(font_color_));
+  const Rect r = moved(clip);
+  const RECT box{r.left, r.top, r.right(), r.bottom()};
+  ExtTextOutW(dc_, scaled(x + origin_.x), scaled(y + origin_.y), ETO_CLIPPED, &box,
+              reinterpret_cast<const wchar_t*>(text.data()), static_cast<UINT>(text.size()), nullptr);
+}
+
 void GdiPlusPainter::fill_hatch(const Rect& rect, Argb foreground, Argb background) {
   const Rect r = moved(rect);
   with_graphics(dc_, [&](GpGraphics* graphics) {

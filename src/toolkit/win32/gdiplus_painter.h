@@ -19,6 +19,7 @@ class GdiPlusPainter : public Canvas {
   void set_origin(Point origin) { origin_ = origin; }
   void set_font_color(Argb color) override { font_color_ = color; }
   void text_out(int x, int y, std::u16string_view text) override;
+  void text_out_clipped(const Rect& clip, int x, int y, std::u16string_view text) override;
   void fill_hatch(const Rect& rect, Argb foreground, Argb background) override;
   void fill_solid(const Rect& rect, Argb color) override;
   void draw_outline(const Rect& rect, Argb color, float width) override;

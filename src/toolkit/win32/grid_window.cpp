@@ -2,12 +2,17 @@
 // toolkit's grid, with the system's vertical scroll bar, painted with GDI+.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <string>
 
 #include "toolkit/draw_grid.h"
 #include "toolkit/popup_menu.h"
+#include "toolkit/shown_text.h"
+#include "toolkit/win32/activation_context.h"
 #include "toolkit/win32/desktop_input.h"
 #include "toolkit/win32/dpi.h"
 #include "toolkit/win32/gdiplus_painter.h"
@@ -20,6 +25,19 @@ namespace {
 
 // The item the desktop chooses from the next context menu, by the menu's own keys.
 std::string desktop_menu_choice;
+
+// Per grid window: the tooltip that shows a cut cell's whole text, the cell it shows it for, and
+// the wheel's turn not yet scrolled (a touchpad sends small parts of a notch).
+struct GridExtras {
+  HWND tooltip = nullptr;
+  std::pair<int, int> tip_cell{-1, -1};
+  int wheel_rest = 0;
+};
+
+std::map<HWND, GridExtras>& extras() {
+  static std::map<HWND, GridExtras> all;
+  return all;
+}
 
 DrawGrid* grid_of(HWND window) { return dynamic_cast<DrawGrid*>(control_of(window)); }
 
@@ -40,7 +58,7 @@ void paint(HWND window, DrawGrid& grid, HDC dc) {
   {
     GdiPlusPainter painter(memory);
     painter.set_origin({-DrawGrid::border, -DrawGrid::border});
-    grid.paint(painter);
+    grid.paint(painter, GetFocus() == window);
   }
   if (GetFocus() == window && grid.row_count() > grid.fixed_rows()) {
     const Rect cell = scaled(grid.cell_rect(grid.col(), grid.row()));
@@ -100,6 +118,65 @@ LRESULT dialog_code(const DrawGrid& grid, LPARAM l) {
   return code;
 }
 
+HWND tooltip_of(HWND window) {
+  GridExtras& extra = extras()[window];
+  if (extra.tooltip != nullptr && IsWindow(extra.tooltip)) return extra.tooltip;
+  // Owned by the form, so that it goes with the form's window.
+  const ActivatedContext common_controls;
+  extra.tooltip =
+      CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                      GetAncestor(window, GA_ROOT), nullptr, this_module(), nullptr);
+  if (extra.tooltip == nullptr) return nullptr;
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = window;
+  tool.uId = reinterpret_cast<UINT_PTR>(window);
+  tool.lpszText = const_cast<wchar_t*>(L"");
+  SendMessageW(extra.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(extra.tooltip, TTM_SETMAXTIPWIDTH, 0, scaled(400));
+  return extra.tooltip;
+}
+
+// The tooltip follows the mouse from cell to cell: a cut text's whole text, else none.
+void follow_mouse(HWND window, const DrawGrid& grid, LPARAM l) {
+  int col = -1;
+  int row = -1;
+  if (!grid.cell_at(grid_point(l), col, row)) col = row = -1;
+  GridExtras& extra = extras()[window];
+  if (extra.tip_cell == std::pair{col, row}) return;
+  extra.tip_cell = {col, row};
+  HWND tooltip = tooltip_of(window);
+  if (tooltip == nullptr) return;
+  std::wstring text;
+  if (col >= 0) {
+    const std::u16string whole = grid.cut_text(col, row);
+    text.assign(whole.begin(), whole.end());
+  }
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = window;
+  tool.uId = reinterpret_cast<UINT_PTR>(window);
+  tool.lpszText = text.data();
+  SendMessageW(tooltip, TTM_POP, 0, 0);
+  SendMessageW(tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+// Rows for the wheel's turn, at the user's lines per notch; a page for a setting of "one screen".
+int wheel_rows(HWND window, const DrawGrid& grid, int delta) {
+  UINT lines = 3;
+  if (!SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0)) lines = 3;
+  if (lines == 0) return 0;
+  const int per_notch = lines == WHEEL_PAGESCROLL ? grid.visible_rows() : static_cast<int>(lines);
+  GridExtras& extra = extras()[window];
+  // A turn toward the user scrolls down; what does not make a whole row waits for the next turn.
+  extra.wheel_rest -= delta * per_notch;
+  const int rows = extra.wheel_rest / WHEEL_DELTA;
+  extra.wheel_rest -= rows * WHEEL_DELTA;
+  return rows;
+}
+
 LRESULT grid_message(HWND window, DrawGrid& grid, UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_PAINT: {
@@ -122,9 +199,9 @@ LRESULT grid_message(HWND window, DrawGrid& grid, UINT message, WPARAM w, LPARAM
       return 0;
     case WM_LBUTTONDBLCLK: grid.double_click(); return 0;
     case WM_MOUSEWHEEL:
-      // Three rows a notch, downward for a turn toward the user.
-      grid.wheel(-3 * GET_WHEEL_DELTA_WPARAM(w) / WHEEL_DELTA);
+      if (const int rows = wheel_rows(window, grid, GET_WHEEL_DELTA_WPARAM(w)); rows != 0) grid.wheel(rows);
       return 0;
+    case WM_MOUSEMOVE: follow_mouse(window, grid, l); break;
     case WM_VSCROLL:
       if (LOWORD(w) == SB_THUMBTRACK || LOWORD(w) == SB_THUMBPOSITION) {
         track_thumb(window, grid);
@@ -155,7 +232,9 @@ LRESULT grid_message(HWND window, DrawGrid& grid, UINT message, WPARAM w, LPARAM
 }  // namespace
 
 LRESULT CALLBACK grid_procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
-  // The form forgets its controls before their windows go, so this comes without a grid.
+  // The form forgets its controls before their windows go, so these come without a grid: what the
+  // window kept (its extras, the row last announced) goes with it.
+  if (message == WM_DESTROY) extras().erase(window);
   if (message == WM_NCDESTROY) forget_announced_row(window);
   DrawGrid* grid = grid_of(window);
   if (grid == nullptr) return DefWindowProcW(window, message, w, l);
@@ -195,7 +274,9 @@ void show_context_menu(HWND window, DrawGrid& grid, const POINT* at) {
     if (item.separator) {
       AppendMenuW(native, MF_SEPARATOR, 0, nullptr);
     } else {
-      const std::wstring caption(item.caption.begin(), item.caption.end());
+      // The caption holds a category's name: shown as text, its '&' and tabs not taken as markup.
+      const std::u16string shown = menu_caption(item.caption);
+      const std::wstring caption(shown.begin(), shown.end());
       AppendMenuW(native, MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), i + 1, caption.c_str());
     }
   }

@@ -6,6 +6,7 @@
 
 #include "toolkit/backend.h"
 #include "toolkit/desktop/desktop_link.h"
+#include "toolkit/win32/activation_context.h"
 #include "toolkit/win32/button_icons.h"
 #include "toolkit/win32/form_font.h"
 #include "toolkit/win32/gdiplus_painter.h"
@@ -16,6 +17,7 @@ namespace toolkit::backend {
 
 void initialize() {
   win32::start_gdiplus();
+  win32::make_activation_context();
   win32::register_window_classes();
   win32::start_keyboard_navigation();
   desktop::connect_desktop();
@@ -28,6 +30,7 @@ void finalize() {
   win32::keep_module_for_accessible_objects();
   win32::release_button_icons();
   win32::release_form_font();
+  win32::release_activation_context();
   win32::stop_gdiplus();
 }
 
