@@ -74,3 +74,4 @@ menu_only_default_statuses=Pokaż tylko obiekty bez statusu
 menu_all=Pokaż wszystko
 menu_palette=Pokoloruj wszystkie z palety
 step_palette=kolory z palety dla %1 kategorii
+count_hint=%1 – %2 obiektów, pod nimi %3 części

@@ -64,6 +64,7 @@ Tfrm_uda::Tfrm_uda(cpp::PluginBase& owner_plugin, PanelMode panel_mode)
   };
   grid.on_dbl_click = [this] { gridDblClick(); };
   grid.on_select_cell = [this](int col, int row, bool& can_select) { gridSelectCell(col, row, can_select); };
+  grid.on_cell_hint = [this](int col, int row) { return count_hint(col, row); };
   cbx_auto_select.on_click = [this] { cbx_auto_selectClick(); };
   btn_open.on_click = [this] { btn_openClick(); };
   btn_save.on_click = [this] { btn_saveClick(); };

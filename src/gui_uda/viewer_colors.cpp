@@ -79,6 +79,17 @@ std::size_t Tfrm_uda::parts_of(const ObjectsGroup& group) const {
   return parts;
 }
 
+std::u16string Tfrm_uda::count_hint(int col, int row) const {
+  if (col != 1 || row < 1 || static_cast<std::size_t>(row) > groups.size()) return {};
+  const ObjectsGroup& group = *groups[static_cast<std::size_t>(row - 1)];
+  if (group.is_default) return {};
+  const auto number = [](std::size_t value) {
+    const std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
+  };
+  return text("count_hint", group.name, number(group.object_ids.size()), number(parts_of(group)));
+}
+
 void Tfrm_uda::select_group(int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= groups.size()) return;
   viewer::select(host_handle, plugin.selected_id, false);

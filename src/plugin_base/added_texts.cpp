@@ -49,6 +49,7 @@ constexpr AddedText texts[] = {
     {"menu_all", u"Show all"},
     {"menu_palette", u"Colour all from the palette"},
     {"step_palette", u"colours from the palette for %1 categories"},
+    {"count_hint", u"%1 \u2013 %2 objects, %3 parts below them"},
 };
 
 }  // namespace

@@ -219,4 +219,10 @@ std::u16string DrawGrid::cut_text(int col, int row) const {
   return found != cut_texts_.end() ? found->second : std::u16string();
 }
 
+std::u16string DrawGrid::cell_hint(int col, int row) const {
+  std::u16string whole = cut_text(col, row);
+  if (whole.empty() && on_cell_hint) whole = on_cell_hint(col, row);
+  return whole;
+}
+
 }  // namespace toolkit

@@ -79,12 +79,16 @@ class DrawGrid : public Control {
   void paint(Canvas& canvas, bool focused);
   // The whole text of a cell that the last painting cut; empty when it showed whole.
   std::u16string cut_text(int col, int row) const;
+  // What the grid's tooltip shows for a cell: a cut text whole, else what on_cell_hint gives.
+  std::u16string cell_hint(int col, int row) const;
 
   std::function<void(Canvas& canvas, int col, int row, const Rect& rect, CellState state)> on_draw_cell;
   std::function<void(char16_t& key)> on_key_press;
   std::function<void(MouseButton button, Point point)> on_mouse_down;
   std::function<void()> on_dbl_click;
   std::function<void(int col, int row, bool& can_select)> on_select_cell;
+  // A cell's own hint, asked when the mouse rests on it; empty for none.
+  std::function<std::u16string(int col, int row)> on_cell_hint;
 
   static constexpr int border = 1;
   static constexpr int scroll_bar_width = 17;

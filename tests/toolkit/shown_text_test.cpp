@@ -87,4 +87,26 @@ TEST(GridCells, ShowNamesAsTextCutToTheCellAndKeepTheWholeTextOfACutCell) {
   EXPECT_EQ(grid.cut_text(0, 0), u"");
 }
 
+// The tooltip shows a cut cell's whole text first, else the cell's own hint.
+TEST(GridCells, AHintIsTheCutTextElseTheCellsOwn) {
+  toolkit::Form form("form", toolkit::FormStyle::tool_window);
+  toolkit::DrawGrid grid(&form, "grid");
+  grid.set_bounds({0, 0, 200, 100});
+  grid.set_col_count(2);
+  grid.set_col_width(0, 40);
+  grid.set_col_width(1, 80);
+  grid.set_row_count(2);
+  grid.on_draw_cell = [](toolkit::Canvas& canvas, int col, int, const toolkit::Rect& rect,
+                         toolkit::CellState) {
+    canvas.text_out(rect.left + 4, rect.top + 2, col == 0 ? u"A name far too long for its cell" : u"7");
+  };
+  grid.on_cell_hint = [](int col, int row) {
+    return std::u16string(u"hint ") + static_cast<char16_t>(u'0' + col) + static_cast<char16_t>(u'0' + row);
+  };
+  TextCanvas canvas;
+  grid.paint(canvas, true);
+  EXPECT_EQ(grid.cell_hint(0, 1), u"A name far too long for its cell");
+  EXPECT_EQ(grid.cell_hint(1, 1), u"hint 11");
+}
+
 }  // namespace

@@ -139,7 +139,7 @@ HWND tooltip_of(HWND window) {
   return extra.tooltip;
 }
 
-// The tooltip follows the mouse from cell to cell: a cut text's whole text, else none.
+// The tooltip follows the mouse from cell to cell: a cut text's whole text, else the cell's hint.
 void follow_mouse(HWND window, const DrawGrid& grid, LPARAM l) {
   int col = -1;
   int row = -1;
@@ -151,7 +151,7 @@ void follow_mouse(HWND window, const DrawGrid& grid, LPARAM l) {
   if (tooltip == nullptr) return;
   std::wstring text;
   if (col >= 0) {
-    const std::u16string whole = grid.cut_text(col, row);
+    const std::u16string whole = grid.cell_hint(col, row);
     text.assign(whole.begin(), whole.end());
   }
   TOOLINFOW tool{};
