@@ -1,4 +1,4 @@
-// Category editing through the grid's context menu: add, rename, delete.
+// Category editing through the grid's context menu and its keys: add, rename, delete.
 #include "gui_uda/tfrm_uda.h"
 
 std::optional<std::size_t> Tfrm_uda::current_index() const {
@@ -23,6 +23,17 @@ void Tfrm_uda::popup_menuPopup() {
     rename.caption += quoted;
     remove.caption += quoted;
   }
+}
+
+void Tfrm_uda::gridKeyDown(toolkit::Key key) {
+  const char* entry = key == toolkit::Key::insert ? "menu_add"
+                      : key == toolkit::Key::f2   ? "menu_rename"
+                      : key == toolkit::Key::del  ? "menu_delete"
+                                                  : nullptr;
+  if (entry == nullptr) return;
+  // The enabling is the menu's, set as it would be for opening it.
+  popup_menu.popup();
+  popup_menu.choose(*popup_menu.find(entry));
 }
 
 void Tfrm_uda::prepare_dialog(const char* caption_key, const char* ok_key) {

@@ -74,6 +74,9 @@ class DrawGrid : public Control {
   void paint(Canvas& canvas);
 
   std::function<void(Canvas& canvas, int col, int row, const Rect& rect, CellState state)> on_draw_cell;
+  // A key that types no character and moves no cell (the arrows, Home, End and the page keys
+  // move the current cell).
+  std::function<void(Key key)> on_key_down;
   std::function<void(char16_t& key)> on_key_press;
   std::function<void(MouseButton button, Point point)> on_mouse_down;
   std::function<void()> on_dbl_click;

@@ -8,13 +8,14 @@
 #include "toolkit/desktop/desktop_link.h"
 #include "toolkit/form.h"
 #include "toolkit/form_painter.h"
+#include "toolkit/popup_menu.h"
 #include "toolkit/widgets.h"
 
 namespace toolkit {
 namespace {
 
 void collect_tab_stops(Control& control, std::vector<Control*>& order) {
-  for (Control* child : control.children()) {
+  for (Control* child : children_in_tab_order(control)) {
     if (child->takes_focus() && child->tab_stop && child->usable()) order.push_back(child);
     collect_tab_stops(*child, order);
   }
@@ -54,7 +55,99 @@ void edit_key(ComboBox& edit, Key key) {
   }
 }
 
+// The context menu opened from the keyboard: the menu's own keys until it closes, as a menu's
+// loop takes them on a screen. No item is highlighted when it opens.
+struct OpenMenu {
+  Form* form = nullptr;
+  PopupMenu* menu = nullptr;
+  std::ptrdiff_t highlighted = -1;
+};
+OpenMenu open_menu;
+
+bool choosable(const MenuItem& item) { return !item.separator && item.enabled; }
+
+// The next choosable item from the highlighted one, either way round, wrapping.
+void move_highlight(bool down) {
+  const auto& items = open_menu.menu->items();
+  const auto count = static_cast<std::ptrdiff_t>(items.size());
+  std::ptrdiff_t at = open_menu.highlighted;
+  for (std::ptrdiff_t step = 0; step < count; ++step) {
+    at = down ? (at + 1) % count : (at <= 0 ? count - 1 : at - 1);
+    if (choosable(*items[static_cast<std::size_t>(at)])) {
+      open_menu.highlighted = at;
+      return;
+    }
+  }
+}
+
+// The mnemonic of a caption: the letter after a single &, in upper case; 0 for none.
+char16_t mnemonic(const std::u16string& caption) {
+  for (std::size_t at = 0; at + 1 < caption.size(); ++at) {
+    if (caption[at] != u'&') continue;
+    if (caption[at + 1] != u'&') return static_cast<char16_t>(caption[at + 1] & ~0x20);
+    ++at;
+  }
+  return 0;
+}
+
+void close_menu(MenuItem* chosen) {
+  PopupMenu* menu = open_menu.menu;
+  open_menu = {};
+  if (chosen != nullptr) menu->choose(*chosen);
+}
+
+void menu_key(const KeyStroke& stroke) {
+  const auto& items = open_menu.menu->items();
+  if (stroke.kind == KeyStroke::Kind::character || stroke.kind == KeyStroke::Kind::alt_letter) {
+    const auto letter = static_cast<char16_t>(stroke.character & ~0x20);
+    for (const auto& item : items) {
+      if (choosable(*item) && mnemonic(item->caption) == letter) return close_menu(item.get());
+    }
+    return;
+  }
+  if (stroke.kind != KeyStroke::Kind::key) return;
+  switch (stroke.key) {
+    case Key::down:
+    case Key::up: move_highlight(stroke.key == Key::down); break;
+    case Key::escape: close_menu(nullptr); break;
+    case Key::enter:
+      close_menu(open_menu.highlighted < 0 ? nullptr
+                                           : items[static_cast<std::size_t>(open_menu.highlighted)].get());
+      break;
+    default: break;
+  }
+}
+
+bool opens_menu(const KeyStroke& stroke) {
+  return stroke.kind == KeyStroke::Kind::key &&
+         (stroke.key == Key::apps || (stroke.key == Key::f10 && stroke.shift));
+}
+
+// Alt with a letter presses the usable button or check box whose caption has it as mnemonic.
+void press_mnemonic(Form& form, char16_t letter) {
+  std::vector<Control*> pending(form.children().begin(), form.children().end());
+  while (!pending.empty()) {
+    Control* control = pending.back();
+    pending.pop_back();
+    const auto* button = dynamic_cast<Button*>(control);
+    const auto* box = dynamic_cast<CheckBox*>(control);
+    const std::u16string* caption = button != nullptr ? &button->caption()
+                                    : box != nullptr  ? &box->caption()
+                                                      : nullptr;
+    if (caption != nullptr && control->usable() && mnemonic(*caption) == letter)
+      return click_control(*control);
+    pending.insert(pending.end(), control->children().begin(), control->children().end());
+  }
+}
+
 }  // namespace
+
+std::vector<Control*> children_in_tab_order(const Control& parent) {
+  std::vector<Control*> children = parent.children();
+  std::stable_sort(children.begin(), children.end(),
+                   [](const Control* a, const Control* b) { return a->tab_order < b->tab_order; });
+  return children;
+}
 
 void press_mouse(Form& form, MouseButton button, Point point) {
   Control* control = control_at(form, point);
@@ -74,7 +167,7 @@ void take_input(Form& form, const UserInput& input) {
   switch (input.kind) {
     case UserInput::Kind::press: press_mouse(form, input.button, input.point); break;
     case UserInput::Kind::double_click: double_click(form, input.point); break;
-    case UserInput::Kind::key: press_key(form, {KeyStroke::Kind::key, 0, input.key, false}); break;
+    case UserInput::Kind::key: press_key(form, {KeyStroke::Kind::key, 0, input.key, false, false}); break;
     case UserInput::Kind::character: type_character(form, input.character); break;
   }
 }
@@ -88,6 +181,7 @@ void turn_wheel(Form& form, Point point, int rows) {
 }
 
 void press_key(Form& form, const KeyStroke& stroke) {
+  if (open_menu.menu != nullptr && open_menu.form == &form) return menu_key(stroke);
   Control* focused = form.focused;
   auto* edit = dynamic_cast<ComboBox*>(focused);
   auto* grid = dynamic_cast<DrawGrid*>(focused);
@@ -96,9 +190,18 @@ void press_key(Form& form, const KeyStroke& stroke) {
     case KeyStroke::Kind::control_letter:
       if (edit != nullptr) edit_text(*edit, stroke);
       return;
+    case KeyStroke::Kind::alt_letter: press_mnemonic(form, stroke.character); return;
     case KeyStroke::Kind::list_windows: return;
     case KeyStroke::Kind::key: break;
   }
+  if (opens_menu(stroke)) {
+    if (focused != nullptr && focused->popup_menu != nullptr) {
+      focused->popup_menu->popup();
+      open_menu = {&form, focused->popup_menu, -1};
+    }
+    return;
+  }
+  if (stroke.alt && stroke.key == Key::f4) return form.close();
   switch (stroke.key) {
     case Key::tab: move_focus(form, stroke.shift); return;
     case Key::enter:
@@ -129,6 +232,7 @@ void edit_text(ComboBox& edit, const KeyStroke& stroke) {
       break;
     case KeyStroke::Kind::control_letter: edit_with_control(edit, stroke.character); break;
     case KeyStroke::Kind::key: edit_key(edit, stroke.key); break;
+    case KeyStroke::Kind::alt_letter:
     case KeyStroke::Kind::list_windows: break;
   }
 }
@@ -159,6 +263,8 @@ void press_keys(Form& form, const std::vector<KeyStroke>& strokes) {
       press_key(form, stroke);
     }
   }
+  // A menu the keys left open closes when the user moves on.
+  if (open_menu.form == &form) open_menu = {};
 }
 
 PopupMenu* context_menu_at(Form& form, Point point) {

@@ -46,13 +46,21 @@ WORD virtual_key(Key key) {
     case Key::space: return VK_SPACE;
     case Key::del: return VK_DELETE;
     case Key::backspace: return VK_BACK;
+    case Key::insert: return VK_INSERT;
+    case Key::page_up: return VK_PRIOR;
+    case Key::page_down: return VK_NEXT;
+    case Key::f2: return VK_F2;
+    case Key::f4: return VK_F4;
+    case Key::f10: return VK_F10;
+    case Key::apps: return VK_APPS;
   }
   return 0;
 }
 
 bool is_extended(WORD key) {
   return key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT || key == VK_HOME ||
-         key == VK_END || key == VK_DELETE;
+         key == VK_END || key == VK_DELETE || key == VK_INSERT || key == VK_PRIOR || key == VK_NEXT ||
+         key == VK_APPS;
 }
 
 INPUT key_event(WORD key, bool up) {
@@ -79,15 +87,20 @@ void press(const KeyStroke& stroke) {
       events = {character_event(stroke.character, false), character_event(stroke.character, true)};
       break;
     case KeyStroke::Kind::control_letter:
-      events = {key_event(VK_CONTROL, false), key_event(stroke.character, false),
-                key_event(stroke.character, true), key_event(VK_CONTROL, true)};
+    case KeyStroke::Kind::alt_letter: {
+      const WORD held = stroke.kind == KeyStroke::Kind::alt_letter ? VK_MENU : VK_CONTROL;
+      events = {key_event(held, false), key_event(stroke.character, false), key_event(stroke.character, true),
+                key_event(held, true)};
       break;
+    }
     case KeyStroke::Kind::key: {
       const WORD key = virtual_key(stroke.key);
+      if (stroke.alt) events.push_back(key_event(VK_MENU, false));
       if (stroke.shift) events.push_back(key_event(VK_SHIFT, false));
       events.push_back(key_event(key, false));
       events.push_back(key_event(key, true));
       if (stroke.shift) events.push_back(key_event(VK_SHIFT, true));
+      if (stroke.alt) events.push_back(key_event(VK_MENU, true));
       break;
     }
     case KeyStroke::Kind::list_windows:
@@ -114,6 +127,8 @@ void cancel(HWND dialog) {
 void type_one_stroke() {
   if (!dialog_open(typing.target)) return stop_typing();
   if (typing.next == typing.strokes.size()) {
+    // A menu the keys left open would hold the session in its loop.
+    EndMenu();
     if (!typing.name.empty()) {
       desktop::say_left_open(typing.name);
       cancel(typing.target);
