@@ -1,7 +1,7 @@
 // Tab and the other dialog keys in the forms. The viewer's message loop never calls
 // IsDialogMessage for the plug-in's windows, so a hook on the thread's messages takes the keyboard
 // messages of the focused form before the loop dispatches them, and hands them to IsDialogMessage
-// from the form's own window procedure, once the loop dispatches a message posted for them.
+// from the form's own window procedure.
 #include <windows.h>
 
 #include <deque>
@@ -14,8 +14,8 @@ namespace {
 
 HHOOK hook = nullptr;
 
-// The key messages taken by the hook, each with the number of the message posted for it: a form
-// destroyed before its message came leaves its keys here, and they are dropped.
+// The key messages taken by the hook, each with the number of the message that stands for it: a
+// loop that took one and never dispatched it leaves it here, and it is dropped.
 struct TakenKey {
   WPARAM number;
   MSG message;
@@ -37,29 +37,33 @@ bool menu_open() {
          (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_SYSTEMMENUMODE)) != 0;
 }
 
-// Whether the hook takes the message: a key message to the form that holds the focus.
-bool take(MSG& message) {
-  if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST || message.hwnd == nullptr) return false;
+// A key message to the form that holds the focus becomes a message to the form's own window
+// procedure, which hands the key to IsDialogMessage when the loop dispatches it: handling the key
+// may run a dialog's whole modal loop, which must not run inside this hook. Changed in place, it
+// keeps its turn among the other messages.
+void take(MSG& message) {
+  if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST || message.hwnd == nullptr) return;
   const HWND form = GetAncestor(message.hwnd, GA_ROOT);
-  if (!is_form_window(form) || GetAncestor(GetFocus(), GA_ROOT) != form || menu_open()) return false;
+  if (!is_form_window(form) || GetAncestor(GetFocus(), GA_ROOT) != form || menu_open()) return;
   // The system's edit field selects all with Ctrl+A only in its newer version, which a plug-in
   // without a manifest of its own does not get.
   if (message.message == WM_KEYDOWN && message.wParam == 'A' && GetKeyState(VK_CONTROL) < 0 &&
       is_edit_field(message.hwnd)) {
     SendMessageW(message.hwnd, EM_SETSEL, 0, -1);
-    return true;
+    message.message = WM_NULL;
+    return;
   }
-  // Handling the key may run a dialog's whole modal loop: that happens in the form's window
-  // procedure, never inside this hook. A posted message comes before any later input.
   taken.push_back({++next_number, message});
-  PostMessageW(form, dialog_key_message, next_number, 0);
-  return true;
+  message = {form, dialog_key_message, next_number, 0, message.time, message.pt};
 }
 
 LRESULT CALLBACK on_message_taken(int code, WPARAM w, LPARAM l) {
   if (code == HC_ACTION && w == PM_REMOVE) {
     auto* message = reinterpret_cast<MSG*>(l);
-    if (guarded(false, [message] { return take(*message); })) message->message = WM_NULL;
+    guarded(0, [message] {
+      take(*message);
+      return 0;
+    });
   }
   return CallNextHookEx(hook, code, w, l);
 }
