@@ -234,4 +234,47 @@ INSTANTIATE_TEST_SUITE_P(Cases, PanelTabOrder,
                                            TabStop{"third_tab_is_save", "{TAB}{TAB}{TAB}{SPACE}", "save"}),
                          torv_test::CaseLabel());
 
+struct ClosingWay {
+  const char* label;
+  const char* lines;  // queue the dialog's answer and open it
+  const char* focus;  // the focused control's class: the grid, or the file button that opened it
+};
+
+void PrintTo(const ClosingWay& c, std::ostream* out) { *out << c.label; }
+
+class FocusAfterADialog : public Keyboard, public ::testing::WithParamInterface<ClosingWay> {};
+
+// However a dialog closes, the viewer's windows are enabled before it goes: the panel that opened
+// it is active again with the focus in its grid (the list is printed before any key brings the
+// panel forward).
+TEST_P(FocusAfterADialog, ComesBackToThePanel) {
+  const auto result =
+      run_session(std::string("panel batch row 1\n") + GetParam().lines + "\npanel batch keys {WINDOWS}\n");
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  const std::vector<std::string> focus = lines_starting(result.out, "focus\t");
+  ASSERT_FALSE(focus.empty()) << result.out;
+  EXPECT_THAT(focus.back(), ::testing::StartsWith("focus\t" + std::string(GetParam().focus) + "\t"))
+      << result.out;
+  EXPECT_THAT(result.errors, Not(HasSubstr("still open"))) << result.errors;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FocusAfterADialog,
+    ::testing::Values(ClosingWay{"add_ok", "answer keys Lot 1{TAB}{SPACE}\npanel batch menu add", "TorvGrid"},
+                      ClosingWay{"add_cancel", "answer keys {TAB}{SPACE}\npanel batch menu add", "TorvGrid"},
+                      ClosingWay{"add_alt_f4", "answer keys Lot 1{ALT+F4}\npanel batch menu add", "TorvGrid"},
+                      ClosingWay{"rename_alt_f4", "answer keys {ALT+F4}\npanel batch keys {F2}", "TorvGrid"},
+                      ClosingWay{"color_enter", "answer keys ^AFF00FF00{ENTER}\npanel batch swatch 1",
+                                 "TorvGrid"},
+                      ClosingWay{"color_esc", "answer keys {ESC}\npanel batch swatch 1", "TorvGrid"},
+                      ClosingWay{"color_alt_f4", "answer keys {ALT+F4}\npanel batch swatch 1", "TorvGrid"},
+                      ClosingWay{"open_esc", "answer keys {ESC}\npanel batch open", "Button"},
+                      ClosingWay{"save_alt_f4", "answer keys {ALT+F4}\npanel batch save", "Button"},
+                      // The question before unsaved work is left, answered by the box's own button.
+                      ClosingWay{"question_no",
+                                 "answer name Lot 1\npanel batch menu add\nanswer no\nload --generate "
+                                 "assemblies=2,values=Alpha;Beta",
+                                 "TorvGrid"}),
+    torv_test::CaseLabel());
+
 }  // namespace
