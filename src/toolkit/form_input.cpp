@@ -8,7 +8,7 @@
 #include "toolkit/desktop/desktop_link.h"
 #include "toolkit/form.h"
 #include "toolkit/form_painter.h"
-#include "toolkit/popup_menu.h"
+#include "toolkit/keyboard_menu.h"
 #include "toolkit/widgets.h"
 
 namespace toolkit {
@@ -53,74 +53,6 @@ void edit_key(ComboBox& edit, Key key) {
     case Key::space: edit.type(u' '); break;
     default: break;
   }
-}
-
-// The context menu opened from the keyboard: the menu's own keys until it closes, as a menu's
-// loop takes them on a screen. No item is highlighted when it opens.
-struct OpenMenu {
-  Form* form = nullptr;
-  PopupMenu* menu = nullptr;
-  std::ptrdiff_t highlighted = -1;
-};
-OpenMenu open_menu;
-
-bool choosable(const MenuItem& item) { return !item.separator && item.enabled; }
-
-// The next choosable item from the highlighted one, either way round, wrapping.
-void move_highlight(bool down) {
-  const auto& items = open_menu.menu->items();
-  const auto count = static_cast<std::ptrdiff_t>(items.size());
-  std::ptrdiff_t at = open_menu.highlighted;
-  for (std::ptrdiff_t step = 0; step < count; ++step) {
-    at = down ? (at + 1) % count : (at <= 0 ? count - 1 : at - 1);
-    if (choosable(*items[static_cast<std::size_t>(at)])) {
-      open_menu.highlighted = at;
-      return;
-    }
-  }
-}
-
-// The mnemonic of a caption: the letter after a single &, in upper case; 0 for none.
-char16_t mnemonic(const std::u16string& caption) {
-  for (std::size_t at = 0; at + 1 < caption.size(); ++at) {
-    if (caption[at] != u'&') continue;
-    if (caption[at + 1] != u'&') return static_cast<char16_t>(caption[at + 1] & ~0x20);
-    ++at;
-  }
-  return 0;
-}
-
-void close_menu(MenuItem* chosen) {
-  PopupMenu* menu = open_menu.menu;
-  open_menu = {};
-  if (chosen != nullptr) menu->choose(*chosen);
-}
-
-void menu_key(const KeyStroke& stroke) {
-  const auto& items = open_menu.menu->items();
-  if (stroke.kind == KeyStroke::Kind::character || stroke.kind == KeyStroke::Kind::alt_letter) {
-    const auto letter = static_cast<char16_t>(stroke.character & ~0x20);
-    for (const auto& item : items) {
-      if (choosable(*item) && mnemonic(item->caption) == letter) return close_menu(item.get());
-    }
-    return;
-  }
-  if (stroke.kind != KeyStroke::Kind::key) return;
-  switch (stroke.key) {
-    case Key::down:
-    case Key::up: move_highlight(stroke.key == Key::down); break;
-    case Key::escape: close_menu(nullptr); break;
-    case Key::enter:
-      close_menu(open_menu.highlighted < 0 ? nullptr
-                                           : items[static_cast<std::size_t>(open_menu.highlighted)].get());
-      break;
-    default: break;
-  }
-}
-
-bool opens_menu(const KeyStroke& stroke) {
-  return stroke.kind == KeyStroke::Kind::key &&
-         (stroke.key == Key::apps || (stroke.key == Key::f10 && stroke.shift));
 }
 
 // Alt with a letter presses the usable button or check box whose caption has it as mnemonic.
@@ -181,7 +113,7 @@ void turn_wheel(Form& form, Point point, int rows) {
 }
 
 void press_key(Form& form, const KeyStroke& stroke) {
-  if (open_menu.menu != nullptr && open_menu.form == &form) return menu_key(stroke);
+  if (menu_takes_key(form, stroke)) return;
   Control* focused = form.focused;
   auto* edit = dynamic_cast<ComboBox*>(focused);
   auto* grid = dynamic_cast<DrawGrid*>(focused);
@@ -193,13 +125,6 @@ void press_key(Form& form, const KeyStroke& stroke) {
     case KeyStroke::Kind::alt_letter: press_mnemonic(form, stroke.character); return;
     case KeyStroke::Kind::list_windows: return;
     case KeyStroke::Kind::key: break;
-  }
-  if (opens_menu(stroke)) {
-    if (focused != nullptr && focused->popup_menu != nullptr) {
-      focused->popup_menu->popup();
-      open_menu = {&form, focused->popup_menu, -1};
-    }
-    return;
   }
   if (stroke.alt && stroke.key == Key::f4) return form.close();
   switch (stroke.key) {
@@ -264,7 +189,7 @@ void press_keys(Form& form, const std::vector<KeyStroke>& strokes) {
     }
   }
   // A menu the keys left open closes when the user moves on.
-  if (open_menu.form == &form) open_menu = {};
+  close_keyboard_menu(form);
 }
 
 PopupMenu* context_menu_at(Form& form, Point point) {
