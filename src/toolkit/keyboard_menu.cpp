@@ -20,14 +20,15 @@ OpenMenu open_menu;
 
 bool choosable(const MenuItem& item) { return !item.separator && item.enabled; }
 
-// The next choosable item from the highlighted one, either way round, wrapping.
+// The next item from the highlighted one, either way round, wrapping: separators are passed over,
+// greyed items are highlighted on the way, as the system's menus do.
 void move_highlight(bool down) {
   const auto& items = open_menu.menu->items();
   const auto count = static_cast<std::ptrdiff_t>(items.size());
   std::ptrdiff_t at = open_menu.highlighted;
   for (std::ptrdiff_t step = 0; step < count; ++step) {
     at = down ? (at + 1) % count : (at <= 0 ? count - 1 : at - 1);
-    if (choosable(*items[static_cast<std::size_t>(at)])) {
+    if (!items[static_cast<std::size_t>(at)]->separator) {
       open_menu.highlighted = at;
       return;
     }
@@ -54,10 +55,13 @@ void menu_key(const KeyStroke& stroke) {
     case Key::down:
     case Key::up: move_highlight(stroke.key == Key::down); break;
     case Key::escape: close_menu(nullptr); break;
-    case Key::enter:
-      close_menu(open_menu.highlighted < 0 ? nullptr
-                                           : items[static_cast<std::size_t>(open_menu.highlighted)].get());
+    case Key::enter: {
+      // Enter on a greyed item leaves the menu open.
+      MenuItem* highlighted =
+          open_menu.highlighted < 0 ? nullptr : items[static_cast<std::size_t>(open_menu.highlighted)].get();
+      if (highlighted == nullptr || choosable(*highlighted)) close_menu(highlighted);
       break;
+    }
     default: break;
   }
 }

@@ -1,7 +1,7 @@
 // The context menu opened from the keyboard (the menu key, Shift+F10) where the forms take their
 // keys themselves: it takes the keys that follow until it closes, as a menu's loop does on a
-// screen: Down and Up move through its usable items, Enter chooses, Esc closes, a letter chooses
-// the item of that mnemonic.
+// screen: Down and Up move through its items, Enter chooses (not a greyed one), Esc closes, a
+// letter chooses the usable item of that mnemonic.
 #pragma once
 
 #include <string>
