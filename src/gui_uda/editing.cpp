@@ -1,4 +1,5 @@
-// The grid's context menu: add, rename and delete, undo and redo, and the views of the categories.
+// The grid's context menu and its keys: add, rename and delete, undo and redo, and the views of the
+// categories.
 #include <algorithm>
 #include <memory>
 #include <utility>
@@ -66,6 +67,17 @@ void Tfrm_uda::menu_onlyClick() {
 void Tfrm_uda::menu_allClick() { apply_colors(); }
 
 void Tfrm_uda::menu_paletteClick() { color_from_palette(); }
+
+void Tfrm_uda::gridKeyDown(toolkit::Key key) {
+  const char* entry = key == toolkit::Key::insert ? "menu_add"
+                      : key == toolkit::Key::f2   ? "menu_rename"
+                      : key == toolkit::Key::del  ? "menu_delete"
+                                                  : nullptr;
+  if (entry == nullptr) return;
+  // The enabling is the menu's, set as it would be for opening it.
+  popup_menu.popup();
+  popup_menu.choose(*popup_menu.find(entry));
+}
 
 void Tfrm_uda::prepare_dialog(const char* caption_key, const char* ok_key) {
   add_category_dialog->set_caption(text(caption_key));

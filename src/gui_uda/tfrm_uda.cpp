@@ -48,6 +48,9 @@ Tfrm_uda::Tfrm_uda(cpp::PluginBase& owner_plugin, PanelMode panel_mode)
   btn_open.set_align(toolkit::Align::right);
   btn_open.images = &images_small;
   btn_open.set_image_index(0);
+  // Tab goes as the eye reads: the grid, the check box, then the buttons from the left.
+  btn_open.tab_order = 1;
+  btn_save.tab_order = 2;
 
   grid.set_col_count(3);
   grid.set_row_count(1);
@@ -58,6 +61,7 @@ Tfrm_uda::Tfrm_uda(cpp::PluginBase& owner_plugin, PanelMode panel_mode)
   focus_at_each_show(&grid);
   grid.on_draw_cell = [this](toolkit::Canvas& canvas, int col, int row, const toolkit::Rect& rect,
                              toolkit::CellState state) { gridDrawCell(canvas, col, row, rect, state); };
+  grid.on_key_down = [this](toolkit::Key key) { gridKeyDown(key); };
   grid.on_key_press = [this](char16_t& key) { gridKeyPress(key); };
   grid.on_mouse_down = [this](toolkit::MouseButton button, toolkit::Point point) {
     gridMouseDown(button, point);

@@ -73,6 +73,8 @@ class Tfrm_uda : public toolkit::Form {
   // The grid.
   void gridDrawCell(toolkit::Canvas& canvas, int col, int row, const toolkit::Rect& rect,
                     toolkit::CellState state);
+  // Insert, F2 and Delete: the context menu's add, rename and delete, as enabled there.
+  void gridKeyDown(toolkit::Key key);
   void gridKeyPress(char16_t& key);
   void gridMouseDown(toolkit::MouseButton button, toolkit::Point point);
   void gridDblClick();

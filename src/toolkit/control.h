@@ -47,6 +47,8 @@ class Control {
   PopupMenu* popup_menu = nullptr;
   // Whether Tab stops at the control, when it is one that takes the keyboard's focus.
   bool tab_stop = true;
+  // Its place among its siblings in Tab's order; siblings of the same place go in the order made.
+  int tab_order = 0;
   // Buttons, check boxes, text fields and grids take the focus; labels and panels do not.
   virtual bool takes_focus() const { return false; }
   // Visible and enabled, and so are all its parents.

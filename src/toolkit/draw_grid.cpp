@@ -169,6 +169,7 @@ void DrawGrid::double_click() {
 }
 
 void DrawGrid::key_down(Key key) {
+  const int page = visible_rows();
   switch (key) {
     case Key::up: select_cell(col_, row_ - 1); break;
     case Key::down: select_cell(col_, row_ + 1); break;
@@ -176,7 +177,12 @@ void DrawGrid::key_down(Key key) {
     case Key::right: select_cell(col_ + 1, row_); break;
     case Key::home: select_cell(col_, fixed_rows_); break;
     case Key::end: select_cell(col_, row_count_ - 1); break;
-    default: break;
+    case Key::page_up: select_cell(col_, std::max(row_ - page, fixed_rows_)); break;
+    case Key::page_down: select_cell(col_, std::min(row_ + page, row_count_ - 1)); break;
+    default:
+      // It may run a dialog, after which the grid may be gone: nothing of it is touched after.
+      if (on_key_down) on_key_down(key);
+      break;
   }
 }
 

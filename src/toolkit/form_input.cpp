@@ -8,13 +8,14 @@
 #include "toolkit/desktop/desktop_link.h"
 #include "toolkit/form.h"
 #include "toolkit/form_painter.h"
+#include "toolkit/keyboard_menu.h"
 #include "toolkit/widgets.h"
 
 namespace toolkit {
 namespace {
 
 void collect_tab_stops(Control& control, std::vector<Control*>& order) {
-  for (Control* child : control.children()) {
+  for (Control* child : children_in_tab_order(control)) {
     if (child->takes_focus() && child->tab_stop && child->usable()) order.push_back(child);
     collect_tab_stops(*child, order);
   }
@@ -54,7 +55,31 @@ void edit_key(ComboBox& edit, Key key) {
   }
 }
 
+// Alt with a letter presses the usable button or check box whose caption has it as mnemonic.
+void press_mnemonic(Form& form, char16_t letter) {
+  std::vector<Control*> pending(form.children().begin(), form.children().end());
+  while (!pending.empty()) {
+    Control* control = pending.back();
+    pending.pop_back();
+    const auto* button = dynamic_cast<Button*>(control);
+    const auto* box = dynamic_cast<CheckBox*>(control);
+    const std::u16string* caption = button != nullptr ? &button->caption()
+                                    : box != nullptr  ? &box->caption()
+                                                      : nullptr;
+    if (caption != nullptr && control->usable() && mnemonic(*caption) == letter)
+      return click_control(*control);
+    pending.insert(pending.end(), control->children().begin(), control->children().end());
+  }
+}
+
 }  // namespace
+
+std::vector<Control*> children_in_tab_order(const Control& parent) {
+  std::vector<Control*> children = parent.children();
+  std::stable_sort(children.begin(), children.end(),
+                   [](const Control* a, const Control* b) { return a->tab_order < b->tab_order; });
+  return children;
+}
 
 void press_mouse(Form& form, MouseButton button, Point point) {
   Control* control = control_at(form, point);
@@ -74,7 +99,7 @@ void take_input(Form& form, const UserInput& input) {
   switch (input.kind) {
     case UserInput::Kind::press: press_mouse(form, input.button, input.point); break;
     case UserInput::Kind::double_click: double_click(form, input.point); break;
-    case UserInput::Kind::key: press_key(form, {KeyStroke::Kind::key, 0, input.key, false}); break;
+    case UserInput::Kind::key: press_key(form, {KeyStroke::Kind::key, 0, input.key, false, false}); break;
     case UserInput::Kind::character: type_character(form, input.character); break;
   }
 }
@@ -100,6 +125,7 @@ void press_key(Form& form, const KeyStroke& stroke) {
   const struct ShiftReleased {
     ~ShiftReleased() { shift_of_stroke = false; }
   } released;
+  if (menu_takes_key(form, stroke)) return;
   Control* focused = form.focused;
   auto* edit = dynamic_cast<ComboBox*>(focused);
   auto* grid = dynamic_cast<DrawGrid*>(focused);
@@ -110,9 +136,11 @@ void press_key(Form& form, const KeyStroke& stroke) {
       // The grid gets the control character the system types for the letter.
       if (grid != nullptr) grid->key_press(static_cast<char16_t>(stroke.character - u'A' + 1));
       return;
+    case KeyStroke::Kind::alt_letter: press_mnemonic(form, stroke.character); return;
     case KeyStroke::Kind::list_windows: return;
     case KeyStroke::Kind::key: break;
   }
+  if (stroke.alt && stroke.key == Key::f4) return form.close();
   switch (stroke.key) {
     case Key::tab: move_focus(form, stroke.shift); return;
     case Key::enter:
@@ -143,6 +171,7 @@ void edit_text(ComboBox& edit, const KeyStroke& stroke) {
       break;
     case KeyStroke::Kind::control_letter: edit_with_control(edit, stroke.character); break;
     case KeyStroke::Kind::key: edit_key(edit, stroke.key); break;
+    case KeyStroke::Kind::alt_letter:
     case KeyStroke::Kind::list_windows: break;
   }
 }
@@ -173,6 +202,8 @@ void press_keys(Form& form, const std::vector<KeyStroke>& strokes) {
       press_key(form, stroke);
     }
   }
+  // A menu the keys left open closes when the user moves on.
+  close_keyboard_menu(form);
 }
 
 PopupMenu* context_menu_at(Form& form, Point point) {

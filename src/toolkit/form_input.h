@@ -34,9 +34,12 @@ void press_mouse(Form& form, MouseButton button, Point point);
 void double_click(Form& form, Point point);
 // The mouse wheel over a point: the grid there scrolls by rows (positive: downward).
 void turn_wheel(Form& form, Point point, int rows);
-// Keys go to the focused control: the grid's arrows and characters, the text field's editing,
-// Space to a button or check box; Tab moves the focus; Enter and Esc press the form's default and
-// cancel buttons, where it has them.
+// Keys go to the focused control: the grid's arrows, pages, editing keys and characters, the text
+// field's editing, Space to a button or check box; Tab moves the focus; Enter and Esc press the
+// form's default and cancel buttons, where it has them; Alt+F4 closes the form, Alt with a letter
+// presses the button of that mnemonic. The menu key and Shift+F10 open the focused control's
+// context menu, which takes the keys that follow until it closes: Down and Up, Enter, Esc and
+// the items' mnemonics.
 void press_key(Form& form, const KeyStroke& stroke);
 // Whether the stroke press_key delivers now holds Shift.
 bool stroke_shift_down();
@@ -50,9 +53,11 @@ void press_keys(Form& form, const std::vector<KeyStroke>& strokes);
 // The context menu of the control at a point; null when it has none.
 PopupMenu* context_menu_at(Form& form, Point point);
 
-// The controls Tab moves through, in the order they were made: those that take the focus and are
-// usable tab stops.
+// The controls Tab moves through, by their tab order and else in the order they were made: those
+// that take the focus and are usable tab stops.
 std::vector<Control*> tab_order(Form& form);
+// A control's children by their tab order, those of equal order in the order they were made.
+std::vector<Control*> children_in_tab_order(const Control& parent);
 void move_focus(Form& form, bool backward);
 
 }  // namespace toolkit

@@ -13,9 +13,11 @@ struct NamedKey {
   KeyStroke stroke;
 };
 
-KeyStroke key(Key pressed, bool shift = false) { return {KeyStroke::Kind::key, 0, pressed, shift}; }
+KeyStroke key(Key pressed, bool shift = false, bool alt = false) {
+  return {KeyStroke::Kind::key, 0, pressed, shift, alt};
+}
 
-const std::array<NamedKey, 14> named_keys{{
+const std::array<NamedKey, 21> named_keys{{
     {u"TAB", key(Key::tab)},
     {u"SHIFT+TAB", key(Key::tab, true)},
     {u"ENTER", key(Key::enter)},
@@ -29,16 +31,30 @@ const std::array<NamedKey, 14> named_keys{{
     {u"DOWN", key(Key::down)},
     {u"DEL", key(Key::del)},
     {u"BKSP", key(Key::backspace)},
-    {u"WINDOWS", {KeyStroke::Kind::list_windows, 0, Key::up, false}},
+    {u"INS", key(Key::insert)},
+    {u"PGUP", key(Key::page_up)},
+    {u"PGDN", key(Key::page_down)},
+    {u"F2", key(Key::f2)},
+    {u"APPS", key(Key::apps)},
+    {u"SHIFT+F10", key(Key::f10, true)},
+    {u"ALT+F4", key(Key::f4, false, true)},
+    {u"WINDOWS", {KeyStroke::Kind::list_windows, 0, Key::up, false, false}},
 }};
 
 constexpr std::u16string_view control_letters = u"ACVXYZ";
 
-const KeyStroke* named_key(std::u16string_view name) {
+std::optional<KeyStroke> named_key(std::u16string_view name) {
   for (const NamedKey& named : named_keys) {
-    if (named.name == name) return &named.stroke;
+    if (named.name == name) return named.stroke;
   }
-  return nullptr;
+  // {ALT+letter}: the letter in either case.
+  constexpr std::u16string_view alt = u"ALT+";
+  if (name.size() == alt.size() + 1 && name.starts_with(alt)) {
+    const auto letter = static_cast<char16_t>(name.back() & ~0x20);
+    if (letter >= u'A' && letter <= u'Z')
+      return KeyStroke{KeyStroke::Kind::alt_letter, letter, Key::up, false, true};
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -50,8 +66,9 @@ std::optional<std::vector<KeyStroke>> parse_key_strokes(std::u16string_view text
     if (c == u'{') {
       const std::size_t close = text.find(u'}', at);
       const std::u16string_view name = text.substr(at + 1, close - at - 1);
-      const KeyStroke* found = close == std::u16string_view::npos ? nullptr : named_key(name);
-      if (found == nullptr) {
+      const std::optional<KeyStroke> found =
+          close == std::u16string_view::npos ? std::nullopt : named_key(name);
+      if (!found) {
         error = "unknown key {" + platform::to_utf8(name) +
                 (close == std::u16string_view::npos ? " (no closing brace)" : "}");
         return std::nullopt;
@@ -67,10 +84,10 @@ std::optional<std::vector<KeyStroke>> parse_key_strokes(std::u16string_view text
         error = "unknown key ^" + platform::to_utf8(text.substr(at + 1, 1)) + ": ^A ^C ^V ^X ^Y ^Z are known";
         return std::nullopt;
       }
-      strokes.push_back({KeyStroke::Kind::control_letter, letter, Key::up, shift});
+      strokes.push_back({KeyStroke::Kind::control_letter, letter, Key::up, shift, false});
       ++at;
     } else {
-      strokes.push_back({KeyStroke::Kind::character, c, Key::up, false});
+      strokes.push_back({KeyStroke::Kind::character, c, Key::up, false, false});
     }
   }
   return strokes;

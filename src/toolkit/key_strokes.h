@@ -1,7 +1,7 @@
 // The keys a user presses on a form, and the text in which a desktop types them:
 // characters, {TAB} {SHIFT+TAB} {ENTER} {ESC} {SPACE} {HOME} {END} {LEFT} {RIGHT} {UP} {DOWN} {DEL}
-// {BKSP}, ^A ^C ^V ^X ^Y ^Z (^+Z with Shift too), and {WINDOWS}, which lists the windows at that moment
-// instead of pressing a key.
+// {BKSP} {INS} {PGUP} {PGDN} {F2} {APPS} {SHIFT+F10} {ALT+F4}, {ALT+letter}, ^A ^C ^V ^X ^Y ^Z (^+Z with
+// Shift too), and {WINDOWS}, which lists the windows at that moment instead of pressing a key.
 #pragma once
 
 #include <optional>
@@ -12,14 +12,36 @@
 namespace toolkit {
 
 // Keys that type no character of their own.
-enum class Key { up, down, left, right, home, end, tab, enter, escape, space, del, backspace };
+enum class Key {
+  up,
+  down,
+  left,
+  right,
+  home,
+  end,
+  tab,
+  enter,
+  escape,
+  space,
+  del,
+  backspace,
+  insert,
+  page_up,
+  page_down,
+  f2,
+  f4,
+  f10,
+  // The menu key, which opens the context menu of the focused control.
+  apps
+};
 
 struct KeyStroke {
-  enum class Kind { character, key, control_letter, list_windows };
+  enum class Kind { character, key, control_letter, alt_letter, list_windows };
   Kind kind = Kind::character;
-  char16_t character = 0;  // the character typed, or the letter held with Ctrl (upper case)
+  char16_t character = 0;  // the character typed, or the letter held with Ctrl or Alt (upper case)
   Key key = Key::up;
   bool shift = false;
+  bool alt = false;
 };
 
 // The strokes of a text; nothing, with the reason in error, when a {NAME} or ^X is unknown.

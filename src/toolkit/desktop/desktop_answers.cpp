@@ -17,6 +17,11 @@ bool is_key(const KeyStroke& stroke, Key key) {
   return stroke.kind == KeyStroke::Kind::key && stroke.key == key;
 }
 
+// Esc, or Alt+F4 (the close box): either cancels a system dialog.
+bool cancels(const KeyStroke& stroke) {
+  return is_key(stroke, Key::escape) || (is_key(stroke, Key::f4) && stroke.alt);
+}
+
 void list_windows() { desktop_print(backend::window_list(), Stream::output); }
 
 }  // namespace
@@ -71,7 +76,7 @@ bool answer_file_dialog(FileDialog& dialog) {
     field.set_text(dialog.file_name);
     field.select_all();
     for (const KeyStroke& stroke : *keys) {
-      if (is_key(stroke, Key::escape)) return false;
+      if (cancels(stroke)) return false;
       if (is_key(stroke, Key::enter)) {
         dialog.file_name = field.text();
         return true;
@@ -95,7 +100,7 @@ void answer_message_box() {
   const std::optional<std::vector<KeyStroke>> keys = queued_keys("message");
   if (!keys) return;
   for (const KeyStroke& stroke : *keys) {
-    if (is_key(stroke, Key::enter) || is_key(stroke, Key::space) || is_key(stroke, Key::escape)) return;
+    if (is_key(stroke, Key::enter) || is_key(stroke, Key::space) || cancels(stroke)) return;
     if (stroke.kind == KeyStroke::Kind::list_windows) list_windows();
   }
   say_left_open("message");

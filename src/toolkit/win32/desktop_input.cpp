@@ -30,7 +30,10 @@ struct Typing {
   std::string name;
   UINT_PTR timer = 0;
 };
+// The keys typed into a dialog, and those typed into a form that is no dialog: the form's wait
+// while a dialog it opened stands over it, and go on once it has closed.
 Typing typing;
+Typing form_typing;
 
 WORD virtual_key(Key key) {
   switch (key) {
@@ -46,13 +49,21 @@ WORD virtual_key(Key key) {
     case Key::space: return VK_SPACE;
     case Key::del: return VK_DELETE;
     case Key::backspace: return VK_BACK;
+    case Key::insert: return VK_INSERT;
+    case Key::page_up: return VK_PRIOR;
+    case Key::page_down: return VK_NEXT;
+    case Key::f2: return VK_F2;
+    case Key::f4: return VK_F4;
+    case Key::f10: return VK_F10;
+    case Key::apps: return VK_APPS;
   }
   return 0;
 }
 
 bool is_extended(WORD key) {
   return key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT || key == VK_HOME ||
-         key == VK_END || key == VK_DELETE;
+         key == VK_END || key == VK_DELETE || key == VK_INSERT || key == VK_PRIOR || key == VK_NEXT ||
+         key == VK_APPS;
 }
 
 INPUT key_event(WORD key, bool up) {
@@ -79,19 +90,25 @@ void press(const KeyStroke& stroke) {
       events = {character_event(stroke.character, false), character_event(stroke.character, true)};
       break;
     case KeyStroke::Kind::control_letter:
-      events = {key_event(VK_CONTROL, false), key_event(stroke.character, false),
-                key_event(stroke.character, true), key_event(VK_CONTROL, true)};
+    case KeyStroke::Kind::alt_letter: {
+      const WORD held = stroke.kind == KeyStroke::Kind::alt_letter ? VK_MENU : VK_CONTROL;
+      events = {key_event(held, false), key_event(stroke.character, false), key_event(stroke.character, true),
+                key_event(held, true)};
+      // Ctrl+Shift with a letter: Shift held inside Ctrl.
       if (stroke.shift) {
         events.insert(events.begin() + 1, key_event(VK_SHIFT, false));
         events.insert(events.end() - 1, key_event(VK_SHIFT, true));
       }
       break;
+    }
     case KeyStroke::Kind::key: {
       const WORD key = virtual_key(stroke.key);
+      if (stroke.alt) events.push_back(key_event(VK_MENU, false));
       if (stroke.shift) events.push_back(key_event(VK_SHIFT, false));
       events.push_back(key_event(key, false));
       events.push_back(key_event(key, true));
       if (stroke.shift) events.push_back(key_event(VK_SHIFT, true));
+      if (stroke.alt) events.push_back(key_event(VK_MENU, true));
       break;
     }
     case KeyStroke::Kind::list_windows:
@@ -114,33 +131,46 @@ void cancel(HWND dialog) {
   }
 }
 
-// One stroke; at the end, or once the dialog has closed, the typing stops.
-void type_one_stroke() {
-  if (!dialog_open(typing.target)) return stop_typing();
-  if (typing.next == typing.strokes.size()) {
-    if (!typing.name.empty()) {
-      desktop::say_left_open(typing.name);
-      cancel(typing.target);
-    }
-    return stop_typing();
-  }
-  if (GetForegroundWindow() != typing.target) SetForegroundWindow(typing.target);
-  press(typing.strokes[typing.next++]);
+void stop(Typing& typed) {
+  if (typed.timer != 0) KillTimer(nullptr, typed.timer);
+  typed = {};
 }
 
-void CALLBACK type_next(HWND, UINT, UINT_PTR, DWORD) {
-  guarded(0, [] {
-    type_one_stroke();
+// One stroke; at the end, or once the dialog has closed, the typing stops.
+void type_one_stroke(Typing& typed) {
+  if (!dialog_open(typed.target)) return stop(typed);
+  if (!IsWindowEnabled(typed.target)) return;
+  if (typed.next == typed.strokes.size()) {
+    // A menu the keys left open would hold the session in its loop.
+    EndMenu();
+    if (!typed.name.empty()) {
+      desktop::say_left_open(typed.name);
+      cancel(typed.target);
+    }
+    return stop(typed);
+  }
+  const KeyStroke& stroke = typed.strokes[typed.next++];
+  // The list shows the windows as they are: only a key brings its window forward first.
+  if (stroke.kind != KeyStroke::Kind::list_windows && GetForegroundWindow() != typed.target)
+    SetForegroundWindow(typed.target);
+  press(stroke);
+}
+
+void CALLBACK type_next(HWND, UINT, UINT_PTR timer, DWORD) {
+  guarded(0, [timer] {
+    type_one_stroke(timer == form_typing.timer ? form_typing : typing);
     return 0;
   });
 }
+
+UINT_PTR start_timer() { return SetTimer(nullptr, 0, 1, &type_next); }
 
 }  // namespace
 
 void type_into_dialog(HWND target, std::vector<KeyStroke> strokes, std::string name) {
   stop_typing();
   typing = {target, std::move(strokes), 0, std::move(name), 0};
-  typing.timer = SetTimer(nullptr, 0, 1, &type_next);
+  typing.timer = start_timer();
 }
 
 namespace {
@@ -304,20 +334,18 @@ void drive_file_dialog(OPENFILENAMEW& request, FileDialogAnswer& answer) {
   request.lCustData = reinterpret_cast<LPARAM>(&answer);
 }
 
-void stop_typing() {
-  if (typing.timer != 0) KillTimer(nullptr, typing.timer);
-  typing = {};
-}
+void stop_typing() { stop(typing); }
 
 void type_into_form(HWND window, std::vector<KeyStroke> strokes) {
-  SetForegroundWindow(window);
-  type_into_dialog(window, std::move(strokes), {});
+  stop(form_typing);
+  form_typing = {window, std::move(strokes), 0, {}, 0};
+  form_typing.timer = start_timer();
   MSG message;
-  while (typing.timer != 0) {
+  while (form_typing.timer != 0) {
     const BOOL got = GetMessageW(&message, nullptr, 0, 0);
     if (got <= 0) {
       if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
-      stop_typing();
+      stop(form_typing);
       break;
     }
     TranslateMessage(&message);

@@ -56,7 +56,8 @@ void drive_file_dialog(OPENFILENAMEW& request, FileDialogAnswer& answer);
 void type_into_dialog(HWND dialog, std::vector<KeyStroke> strokes, std::string name);
 // Ends the typing when its dialog has closed.
 void stop_typing();
-// Types the strokes into a form that is no dialog, and returns once every stroke is taken.
+// Types the strokes into a form that is no dialog, and returns once every stroke is taken; they
+// wait while a dialog stands over the form.
 void type_into_form(HWND window, std::vector<KeyStroke> strokes);
 
 }  // namespace toolkit::win32

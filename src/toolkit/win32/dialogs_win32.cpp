@@ -91,7 +91,7 @@ bool run_file_dialog(FileDialog& dialog, void* owner_window) {
   }
   BOOL confirmed = FALSE;
   {
-    const win32::DisabledWindows others(nullptr);
+    const win32::DisabledWindows others(nullptr, owner);
     confirmed =
         dialog.kind() == FileDialogKind::open ? GetOpenFileNameW(&request) : GetSaveFileNameW(&request);
   }
@@ -113,7 +113,7 @@ void show_message(void* owner_window, std::u16string_view text, std::u16string_v
   static constexpr UINT icons[] = {0, MB_ICONINFORMATION, MB_ICONWARNING, MB_ICONERROR};
   const std::wstring text_z(text.begin(), text.end());
   const std::wstring caption_z(caption.begin(), caption.end());
-  const win32::DisabledWindows others(nullptr);
+  const win32::DisabledWindows others(nullptr, owner);
   MessageBoxW(owner, text_z.c_str(), caption_z.c_str(), MB_OK | icons[static_cast<int>(icon)]);
   win32::stop_typing();
 }

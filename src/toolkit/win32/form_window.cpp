@@ -16,6 +16,7 @@
 #include "toolkit/desktop/desktop_link.h"
 #include "toolkit/draw_grid.h"
 #include "toolkit/form.h"
+#include "toolkit/form_input.h"
 #include "toolkit/form_painter.h"
 #include "toolkit/widgets.h"
 #include "toolkit/win32/activation_context.h"
@@ -25,6 +26,7 @@
 #include "toolkit/win32/form_font.h"
 #include "toolkit/win32/grid_accessible.h"
 #include "toolkit/win32/guarded.h"
+#include "toolkit/win32/modal_windows.h"
 #include "toolkit/win32/native_windows.h"
 
 namespace toolkit::win32 {
@@ -211,8 +213,9 @@ void create_control_window(FormWindows& native, Control& control) {
   update_control(control);
 }
 
+// Made in Tab's order: the system's dialog keys follow the order of the windows.
 void create_control_windows(FormWindows& native, Control& parent) {
-  for (Control* child : parent.children()) {
+  for (Control* child : children_in_tab_order(parent)) {
     create_control_window(native, *child);
     create_control_windows(native, *child);
   }
@@ -398,6 +401,7 @@ LRESULT form_message(HWND window, Form& form, UINT message, WPARAM w, LPARAM l) 
       }
       break;
     case desktop_answer_message: finish_desktop_answer(window, form, w != 0); return 0;
+    case dialog_key_message: handle_dialog_key(window, w); return 0;
     case WM_SETCURSOR:
       if (screen_cursor() == Cursor::wait) {
         SetCursor(LoadCursorW(nullptr, IDC_WAIT));
@@ -525,6 +529,7 @@ void forget_form(Form& form) {
   SetWindowLongPtrW(native.window, GWLP_USERDATA, 0);
   for (auto& [control, window] : native.controls) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
   if (native.tooltip != nullptr) DestroyWindow(native.tooltip);
+  enable_windows_behind(native.window);
   DestroyWindow(native.window);
 }
 
@@ -548,6 +553,7 @@ void form_changed(Form& form) {
     SetWindowPos(window, nullptr, form.left(), form.top(), size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   }
   const bool shown_now = form.visible() && !IsWindowVisible(window);
+  if (!form.visible()) win32::enable_windows_behind(window);
   ShowWindow(window, form.visible() ? SW_SHOW : SW_HIDE);
   // Showing a window need not activate it (it may still be the active one since it was hidden),
   // and then nothing would put the focus back on a control: it is put there each time.

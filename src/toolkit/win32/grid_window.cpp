@@ -103,6 +103,11 @@ std::optional<Key> key_of(WPARAM virtual_key) {
     case VK_RIGHT: return Key::right;
     case VK_HOME: return Key::home;
     case VK_END: return Key::end;
+    case VK_PRIOR: return Key::page_up;
+    case VK_NEXT: return Key::page_down;
+    case VK_INSERT: return Key::insert;
+    case VK_DELETE: return Key::del;
+    case VK_F2: return Key::f2;
     default: return std::nullopt;
   }
 }
@@ -210,8 +215,19 @@ LRESULT grid_message(HWND window, DrawGrid& grid, UINT message, WPARAM w, LPARAM
       }
       return 0;
     case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      // The menu key and Shift+F10 open the menu as they go down; their release opens nothing more.
+      if (w == VK_APPS || (w == VK_F10 && GetKeyState(VK_SHIFT) < 0)) {
+        show_context_menu(window, grid, nullptr);
+        return 0;
+      }
+      if (message == WM_SYSKEYDOWN) break;
       if (const std::optional<Key> key = key_of(w)) grid.key_down(*key);
       return 0;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+      if (w == VK_APPS || (w == VK_F10 && GetKeyState(VK_SHIFT) < 0)) return 0;
+      break;
     case WM_CHAR: grid.key_press(static_cast<char16_t>(w)); return 0;
     case WM_CONTEXTMENU: {
       // From the keyboard (the menu key, Shift+F10) the point is -1, -1: the menu opens at the cell.

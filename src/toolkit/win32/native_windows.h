@@ -54,6 +54,9 @@ void choose_from_next_menu(const std::string& item);
 // where the viewer's own message loop dispatches their messages.
 void start_keyboard_navigation();
 void stop_keyboard_navigation();
+// Posted to a form for a key message the navigation took; the form hands it on here.
+constexpr UINT dialog_key_message = WM_APP + 2;
+void handle_dialog_key(HWND form, WPARAM number);
 
 COLORREF colorref(Argb argb);
 

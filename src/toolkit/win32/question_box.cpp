@@ -22,8 +22,9 @@ bool ask_question(void* owner_window, std::u16string_view text, std::u16string_v
   }
   const std::u16string text_z(text);
   const std::u16string caption_z(caption);
-  const win32::DisabledWindows others(nullptr);
-  return MessageBoxW(IsWindow(owner) ? owner : nullptr, reinterpret_cast<const wchar_t*>(text_z.c_str()),
+  const HWND box_owner = IsWindow(owner) ? owner : nullptr;
+  const win32::DisabledWindows others(nullptr, box_owner);
+  return MessageBoxW(box_owner, reinterpret_cast<const wchar_t*>(text_z.c_str()),
                      reinterpret_cast<const wchar_t*>(caption_z.c_str()),
                      MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
