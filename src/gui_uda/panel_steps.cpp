@@ -1,6 +1,7 @@
 // Each step changes the list one way when undone and back when redone; the panel then shows the
 // list, colours the viewer and writes the recovery file as after any change.
 #include "gui_uda/panel_steps.h"
+#include "gui_uda/count_text.h"
 
 #include <algorithm>
 #include <string>
@@ -9,11 +10,6 @@
 #include "gui_uda/tfrm_uda.h"
 
 namespace {
-
-std::u16string number_text(std::size_t value) {
-  const std::string digits = std::to_string(value);
-  return std::u16string(digits.begin(), digits.end());
-}
 
 // Where a category stands in the list; the list's size when it is not there.
 std::size_t index_of(const Groups& groups, const ObjectsGroup* group) {
@@ -29,7 +25,7 @@ class AssignmentStep : public PanelStep {
   void undo(Tfrm_uda& panel) override { move(panel, before_); }
   void redo(Tfrm_uda& panel) override { move(panel, moved_); }
   std::u16string description(const Tfrm_uda& panel) const override {
-    return panel.text("step_assign", number_text(moved_.size()), chosen_->name);
+    return panel.text("step_assign", count_text(moved_.size()), chosen_->name);
   }
 
  private:
@@ -102,7 +98,7 @@ class ColorStep : public PanelStep {
   void redo(Tfrm_uda& panel) override { swap_colors(panel); }
   std::u16string description(const Tfrm_uda& panel) const override {
     if (other_colors_.size() == 1) return panel.text("step_color", other_colors_.front().first->name);
-    return panel.text("step_palette", number_text(other_colors_.size()));
+    return panel.text("step_palette", count_text(other_colors_.size()));
   }
   bool changes_sidecar() const override { return false; }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "categories/ifc_guid.h"
+#include "gui_uda/count_text.h"
 #include "gui_uda/panel_steps.h"
 #include "gui_uda/tfrm_uda.h"
 #include "platform/file_identity.h"
@@ -18,15 +19,6 @@
 #include "simple_io/replacing_file.h"
 #include "toolkit/cursor.h"
 #include "toolkit/string_list.h"
-
-namespace {
-
-std::u16string number_text(std::size_t value) {
-  const std::string digits = std::to_string(value);
-  return std::u16string(digits.begin(), digits.end());
-}
-
-}  // namespace
 
 toolkit::FileText Tfrm_uda::sidecar_text(std::size_t& left_out) const {
   left_out = 0;
@@ -101,7 +93,7 @@ bool Tfrm_uda::save_groups_file(const std::u16string& path) {
   if (left_out > 0) {
     toolkit::message_box(
         window_handle(),
-        text("guids_left_out", number_text(left_out), file_name_part(file, platform::path_separator())),
+        text("guids_left_out", count_text(left_out), file_name_part(file, platform::path_separator())),
         u"TORV", toolkit::MessageIcon::warning);
   }
   return true;
@@ -146,12 +138,12 @@ void Tfrm_uda::tell_unread(const std::u16string& path) {
     message = text(mode == PanelMode::Batch ? "unreadable_batches" : "unreadable_statuses", name,
                    last_read.failure);
   } else if (last_read.lines_not_read > 0) {
-    message = text("reading_stopped", name, number_text(last_read.stopped_at_line),
-                   number_text(last_read.lines_not_read));
+    message = text("reading_stopped", name, count_text(last_read.stopped_at_line),
+                   count_text(last_read.lines_not_read));
   }
   if (last_read.invalid_guid_lines > 0) {
     if (!message.empty()) message += u"\n";
-    message += text("invalid_guid_lines", number_text(last_read.invalid_guid_lines), name);
+    message += text("invalid_guid_lines", count_text(last_read.invalid_guid_lines), name);
   }
   if (!message.empty())
     toolkit::message_box(window_handle(), message, u"TORV", toolkit::MessageIcon::warning);
@@ -217,7 +209,7 @@ void Tfrm_uda::btn_openClick() {
   if (loaded_absent_lines > 0) {
     toolkit::message_box(
         window_handle(),
-        text("lines_without_object", number_text(loaded_absent_lines), number_text(loaded_guid_lines)),
-        u"TORV", toolkit::MessageIcon::information);
+        text("lines_without_object", count_text(loaded_absent_lines), count_text(loaded_guid_lines)), u"TORV",
+        toolkit::MessageIcon::information);
   }
 }

@@ -1,4 +1,5 @@
 // Colouring the viewer's objects by category, and selecting a category's objects.
+#include "gui_uda/count_text.h"
 #include "gui_uda/tfrm_uda.h"
 #include "plugin_base/host_api.h"
 #include "plugin_base/host_queries.h"
@@ -83,11 +84,7 @@ std::u16string Tfrm_uda::count_hint(int col, int row) const {
   if (col != 1 || row < 1 || static_cast<std::size_t>(row) > groups.size()) return {};
   const ObjectsGroup& group = *groups[static_cast<std::size_t>(row - 1)];
   if (group.is_default) return {};
-  const auto number = [](std::size_t value) {
-    const std::string digits = std::to_string(value);
-    return std::u16string(digits.begin(), digits.end());
-  };
-  return text("count_hint", group.name, number(group.object_ids.size()), number(parts_of(group)));
+  return text("count_hint", group.name, count_text(group.object_ids.size()), count_text(parts_of(group)));
 }
 
 void Tfrm_uda::select_group(int index) {
