@@ -76,7 +76,7 @@ toolkit::FileText Tfrm_uda::sidecar_text(std::size_t& left_out) const {
 
 bool Tfrm_uda::save_groups_file(const std::u16string& path) {
   const toolkit::CursorWait wait;
-  const std::u16string file = with_csv_extension(path);
+  const std::u16string file = with_extension(path, u".csv");
   std::size_t left_out = 0;
   const toolkit::FileText file_text = sidecar_text(left_out);
   // Asked once the text is made, right before the file is replaced.

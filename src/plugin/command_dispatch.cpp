@@ -2,6 +2,7 @@
 // report, or assign the selection to the category of a context-menu entry.
 #include <algorithm>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "plugin/panels.h"
 #include "plugin/plugin.h"
 #include "plugin/report.h"
+#include "plugin/report_workbook.h"
 #include "plugin_base/host_api.h"
 #include "plugin_base/host_queries.h"
 #include "plugin_base/language_text.h"
@@ -23,6 +25,24 @@ Tfrm_uda& existing_panel(Plugin& plugin, PanelMode mode) {
   Tfrm_uda*& slot = panels[static_cast<int>(mode)];
   if (slot == nullptr) slot = new Tfrm_uda(plugin, mode);
   return *slot;
+}
+
+// The report's file types: the CSV report first, the workbook second, then the language file's
+// other types ("All files").
+std::u16string export_filter(const std::u16string& report_filter, const std::u16string& workbook_filter) {
+  const std::size_t first_bar = report_filter.find(u'|');
+  const std::size_t second_bar =
+      first_bar == std::u16string::npos ? first_bar : report_filter.find(u'|', first_bar + 1);
+  if (second_bar == std::u16string::npos) return report_filter + u"|" + workbook_filter;
+  return report_filter.substr(0, second_bar) + u"|" + workbook_filter + report_filter.substr(second_bar);
+}
+
+// The extension typed decides; without one of the two, the type chosen does.
+bool chooses_workbook(const toolkit::FileDialog& dialog) {
+  const std::u16string extension = extension_part(dialog.file_name);
+  if (extension == u".xlsx") return true;
+  if (extension == u".csv") return false;
+  return dialog.filter_index == toolkit::filter_index_for(dialog.filter, u"report.xlsx");
 }
 
 }  // namespace
@@ -77,6 +97,14 @@ void Plugin::export_command() {
     dialog.initial_dir = folder_part(path, platform::path_separator());
     dialog.file_name = model_stem(path) + u".export.csv";
   }
-  dialog.filter = cpp::language_text(host_handle, "filter_export");
-  if (dialog.execute(host_window)) export_report(*this, dialog.file_name);
+  dialog.filter = export_filter(cpp::language_text(host_handle, "filter_export"),
+                                cpp::language_text(host_handle, "filter_workbook"));
+  // The name shown follows the type chosen: report.export.csv becomes report.export.xlsx.
+  dialog.default_extension = u"csv";
+  if (!dialog.execute(host_window)) return;
+  if (!chooses_workbook(dialog)) return export_report(*this, dialog.file_name);
+  // The workbook has the statuses too, read as the batches are when their panel was never opened.
+  Tfrm_uda& status = existing_panel(*this, PanelMode::Status);
+  if (status.groups.empty()) status.reload_groups();
+  export_workbook(*this, dialog.file_name);
 }

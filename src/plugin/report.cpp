@@ -7,14 +7,11 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "plugin/panels.h"
 #include "plugin/plugin.h"
 #include "plugin/report_field.h"
-#include "plugin_base/fetch_ahead.h"
-#include "plugin_base/host_api.h"
-#include "plugin_base/host_queries.h"
+#include "plugin/report_walk.h"
 #include "plugin_base/language_text.h"
 #include "plugin_base/path_parts.h"
 #include "simple_io/replacing_file.h"
@@ -41,56 +38,44 @@ void append_thousandths(toolkit::FileText& report, double coordinate) {
 
 void export_report(Plugin& plugin, std::u16string file_name) {
   const toolkit::CursorWait wait;
-  file_name = with_csv_extension(std::move(file_name));
+  file_name = with_extension(std::move(file_name), u".csv");
   // One text for the whole report, each line appended in place.
   toolkit::FileText report;
   report.append(u"IFC GUID,BATCH,NAME,DESCRIPTION,ENTITY,TAG,X-min,Y-min,Z-min\r\n");
   if (Tfrm_uda* batch = panel(PanelMode::Batch)) {
     // About a hundred characters a line: the text is made room for once, not grown and copied.
-    std::size_t lines = 0;
-    for (const auto& group : batch->groups) lines += group->is_default ? 0 : group->object_ids.size();
-    report.reserve_more(lines * 128);
-    std::vector<viewer::ObjectInfo> infos;
-    std::vector<viewer::ObjectInfo2> infos2;
-    for (const auto& group : batch->groups) {
-      if (group->is_default || group->object_ids.empty()) continue;
-      const auto count = static_cast<std::int32_t>(group->object_ids.size());
-      infos.assign(group->object_ids.size(), viewer::ObjectInfo{});
-      infos2.assign(group->object_ids.size(), viewer::ObjectInfo2{});
-      viewer::get_object_info(plugin.host_handle, group->object_ids.data(), infos.data(), count);
-      viewer::get_object_info2(plugin.host_handle, group->object_ids.data(), infos2.data(), count);
-      // The batch between its commas, the same on each of the category's lines.
-      toolkit::FileText batch_field;
-      append_report_field(batch_field, group->name.c_str());
-      const std::u16string between_guid_and_name = u"," + batch_field.text() + u",";
-      for (std::size_t i = 0; i < group->object_ids.size(); ++i) {
-        if (const std::size_t ahead = i + viewer::fetch_distance; ahead < infos.size()) {
-          viewer::fetch_ahead(infos2[ahead].ifc_guid, infos[ahead].name, infos[ahead].description,
-                              infos[ahead].ifc_entity, infos2[ahead].tag);
-        }
-        append_report_field(report, infos2[i].ifc_guid);
-        report.append(between_guid_and_name);
-        append_report_field(report, infos[i].name);
-        report.append_ascii(',');
-        append_report_field(report, infos[i].description);
-        report.append_ascii(',');
-        append_ansi_report_field(report, infos[i].ifc_entity);
-        report.append_ascii(',');
-        append_report_field(report, infos2[i].tag);
-        report.append_ascii(',');
-        viewer::BoundsBox box{};
-        if (viewer::get_bounds(plugin.host_handle, group->object_ids[i], &box)) {
-          append_thousandths(report, box.min_x);
+    report.reserve_more(report_object_count(batch->groups) * 128);
+    // The batch between its commas, the same on each of the category's lines.
+    std::u16string between_guid_and_name;
+    walk_report_objects(
+        plugin.host_handle, batch->groups,
+        [&between_guid_and_name](const ObjectsGroup& group) {
+          toolkit::FileText batch_field;
+          append_report_field(batch_field, group.name.c_str());
+          between_guid_and_name = u"," + batch_field.text() + u",";
+        },
+        [&report, &between_guid_and_name](const ReportObject& object) {
+          append_report_field(report, object.info2.ifc_guid);
+          report.append(between_guid_and_name);
+          append_report_field(report, object.info.name);
           report.append_ascii(',');
-          append_thousandths(report, box.min_y);
+          append_report_field(report, object.info.description);
           report.append_ascii(',');
-          append_thousandths(report, box.min_z);
-        } else {
-          report.append_ascii(",,");
-        }
-        report.append_ascii("\r\n");
-      }
-    }
+          append_ansi_report_field(report, object.info.ifc_entity);
+          report.append_ascii(',');
+          append_report_field(report, object.info2.tag);
+          report.append_ascii(',');
+          if (object.box != nullptr) {
+            append_thousandths(report, object.box->min_x);
+            report.append_ascii(',');
+            append_thousandths(report, object.box->min_y);
+            report.append_ascii(',');
+            append_thousandths(report, object.box->min_z);
+          } else {
+            report.append_ascii(",,");
+          }
+          report.append_ascii("\r\n");
+        });
   }
   if (!report.save(file_name)) {
     toolkit::message_box(plugin.host_window,

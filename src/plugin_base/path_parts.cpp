@@ -17,18 +17,18 @@ std::u16string model_stem(const std::u16string& model_path) {
   return model_path.size() > 4 ? model_path.substr(0, model_path.size() - 4) : model_path;
 }
 
-std::u16string with_csv_extension(std::u16string path) {
-  // The extension runs from the last dot of the last path component.
+std::u16string extension_part(const std::u16string& path) {
   const auto dot = path.rfind(u'.');
   const auto separator = path.find_last_of(u"\\/");
-  bool csv = dot != std::u16string::npos && (separator == std::u16string::npos || dot > separator);
-  if (csv) {
-    std::u16string extension = path.substr(dot);
-    for (char16_t& c : extension) {
-      if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
-    }
-    csv = extension == u".csv";
+  if (dot == std::u16string::npos || (separator != std::u16string::npos && dot < separator)) return {};
+  std::u16string extension = path.substr(dot);
+  for (char16_t& c : extension) {
+    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
   }
-  if (!csv) path += u".csv";
+  return extension;
+}
+
+std::u16string with_extension(std::u16string path, std::u16string_view extension) {
+  if (extension_part(path) != extension) path += extension;
   return path;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // Everything before the last separator; a drive root such as C:\ keeps its separator; empty
 // when there is no separator.
@@ -14,5 +15,9 @@ std::u16string file_name_part(const std::u16string& path, char16_t separator);
 // path when it is not longer: what side-car and report file names are made from.
 std::u16string model_stem(const std::u16string& model_path);
 
-// The path with ".csv" appended unless its extension, in any letter case, is already ".csv".
-std::u16string with_csv_extension(std::u16string path);
+// The extension of the path's last component, from its last dot, in lower case (ASCII letters);
+// empty when it has none.
+std::u16string extension_part(const std::u16string& path);
+
+// The path with extension (such as ".csv") appended unless it already ends in it, in any letter case.
+std::u16string with_extension(std::u16string path, std::u16string_view extension);

@@ -23,6 +23,12 @@ class FileDialog {
   std::u16string filter;
   std::u16string initial_dir;
   std::u16string file_name;  // proposed before, chosen after a confirmed run
+  // The file type, counted from 1 in the order of the filter's pairs: the one shown first before a
+  // run, the one the user chose after it.
+  int filter_index = 1;
+  // Without its dot ("csv"): given by the system to a name typed without an extension, and
+  // changed with the type the user chooses (the name shown follows the type). Empty: none.
+  std::u16string default_extension;
 
   // Runs modally, owned by the given window (a form's or the viewer's); true when the user
   // confirmed.
@@ -31,6 +37,10 @@ class FileDialog {
  private:
   FileDialogKind kind_;
 };
+
+// The 1-based index of the filter's first pair whose pattern is "*" and the file name's extension
+// (in any letter case), as "*.xlsx" for "r.XLSX"; 0 when no pair's is.
+int filter_index_for(std::u16string_view filter, std::u16string_view file_name);
 
 // The texts of the colour dialog's own controls, set once for every colour dialog.
 struct ColorDialogTexts {

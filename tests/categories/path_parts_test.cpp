@@ -14,12 +14,12 @@ TEST(PathParts, FolderAndFileName) {
 }
 
 TEST(PathParts, CsvIsAppendedUnlessTheExtensionIsCsv) {
-  EXPECT_EQ(with_csv_extension(u"r.csv"), u"r.csv");
-  EXPECT_EQ(with_csv_extension(u"r.CSV"), u"r.CSV");
-  EXPECT_EQ(with_csv_extension(u"r.txt"), u"r.txt.csv");
-  EXPECT_EQ(with_csv_extension(u"r"), u"r.csv");
-  EXPECT_EQ(with_csv_extension(u"C:\\my.folder\\r"), u"C:\\my.folder\\r.csv");
-  EXPECT_EQ(with_csv_extension(u"/my.folder/r"), u"/my.folder/r.csv");
+  EXPECT_EQ(with_extension(u"r.csv", u".csv"), u"r.csv");
+  EXPECT_EQ(with_extension(u"r.CSV", u".csv"), u"r.CSV");
+  EXPECT_EQ(with_extension(u"r.txt", u".csv"), u"r.txt.csv");
+  EXPECT_EQ(with_extension(u"r", u".csv"), u"r.csv");
+  EXPECT_EQ(with_extension(u"C:\\my.folder\\r", u".csv"), u"C:\\my.folder\\r.csv");
+  EXPECT_EQ(with_extension(u"/my.folder/r", u".csv"), u"/my.folder/r.csv");
 }
 
 }  // namespace

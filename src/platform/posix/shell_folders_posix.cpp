@@ -33,4 +33,11 @@ std::u16string common_app_data_folder() {
   return u"/usr/local/share";
 }
 
+std::optional<NarrowFolder> narrow_temp_folder() {
+  const char* folder = std::getenv("TMPDIR");
+  std::string narrow = folder != nullptr && *folder != '\0' ? folder : "/tmp";
+  while (narrow.size() > 1 && narrow.back() == '/') narrow.pop_back();
+  return NarrowFolder{from_utf8(narrow), narrow};
+}
+
 }  // namespace platform

@@ -93,6 +93,8 @@ bool answer_file_dialog(FileDialog& dialog) {
   const std::optional<std::string> answer = desktop_answer(kind);
   if (!answer) return false;
   dialog.file_name = platform::from_utf8(*answer);
+  // The answer names the file and, by its extension, the type chosen with it.
+  if (const int index = filter_index_for(dialog.filter, dialog.file_name)) dialog.filter_index = index;
   return true;
 }
 

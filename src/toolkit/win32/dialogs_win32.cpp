@@ -81,12 +81,21 @@ bool run_file_dialog(FileDialog& dialog, void* owner_window) {
   request.lpstrFile = file.data();
   request.nMaxFile = static_cast<DWORD>(file.size());
   request.lpstrInitialDir = initial_dir.empty() ? nullptr : initial_dir.c_str();
+  request.nFilterIndex = static_cast<DWORD>(dialog.filter_index);
+  const std::wstring default_extension(dialog.default_extension.begin(), dialog.default_extension.end());
+  request.lpstrDefExt = default_extension.empty() ? nullptr : default_extension.c_str();
   // The plug-in never opens a file for writing through this dialog: "open as read-only" means nothing.
   request.Flags = OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_EXPLORER | OFN_HIDEREADONLY |
                   (dialog.kind() == FileDialogKind::open ? OFN_FILEMUSTEXIST : 0);
   win32::FileDialogAnswer answer;
   if (driven) {
     answer = win32::take_file_dialog_answer(dialog.kind() == FileDialogKind::open);
+    // The answer's type stands chosen in the dialog, as the user would have chosen it.
+    if (answer.path) {
+      const std::u16string path(answer.path->begin(), answer.path->end());
+      if (const int index = filter_index_for(dialog.filter, path))
+        request.nFilterIndex = static_cast<DWORD>(index);
+    }
     win32::drive_file_dialog(request, answer);
   }
   BOOL confirmed = FALSE;
@@ -98,6 +107,7 @@ bool run_file_dialog(FileDialog& dialog, void* owner_window) {
   win32::stop_typing();
   if (!confirmed) return false;
   dialog.file_name = std::u16string(reinterpret_cast<const char16_t*>(file.data()));
+  dialog.filter_index = static_cast<int>(request.nFilterIndex);
   return true;
 }
 
