@@ -47,7 +47,8 @@ std::u16string ifc_text(const std::wstring& text) {
       append_raw_bytes(raw_bytes, result);
       raw_bytes.clear();
     }
-    if (code == U'\'' && i + 1 < text.size() && text[i + 1] == L'\'') ++i;
+    if ((code == U'\'' || code == U'\\') && i + 1 < text.size() && text[i + 1] == static_cast<wchar_t>(code))
+      ++i;
     append_code_point(code, result);
   }
   if (!raw_bytes.empty()) append_raw_bytes(raw_bytes, result);

@@ -8,7 +8,7 @@ namespace host {
 
 // IFC++ decodes the file's \X\, \X2\ and \S\ escapes but leaves some of its encoding undone;
 // this finishes the job:
-// - a quote written twice ('') becomes one;
+// - a quote written twice ('') becomes one, and so does a backslash (\\);
 // - bytes above 0x7F written into the file as they are reach us sign-extended: a run of them is
 //   read as UTF-8 when it is valid UTF-8, else byte by byte as ISO 8859-1;
 // - code points above U+FFFF (wchar_t holds whole code points on Linux) become surrogate pairs;

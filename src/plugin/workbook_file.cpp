@@ -15,6 +15,7 @@
 #include "platform/utf8.h"
 #include "platform/viewer_process.h"
 #include "simple_io/in_file.h"
+#include "simple_io/out_file.h"
 
 namespace {
 
@@ -58,13 +59,24 @@ WorkbookFile::WorkbookFile(const std::u16string& target) try : target_(target) {
   const std::string name = scratch_name();
   scratch_path_ = folder->path + platform::path_separator() + platform::from_utf8(name);
   const std::string narrow_path = scratch_folder_ + static_cast<char>(platform::path_separator()) + name;
+  // Made here first, so that a temporary folder that takes no files is told before the work, in
+  // the system's words.
+  try {
+    simple_io::OutFile(scratch_path_).close();
+  } catch (...) {
+    throw WorkbookFailed{scratch_path_ + u": " + platform::last_error_text()};
+  }
   lxw_workbook_options options{};
   // Rows go to the library's temporary files as they are written: a million of them would not
   // fit in the memory of a 32-bit viewer.
   options.constant_memory = LXW_TRUE;
   options.tmpdir = scratch_folder_.data();
   workbook_ = workbook_new_opt(narrow_path.c_str(), &options);
-  if (workbook_ == nullptr) throw WorkbookFailed{platform::last_error_text()};
+  if (workbook_ == nullptr) {
+    const std::u16string reason = platform::last_error_text();
+    platform::remove_file(scratch_path_);
+    throw WorkbookFailed{reason};
+  }
 } catch (const simple_io::ReplaceFailed& failed) {
   throw WorkbookFailed{failed.reason};
 }

@@ -26,6 +26,7 @@
 namespace {
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 // Client sizes and frames as the panels and dialogs have them (96 dpi).
 constexpr SIZE panel_client{245, 336};
@@ -336,6 +337,23 @@ TEST_F(Win32Session, AFailedSaveShowsTheErrorMessageBox) {
     }
   }
   EXPECT_TRUE(red_icon);
+}
+
+// The export's real save dialog: a workbook's name keeps its extension and writes the workbook; a
+// name without one, typed as a user types it, gets the first type's, the CSV report's.
+TEST_F(Win32Session, TheExportDialogWritesTheTypeItsNameNames) {
+  const std::string dialog = file("export-dialog.png").string();
+  const std::filesystem::path workbook = file("objects.xlsx");
+  const auto result =
+      run("", lines({"answer save " + workbook.string(), "snapshot dialog save " + dialog, "click Export",
+                     "answer keys " + file("typed").string() + "{ENTER}", "click Export", "quit"}));
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  EXPECT_THAT(result.errors, Not(HasSubstr("message box")));
+  EXPECT_EQ(torv_test::read_file(workbook).substr(0, 2), "PK");
+  EXPECT_FALSE(std::filesystem::exists(file("objects.xlsx.csv")));
+  EXPECT_THAT(torv_test::read_file(file("typed.csv")), ::testing::StartsWith("IFC GUID,BATCH,"));
+  const Picture picture(dialog, {0, 0});
+  EXPECT_TRUE(picture.loaded());
 }
 
 TEST_F(Win32Session, TheGridTakesTheMouseAndKeysThroughItsWindow) {

@@ -125,6 +125,8 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"escaped_latin", "IFCLABEL('Caf\\X2\\00E9\\X0\\')", PropertyKind::text, u"Caf\u00E9", 0},
         ValueCase{"escaped_pair", "IFCLABEL('\\X2\\D83DDE00\\X0\\!')", PropertyKind::text, u"\U0001F600!", 0},
         ValueCase{"doubled_quote", "IFCLABEL('O''Brien')", PropertyKind::text, u"O'Brien", 0},
+        ValueCase{"doubled_backslash", "IFCLABEL('C:\\\\site\\\\hall')", PropertyKind::text,
+                  u"C:\\site\\hall", 0},
         ValueCase{"raw_utf8", "IFCLABEL('Za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87')", PropertyKind::text,
                   u"Za\u017C\u00F3\u0142\u0107", 0},
         ValueCase{"raw_latin1", "IFCLABEL('Caf\xE9 cr\xE8me')", PropertyKind::text, u"Caf\u00E9 cr\u00E8me",
