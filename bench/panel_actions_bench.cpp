@@ -296,6 +296,21 @@ bench::Measured export_report(std::size_t size) {
           .objects = stage.objects()};
 }
 
+// The same report as a workbook, the statuses read once before (none are filed: the sheet's
+// status column stays empty); the baseline writes the workbook's bytes.
+bench::Measured export_workbook(std::size_t size) {
+  Stage& stage = Stage::at(ModelKind::steel, size);
+  stage.open_sidecar();
+  const std::string file = (bench::bench_folder() / "report.export.xlsx").string();
+  const std::string script =
+      "answer save " + file + "\nclick " + std::to_string(stage.button(u"/export.png")) + "\n";
+  const std::string bytes = file_bytes_after([&] { stage.run(script); }, file);
+  const std::string baseline_file = (bench::bench_folder() / "baseline.export.xlsx").string();
+  return {.operation = [&stage, script] { stage.run(script); },
+          .beside_calls = [bytes, baseline_file] { bench::write_bytes(baseline_file, bytes); },
+          .objects = stage.objects()};
+}
+
 bench::Measured on_hover(std::size_t size) {
   Stage& stage = Stage::at(ModelKind::steel, size);
   host::host_state().hovered = stage.model().deepest_object;
@@ -345,6 +360,7 @@ int main(int argc, char** argv) {
     add("save_groups_file", size, [size] { return save_groups_file(size); });
     add("write_recovery", size, [size] { return write_recovery(size); });
     add("export_report", size, [size] { return export_report(size); });
+    add("export_workbook", size, [size] { return export_workbook(size); });
     add("on_hover", size, [size] { return on_hover(size); });
     add("on_selection_change", size, [size] { return on_selection_change(size); });
   }

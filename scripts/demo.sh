@@ -1,7 +1,7 @@
 #!/bin/sh
 # The main job: installs what is missing, builds the Linux library and torv-host, and plays
 # samples/steel-hall.session with the plug-in on a copy of the bundled steel hall in build/demo/,
-# where the side-car files, the report and the pictures stay.
+# where the side-car files, the report, its workbook and the pictures stay.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -15,4 +15,4 @@ cd build/demo
 XDG_DATA_HOME="$PWD/user-data" ../linux/bin/torv-host steel-hall.ifc --script ../../samples/steel-hall.session
 echo
 echo "The demo's files are in $PWD:"
-ls -1 *.csv *.png | sed 's/^/  /'
+ls -1 *.csv *.xlsx *.png | sed 's/^/  /'

@@ -2,7 +2,7 @@
 # Installs every Debian package the build and the tests need, on a fresh Debian 12 machine, and
 # fetches the source of libxlsxwriter (the report's workbook) from Debian into build/sources/, where
 # every build compiles it with its own compiler. Does only what is missing; run as root or with sudo
-# at hand.
+# at hand. "setup.sh pictures" also installs what scripts/workbook_pictures.sh needs (LibreOffice).
 set -eu
 cd "$(dirname "$0")/.."
 
@@ -15,6 +15,8 @@ packages="cmake ninja-build ccache g++ binutils pkg-config python3 clang libclan
   libifcplusplus-dev libboost-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 xvfb xauth
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine64"
+# The workbook as a spreadsheet program shows it: LibreOffice prints it, poppler pictures the pages.
+[ "${1:-}" = pictures ] && packages="$packages libreoffice-calc-nogui poppler-utils"
 
 missing=""
 for package in $packages; do

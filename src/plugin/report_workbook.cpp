@@ -100,6 +100,15 @@ Formats make_formats(WorkbookFile& book) {
   return formats;
 }
 
+// Printed as it is read: every column on one page's width, lines between the cells, the header
+// on every page.
+void set_print_layout(lxw_worksheet* sheet, bool landscape) {
+  if (landscape) worksheet_set_landscape(sheet);
+  worksheet_fit_to_pages(sheet, 1, 0);
+  worksheet_gridlines(sheet, LXW_SHOW_ALL_GRIDLINES);
+  worksheet_repeat_rows(sheet, 0, 0);
+}
+
 void write_header(WorkbookFile& book, lxw_worksheet* sheet, const std::vector<std::u16string>& headers,
                   lxw_format* format, ColumnWidths& widths) {
   for (std::size_t column = 0; column < headers.size(); ++column) {
@@ -177,6 +186,7 @@ void write_objects_sheet(WorkbookFile& book, const Formats& formats, Plugin& plu
   widths.note(z_min, 12);
   worksheet_autofilter(sheet, 0, 0, row, z_min);
   widths.apply(sheet);
+  set_print_layout(sheet, true);
 }
 
 // Black or white text, whichever reads better on the fill.
@@ -231,6 +241,7 @@ void write_categories_sheet(WorkbookFile& book, const Formats& formats, Plugin& 
   book.write_number(sheet, row, 1, objects_total, formats.total);
   book.write_number(sheet, row, 2, parts_total, formats.total);
   widths.apply(sheet);
+  set_print_layout(sheet, false);
 }
 
 std::u16string ascii_text(const char* text) {

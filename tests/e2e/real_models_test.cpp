@@ -529,7 +529,7 @@ TEST_F(RealModel, SteelHallWalkThroughRunsWholeAndLeavesItsFiles) {
       torv_test::run_torv_host({"steel-hall.ifc", "--script", "walk.session"}, folder_.path());
   ASSERT_EQ(result.exit_code, 0) << result.errors;
   EXPECT_EQ(result.errors, "");
-  for (const char* file : {"steel-hall.batching.csv", "steel-hall.real-time.csv", "report.csv",
+  for (const char* file : {"steel-hall.batching.csv", "steel-hall.real-time.csv", "report.csv", "report.xlsx",
                            "batch-panel.png", "status-panel.png", "color-dialog.png", "add-batch-dialog.png",
                            "model-before.png", "model-status.png", "model-after.png"}) {
     EXPECT_TRUE(std::filesystem::is_regular_file(path(file))) << file;
