@@ -12,7 +12,7 @@ export WINEDEBUG=-all
 # wash for the Windows build) fails here when they are missing, instead of skipping.
 export TORV_WHOLE_SUITE=1
 # Objects compiled before, in this checkout or another of the same tree, are taken from ccache.
-export CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
+export CMAKE_CXX_COMPILER_LAUNCHER=ccache CMAKE_C_COMPILER_LAUNCHER=ccache CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 # Wine runs the 32-bit build only where the machine runs 32-bit programs; elsewhere the Windows
 # tests run on a 64-bit build of the same sources (the product stays the 32-bit build).
 windows_tests=windows

@@ -120,73 +120,113 @@ void write_header(WorkbookFile& book, lxw_worksheet* sheet, const std::vector<st
   worksheet_freeze_panes(sheet, 1, 0);
 }
 
+// The sheets of the report's objects: a sheet holds 1,048,576 rows, the header and the objects;
+// objects beyond them go on to a sheet of the same name with " (2)".
+class ObjectsSheets {
+ public:
+  ObjectsSheets(WorkbookFile& book, const Formats& formats, std::u16string_view name)
+      : book_(book), formats_(formats), name_(name) {
+    begin();
+  }
+  ObjectsSheets(const ObjectsSheets&) = delete;
+  ObjectsSheets& operator=(const ObjectsSheets&) = delete;
+
+  void next_row() {
+    if (row_ + 1 >= LXW_ROW_MAX) {
+      finish();
+      begin();
+    }
+    ++row_;
+  }
+  void text(std::uint16_t column, std::u16string_view value) {
+    book_.write_text(sheet_, row_, column, value);
+    widths_.note(column, value.size());
+  }
+  void utf8_text(std::uint16_t column, std::string_view value, std::size_t characters) {
+    book_.write_text(sheet_, row_, column, value);
+    widths_.note(column, characters);
+  }
+  void whole_number(std::uint16_t column, double value) {
+    book_.write_number(sheet_, row_, column, value, formats_.whole_number);
+  }
+  // The last sheet's filter, widths and print layout.
+  void finish() {
+    for (const ObjectColumn column : {x_min, y_min, z_min}) widths_.note(column, 12);
+    worksheet_autofilter(sheet_, 0, 0, row_, z_min);
+    widths_.apply(sheet_);
+    set_print_layout(sheet_, true);
+  }
+
+ private:
+  void begin() {
+    sheet_ = book_.add_sheet(name_);
+    widths_ = ColumnWidths(object_headers.size());
+    std::vector<std::u16string> headers;
+    for (const char* header : object_headers)
+      headers.emplace_back(header, header + std::char_traits<char>::length(header));
+    write_header(book_, sheet_, headers, formats_.header, widths_);
+    row_ = 0;
+  }
+
+  WorkbookFile& book_;
+  const Formats& formats_;
+  std::u16string name_;
+  lxw_worksheet* sheet_ = nullptr;
+  ColumnWidths widths_{0};
+  std::uint32_t row_ = 0;
+};
+
+// A status's name as the sheet takes it, and its length in characters.
+struct StatusName {
+  std::string utf8;
+  std::size_t characters;
+};
+
 // Every object of the report: its batch, and its status from the status panel's list.
 void write_objects_sheet(WorkbookFile& book, const Formats& formats, Plugin& plugin,
                          std::u16string_view sheet_name, const Tfrm_uda* batches, const Tfrm_uda* statuses) {
-  lxw_worksheet* sheet = book.add_sheet(sheet_name);
-  ColumnWidths widths(object_headers.size());
-  std::vector<std::u16string> headers;
-  for (const char* header : object_headers)
-    headers.emplace_back(header, header + std::char_traits<char>::length(header));
-  write_header(book, sheet, headers, formats.header, widths);
-
-  std::unordered_map<viewer::ObjectId, const ObjectsGroup*> status_of;
+  ObjectsSheets sheets(book, formats, sheet_name);
+  std::vector<StatusName> status_names;
+  std::unordered_map<viewer::ObjectId, std::size_t> status_of;
   if (statuses != nullptr) {
     std::size_t filed = 0;
     for (const auto& group : statuses->groups) filed += group->is_default ? 0 : group->object_ids.size();
     status_of.reserve(filed);
     for (const auto& group : statuses->groups) {
       if (group->is_default) continue;
-      for (const viewer::ObjectId id : group->object_ids) status_of.emplace(id, group.get());
+      status_names.push_back({platform::to_utf8(group->name), group->name.size()});
+      for (const viewer::ObjectId id : group->object_ids) status_of.emplace(id, status_names.size() - 1);
     }
   }
-
-  std::uint32_t row = 0;
   if (batches != nullptr) {
-    std::string batch_name;
-    std::size_t batch_width = 0;
-    std::map<const ObjectsGroup*, std::string> status_names;
-    const auto write = [&](std::uint16_t column, std::u16string_view text) {
-      book.write_text(sheet, row, column, text);
-      widths.note(column, text.size());
-    };
+    StatusName batch_name;
     walk_report_objects(
         plugin.host_handle, batches->groups,
-        [&](const ObjectsGroup& group) {
-          batch_name = platform::to_utf8(group.name);
-          batch_width = group.name.size();
+        [&batch_name](const ObjectsGroup& group) {
+          batch_name = {platform::to_utf8(group.name), group.name.size()};
         },
         [&](const ReportObject& object) {
-          ++row;
-          write(guid, text_of(object.info2.ifc_guid));
-          book.write_text(sheet, row, batch, std::string_view(batch_name));
-          widths.note(batch, batch_width);
+          sheets.next_row();
+          sheets.text(guid, text_of(object.info2.ifc_guid));
+          sheets.utf8_text(batch, batch_name.utf8, batch_name.characters);
           if (const auto found = status_of.find(object.id); found != status_of.end()) {
-            book.write_text(sheet, row, status, found->second->name);
-            widths.note(status, found->second->name.size());
+            const StatusName& status_name = status_names[found->second];
+            sheets.utf8_text(status, status_name.utf8, status_name.characters);
           }
-          write(name, text_of(object.info.name));
-          write(description, text_of(object.info.description));
+          sheets.text(name, text_of(object.info.name));
+          sheets.text(description, text_of(object.info.description));
           const std::string entity_text = entity_utf8(object.info.ifc_entity);
-          book.write_text(sheet, row, entity, std::string_view(entity_text));
-          widths.note(entity, entity_text.size());
-          write(tag, text_of(object.info2.tag));
+          sheets.utf8_text(entity, entity_text, entity_text.size());
+          sheets.text(tag, text_of(object.info2.tag));
           if (object.box == nullptr) return;
           const double corner[] = {object.box->min_x, object.box->min_y, object.box->min_z};
           for (std::uint16_t axis = 0; axis < 3; ++axis) {
-            if (const std::optional<double> millimetres = whole_millimetres(corner[axis])) {
-              book.write_number(sheet, row, static_cast<std::uint16_t>(x_min + axis), *millimetres,
-                                formats.whole_number);
-            }
+            if (const std::optional<double> millimetres = whole_millimetres(corner[axis]))
+              sheets.whole_number(static_cast<std::uint16_t>(x_min + axis), *millimetres);
           }
         });
   }
-  widths.note(x_min, 12);
-  widths.note(y_min, 12);
-  widths.note(z_min, 12);
-  worksheet_autofilter(sheet, 0, 0, row, z_min);
-  widths.apply(sheet);
-  set_print_layout(sheet, true);
+  sheets.finish();
 }
 
 // Black or white text, whichever reads better on the fill.
