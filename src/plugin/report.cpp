@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,12 +22,13 @@
 
 namespace {
 
-// Thousandths truncated toward zero in 64 bits, so georeferenced coordinates do not overflow;
-// a coordinate that is not a number gives an empty field. Those that fit 32 bits, nearly all, are
-// written by 32-bit divisions, which a 32-bit processor does in one instruction each.
+// Thousandths in 64 bits, so georeferenced coordinates do not overflow; a coordinate that is not
+// a number gives an empty field. Those that fit 32 bits, nearly all, are written by 32-bit
+// divisions, which a 32-bit processor does in one instruction each.
 void append_thousandths(toolkit::FileText& report, double coordinate) {
-  const double scaled = std::trunc(coordinate * 1000.0);
-  if (!std::isfinite(scaled) || std::fabs(scaled) >= 9.2e18) return;
+  const std::optional<double> thousandths = whole_thousandths(coordinate);
+  if (!thousandths) return;
+  const double scaled = *thousandths;
   report.append_ascii_written(24, [scaled](char* first, char* last) {
     if (std::fabs(scaled) < 2147483648.0)
       return std::to_chars(first, last, static_cast<std::int32_t>(scaled)).ptr;

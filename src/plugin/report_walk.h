@@ -1,16 +1,27 @@
-// The walk over the report's objects that the CSV report and the workbook share: the batch
-// categories in list order (the default one and empty ones left out), each category's objects in
-// order, described by two bulk calls per category and one box call per object.
+// What the CSV report and the workbook share: the coordinates in whole millimetres, and the walk
+// over the report's objects: the batch categories in list order (the default one and empty ones
+// left out), each category's objects in order, described by two bulk calls per category and one
+// box call per object.
 #pragma once
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "categories/objects_group.h"
 #include "interface/viewer_records.h"
 #include "plugin_base/fetch_ahead.h"
 #include "plugin_base/host_api.h"
+
+// A coordinate (metres) in whole thousandths (millimetres), truncated toward zero; nothing for a
+// coordinate that is not a number or beyond what 64 bits hold.
+inline std::optional<double> whole_thousandths(double coordinate) {
+  const double scaled = std::trunc(coordinate * 1000.0);
+  if (!std::isfinite(scaled) || std::fabs(scaled) >= 9.2e18) return std::nullopt;
+  return scaled;
+}
 
 // One object of the report as the viewer describes it.
 struct ReportObject {

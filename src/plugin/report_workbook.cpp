@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <ctime>
 #include <map>
 #include <new>
@@ -64,14 +63,6 @@ class ColumnWidths {
  private:
   std::vector<std::size_t> widest_;
 };
-
-// A coordinate of metres as whole millimetres, truncated toward zero as the CSV report writes it;
-// nothing for a coordinate that is not a number or too large for one.
-std::optional<double> whole_millimetres(double metres) {
-  const double scaled = std::trunc(metres * 1000.0);
-  if (!std::isfinite(scaled) || std::fabs(scaled) >= 9.2e18) return std::nullopt;
-  return scaled;
-}
 
 std::u16string_view text_of(const char16_t* text) {
   return text != nullptr ? std::u16string_view(text) : std::u16string_view();
@@ -221,7 +212,7 @@ void write_objects_sheet(WorkbookFile& book, const Formats& formats, Plugin& plu
           if (object.box == nullptr) return;
           const double corner[] = {object.box->min_x, object.box->min_y, object.box->min_z};
           for (std::uint16_t axis = 0; axis < 3; ++axis) {
-            if (const std::optional<double> millimetres = whole_millimetres(corner[axis]))
+            if (const std::optional<double> millimetres = whole_thousandths(corner[axis]))
               sheets.whole_number(static_cast<std::uint16_t>(x_min + axis), *millimetres);
           }
         });
