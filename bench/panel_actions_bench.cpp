@@ -283,29 +283,17 @@ bench::Measured write_recovery(std::size_t size) {
   return {.operation = rename, .beside_calls = recovery_write(), .objects = stage.objects()};
 }
 
-bench::Measured export_report(std::size_t size) {
+// The export to a file of the given name: the CSV report, or the workbook for a name ending in
+// ".xlsx" (the statuses read once before it; none are filed, so their column stays empty). The
+// baseline writes the same bytes.
+bench::Measured export_to(std::size_t size, const std::string& name) {
   Stage& stage = Stage::at(ModelKind::steel, size);
   stage.open_sidecar();
-  const std::string file = (bench::bench_folder() / "report.export.csv").string();
+  const std::string file = (bench::bench_folder() / name).string();
   const std::string script =
       "answer save " + file + "\nclick " + std::to_string(stage.button(u"/export.png")) + "\n";
   const std::string bytes = file_bytes_after([&] { stage.run(script); }, file);
-  const std::string baseline_file = (bench::bench_folder() / "baseline.export.csv").string();
-  return {.operation = [&stage, script] { stage.run(script); },
-          .beside_calls = [bytes, baseline_file] { bench::write_bytes(baseline_file, bytes); },
-          .objects = stage.objects()};
-}
-
-// The same report as a workbook, the statuses read once before (none are filed: the sheet's
-// status column stays empty); the baseline writes the workbook's bytes.
-bench::Measured export_workbook(std::size_t size) {
-  Stage& stage = Stage::at(ModelKind::steel, size);
-  stage.open_sidecar();
-  const std::string file = (bench::bench_folder() / "report.export.xlsx").string();
-  const std::string script =
-      "answer save " + file + "\nclick " + std::to_string(stage.button(u"/export.png")) + "\n";
-  const std::string bytes = file_bytes_after([&] { stage.run(script); }, file);
-  const std::string baseline_file = (bench::bench_folder() / "baseline.export.xlsx").string();
+  const std::string baseline_file = (bench::bench_folder() / ("baseline." + name)).string();
   return {.operation = [&stage, script] { stage.run(script); },
           .beside_calls = [bytes, baseline_file] { bench::write_bytes(baseline_file, bytes); },
           .objects = stage.objects()};
@@ -359,8 +347,8 @@ int main(int argc, char** argv) {
     add("select_group", size, [size] { return select_group(size); });
     add("save_groups_file", size, [size] { return save_groups_file(size); });
     add("write_recovery", size, [size] { return write_recovery(size); });
-    add("export_report", size, [size] { return export_report(size); });
-    add("export_workbook", size, [size] { return export_workbook(size); });
+    add("export_report", size, [size] { return export_to(size, "report.export.csv"); });
+    add("export_workbook", size, [size] { return export_to(size, "report.export.xlsx"); });
     add("on_hover", size, [size] { return on_hover(size); });
     add("on_selection_change", size, [size] { return on_selection_change(size); });
   }
