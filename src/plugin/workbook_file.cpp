@@ -146,11 +146,12 @@ void WorkbookFile::write_number(lxw_worksheet* sheet, std::uint32_t row, std::ui
 
 void WorkbookFile::set_properties(std::u16string_view title, std::u16string_view comments,
                                   std::time_t created) {
-  title_utf8_ = platform::to_utf8(title);
-  comments_utf8_ = platform::to_utf8(comments);
+  // The library keeps copies of the texts.
+  std::string title_utf8 = platform::to_utf8(title);
+  std::string comments_utf8 = platform::to_utf8(comments);
   lxw_doc_properties properties{};
-  properties.title = title_utf8_.data();
-  properties.comments = comments_utf8_.data();
+  properties.title = title_utf8.data();
+  properties.comments = comments_utf8.data();
   properties.created = created;
   if (const lxw_error error = workbook_set_properties(workbook_, &properties)) fail(error);
 }

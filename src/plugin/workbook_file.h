@@ -51,8 +51,6 @@ class WorkbookFile {
   simple_io::ReplacingFile target_;
   std::u16string scratch_path_;
   lxw_workbook* workbook_ = nullptr;
-  std::string title_utf8_;
-  std::string comments_utf8_;
   std::string scratch_folder_;
   std::vector<std::u16string> sheet_names_;
 };
