@@ -15,6 +15,7 @@
 
 #include "platform/ansi_code_page.h"
 #include "platform/file_replace.h"
+#include "platform/shell_folders.h"
 #include "platform/utf8.h"
 #include "plugin/panels.h"
 #include "plugin/plugin.h"
@@ -153,8 +154,7 @@ class ObjectsSheets {
     sheet_ = book_.add_sheet(name_);
     widths_ = ColumnWidths(object_headers.size());
     std::vector<std::u16string> headers;
-    for (const char* header : object_headers)
-      headers.emplace_back(header, header + std::char_traits<char>::length(header));
+    for (const char* header : object_headers) headers.push_back(platform::from_utf8(header));
     write_header(book_, sheet_, headers, formats_.header, widths_);
     row_ = 0;
   }
@@ -275,15 +275,12 @@ void write_categories_sheet(WorkbookFile& book, const Formats& formats, Plugin& 
   set_print_layout(sheet, false);
 }
 
-std::u16string ascii_text(const char* text) {
-  return std::u16string(text, text + std::char_traits<char>::length(text));
-}
-
 }  // namespace
 
 void export_workbook(Plugin& plugin, std::u16string file_name) {
   const toolkit::CursorWait wait;
   file_name = with_extension(std::move(file_name), u".xlsx");
+  std::u16string failure;
   try {
     WorkbookFile book(file_name);
     const Formats formats = make_formats(book);
@@ -294,21 +291,18 @@ void export_workbook(Plugin& plugin, std::u16string file_name) {
       if (const Tfrm_uda* categories = panel(mode))
         write_categories_sheet(book, formats, plugin, *categories);
     }
-    const std::u16string model = loaded_ifc_path(plugin.host_handle);
-    const std::size_t folder_end = model.find_last_of(u"\\/");
-    book.set_properties(folder_end == std::u16string::npos ? model : model.substr(folder_end + 1),
-                        ascii_text(TORV_PRODUCT_NAME " " TORV_VERSION_TEXT), std::time(nullptr));
+    book.set_properties(file_name_part(loaded_ifc_path(plugin.host_handle), platform::path_separator()),
+                        platform::from_utf8(TORV_PRODUCT_NAME " " TORV_VERSION_TEXT), std::time(nullptr));
     book.commit();
+    return;
   } catch (const WorkbookFailed& failed) {
-    toolkit::message_box(plugin.host_window,
-                         cpp::language_text(plugin.host_handle, "workbook_save_error") + u"\n" + file_name +
-                             u": " + failed.reason,
-                         u"TORV", toolkit::MessageIcon::error);
+    failure = failed.reason;
   } catch (const std::bad_alloc&) {
     platform::set_out_of_memory_error();
-    toolkit::message_box(plugin.host_window,
-                         cpp::language_text(plugin.host_handle, "workbook_save_error") + u"\n" + file_name +
-                             u": " + platform::last_error_text(),
-                         u"TORV", toolkit::MessageIcon::error);
+    failure = platform::last_error_text();
   }
+  toolkit::message_box(
+      plugin.host_window,
+      cpp::language_text(plugin.host_handle, "workbook_save_error") + u"\n" + file_name + u": " + failure,
+      u"TORV", toolkit::MessageIcon::error);
 }

@@ -22,10 +22,6 @@ namespace {
 constexpr std::size_t max_cell_characters = 32767;
 constexpr std::size_t max_sheet_name = 31;
 
-std::u16string utf16(const char* ascii) {
-  return std::u16string(ascii, ascii + std::char_traits<char>::length(ascii));
-}
-
 // A name of its own in the temporary folder for each workbook this process writes.
 std::string scratch_name() {
   static std::atomic<unsigned> written{0};
@@ -90,7 +86,7 @@ WorkbookFile::~WorkbookFile() {
 }
 
 void WorkbookFile::fail(int error) {
-  throw WorkbookFailed{utf16(lxw_strerror(static_cast<lxw_error>(error)))};
+  throw WorkbookFailed{platform::from_utf8(lxw_strerror(static_cast<lxw_error>(error)))};
 }
 
 lxw_worksheet* WorkbookFile::add_sheet(std::u16string_view name) {
@@ -108,7 +104,7 @@ lxw_worksheet* WorkbookFile::add_sheet(std::u16string_view name) {
                                       return same_name(used, unique);
                                     }) != sheet_names_.end();
        ++number) {
-    const std::u16string suffix = utf16((" (" + std::to_string(number) + ")").c_str());
+    const std::u16string suffix = platform::from_utf8(" (" + std::to_string(number) + ")");
     unique = allowed.substr(0, max_sheet_name - suffix.size()) + suffix;
   }
   sheet_names_.push_back(unique);
