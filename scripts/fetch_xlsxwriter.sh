@@ -1,51 +1,48 @@
 #!/bin/sh
 # Fetches libxlsxwriter's source package from Debian into build/sources/libxlsxwriter (once).
-# Where apt knows no source packages, the machine's own package entries are copied as deb-src
-# entries, so that the sources come from the mirror the machine already uses.
+# apt gets a private state for this one fetch, under build/apt-source/: deb-src entries made from
+# the mirrors the machine's apt already names, and lists and cache of its own. Nothing under
+# /etc/apt or /var/lib/apt is added, changed or removed.
 set -eu
 cd "$(dirname "$0")/.."
 target=build/sources/libxlsxwriter
 [ -f "$target/include/xlsxwriter.h" ] && exit 0
 
-as_root=""
-[ "$(id -u)" -eq 0 ] || as_root="sudo"
-if ! apt-get source --print-uris libxlsxwriter >/dev/null 2>&1; then
-  echo "setup: apt has no source entries; adding its package entries as deb-src"
-  entries=$(mktemp)
-  # deb822 files: each enabled stanza whose types include deb, as the same stanza of type deb-src.
-  for file in /etc/apt/sources.list.d/*.sources; do
-    [ -f "$file" ] || continue
-    awk 'BEGIN { RS = ""; ORS = "\n\n" }
-         /(^|\n)Types:[^\n]*(^|[ \t])deb([ \t]|$|\n)/ && !/(^|\n)Enabled:[ \t]*no/ {
-           sub(/(^|\n)Types:[^\n]*/, "\nTypes: deb-src"); sub(/^\n/, ""); print }' "$file" >>"$entries"
-  done
-  # One-line files: each deb line as a deb-src line.
-  list_entries=$(mktemp)
-  for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-    [ -f "$file" ] || continue
-    sed -n 's/^[ \t]*deb[ \t]/deb-src /p' "$file" >>"$list_entries"
-  done
-  [ -s "$entries" ] && $as_root cp "$entries" /etc/apt/sources.list.d/torv-deb-src.sources
-  [ -s "$list_entries" ] && $as_root cp "$list_entries" /etc/apt/sources.list.d/torv-deb-src.list
-  $as_root chmod 644 /etc/apt/sources.list.d/torv-deb-src.* 2>/dev/null || true
-  rm -f "$entries" "$list_entries"
-  # A repository that serves no sources only warns here; the check below decides.
-  $as_root apt-get update -qq || true
-fi
-if ! apt-get source --print-uris libxlsxwriter >/dev/null 2>&1; then
-  echo "setup: apt finds no source package of libxlsxwriter; add a deb-src entry for Debian 12 and run again" >&2
+fail() {
+  echo "setup: cannot fetch libxlsxwriter's source: $1" >&2
   exit 1
+}
+
+state=$PWD/build/apt-source
+rm -rf "$state"
+mkdir -p "$state/sources.list.d" "$state/lists/partial" "$state/cache/archives/partial"
+: >"$state/sources.list"
+python3 scripts/apt_source_entries.py >"$state/sources.list.d/torv-deb-src.sources"
+[ -s "$state/sources.list.d/torv-deb-src.sources" ] ||
+  fail "apt names no Debian mirror in /etc/apt/sources.list or /etc/apt/sources.list.d/; add one and run again"
+
+# Run as root, apt downloads as its own user _apt, which must reach the private folders.
+if [ "$(id -u)" -eq 0 ] && id _apt >/dev/null 2>&1; then
+  chown -R _apt:root "$state/lists/partial" "$state/cache/archives/partial"
 fi
+private_apt() {
+  apt-get -o Dir::Etc::SourceList="$state/sources.list" -o Dir::Etc::SourceParts="$state/sources.list.d" \
+    -o Dir::State::Lists="$state/lists" -o Dir::Cache="$state/cache" -o Debug::NoLocking=true "$@"
+}
+
+if ! private_apt update -qq >"$state/update.log" 2>&1; then
+  fail "apt-get update of the machine's mirrors as source entries failed ($(grep -m 1 -E '^(E|Err):' "$state/update.log" || tail -n 1 "$state/update.log")); see $state/update.log"
+fi
+private_apt source --print-uris libxlsxwriter >/dev/null 2>&1 ||
+  fail "the mirrors in /etc/apt offer no source package of libxlsxwriter (it is in Debian 12's main); add a Debian 12 mirror and run again"
 
 unpack=build/sources/unpack
 rm -rf "$unpack"
 mkdir -p "$unpack"
-if ! (cd "$unpack" && apt-get source -qq libxlsxwriter) >"$unpack.log" 2>&1; then
-  cat "$unpack.log" >&2
-  exit 1
+if ! (cd "$unpack" && private_apt source -qq libxlsxwriter) >"$state/source.log" 2>&1; then
+  fail "apt-get source libxlsxwriter failed ($(grep -m 1 -E '^(E|Err):' "$state/source.log" || tail -n 1 "$state/source.log")); see $state/source.log"
 fi
-rm -f "$unpack.log"
 rm -rf "$target"
 mv "$unpack"/libxlsxwriter-*/ "$target"
-rm -rf "$unpack"
+rm -rf "$unpack" "$state"
 echo "setup: libxlsxwriter's source is in $target"
