@@ -52,6 +52,29 @@ std::uint64_t mix(std::uint64_t x) {
 
 std::u16string number_text(std::size_t number) { return widen(std::to_string(number)); }
 
+// A GlobalId as some tools write it: a UUID in hexadecimal groups, in braces when asked.
+std::u16string uuid_guid(std::uint64_t number, bool braced) {
+  const std::uint64_t high = mix(number * 2);
+  const std::uint64_t low = mix(number * 2 + 1);
+  std::u16string text;
+  const auto hex = [&text](std::uint64_t value, int digits) {
+    for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4)
+      text += u"0123456789ABCDEF"[(value >> shift) & 0xF];
+  };
+  if (braced) text += u'{';
+  hex(high >> 32, 8);
+  text += u'-';
+  hex(high >> 16, 4);
+  text += u'-';
+  hex(high, 4);
+  text += u'-';
+  hex(low >> 48, 4);
+  text += u'-';
+  hex(low, 12);
+  if (braced) text += u'}';
+  return text;
+}
+
 Property batch_property(const GeneratorSpec& spec, std::size_t index) {
   Property property{u"BIM", u"USER_FIELD_4", spec.batch_kind, {}, 0};
   const std::size_t cycle = spec.batch_values.empty() ? 3 : spec.batch_values.size();
@@ -98,14 +121,14 @@ class Generator {
 
  private:
   ObjectId add(ObjectId parent, std::string entity, std::u16string name, std::u16string description,
-               bool with_guid_and_tag) {
+               bool with_guid_and_tag, std::u16string guid = {}) {
     ++counter_;
     Object object;
     object.entity = std::move(entity);
     object.name = std::move(name);
     object.description = std::move(description);
     if (with_guid_and_tag) object.tag = u"T-" + number_text(counter_);
-    object.guid = generated_guid(counter_);
+    object.guid = guid.empty() ? generated_guid(counter_) : std::move(guid);
     return model_.add(parent, std::move(object));
   }
 
@@ -122,8 +145,11 @@ class Generator {
 
   void add_assembly(ObjectId storey, double z) {
     const std::size_t number = ++assemblies_;
-    const ObjectId assembly = add(storey, "IfcElementAssembly", u"Assembly " + number_text(number),
-                                  u"Steel assembly, frame " + number_text(number), true);
+    const bool uuid = spec_.uuid_guid_every != 0 && number % spec_.uuid_guid_every == 0;
+    const ObjectId assembly =
+        add(storey, "IfcElementAssembly", u"Assembly " + number_text(number),
+            u"Steel assembly, frame " + number_text(number), true,
+            uuid ? uuid_guid(number, number / spec_.uuid_guid_every % 2 == 0) : std::u16string());
     if (spec_.batch) model_.find(assembly)->properties.push_back(batch_property(spec_, number - 1));
     std::optional<Bounds> assembly_bounds;
     const double x = 2.5 * static_cast<double>(number) - 10.0;
@@ -193,6 +219,7 @@ constexpr CountKey count_keys[] = {
     {"depth", &GeneratorSpec::depth},
     {"no_guid", &GeneratorSpec::no_guid_every},
     {"no_representation", &GeneratorSpec::no_representation_every},
+    {"uuid_guid", &GeneratorSpec::uuid_guid_every},
 };
 
 GeneratorSpec parse_generator_spec(std::string_view text) {

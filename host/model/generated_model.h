@@ -26,6 +26,7 @@ struct GeneratorSpec {
   std::u16string parts_batch;               // "USER_FIELD_4" text on every part too (empty: none)
   std::size_t no_guid_every = 0;            // every n-th loose element has no GUID (0: none)
   std::size_t no_representation_every = 0;  // every n-th loose element has no geometry (0: none)
+  std::size_t uuid_guid_every = 0;          // every n-th assembly's GUID is a UUID, every other one braced
   std::u16string path;                      // the file the model pretends to come from
 };
 

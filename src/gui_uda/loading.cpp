@@ -9,7 +9,7 @@
 
 #include "categories/clean_field.h"
 #include "categories/collect_members.h"
-#include "categories/ifc_guid.h"
+#include "categories/sidecar_guid.h"
 #include "categories/sort_groups.h"
 #include "gui_uda/property_value_text.h"
 #include "gui_uda/tfrm_uda.h"
@@ -140,7 +140,7 @@ bool Tfrm_uda::load_groups_bytes(simple_io::FileBytes file, std::optional<platfo
         const std::u16string_view guid = trimmed_view(line.substr(0, comma));
         const std::u16string_view name = trimmed_view(line.substr(comma + 1));
         if (name.empty()) return;
-        if (!guid.empty() && !is_ifc_guid(guid)) {
+        if (!guid.empty() && !fits_a_sidecar_line(guid)) {
           ++last_read.invalid_guid_lines;
           return;
         }

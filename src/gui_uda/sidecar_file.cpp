@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "categories/ifc_guid.h"
+#include "categories/sidecar_guid.h"
 #include "gui_uda/count_text.h"
 #include "gui_uda/panel_steps.h"
 #include "gui_uda/tfrm_uda.h"
@@ -27,7 +27,7 @@ toolkit::FileText Tfrm_uda::sidecar_text(std::size_t& left_out) const {
   file_text.append(u"IFC GUID,");
   file_text.append(mode_texts(mode).attribute_word);
   file_text.append_ascii("\r\n");
-  // A GUID has 22 characters: the text is made room for once, not grown and copied.
+  // An IFC GUID has 22 characters: the text is made room for once, not grown and copied.
   std::size_t room = 0;
   for (const auto& group : groups) {
     if (!group->is_default)
@@ -58,7 +58,7 @@ toolkit::FileText Tfrm_uda::sidecar_text(std::size_t& left_out) const {
       std::u16string_view guid;
       if (info.ifc_guid != nullptr) guid = info.ifc_guid;
       // A GUID with a comma or a line break would cut its line: such an object is left out.
-      if (!guid.empty() && !is_ifc_guid(guid)) {
+      if (!guid.empty() && !fits_a_sidecar_line(guid)) {
         ++left_out;
         continue;
       }

@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
             "semicolons", "IFC GUID;BATCH\r\nG1;A\r\nG2;B\r\n",
             "Reading model.batching.csv stopped at line 2, which has no comma: 2 lines from there on were "
             "not read."},
-        UnreadCase{"guid_that_is_none", "IFC GUID,BATCH\r\nG1,A\r\n=cmd|' /C calc'!A0,B\r\nG2,B\r\n",
+        UnreadCase{"guid_with_quotes", "IFC GUID,BATCH\r\nG1,A\r\n\"3dXy\",B\r\nG2,B\r\n",
                    "1 lines of model.batching.csv hold no valid IFC GUID and were not read."}),
     torv_test::CaseLabel());
 
