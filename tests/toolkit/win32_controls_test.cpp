@@ -23,6 +23,12 @@
 
 namespace {
 
+// WM_MOUSEWHEEL's wParam: the turn as a signed 16-bit word in the high word. Built by hand because
+// MAKEWPARAM of a negative turn overflows a signed LONG in the 64-bit headers.
+WPARAM wheel_turn(int delta) {
+  return static_cast<WPARAM>(static_cast<WORD>(static_cast<SHORT>(delta))) << 16;
+}
+
 class TestForm : public toolkit::Form {
  public:
   TestForm()
@@ -187,14 +193,14 @@ TEST_F(Win32Grid, SmallWheelTurnsAddUpAtTheUsersLinesPerNotch) {
   // Not stored: the setting is this session's only.
   SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, 1, nullptr, 0);
   const int top = form_.grid.top_row();
-  for (int i = 0; i < 2; ++i) SendMessageW(grid_, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA / 3), 0);
+  for (int i = 0; i < 2; ++i) SendMessageW(grid_, WM_MOUSEWHEEL, wheel_turn(-WHEEL_DELTA / 3), 0);
   EXPECT_EQ(form_.grid.top_row(), top);
-  SendMessageW(grid_, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA / 3), 0);
+  SendMessageW(grid_, WM_MOUSEWHEEL, wheel_turn(-WHEEL_DELTA / 3), 0);
   EXPECT_EQ(form_.grid.top_row(), top + 1);
   SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, 4, nullptr, 0);
-  SendMessageW(grid_, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+  SendMessageW(grid_, WM_MOUSEWHEEL, wheel_turn(-WHEEL_DELTA), 0);
   EXPECT_EQ(form_.grid.top_row(), top + 5);
-  SendMessageW(grid_, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA / 2), 0);
+  SendMessageW(grid_, WM_MOUSEWHEEL, wheel_turn(WHEEL_DELTA / 2), 0);
   EXPECT_EQ(form_.grid.top_row(), top + 3);
   SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, saved, nullptr, 0);
 }
