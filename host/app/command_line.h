@@ -27,7 +27,7 @@ inline constexpr const char* usage =
     "       torv-host --help | --version\n"
     "  --plugin PATH  the plug-in library (default: the one beside torv-host)\n"
     "  --lang CODE    the viewer's language: en, de, pl (default en)\n"
-    "  --touch        the viewer in touch mode\n"
+    "  --touch        the viewer in touch mode (the panels' rows 26 pixels high, not 18)\n"
     "  --script FILE  the session's commands (default: standard input; help lists them)\n"
     "  SPEC: default, or key=value pairs separated by commas: sites, storeys, assemblies, parts,\n"
     "        loose, depth, batch=text|integer|boolean|real|none, values=a;b;c, parts_batch=TEXT, no_guid=N,\n"
