@@ -9,7 +9,7 @@
 
 #include "categories/clean_field.h"
 #include "categories/collect_members.h"
-#include "categories/sidecar_guid.h"
+#include "categories/sidecar_lines.h"
 #include "categories/sort_groups.h"
 #include "gui_uda/property_value_text.h"
 #include "gui_uda/tfrm_uda.h"
@@ -43,13 +43,15 @@ const char* ansi_text(std::u16string_view text, std::string& buffer) {
 
 }  // namespace
 
-void Tfrm_uda::reload_groups() {
+void Tfrm_uda::reload_groups(bool offer_unsaved) {
   const std::u16string model_path = loaded_ifc_path(host_handle);
   model_of_list = model_path;
   history.clear();
   recovery_stem.clear();
   known_files.clear();
   leaving_answered = false;
+  restored_part_of.clear();
+  recovery_pending = false;
   if (model_path.empty()) {
     GroupsByName none;
     finish_list(none);
@@ -69,7 +71,11 @@ void Tfrm_uda::reload_groups() {
   }
   // The list as read is the one saved; unsaved changes of this model may replace it.
   set_unsaved(false);
-  offer_recovery(model_path);
+  if (offer_unsaved) {
+    offer_recovery(model_path);
+  } else {
+    recovery_pending = true;
+  }
 }
 
 std::u16string Tfrm_uda::sidecar_path(const std::u16string& model_path) const {
@@ -130,21 +136,20 @@ bool Tfrm_uda::load_groups_bytes(simple_io::FileBytes file, std::optional<platfo
           if (!trimmed_view(line).empty()) ++last_read.lines_not_read;
           return;
         }
-        const auto comma = line.find(u',');
+        const SidecarLine read = read_sidecar_line(line);
         // Reading stops at the first line without a comma; the lines before it stay in effect.
-        if (comma == std::u16string_view::npos) {
+        if (read.kind == SidecarLineKind::no_comma) {
           last_read.stopped_at_line = line_number;
           if (!trimmed_view(line).empty()) ++last_read.lines_not_read;
           return;
         }
-        const std::u16string_view guid = trimmed_view(line.substr(0, comma));
-        const std::u16string_view name = trimmed_view(line.substr(comma + 1));
-        if (name.empty()) return;
-        if (!guid.empty() && !fits_a_sidecar_line(guid)) {
+        if (read.kind == SidecarLineKind::no_name) return;
+        if (read.kind == SidecarLineKind::unwritable_guid) {
           ++last_read.invalid_guid_lines;
           return;
         }
-        ObjectsGroup& group = group_named(by_name, name);
+        const std::u16string_view guid = read.guid;
+        ObjectsGroup& group = group_named(by_name, read.name);
         if (guid.empty()) return;
         ++loaded_guid_lines;
         const viewer::ObjectId id = viewer::calculate_object_id(host_handle, ansi_text(guid, ansi_guid));

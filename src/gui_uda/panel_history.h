@@ -20,6 +20,8 @@ class PanelStep {
   virtual std::u16string description(const Tfrm_uda& panel) const = 0;
   // Whether the step changes what a save writes (a colour does not: colours are kept by name).
   virtual bool changes_sidecar() const { return true; }
+  // Whether the step brought back changes from a recovery file of an earlier session.
+  virtual bool restores_unsaved_work() const { return false; }
 };
 
 class PanelHistory {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "gui_uda/tfrm_uda.h"
@@ -117,6 +118,7 @@ class ListStep : public PanelStep {
   void undo(Tfrm_uda& panel) override { std::swap(panel.groups, other_); }
   void redo(Tfrm_uda& panel) override { std::swap(panel.groups, other_); }
   std::u16string description(const Tfrm_uda& panel) const override { return panel.text(key_, file_name_); }
+  bool restores_unsaved_work() const override { return std::string_view(key_) == "step_restore"; }
 
  private:
   Groups other_;

@@ -7,9 +7,12 @@
 #include <filesystem>
 #include <vector>
 
+#include "categories/sidecar_lines.h"
+#include "gui_uda/count_text.h"
 #include "gui_uda/panel_steps.h"
 #include "gui_uda/tfrm_uda.h"
 #include "interface/recovery_names.h"
+#include "platform/file_facts.h"
 #include "platform/file_replace.h"
 #include "platform/shell_folders.h"
 #include "platform/viewer_process.h"
@@ -17,6 +20,7 @@
 #include "simple_io/content_hash.h"
 #include "simple_io/in_file.h"
 #include "toolkit/dialogs.h"
+#include "toolkit/string_list.h"
 
 namespace {
 
@@ -103,15 +107,28 @@ void Tfrm_uda::offer_recovery(const std::u16string& model_path) {
   const char* question = mode == PanelMode::Batch ? "recovery_batches" : "recovery_statuses";
   bool taken = false;
   for (const RecoveryFile& file : files) {
-    const std::u16string discarded = file.path + u".discarded";
+    const std::u16string discarded = discarded_name(file.path);
     // Older than the changes the user took: kept aside, never dropped.
     if (taken) {
+      platform::replace_file(file.path, discarded);
+      continue;
+    }
+    std::optional<platform::FileStamp> stamp = platform::file_stamp(file.path);
+    simple_io::FileBytes bytes = simple_io::read_file_bytes(file.path);
+    // What a power loss can leave holds no change: nothing to offer.
+    if (bytes.bytes && bytes.bytes->empty()) {
       platform::replace_file(file.path, discarded);
       continue;
     }
     std::u16string asked = text(question, model_name, local_time_text(file.modified_ns));
     if (saved && saved->modified_ns > file.modified_ns)
       asked += u"\n" + text("recovery_sidecar_newer", file_name_part(sidecar, separator));
+    // Counted by the reader's own rule, so that the user knows before answering what a restore
+    // would leave out.
+    const SidecarLineCount count =
+        bytes.bytes ? count_sidecar_lines(toolkit::decode_text(*bytes.bytes)) : SidecarLineCount{};
+    if (count.readable < count.lines)
+      asked += u"\n" + text("recovery_partly_readable", count_text(count.readable), count_text(count.lines));
     asked += u"\n" + text("recovery_kept_if_no", discarded);
     if (!toolkit::ask_question(window_handle(), asked, u"TORV")) {
       platform::replace_file(file.path, discarded);
@@ -120,13 +137,41 @@ void Tfrm_uda::offer_recovery(const std::u16string& model_path) {
     // Restoring is a step of its own: undone, the list is the one read from the side-car file.
     Groups before = std::move(groups);
     groups.clear();
-    load_groups_file(file.path);
-    // The changes are this viewer's now: its recovery file holds them from here on.
-    const std::u16string own = recovery_path();
-    if (file.path != own) platform::replace_file(file.path, own);
+    if (bytes.bytes) {
+      load_groups_bytes(std::move(bytes), std::move(stamp));
+    } else {
+      load_groups_file(file.path);
+    }
+    if (last_read.whole()) {
+      // The changes are this viewer's now: its recovery file holds them from here on.
+      const std::u16string own = recovery_path();
+      if (file.path != own) platform::replace_file(file.path, own);
+    } else {
+      // The file is kept whole, never rewritten from the part the list holds, and a save asks.
+      platform::replace_file(file.path, discarded);
+      restored_part_of = discarded;
+      tell_unread(file.path);
+    }
     record(list_step(std::move(before), "step_restore", model_name));
     taken = true;
   }
+}
+
+std::u16string Tfrm_uda::discarded_name(const std::u16string& path) {
+  std::u16string name = path + u".discarded";
+  // An earlier copy is never replaced by a later one.
+  for (int n = 2; platform::path_exists(name); ++n)
+    name = path + u"." + count_text(static_cast<std::size_t>(n)) + u".discarded";
+  return name;
+}
+
+void Tfrm_uda::keep_unsaved_aside() {
+  const std::u16string path = recovery_path();
+  if (!unsaved || path.empty() || !platform::path_exists(path)) return;
+  const std::u16string kept = discarded_name(path);
+  if (!platform::replace_file(path, kept)) return;
+  toolkit::message_box(window_handle(), text("unsaved_kept_aside", kept), u"TORV",
+                       toolkit::MessageIcon::information);
 }
 
 void Tfrm_uda::offer_to_save() {

@@ -80,6 +80,12 @@ bool Tfrm_uda::save_groups_file(const std::u16string& path) {
   std::size_t left_out = 0;
   const toolkit::FileText file_text = sidecar_text(left_out);
   // Asked once the text is made, right before the file is replaced.
+  if (!restored_part_of.empty() &&
+      !toolkit::ask_question(window_handle(),
+                             text("save_over_partial_restore", restored_part_of,
+                                  file_name_part(file, platform::path_separator())),
+                             u"TORV"))
+    return false;
   if (!may_replace(file)) return false;
   if (!file_text.save(file)) {
     toolkit::message_box(window_handle(),
@@ -88,6 +94,7 @@ bool Tfrm_uda::save_groups_file(const std::u16string& path) {
     return false;
   }
   remember_sidecar(file, platform::file_stamp(file), file_text.content_hash(), true);
+  restored_part_of.clear();
   // The model's own side-car file holds the work now; a copy elsewhere does not.
   if (!model_of_list.empty() && platform::same_file(file, sidecar_path(model_of_list))) forget_recovery();
   if (left_out > 0) {
@@ -193,6 +200,7 @@ void Tfrm_uda::btn_openClick() {
     return;
   }
   if (!may_open(path, *file.bytes)) return;
+  keep_unsaved_aside();
   // Opening is a step: undone, the list is the one before it.
   Groups before = std::move(groups);
   groups.clear();

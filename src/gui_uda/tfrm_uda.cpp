@@ -180,7 +180,13 @@ void Tfrm_uda::FormShow() {
   rename_label = text("menu_rename");
   delete_label = text("menu_delete");
   apply_gui_settings();
-  if (groups.empty()) reload_groups();
+  if (groups.empty()) {
+    reload_groups();
+  } else if (recovery_pending) {
+    // Filled for an export, which leaves unsaved changes for the panel to offer.
+    recovery_pending = false;
+    offer_recovery(model_of_list);
+  }
   apply_colors();
 }
 

@@ -39,8 +39,9 @@ class Tfrm_uda : public toolkit::Form {
   void on_model_loaded();
   void clear_groups();
 
-  // Loading categories for the loaded model.
-  void reload_groups();
+  // Loading categories for the loaded model; unsaved changes of the model are offered back, or,
+  // for a list filled only to be reported, left for the panel to offer when it is shown.
+  void reload_groups(bool offer_unsaved = true);
   std::u16string sidecar_path(const std::u16string& model_path) const;
   // Appends the side-car file's categories; false when it could not be read. Lines whose GUID
   // names no object of the model stay with their category (absent_guids). How much of the file
@@ -151,6 +152,12 @@ class Tfrm_uda : public toolkit::Form {
   void offer_recovery(const std::u16string& model_path);
   void forget_recovery();
   std::u16string recovery_folder() const;
+  // A free name for a copy of path kept aside: path.discarded, else path.N.discarded.
+  static std::u16string discarded_name(const std::u16string& path);
+  // Before the list is replaced by something the history alone would hold (a file opened by hand,
+  // a restore undone): unsaved changes move from the recovery file to a kept copy, and the user is
+  // told where.
+  void keep_unsaved_aside();
   struct RecoveryFile {
     std::u16string path;
     std::int64_t modified_ns = 0;
@@ -181,6 +188,10 @@ class Tfrm_uda : public toolkit::Form {
   const ObjectsGroup* shown_alone_ = nullptr;
   // Whether the user already answered the question before leaving these changes.
   bool leaving_answered = false;
+  // The kept copy of a recovery file that was restored in part: until a save, saving asks.
+  std::u16string restored_part_of;
+  // The list was filled without offering the model's unsaved changes (for an export).
+  bool recovery_pending = false;
   // A side-car file as the list last read or wrote it: its stamp (nothing when no file was there)
   // and the hash of its bytes; whole is false when the list does not hold all of it.
   struct KnownFile {

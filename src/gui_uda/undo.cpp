@@ -14,6 +14,8 @@ void Tfrm_uda::undo() {
   PanelStep* step = history.to_undo();
   if (step == nullptr) return;
   const toolkit::CursorWait wait;
+  // Changes of an earlier session go out of the list: they stay in a kept copy.
+  if (step->restores_unsaved_work()) keep_unsaved_aside();
   step->undo(*this);
   history.undone();
   after_history_step();

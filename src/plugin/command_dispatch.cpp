@@ -90,7 +90,7 @@ void Plugin::reset_viewer() {
 void Plugin::export_command() {
   Tfrm_uda& batch = existing_panel(*this, PanelMode::Batch);
   // The report has its batches even when the batch panel was never opened.
-  if (batch.groups.empty()) batch.reload_groups();
+  if (batch.groups.empty()) batch.reload_groups(false);
   toolkit::FileDialog dialog(toolkit::FileDialogKind::save);
   const std::u16string path = loaded_ifc_path(host_handle);
   if (!path.empty()) {
@@ -105,6 +105,6 @@ void Plugin::export_command() {
   if (!chooses_workbook(dialog)) return export_report(*this, dialog.file_name);
   // The workbook has the statuses too, read as the batches are when their panel was never opened.
   Tfrm_uda& status = existing_panel(*this, PanelMode::Status);
-  if (status.groups.empty()) status.reload_groups();
+  if (status.groups.empty()) status.reload_groups(false);
   export_workbook(*this, dialog.file_name);
 }

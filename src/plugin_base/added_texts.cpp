@@ -28,6 +28,13 @@ constexpr AddedText texts[] = {
     {"open_unreadable", u"%1 could not be read: %2. The list stays as it was."},
     {"recovery_sidecar_newer", u"%1 was saved after these changes were made."},
     {"recovery_kept_if_no", u"If you answer No, they are kept in %1."},
+    {"recovery_partly_readable",
+     u"It holds %1 of %2 lines that could be read; the whole file is kept either way."},
+    {"unsaved_kept_aside", u"The changes that were not saved are kept in %1."},
+    {"save_over_partial_restore",
+     u"The list holds only part of the restored changes; all of them are kept in %1. Saving replaces %2 with "
+     u"the "
+     u"list shown. Save anyway?"},
     {"save_before_leaving_batches", u"Save the changes to the batches of %1?"},
     {"save_before_leaving_statuses", u"Save the changes to the statuses of %1?"},
     {"guids_left_out", u"%1 objects have no valid IFC GUID and were not written to %2."},

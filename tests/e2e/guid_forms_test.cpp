@@ -27,7 +27,8 @@ class GuidForms : public torv_test::PanelFixture {
 
 TEST_F(GuidForms, TheModelHasBothForms) {
   EXPECT_THAT(uuid_, ::testing::MatchesRegex("[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}"));
-  EXPECT_THAT(braced_, ::testing::MatchesRegex("\\{[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}\\}"));
+  EXPECT_THAT(braced_,
+              ::testing::MatchesRegex("\\{[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}\\}"));
 }
 
 TEST_F(GuidForms, SaveAndReloadKeepEveryObject) {

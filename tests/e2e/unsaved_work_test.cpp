@@ -101,9 +101,12 @@ TEST_F(UnsavedWork, AChangeGoesToARecoveryFileAndYesRestoresItAtTheNextLoad) {
   EXPECT_TRUE(recovery_files().empty());
 }
 
-TEST_F(UnsavedWork, NoOrNoAnswerKeepsTheOneDiscardedCopyAndFillsFromTheSidecar) {
+// Each refused recovery file is kept: a later refusal never replaces an earlier copy.
+TEST_F(UnsavedWork, NoOrNoAnswerKeepsADiscardedCopyAndFillsFromTheSidecar) {
   saved_model();
+  std::size_t round = 0;
   for (const char* answer : {"answer no\nanswer no\n", ""}) {
+    ++round;
     move_assembly_1_to_b();
     run_session(answer);
     load_model("storeys=1,assemblies=2,values=A;B");
@@ -111,7 +114,12 @@ TEST_F(UnsavedWork, NoOrNoAnswerKeepsTheOneDiscardedCopyAndFillsFromTheSidecar) 
     EXPECT_THAT(state().desktop.messages.back(), ::testing::EndsWith(".discarded. -> no"));
     EXPECT_EQ(panel_rows("batch"), "A\t1\tnone\nB\t1\tnone\nNo batch\t\tnone\n");
     EXPECT_EQ(caption(), "Batches");
-    ASSERT_THAT(recovery_files(), ElementsAre(MatchesRegex(".*\\.batching\\.csv\\.discarded")));
+    const std::vector<std::string> copies = recovery_files();
+    ASSERT_EQ(copies.size(), round);
+    EXPECT_THAT(copies, ::testing::Contains(MatchesRegex(".*\\.batching\\.csv\\.discarded")));
+    if (round == 2) {
+      EXPECT_THAT(copies, ::testing::Contains(MatchesRegex(".*\\.batching\\.csv\\.2\\.discarded")));
+    }
   }
 }
 
