@@ -92,7 +92,8 @@ void Tfrm_uda::gridKeyPress(char16_t& key) {
     apply_colors();
     return;
   }
-  color_objects(group);
+  // While another category is shown alone, this one stays grey with the rest.
+  if (shown_alone_ == nullptr || shown_alone_ == &group) color_objects(group);
   viewer::select(host_handle, plugin.selected_id, false);
   viewer::invalidate(host_handle);
   grid.repaint();

@@ -9,9 +9,9 @@
 
 namespace {
 
-// Where the copy stops: what cleaning removes or replaces, and the semicolon, which begins a cell
-// where spreadsheets split lines at semicolons (German and Polish ones do).
-constexpr platform::CodeUnitSet field_specials{u',', u'"', u'\r', u'\n', u';'};
+// Where the copy stops: what cleaning removes or replaces, and the semicolon and the tab, which
+// begin a cell where spreadsheets split lines at them (German and Polish ones split at semicolons).
+constexpr platform::CodeUnitSet field_specials{u',', u'"', u'\r', u'\n', u';', u'\t'};
 
 // A spreadsheet runs a cell as a formula when one of these begins it past blanks (a CR would too,
 // but none is left in a field).
@@ -31,9 +31,11 @@ bool starts_formula(char16_t c) {
 }
 
 // What a spreadsheet passes over before it looks for a formula (characters up to code 32 but TAB,
-// and the ideographic space), and what cleaning removes or makes such a blank (commas, quotes, CR, LF).
+// the ideographic and no-break spaces, the zero-width space and the byte-order mark), and what
+// cleaning removes or makes such a blank (commas, quotes, CR, LF).
 bool passed_over(char16_t c) {
-  return (c <= 32 && c != u'\t' && c != 0) || c == u'\u3000' || c == u',' || c == u'"';
+  return (c <= 32 && c != u'\t' && c != 0) || c == u'\u3000' || c == u'\u00A0' || c == u'\u200B' ||
+         c == u'\uFEFF' || c == u',' || c == u'"';
 }
 
 // Whether the piece from at (a field's start, or just past a semicolon) begins a formula once cleaned.
@@ -54,7 +56,8 @@ const char16_t* paired_lf(const char16_t* cr) {
 const char16_t* append_special(toolkit::FileText& report, const char16_t* at) {
   switch (*at) {
     case u';':
-      report.append_ascii(';');
+    case u'\t':
+      report.append_ascii(static_cast<char>(*at));
       if (piece_starts_formula(at + 1)) report.append_ascii('\'');
       return at + 1;
     case u'\r':

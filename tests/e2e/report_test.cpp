@@ -83,7 +83,7 @@ void PrintTo(const GuardCase& c, std::ostream* out) { *out << c.label; }
 class FormulaGuard : public torv_test::PanelFixture, public ::testing::WithParamInterface<GuardCase> {};
 
 // No cell begins a formula where a spreadsheet splits the line at commas, nor where it splits it at
-// semicolons: a piece that would gets an apostrophe in front. The coordinates of every line are
+// semicolons or tabs: a piece that would gets an apostrophe in front. The coordinates of every line are
 // negative and stay numbers.
 TEST_P(FormulaGuard, NoCellBeginsAFormula) {
   const GuardCase& c = GetParam();
@@ -143,6 +143,11 @@ INSTANTIATE_TEST_SUITE_P(
         GuardCase{"after_a_semicolon_and_blanks", Column::name, u"a;  @SUM(1)", u"a;'  @SUM(1)"},
         GuardCase{"after_a_semicolon_and_a_lone_lf", Column::description, u"a\r;\n-1", u"a ;' -1"},
         GuardCase{"semicolon_then_removed_quote", Column::description, u"a;,\"=1", u"a;'=1"},
+        GuardCase{"tab_then_formula", Column::name, u"\t=cmd", u"'\t'=cmd"},
+        GuardCase{"after_a_tab", Column::description, u"a\t@x", u"a\t'@x"},
+        GuardCase{"after_a_no_break_space", Column::name, u"\u00A0=1+1", u"'\u00A0=1+1"},
+        GuardCase{"after_a_zero_width_space", Column::tag, u"\u200B=1+1", u"'\u200B=1+1"},
+        GuardCase{"after_a_byte_order_mark", Column::description, u"\uFEFF-1", u"'\uFEFF-1"},
         GuardCase{"every_piece", Column::tag, u"+1;-2;b;@3", u"'+1;'-2;b;'@3"},
         GuardCase{"lone_minus", Column::tag, u"-", u"'-"}, GuardCase{"tab", Column::name, u"\tx", u"'\tx"},
         GuardCase{"harmless_semicolon", Column::description, u"a;b", u"a;b"},

@@ -69,6 +69,19 @@ TEST_F(Views, ColoursAppliedAgainEndTheViewAlone) {
   EXPECT_EQ(colors().count(faded_grey), 0u);
 }
 
+// A colour chosen while another category is shown alone keeps it alone: the recoloured category
+// stays grey with the rest; chosen for the category shown alone, it shows in the new colour.
+TEST_F(Views, ARecolourKeepsTheViewAlone) {
+  load_model("storeys=1,assemblies=3,parts=3,loose=2,values=A;B;B");
+  run_session("click Batches\nanswer color FF112233\npanel batch swatch 1\n");
+  const int all = static_cast<int>(state().model.size());
+  run_session("panel batch row 1\npanel batch menu only\nanswer color FF445566\npanel batch swatch 2\n");
+  EXPECT_EQ(colors(), (std::map<std::string, int>{{"112233FF", 4}, {faded_grey, all - 4}}));
+  EXPECT_THAT(panel_rows("batch"), HasSubstr("\u25BA A\t1\t112233FF\n"));
+  run_session("answer color FF778899\npanel batch swatch 1\n");
+  EXPECT_EQ(colors(), (std::map<std::string, int>{{"778899FF", 4}, {faded_grey, all - 4}}));
+}
+
 // Nine categories, one already blue: the palette gives the other eight eight distinct colours, none
 // the blue, remembered by name for the next model; one step that undo takes back.
 TEST_F(Views, ThePaletteColoursEveryCategoryWithoutAColourOnce) {
