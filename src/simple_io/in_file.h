@@ -10,7 +10,8 @@
 namespace simple_io {
 
 // Every failure is thrown as the int 1; callers catch everything and abandon the file. Only a
-// regular file is opened: a FIFO, a device or a folder is a file that cannot be opened.
+// regular file is opened: a FIFO, a device or a folder is a file that cannot be opened. On POSIX
+// a link is followed only when the user or root owns it.
 class InFile {
  public:
   explicit InFile(const std::u16string& path);

@@ -5,7 +5,7 @@
 
 namespace simple_io {
 
-OutFile::OutFile(const std::u16string& path) : file_(platform::open_file(path, "wb")) {
+OutFile::OutFile(const std::u16string& path) : file_(platform::create_new_file(path)) {
   if (file_ == nullptr) throw 1;
 }
 

@@ -1,4 +1,4 @@
-// OutFile: writes exact byte counts to a file opened for binary writing (created or emptied).
+// OutFile: writes exact byte counts to a new file opened for binary writing.
 #pragma once
 
 #include <cstddef>
@@ -10,6 +10,8 @@ namespace simple_io {
 // Every failure is thrown as the int 1; callers catch everything.
 class OutFile {
  public:
+  // Creates the file exclusively: a file or a link already at the name makes it throw, so nothing
+  // is ever written through a link someone put there.
   explicit OutFile(const std::u16string& path);
   // Takes over a file already open for binary writing; throws 1 when it is null.
   explicit OutFile(std::FILE* file);

@@ -22,7 +22,7 @@ class ReplacingFile {
   enum class Mode { replace, only_new };
 
   // Creates the temporary file beside the file path names (a symbolic link is written through to
-  // the file it points to, on POSIX only one of the user's or of its folder's owner); throws
+  // the file it points to, on POSIX only one of the user's or of root); throws
   // ReplaceFailed when it cannot, or when that file exists and is read-only. Temporary files that
   // killed saves left in that folder go first.
   explicit ReplacingFile(const std::u16string& path, Mode mode = Mode::replace);

@@ -224,7 +224,7 @@ void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.label; }
 
 // The system's own words, which differ between the builds.
 std::string missing_folder_reason() {
-  return torv_test::library_extension() == ".dll" ? "Path not found." : "No such file or directory";
+  return torv_test::library_extension() == ".dll" ? "Path not found" : "No such file or directory";
 }
 
 class TorvHostFailure : public TorvHost, public ::testing::WithParamInterface<FailureCase> {};

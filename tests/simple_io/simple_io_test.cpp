@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 
 #include "simple_io/in_file.h"
 #include "simple_io/out_file.h"
@@ -71,11 +72,22 @@ TEST(SimpleIo, ZeroByteReadsAndWritesDoNothing) {
   EXPECT_EQ(torv_test::read_file(folder.path() / "empty.bin"), "");
 }
 
-TEST(SimpleIo, OpeningAnExistingFileForWritingEmptiesIt) {
+// A new file is created exclusively: what already has the name stays as it was.
+TEST(SimpleIo, CreatingAFileWhereOneIsThrowsAndLeavesIt) {
   TempFolder folder;
   torv_test::write_file(folder.path() / "old.bin", "old content");
-  { OutFile out(folder.file("old.bin")); }
-  EXPECT_EQ(torv_test::read_file(folder.path() / "old.bin"), "");
+  EXPECT_EQ(thrown_value([&] { OutFile out(folder.file("old.bin")); }), 1);
+  EXPECT_EQ(torv_test::read_file(folder.path() / "old.bin"), "old content");
+}
+
+// What cannot be read says why in words a user knows, without a full stop of its own: the message
+// it goes into ends itself.
+TEST(SimpleIo, AFolderIsToldAsAFolder) {
+  TempFolder folder;
+  const simple_io::FileBytes read = simple_io::read_file_bytes(folder.path().u16string());
+  EXPECT_FALSE(read.bytes.has_value());
+  EXPECT_FALSE(read.missing);
+  EXPECT_EQ(read.failure, u"It is a folder");
 }
 
 TEST(SimpleIo, FilesThatCannotBeOpenedThrow) {
@@ -98,7 +110,7 @@ TEST(SimpleIo, PathsOutsideAsciiReachTheFile) {
 // The C runtime buffers what is written: a full disk often shows only when the file is closed.
 TEST(SimpleIo, ClosingOntoAFullDiskThrows) {
   if (!std::filesystem::is_character_file("/dev/full")) GTEST_SKIP() << "needs the device /dev/full";
-  OutFile out(u"/dev/full");
+  OutFile out(std::fopen("/dev/full", "wb"));
   out.write("abc", 3);
   EXPECT_EQ(thrown_value([&] { out.close(); }), 1);
 }
@@ -153,6 +165,8 @@ TEST(SimpleIo, ReplacingFileThrowsItsFailureWithTheSystemsReason) {
     FAIL() << "the commit onto a folder succeeded";
   } catch (const simple_io::ReplaceFailed& failure) {
     EXPECT_FALSE(failure.reason.empty());
+    // The message the reason goes into ends itself: a second full stop would follow Windows's own.
+    EXPECT_NE(failure.reason.back(), u'.');
     EXPECT_EQ(failure.reason, simple_io::last_write_failure());
   }
 }

@@ -12,9 +12,9 @@ namespace torv_test {
 // the plug-in is about to create.
 enum class WriteFault { none, temporary_not_created, short_write, close_fails, move_fails, links_planted };
 
-// Makes the step fail for every temporary file (named ".torv-" and six characters) written from
-// now on, until set to none. The test program must export open, fdopen, fopen, fwrite, fclose,
-// rename and link (see the e2e tests' build), so that the plug-in's calls of them come here first.
+// Makes the step fail for every temporary file (named ".torv-", a process key and six characters) written
+// from now on, until set to none. The test program must export open, fdopen, fopen, fwrite, fclose, rename
+// and link (see the e2e tests' build), so that the plug-in's calls of them come here first.
 void inject_write_fault(WriteFault fault);
 
 // The file the planted links point to; the test makes it and checks it stays as it was.

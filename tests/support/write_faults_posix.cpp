@@ -42,7 +42,7 @@ int links = 0;
 bool is_temporary(const char* path) {
   if (path == nullptr) return false;
   const std::string_view name = std::string_view(path).substr(std::string_view(path).rfind('/') + 1);
-  return name.starts_with(".torv-") && name.size() == 12;
+  return name.starts_with(".torv-");
 }
 
 template <class Function>

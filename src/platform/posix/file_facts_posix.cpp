@@ -1,14 +1,15 @@
-// stat(2) and lstat(2).
+// lstat(2), through the user's and root's links only.
 #include <sys/stat.h>
 
 #include "platform/file_facts.h"
+#include "platform/posix/own_links.h"
 #include "platform/utf8.h"
 
 namespace platform {
 
 std::optional<FileStamp> file_stamp(const std::u16string& path) {
   struct stat facts {};
-  if (stat(to_utf8(path).c_str(), &facts) != 0) return std::nullopt;
+  if (!posix::stat_through_own_links(to_utf8(path), facts)) return std::nullopt;
   return FileStamp{static_cast<std::uint64_t>(facts.st_size),
                    static_cast<std::int64_t>(facts.st_mtim.tv_sec) * 1000000000 + facts.st_mtim.tv_nsec};
 }
@@ -20,7 +21,7 @@ bool path_exists(const std::u16string& path) {
 
 bool is_regular_file(const std::u16string& path) {
   struct stat facts {};
-  return stat(to_utf8(path).c_str(), &facts) == 0 && S_ISREG(facts.st_mode);
+  return posix::stat_through_own_links(to_utf8(path), facts) && S_ISREG(facts.st_mode);
 }
 
 }  // namespace platform

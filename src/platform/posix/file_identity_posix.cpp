@@ -1,4 +1,4 @@
-// stat(2) and realpath(3).
+// lstat(2) through the user's and root's links only, and realpath(3).
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/file_identity.h"
+#include "platform/posix/own_links.h"
 #include "platform/utf8.h"
 
 namespace platform {
@@ -29,7 +30,7 @@ std::string absolute(const std::string& path) {
 
 std::optional<FileIdentity> file_identity(const std::u16string& path) {
   struct stat facts {};
-  if (stat(to_utf8(path).c_str(), &facts) != 0) return std::nullopt;
+  if (!posix::stat_through_own_links(to_utf8(path), facts)) return std::nullopt;
   return FileIdentity{static_cast<std::uint64_t>(facts.st_dev), static_cast<std::uint64_t>(facts.st_ino)};
 }
 

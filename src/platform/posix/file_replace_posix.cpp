@@ -7,52 +7,22 @@
 #include <cstring>
 
 #include "platform/file_replace.h"
+#include "platform/posix/own_links.h"
 #include "platform/utf8.h"
 
 namespace platform {
 
 namespace {
 
-std::string folder_of(const std::string& path) {
-  const auto slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// The kernel's rule for links in sticky folders (fs.protected_symlinks), kept in every folder: in a
-// shared folder anyone may plant a link, but only its owner or the folder's owner is trusted.
-bool may_follow(const std::string& link, const struct stat& facts) {
-  if (facts.st_uid == geteuid()) return true;
-  struct stat folder {};
-  return stat(folder_of(link).c_str(), &folder) == 0 && folder.st_uid == facts.st_uid;
-}
+// No system error says this: a value of our own, far beyond the system's numbers.
+constexpr int not_a_regular_file = 0x20000001;
 
 }  // namespace
 
 std::optional<std::u16string> link_target(const std::u16string& path) {
-  std::string current = to_utf8(path);
-  // As many steps as the system itself follows before it gives up on a loop.
-  for (int step = 0; step < 40; ++step) {
-    struct stat facts {};
-    if (lstat(current.c_str(), &facts) != 0 || !S_ISLNK(facts.st_mode)) return from_utf8(current);
-    // EACCES, as the kernel answers when it refuses to follow such a link itself.
-    if (!may_follow(current, facts)) {
-      errno = EACCES;
-      return std::nullopt;
-    }
-    std::string target(static_cast<std::size_t>(facts.st_size > 0 ? facts.st_size : 4096) + 1, '\0');
-    const ssize_t length = readlink(current.c_str(), target.data(), target.size());
-    if (length <= 0) return from_utf8(current);
-    target.resize(static_cast<std::size_t>(length));
-    // A relative link is relative to the folder the link is in.
-    if (target.front() != '/') {
-      const auto slash = current.rfind('/');
-      if (slash != std::string::npos) target = current.substr(0, slash + 1) + target;
-    }
-    current = target;
-  }
-  errno = ELOOP;
-  return std::nullopt;
+  const std::optional<std::string> end = posix::end_of_own_links(to_utf8(path));
+  if (!end) return std::nullopt;
+  return from_utf8(*end);
 }
 
 bool take_over_attributes(std::FILE* replacement, const std::u16string& target) {
@@ -94,8 +64,17 @@ bool move_to_new_name(const std::u16string& source, const std::u16string& target
 
 void remove_file(const std::u16string& path) { std::remove(to_utf8(path).c_str()); }
 
-std::u16string last_error_text() { return from_utf8(std::strerror(errno)); }
+std::u16string last_error_text() {
+  // The system says "Is a directory"; the user knows folders.
+  if (errno == EISDIR) return u"It is a folder";
+  if (errno == not_a_regular_file) return u"It is not a regular file";
+  return from_utf8(std::strerror(errno));
+}
+
+bool last_error_is_disk_full() { return errno == ENOSPC || errno == EDQUOT; }
 
 void set_out_of_memory_error() { errno = ENOMEM; }
+
+void set_not_a_file_error(bool folder) { errno = folder ? EISDIR : not_a_regular_file; }
 
 }  // namespace platform

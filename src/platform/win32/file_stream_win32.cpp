@@ -3,22 +3,19 @@
 #include <io.h>
 #include <windows.h>
 
-#include <iterator>
-#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/file_replace.h"
 #include "platform/file_stream.h"
+#include "platform/temporary_name.h"
 
 namespace platform {
 namespace {
 
-constexpr char16_t temporary_prefix[] = u".torv-";
-constexpr char16_t digits[] = u"0123456789abcdefghijklmnopqrstuvwxyz";
-constexpr std::size_t random_characters = 6;
-// A save takes a moment; one whose temporary file is this old was killed before it ended. In the
-// file system's 100-nanosecond steps.
+// A save takes a moment; a file of an earlier version, whose name tells no writer, that is this
+// old was left by a save killed before it ended. In the file system's 100-nanosecond steps.
 constexpr ULONGLONG stale_after = 60ULL * 60 * 10'000'000;
 
 const wchar_t* wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
@@ -34,10 +31,8 @@ std::FILE* stream_on(HANDLE handle, int flags, const char* mode) {
   return file;
 }
 
-std::u16string::size_type last_separator(const std::u16string& path) { return path.find_last_of(u"\\/"); }
-
 std::u16string folder_of(const std::u16string& path) {
-  const auto separator = last_separator(path);
+  const auto separator = path.find_last_of(u"\\/");
   return separator == std::u16string::npos ? std::u16string() : path.substr(0, separator + 1);
 }
 
@@ -70,14 +65,27 @@ std::vector<unsigned char> token_user() {
   return user;
 }
 
+// CREATE_NEW fails on any name already there, a link included: nothing is written through one.
+HANDLE create_exclusively(const std::u16string& path) {
+  return CreateFileW(wide(path), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+}
+
 }  // namespace
 
-std::FILE* open_file(const std::u16string& path, const char* mode) {
-  const std::wstring wide_mode(mode, mode + std::char_traits<char>::length(mode));
-  return _wfopen(wide(path), wide_mode.c_str());
+std::FILE* create_new_file(const std::u16string& path) {
+  const HANDLE handle = create_exclusively(path);
+  return handle == INVALID_HANDLE_VALUE ? nullptr : stream_on(handle, _O_WRONLY | _O_BINARY, "wb");
 }
 
 std::FILE* open_regular_file(const std::u16string& path) {
+  // CreateFileW refuses a folder as "Access is denied", which would send the user looking for
+  // permissions.
+  const DWORD attributes = GetFileAttributesW(wide(path));
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    set_not_a_file_error(true);
+    return nullptr;
+  }
   const HANDLE handle =
       CreateFileW(wide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -85,7 +93,7 @@ std::FILE* open_regular_file(const std::u16string& path) {
   // A pipe, a console or a device is no file to read a list from.
   if (GetFileType(handle) != FILE_TYPE_DISK) {
     CloseHandle(handle);
-    SetLastError(ERROR_INVALID_PARAMETER);
+    set_not_a_file_error(false);
     return nullptr;
   }
   return stream_on(handle, _O_RDONLY | _O_BINARY, "rb");
@@ -93,13 +101,9 @@ std::FILE* open_regular_file(const std::u16string& path) {
 
 std::FILE* create_temporary_beside(const std::u16string& target, std::u16string& temporary_path) {
   const std::u16string folder = folder_of(target);
-  static std::mt19937 random{std::random_device{}()};
   for (int attempt = 0; attempt < 16; ++attempt) {
-    temporary_path = folder + temporary_prefix;
-    for (std::size_t i = 0; i < random_characters; ++i) temporary_path += digits[random() % 36];
-    // CREATE_NEW fails on any name already there, a link included: nothing is written through one.
-    const HANDLE handle = CreateFileW(wide(temporary_path), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    temporary_path = folder + new_temporary_name();
+    const HANDLE handle = create_exclusively(temporary_path);
     if (handle != INVALID_HANDLE_VALUE) return stream_on(handle, _O_WRONLY | _O_BINARY, "wb");
     if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) return nullptr;
   }
@@ -112,29 +116,22 @@ void remove_stale_temporaries_beside(const std::u16string& target) {
   const PSID user_sid = reinterpret_cast<const TOKEN_USER*>(user.data())->User.Sid;
   const std::u16string folder = folder_of(target);
   WIN32_FIND_DATAW found{};
-  const HANDLE search = FindFirstFileW(wide(folder + temporary_prefix + u"*"), &found);
+  const HANDLE search = FindFirstFileW(wide(folder + u".torv-*"), &found);
   if (search == INVALID_HANDLE_VALUE) return;
   FILETIME now_time{};
   GetSystemTimeAsFileTime(&now_time);
   const ULONGLONG now = steps_of(now_time);
   do {
-    const std::u16string path = folder + reinterpret_cast<const char16_t*>(found.cFileName);
+    const std::u16string name = reinterpret_cast<const char16_t*>(found.cFileName);
     // A link or a folder is never ours, whatever its name.
     if ((found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0) continue;
     const ULONGLONG written = steps_of(found.ftLastWriteTime);
-    if (!is_temporary_name(path) || written > now || now - written <= stale_after) continue;
-    if (is_own_file(path, user_sid)) DeleteFileW(wide(path));
+    const TemporaryName kind = temporary_name_kind(name);
+    const bool stale = kind == TemporaryName::writer_gone ||
+                       (kind == TemporaryName::without_key && written <= now && now - written > stale_after);
+    if (stale && is_own_file(folder + name, user_sid)) DeleteFileW(wide(folder + name));
   } while (FindNextFileW(search, &found) != 0);
   FindClose(search);
-}
-
-bool is_temporary_name(const std::u16string& path) {
-  const auto separator = last_separator(path);
-  const std::u16string_view name =
-      std::u16string_view(path).substr(separator == std::u16string::npos ? 0 : separator + 1);
-  return name.size() == std::size(temporary_prefix) - 1 + random_characters &&
-         name.starts_with(temporary_prefix) &&
-         name.substr(std::size(temporary_prefix) - 1).find_first_not_of(digits) == std::u16string_view::npos;
 }
 
 }  // namespace platform
