@@ -28,6 +28,9 @@ add_library(xlsxwriter STATIC ${xlsxwriter_sources}
 # Numbers written the same whatever locale the viewer set (the dtoa library, not printf).
 target_compile_definitions(xlsxwriter PRIVATE NOCRYPT NOUNCRYPT USE_DTOA_LIBRARY
   $<$<BOOL:${TORV_WINDOWS}>:USE_FILE32API>)
+# Its messages on standard error go nowhere (see xlsxwriter_quiet/R.h); the user is told otherwise.
+target_compile_definitions(xlsxwriter PRIVATE USE_R_LANG)
+target_include_directories(xlsxwriter BEFORE PRIVATE "${PROJECT_SOURCE_DIR}/cmake/xlsxwriter_quiet")
 target_include_directories(xlsxwriter SYSTEM PUBLIC "${xlsxwriter_root}/include")
 target_link_libraries(xlsxwriter PUBLIC ZLIB::ZLIB)
 # Someone else's code: its warnings are not ours to fix.

@@ -4,7 +4,6 @@
 #include <xlsxwriter.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -13,7 +12,6 @@
 #include "platform/file_replace.h"
 #include "platform/shell_folders.h"
 #include "platform/utf8.h"
-#include "platform/viewer_process.h"
 #include "simple_io/in_file.h"
 #include "simple_io/out_file.h"
 
@@ -22,11 +20,17 @@ namespace {
 constexpr std::size_t max_cell_characters = 32767;
 constexpr std::size_t max_sheet_name = 31;
 
-// A name of its own in the temporary folder for each workbook this process writes.
-std::string scratch_name() {
-  static std::atomic<unsigned> written{0};
-  return "torv-" + platform::to_utf8(platform::this_process_key()) + "-" + std::to_string(++written) +
-         ".xlsx";
+// The library's errors that come from its files: where the temporary folder took no more.
+bool is_file_error(int error) {
+  return error == LXW_ERROR_CREATING_TMPFILE || error == LXW_ERROR_READING_TMPFILE ||
+         error == LXW_ERROR_ZIP_FILE_OPERATION || error == LXW_ERROR_ZIP_FILE_ADD ||
+         error == LXW_ERROR_ZIP_CLOSE;
+}
+
+// Those that set the system's error; the others leave an older one behind.
+bool sets_system_error(int error) {
+  return error == LXW_ERROR_CREATING_TMPFILE || error == LXW_ERROR_READING_TMPFILE ||
+         error == LXW_ERROR_ZIP_FILE_OPERATION;
 }
 
 // The text cut to what a cell holds, counted in characters as the library counts them.
@@ -49,30 +53,29 @@ bool same_name(std::u16string_view a, std::u16string_view b) {
 }  // namespace
 
 WorkbookFile::WorkbookFile(const std::u16string& target) try : target_(target) {
-  const std::optional<platform::NarrowFolder> folder = platform::narrow_temp_folder();
-  if (!folder) throw WorkbookFailed{u"no temporary folder"};
-  scratch_folder_ = folder->narrow;
-  const std::string name = scratch_name();
-  scratch_path_ = folder->path + platform::path_separator() + platform::from_utf8(name);
-  const std::string narrow_path = scratch_folder_ + static_cast<char>(platform::path_separator()) + name;
-  // Made here first, so that a temporary folder that takes no files is told before the work, in
-  // the system's words.
+  const std::optional<platform::NarrowFolder> temporary = platform::narrow_temp_folder();
+  if (!temporary) throw WorkbookFailed{u"no temporary folder"};
+  temporary_folder_ = temporary->path;
+  std::optional<platform::NarrowFolder> scratch = platform::make_scratch_folder(*temporary);
+  if (!scratch) throw WorkbookFailed{temporary_folder_failure()};
+  scratch_.folder = std::move(*scratch);
+  const char16_t separator = platform::path_separator();
+  scratch_path_ = scratch_.folder.path + separator + u"workbook.xlsx";
+  const std::string narrow_path = scratch_.folder.narrow + static_cast<char>(separator) + "workbook.xlsx";
+  // Made here, exclusively, before the library opens it by name; and so that a temporary folder
+  // that takes no files is told before the work.
   try {
     simple_io::OutFile(scratch_path_).close();
   } catch (...) {
-    throw WorkbookFailed{scratch_path_ + u": " + platform::last_error_text()};
+    throw WorkbookFailed{temporary_folder_failure()};
   }
   lxw_workbook_options options{};
   // Rows go to the library's temporary files as they are written: a million of them would not
   // fit in the memory of a 32-bit viewer.
   options.constant_memory = LXW_TRUE;
-  options.tmpdir = scratch_folder_.data();
+  options.tmpdir = scratch_.folder.narrow.data();
   workbook_ = workbook_new_opt(narrow_path.c_str(), &options);
-  if (workbook_ == nullptr) {
-    const std::u16string reason = platform::last_error_text();
-    platform::remove_file(scratch_path_);
-    throw WorkbookFailed{reason};
-  }
+  if (workbook_ == nullptr) throw WorkbookFailed{temporary_folder_failure()};
 } catch (const simple_io::ReplaceFailed& failed) {
   throw WorkbookFailed{failed.reason};
 }
@@ -82,11 +85,23 @@ WorkbookFile::~WorkbookFile() {
     // Closing is the only way to free the library's workbook; what it writes is thrown away.
     workbook_close(workbook_);
   }
-  platform::remove_file(scratch_path_);
+}
+
+WorkbookFile::Scratch::~Scratch() {
+  if (!folder.path.empty()) platform::remove_scratch_folder(folder.path);
+}
+
+std::u16string WorkbookFile::temporary_folder_failure() const {
+  if (platform::last_error_is_disk_full()) return u"The temporary folder " + temporary_folder_ + u" is full";
+  return u"The temporary folder " + temporary_folder_ + u": " + platform::last_error_text();
 }
 
 void WorkbookFile::fail(int error) {
-  throw WorkbookFailed{platform::from_utf8(lxw_strerror(static_cast<lxw_error>(error)))};
+  const std::u16string library_text = platform::from_utf8(lxw_strerror(static_cast<lxw_error>(error)));
+  if (!is_file_error(error)) throw WorkbookFailed{library_text};
+  if (sets_system_error(error) || platform::last_error_is_disk_full())
+    throw WorkbookFailed{temporary_folder_failure()};
+  throw WorkbookFailed{u"The temporary folder " + temporary_folder_ + u": " + library_text};
 }
 
 lxw_worksheet* WorkbookFile::add_sheet(std::u16string_view name) {

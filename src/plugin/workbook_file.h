@@ -1,7 +1,8 @@
 // WorkbookFile: a spreadsheet workbook written by libxlsxwriter and put in its place whole, as
 // every file the plug-in writes. The library writes rows as they come (its constant-memory mode),
-// into the user's temporary folder; the finished workbook is copied beside the target and takes
-// its place only then, so a failure leaves the old file as it was.
+// into a folder made for this workbook in the user's temporary folder, which only the user may
+// write; the finished workbook is copied beside the target and takes its place only then, so a
+// failure leaves the old file as it was. The folder goes with everything in it, whatever happened.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/scratch_folder.h"
 #include "simple_io/replacing_file.h"
 
 struct lxw_workbook;
@@ -46,11 +48,23 @@ class WorkbookFile {
   void commit();
 
  private:
+  // Removes the folder when the workbook is done with it, after the library closed its files.
+  struct Scratch {
+    platform::NarrowFolder folder;
+    Scratch() = default;
+    Scratch(const Scratch&) = delete;
+    Scratch& operator=(const Scratch&) = delete;
+    ~Scratch();
+  };
+
   [[noreturn]] void fail(int error);
+  // Why the temporary folder took no more: full, else the system's words; it names the folder.
+  std::u16string temporary_folder_failure() const;
 
   simple_io::ReplacingFile target_;
+  std::u16string temporary_folder_;
+  Scratch scratch_;
   std::u16string scratch_path_;
   lxw_workbook* workbook_ = nullptr;
-  std::string scratch_folder_;
   std::vector<std::u16string> sheet_names_;
 };

@@ -388,6 +388,70 @@ class FailedSave(WorkbookCase):
         self.assertIn('message box "TORV" (error): The workbook could not be saved.', output)
 
 
+class ScratchFolder(WorkbookCase):
+    """The library writes into a folder made for the export in the temporary folder, which only the
+    user may write and which goes with everything in it, whether the export succeeds or fails."""
+
+    def setUp(self):
+        super().setUp()
+        if arguments.emulator:
+            self.skipTest("Wine takes the temporary folder from its own registry, not from the environment")
+        self.temporary = os.path.join(self.folder, "tmp")
+        os.mkdir(self.temporary)
+
+    def test_nothing_stays_in_the_temporary_folder(self):
+        model = self.carwash()
+        for label, read_only in [("saved", False), ("failed", True)]:
+            with self.subTest(label):
+                target = os.path.join(self.folder, label + ".xlsx")
+                with open(target, "wb"):
+                    pass
+                if read_only:
+                    os.chmod(target, 0o444)
+                output = self.host.session(model, "answer save " + target + "\nclick Export\n",
+                                           TMPDIR=self.temporary)
+                self.assertEqual(read_only, "could not be saved" in output, output)
+                self.assertEqual(os.listdir(self.temporary), [])
+
+    def test_a_link_at_the_scratch_files_old_name_is_not_followed(self):
+        """The scratch file was once named by the viewer's process number and start time, which a
+        colleague can read: a link planted at that name led the export into the link's target."""
+        victim = os.path.join(self.folder, "victim.txt")
+        with open(victim, "w") as file:
+            file.write("keep me")
+        process = subprocess.Popen([arguments.host, self.carwash()], stdin=subprocess.PIPE,
+                                   stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                                   env=self.host.environment(TMPDIR=self.temporary))
+        with open(f"/proc/{process.pid}/stat") as file:
+            start = file.read().rsplit(")", 1)[1].split()[19]
+        for number in range(1, 4):
+            os.symlink(victim, os.path.join(self.temporary, f"torv-{process.pid}_{start}-{number}.xlsx"))
+        target = os.path.join(self.folder, "book.xlsx")
+        output, errors = process.communicate(("answer save " + target + "\nclick Export\n").encode(), timeout=300)
+        self.assertEqual(process.returncode, 0, errors)
+        with open(victim) as file:
+            self.assertEqual(file.read(), "keep me")
+        openpyxl.load_workbook(target)
+        self.assertEqual(sorted(os.listdir(self.temporary)),
+                         sorted(f"torv-{process.pid}_{start}-{number}.xlsx" for number in range(1, 4)))
+
+    def test_a_full_temporary_folder_is_named_and_the_library_says_nothing(self):
+        if os.geteuid() != 0:
+            self.skipTest("mounting a small file system as the temporary folder needs root")
+        mounted = subprocess.run(["mount", "-t", "tmpfs", "-o", "size=16k", "torv-test", self.temporary],
+                                 capture_output=True)
+        if mounted.returncode != 0:
+            self.skipTest("cannot mount a tmpfs: " + mounted.stderr.decode(errors="replace"))
+        try:
+            output = FailedSave.save_fails(self, TMPDIR=self.temporary)
+            self.assertIn("kept.xlsx: The temporary folder " + self.temporary + " is full\n", output)
+            self.assertNotIn("[ERROR]", output)
+            self.assertNotIn("ZIP_ERRNO", output)
+            self.assertEqual(os.listdir(self.temporary), [])
+        finally:
+            subprocess.run(["umount", "-l", self.temporary])
+
+
 def main():
     global arguments
     parser = argparse.ArgumentParser()
