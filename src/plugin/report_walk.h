@@ -16,11 +16,15 @@
 #include "plugin_base/host_api.h"
 
 // A coordinate (metres) in whole thousandths (millimetres), truncated toward zero; nothing for a
-// coordinate that is not a number or beyond what 64 bits hold.
+// coordinate that is not a number or beyond what 64 bits hold. A product within a millionth of a
+// whole thousandth is that whole one: 26.26 m that the viewer's arithmetic left a few ulps short
+// (26259.999999999996 once scaled) is 26260 in every run, never 26259.
 inline std::optional<double> whole_thousandths(double coordinate) {
-  const double scaled = std::trunc(coordinate * 1000.0);
+  const double scaled = coordinate * 1000.0;
   if (!std::isfinite(scaled) || std::fabs(scaled) >= 9.2e18) return std::nullopt;
-  return scaled;
+  const double nearest = std::round(scaled);
+  // Adding 0.0 makes a negative zero (-0.0004 m) zero: the workbook's cell holds 0, as the report's.
+  return (std::fabs(scaled - nearest) <= 1e-6 ? nearest : std::trunc(scaled)) + 0.0;
 }
 
 // One object of the report as the viewer describes it.

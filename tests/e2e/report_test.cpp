@@ -168,8 +168,10 @@ TEST_F(Report, CoordinatesBeyond32BitsAndNonNumbers) {
   EXPECT_NE(report.find(",,,1000\r\n"), std::string::npos) << report;
 }
 
-// Coordinates whose thousandths lie a hair below a whole number: every build multiplies in doubles
-// and truncates, so each writes what this table, worked out by hand, says.
+// Coordinates whose thousandths lie a hair below a whole number: every build multiplies in doubles,
+// takes a product within a millionth of a whole millimetre as that millimetre and truncates the
+// rest toward zero, so each writes what this table, worked out by hand, says. The values a few
+// ulps under a whole millimetre are what a viewer's arithmetic leaves of a whole one.
 TEST_F(Report, CoordinatesOnTheRoundingEdgesAreTheSameInEveryBuild) {
   struct Edge {
     double corner[3];
@@ -179,9 +181,21 @@ TEST_F(Report, CoordinatesOnTheRoundingEdgesAreTheSameInEveryBuild) {
       {{35.91, 5.71, -0.0019}, "35910,5710,-1"},
       {{0.1 + 0.2, 4.35, -35.91}, "300,4350,-35910"},
       {{2147483.647, 2147483.648, -2147483.648}, "2147483647,2147483648,-2147483648"},
-      {{-2147483.649, 1.005, 2.01}, "-2147483649,1004,2009"},
+      // 1004.9999999999999 and 2009.9999999999998 once scaled.
+      {{-2147483.649, 1.005, 2.01}, "-2147483649,1005,2010"},
       {{0.57, 8.2, -5.71}, "570,8200,-5710"},
       {{0.29, 1.13, 4.1}, "290,1130,4100"},
+      // One, two and three ulps under 26.26, 35.91 and 1.
+      {{26.259999999999998, 35.90999999999998, 0.9999999999999997}, "26260,35910,1000"},
+      {{-26.259999999999998, -35.90999999999998, -0.9999999999999997}, "-26260,-35910,-1000"},
+      // Under a millimetre: within a millionth of it, and well short of it.
+      {{-0.0009999999, 0.0009999999999999994, 0.0009999}, "-1,1,0"},
+      {{-0.0004, 0.0025, -0.0025}, "0,2,-2"},
+      // Large coordinates: one ulp under is within a millionth; 2e-6 mm under is the millimetre below.
+      {{5432109.875999999, -3000000.4999999995, 2147483.6479999996}, "5432109876,-3000000500,2147483648"},
+      {{5432109.875999998, -3000000.4999999986, 123456789.0119999}, "5432109875,-3000000499,123456789011"},
+      // Halfway, a ten-thousandth and two millionths under stay truncated.
+      {{12.3455, 1.0049999, -7.499999998}, "12345,1004,-7499"},
   };
   load_model("storeys=1,assemblies=" + std::to_string(edges.size()) + ",parts=1,values=B");
   host::Model& model = state().model;
