@@ -31,6 +31,6 @@ inline constexpr const char* usage =
     "  --script FILE  the session's commands (default: standard input; help lists them)\n"
     "  SPEC: default, or key=value pairs separated by commas: sites, storeys, assemblies, parts,\n"
     "        loose, depth, batch=text|integer|boolean|real|none, values=a;b;c, parts_batch=TEXT, no_guid=N,\n"
-    "        no_representation=N, uuid_guid=N, path=MODEL-PATH\n";
+    "        no_representation=N, uuid_guid=N, part_weight=KG, path=MODEL-PATH\n";
 
 }  // namespace host

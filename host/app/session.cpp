@@ -83,6 +83,7 @@ constexpr PanelAction panel_actions[] = {
     {"swatch", "cell FORM 2 ", "N [right]"},
     {"key", "key FORM ", "enter|space|up|down|left|right|home|end"},
     {"dblclick", "dblclick FORM", ""},
+    {"hint", "hint FORM ", "N"},
     {"auto-select", "check FORM cbx_auto_select ", "on|off"},
     {"menu", "menu FORM menu_", "[add|rename|delete|undo|redo|only|all|palette]"},
     {"undo", "menu FORM menu_undo", ""},
@@ -123,7 +124,8 @@ std::string explained(const std::string& reply, const std::string& panel) {
     return "no key '" + message.substr(12) + "': enter, space, up, down, left, right, home or end";
   }
   if (message.starts_with("no menu item menu_")) {
-    return "the grid's context menu has no entry '" + message.substr(18) + "': add, rename or delete";
+    return "the grid's context menu has no entry '" + message.substr(18) +
+           "': add, rename, delete, undo, redo, only, all or palette";
   }
   if (message.starts_with("the menu item menu_")) {
     const std::string entry = message.substr(19, message.find(' ', 19) - 19);
@@ -212,9 +214,9 @@ void Session::print(std::string_view what) {
   HostState& state = host_state();
   if (subject == "panel") {
     const auto [panel, parts] = split_keyword(rest);
-    if (!is_panel(panel) || (!parts.empty() && parts != "parts"))
-      return fail("print panel batch|status [parts], not '" + std::string(rest) + "'");
-    toolkit("print " + panel + (parts.empty() ? "" : " parts"), panel);
+    if (!is_panel(panel) || (!parts.empty() && parts != "parts" && parts != "totals"))
+      return fail("print panel batch|status [parts|totals], not '" + std::string(rest) + "'");
+    toolkit("print " + panel + (parts.empty() ? "" : " " + std::string(parts)), panel);
   } else if (subject == "colors") {
     print_colors();
   } else if (subject == "selection") {

@@ -164,6 +164,10 @@ class Generator {
         object.properties.push_back(
             Property{u"BIM", u"USER_FIELD_4", PropertyKind::text, spec_.parts_batch, 0});
       }
+      if (spec_.part_weight != 0) {
+        object.properties.push_back(
+            Property{u"BaseQuantities", u"NetWeight", PropertyKind::real, {}, spec_.part_weight});
+      }
       object.bounds = box_at(x, -1.25 + 0.5 * static_cast<double>(p), z, 0.2, 6.0, 0.2);
       assembly_bounds = assembly_bounds ? united(*assembly_bounds, *object.bounds) : *object.bounds;
     }
@@ -246,6 +250,14 @@ GeneratorSpec parse_generator_spec(std::string_view text) {
       spec.batch_values = split_values(value);
     } else if (key == "parts_batch") {
       spec.parts_batch = widen(value);
+    } else if (key == "part_weight") {
+      // Whole kilograms and decimals with a point, whatever the machine's locale.
+      double kilograms = 0;
+      const auto [number_end, error] = std::from_chars(value.data(), value.data() + value.size(), kilograms);
+      if (error != std::errc() || number_end != value.data() + value.size())
+        throw std::invalid_argument("generator: part_weight needs a number, not '" + std::string(value) +
+                                    "'");
+      spec.part_weight = kilograms;
     } else if (key == "path") {
       spec.path = widen(value);
     } else {

@@ -24,6 +24,7 @@ struct GeneratorSpec {
   PropertyKind batch_kind = PropertyKind::text;
   std::vector<std::u16string> batch_values;
   std::u16string parts_batch;               // "USER_FIELD_4" text on every part too (empty: none)
+  double part_weight = 0;                   // "BaseQuantities" "NetWeight" of every part, kg (0: none)
   std::size_t no_guid_every = 0;            // every n-th loose element has no GUID (0: none)
   std::size_t no_representation_every = 0;  // every n-th loose element has no geometry (0: none)
   std::size_t uuid_guid_every = 0;          // every n-th assembly's GUID is a UUID, every other one braced

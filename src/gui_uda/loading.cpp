@@ -201,6 +201,7 @@ void Tfrm_uda::build_groups_from_model() {
 }
 
 void Tfrm_uda::finish_list(GroupsByName& by_name) {
+  forget_totals();
   for (auto& [name, group] : by_name) groups.push_back(std::move(group));
   auto default_group = std::make_unique<ObjectsGroup>();
   default_group->is_default = true;

@@ -89,6 +89,7 @@ Tfrm_uda::Tfrm_uda(cpp::PluginBase& owner_plugin, PanelMode panel_mode)
   on_show = [this] { FormShow(); };
   on_query = [this](std::string_view subject) {
     if (subject == "history") return history_listing();
+    if (subject == "totals") return totals_listing();
     // "parts N": the objects below the filed objects of the category in grid row N.
     if (subject.starts_with("parts ")) {
       const std::string row(subject.substr(6));
@@ -221,4 +222,5 @@ void Tfrm_uda::clear_groups() {
   // The steps name the categories of this list: the history ends with it.
   history.clear();
   groups.clear();
+  forget_totals();
 }

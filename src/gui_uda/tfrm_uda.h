@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "categories/category_totals.h"
 #include "categories/objects_group.h"
 #include "gui_add_category/tfrm_add_category.h"
 #include "gui_uda/panel_history.h"
@@ -64,8 +65,14 @@ class Tfrm_uda : public toolkit::Form {
   void color_from_palette();
   // How many objects lie below the category's filed objects.
   std::size_t parts_of(const ObjectsGroup& group) const;
-  // The count cell's hint: "Batch 3 – 107 objects, 412 parts below them"; empty for other cells.
+  // Objects, parts and weight of each category and of what is in none, walked once and kept until
+  // the list or the model changes.
+  const ListTotals& totals() const;
+  // The count cell's hint: "Batch 3 – 107 objects, 412 parts below them, 18.42 t"; on the default
+  // row what is in no category; empty for other cells.
   std::u16string count_hint(int col, int row) const;
+  // Each row's name, objects, parts and kilograms with one decimal, tab-separated, a row a line.
+  std::u16string totals_listing() const;
 
   // Category colours remembered by name.
   void load_colors();
@@ -188,6 +195,9 @@ class Tfrm_uda : public toolkit::Form {
   const ObjectsGroup* shown_alone_ = nullptr;
   // Whether the user already answered the question before leaving these changes.
   bool leaving_answered = false;
+  // What totals() found for the list as it is; emptied by every change of the list or the model.
+  mutable std::optional<ListTotals> totals_;
+  void forget_totals() { totals_.reset(); }
   // The kept copy of a recovery file that was restored in part: until a save, saving asks.
   std::u16string restored_part_of;
   // The list was filled without offering the model's unsaved changes (for an export).

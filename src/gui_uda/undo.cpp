@@ -7,6 +7,7 @@
 
 void Tfrm_uda::record(std::unique_ptr<PanelStep> step) {
   history.record(std::move(step));
+  forget_totals();
   note_change();
 }
 
@@ -31,6 +32,7 @@ void Tfrm_uda::redo() {
 }
 
 void Tfrm_uda::after_history_step() {
+  forget_totals();
   set_row_count_and_layout();
   apply_colors();
   note_change();

@@ -69,24 +69,6 @@ void Tfrm_uda::show_only(std::size_t index) {
   grid.repaint();
 }
 
-std::size_t Tfrm_uda::parts_of(const ObjectsGroup& group) const {
-  std::size_t parts = 0;
-  for (const viewer::ObjectId id : group.object_ids) {
-    walk_children(host_handle, id, [&parts](viewer::ObjectId) {
-      ++parts;
-      return true;
-    });
-  }
-  return parts;
-}
-
-std::u16string Tfrm_uda::count_hint(int col, int row) const {
-  if (col != 1 || row < 1 || static_cast<std::size_t>(row) > groups.size()) return {};
-  const ObjectsGroup& group = *groups[static_cast<std::size_t>(row - 1)];
-  if (group.is_default) return {};
-  return text("count_hint", group.name, count_text(group.object_ids.size()), count_text(parts_of(group)));
-}
-
 void Tfrm_uda::select_group(int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= groups.size()) return;
   viewer::select(host_handle, plugin.selected_id, false);

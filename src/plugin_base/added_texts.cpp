@@ -57,6 +57,8 @@ constexpr AddedText texts[] = {
     {"menu_palette", u"Colour all from the palette"},
     {"step_palette", u"colours from the palette for %1 categories"},
     {"count_hint", u"%1 \u2013 %2 objects, %3 parts below them"},
+    {"count_hint_default", u"%1 \u2013 %2 objects in no category, %3 parts below them"},
+    {"count_hint_weight", u", %1 t"},
     {"filter_workbook", u"Excel workbook (*.xlsx)|*.xlsx"},
     {"workbook_save_error",
      u"The workbook could not be saved. Check that it is not open in another program and that you may write "

@@ -69,6 +69,7 @@ torv_data/reset.png
 torv_data/reset_small.png
 torv_data/runtime.png
 torv_data/runtime_small.png
+torv_data/weight_properties.txt
 EOF
 diff "$work/expected" "$work/contents" || fail "the ZIP holds other files than a user installs"
 mkdir "$work/unpacked"

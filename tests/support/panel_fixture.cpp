@@ -13,7 +13,7 @@ void PanelFixture::SetUp() {
   // A name of its own: the plug-in's per-user folder follows the library's file name.
   base_name_ = "torv-" + folder_.path().filename().string();
   copy_ = std::make_unique<PluginCopy>(base_name_ + library_extension());
-  copy_->copy_data(base_name_ + "_data", {"lang.en", "lang.de", "lang.pl"});
+  copy_->copy_data(base_name_ + "_data", {"lang.en", "lang.de", "lang.pl", "weight_properties.txt"});
   set_environment("XDG_DATA_HOME", (folder_.path() / "user").string());
   load_plugin(copy_->library());
 }

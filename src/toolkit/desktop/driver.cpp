@@ -167,10 +167,23 @@ std::string act_on_grid(Form& form, DrawGrid& grid, const std::vector<std::strin
 
 std::string act(Form& form, const std::vector<std::string_view>& words) {
   const std::string_view action = words[0];
+  if (action == "print" && words.size() > 2 && words[2] == "totals") {
+    if (!form.on_query) return error("the form " + form.name() + " answers no query");
+    return platform::to_utf8(form.caption()) + '\n' + platform::to_utf8(form.on_query("totals"));
+  }
   if (action == "print") return print_form(form, words.size() > 2 && words[2] == "parts");
   if (action == "query") {
     if (words.size() < 3 || !form.on_query) return error("the form " + form.name() + " answers no query");
     return platform::to_utf8(form.on_query(words[2]));
+  }
+  if (action == "hint") {
+    // What the mouse resting on the count cell of row N shows.
+    DrawGrid* grid = find_control<DrawGrid>(form, "");
+    int row = 0;
+    if (grid == nullptr || words.size() < 3 || !parse_int(words[2], row) || row < grid->fixed_rows() ||
+        row >= grid->row_count())
+      return error("hint FORM ROW: no such row");
+    return grid->on_cell_hint ? platform::to_utf8(grid->on_cell_hint(1, row)) : std::string();
   }
   if (action == "paint") return paint_form(form);
   if (action == "window") return std::to_string(reinterpret_cast<std::uintptr_t>(form.window_handle()));

@@ -1,0 +1,143 @@
+// The totals walk: each category's objects measured below, and the objects in no category found
+// from the model's root through its spatial structure.
+#include "categories/category_totals.h"
+
+#include <algorithm>
+#include <string_view>
+#include <unordered_map>
+
+#include "plugin_base/host_api.h"
+#include "plugin_base/host_queries.h"
+
+namespace {
+
+// Where the model's spatial structure is: the objects below these are what the model is made of.
+bool is_spatial(const char* entity) {
+  if (entity == nullptr) return false;
+  constexpr std::string_view spatial[] = {"IfcProject",
+                                          "IfcSite",
+                                          "IfcBuilding",
+                                          "IfcBuildingStorey",
+                                          "IfcSpace",
+                                          "IfcSpatialZone",
+                                          "IfcExternalSpatialElement",
+                                          "IfcFacility",
+                                          "IfcFacilityPart",
+                                          "IfcBridge",
+                                          "IfcBridgePart",
+                                          "IfcRoad",
+                                          "IfcRoadPart",
+                                          "IfcRailway",
+                                          "IfcRailwayPart",
+                                          "IfcMarineFacility",
+                                          "IfcMarinePart"};
+  const std::string_view name(entity);
+  return std::find(std::begin(spatial), std::end(spatial), name) != std::end(spatial);
+}
+
+class Measurer {
+ public:
+  Measurer(viewer::HostHandle host, const std::vector<WeightProperty>& weights)
+      : host_(host), weights_(weights) {}
+
+  // The objects below id and its weight: the first weight property it carries, else what the
+  // objects below it weigh that carry one or have one below them.
+  void add(viewer::ObjectId id, CategoryTotals& totals) {
+    // Pre-order: each node after its parent, so that a walk backwards meets children first.
+    nodes_.clear();
+    nodes_.push_back({id, 0, own_weight(id), 0, false});
+    for (std::size_t at = 0; at < nodes_.size(); ++at) {
+      read_children(host_, nodes_[at].id, children_);
+      // A weighed node's children are counted, not weighed.
+      const bool weigh = nodes_[at].needs_weight();
+      for (const viewer::ObjectId child : children_)
+        nodes_.push_back({child, at, weigh ? own_weight(child) : std::nullopt, 0, !weigh});
+    }
+    for (std::size_t at = nodes_.size(); at-- > 1;) {
+      Node& node = nodes_[at];
+      Node& parent = nodes_[node.parent];
+      if (!parent.needs_weight()) continue;
+      if (const std::optional<double> weight = node.weight()) {
+        parent.below += *weight;
+        parent.weighed_below = true;
+      }
+    }
+    ++totals.objects;
+    totals.parts += nodes_.size() - 1;
+    if (const std::optional<double> weight = nodes_[0].weight())
+      totals.kilograms = totals.kilograms.value_or(0.0) + *weight;
+  }
+
+ private:
+  struct Node {
+    viewer::ObjectId id;
+    std::size_t parent;
+    std::optional<double> own;
+    double below;
+    bool ignored;  // below a weighed object
+    bool weighed_below = false;
+    bool needs_weight() const { return !ignored && !own; }
+    std::optional<double> weight() const {
+      if (own) return own;
+      if (weighed_below) return below;
+      return std::nullopt;
+    }
+  };
+
+  std::optional<double> own_weight(viewer::ObjectId id) const {
+    for (const WeightProperty& weight : weights_) {
+      viewer::PropertyQuery query{id, weight.property_set.c_str(), weight.property.c_str()};
+      viewer::PropertyResult result{};
+      if (viewer::filter_properties(host_, &query, &result, true) == 0) continue;
+      // Numbers only: a weight given as text or as a yes/no says nothing of kilograms.
+      if (result.value_type == 0 || result.value_type == 3) continue;
+      return result.value.number;
+    }
+    return std::nullopt;
+  }
+
+  viewer::HostHandle host_;
+  const std::vector<WeightProperty>& weights_;
+  std::vector<Node> nodes_;
+  std::vector<viewer::ObjectId> children_;
+};
+
+}  // namespace
+
+ListTotals category_totals(viewer::HostHandle host, viewer::ObjectId all_objects_id, const Groups& groups,
+                           const std::vector<WeightProperty>& weights) {
+  ListTotals totals;
+  totals.of_group.resize(groups.size());
+  Measurer measurer(host, weights);
+  std::unordered_map<viewer::ObjectId, std::size_t> filed;
+  std::size_t default_index = groups.size();
+  for (std::size_t i = 0; i < groups.size(); ++i) {
+    if (groups[i]->is_default) default_index = i;
+    for (const viewer::ObjectId id : groups[i]->object_ids) {
+      filed.emplace(id, i);
+      measurer.add(id, totals.of_group[i]);
+    }
+  }
+  if (default_index == groups.size()) return totals;
+  // What is in no category: below the spatial structure, the first objects that are not filed.
+  std::vector<viewer::ObjectId> stack{all_objects_id};
+  std::vector<viewer::ObjectId> children;
+  std::vector<viewer::ObjectInfo> infos;
+  while (!stack.empty()) {
+    const viewer::ObjectId parent = stack.back();
+    stack.pop_back();
+    read_children(host, parent, children);
+    if (children.empty()) continue;
+    infos.assign(children.size(), viewer::ObjectInfo{});
+    viewer::get_object_info(host, children.data(), infos.data(), static_cast<std::int32_t>(children.size()));
+    for (std::size_t i = 0; i < children.size(); ++i) {
+      if (filed.contains(children[i])) continue;
+      if (is_spatial(infos[i].ifc_entity)) {
+        stack.push_back(children[i]);
+      } else {
+        measurer.add(children[i], totals.of_group[default_index]);
+      }
+    }
+  }
+  return totals;
+}
