@@ -26,7 +26,7 @@ class AssignmentStep : public PanelStep {
   void undo(Tfrm_uda& panel) override { move(panel, before_); }
   void redo(Tfrm_uda& panel) override { move(panel, moved_); }
   std::u16string description(const Tfrm_uda& panel) const override {
-    return panel.text("step_assign", count_text(moved_.size()), chosen_->name);
+    return panel.counted_text("step_assign", {moved_.size()}, count_text(moved_.size()), chosen_->name);
   }
 
  private:
@@ -99,7 +99,7 @@ class ColorStep : public PanelStep {
   void redo(Tfrm_uda& panel) override { swap_colors(panel); }
   std::u16string description(const Tfrm_uda& panel) const override {
     if (other_colors_.size() == 1) return panel.text("step_color", other_colors_.front().first->name);
-    return panel.text("step_palette", count_text(other_colors_.size()));
+    return panel.counted_text("step_palette", {other_colors_.size()}, count_text(other_colors_.size()));
   }
   bool changes_sidecar() const override { return false; }
 

@@ -128,7 +128,8 @@ void Tfrm_uda::offer_recovery(const std::u16string& model_path) {
     const SidecarLineCount count =
         bytes.bytes ? count_sidecar_lines(toolkit::decode_text(*bytes.bytes)) : SidecarLineCount{};
     if (count.readable < count.lines)
-      asked += u"\n" + text("recovery_partly_readable", count_text(count.readable), count_text(count.lines));
+      asked += u"\n" + counted_text("recovery_partly_readable", {count.readable}, count_text(count.readable),
+                                    count_text(count.lines));
     asked += u"\n" + text("recovery_kept_if_no", discarded);
     if (!toolkit::ask_question(window_handle(), asked, u"TORV")) {
       platform::replace_file(file.path, discarded);

@@ -98,10 +98,10 @@ bool Tfrm_uda::save_groups_file(const std::u16string& path) {
   // The model's own side-car file holds the work now; a copy elsewhere does not.
   if (!model_of_list.empty() && platform::same_file(file, sidecar_path(model_of_list))) forget_recovery();
   if (left_out > 0) {
-    toolkit::message_box(
-        window_handle(),
-        text("guids_left_out", count_text(left_out), file_name_part(file, platform::path_separator())),
-        u"TORV", toolkit::MessageIcon::warning);
+    toolkit::message_box(window_handle(),
+                         counted_text("guids_left_out", {left_out}, count_text(left_out),
+                                      file_name_part(file, platform::path_separator())),
+                         u"TORV", toolkit::MessageIcon::warning);
   }
   return true;
 }
@@ -145,12 +145,13 @@ void Tfrm_uda::tell_unread(const std::u16string& path) {
     message = text(mode == PanelMode::Batch ? "unreadable_batches" : "unreadable_statuses", name,
                    last_read.failure);
   } else if (last_read.lines_not_read > 0) {
-    message = text("reading_stopped", name, count_text(last_read.stopped_at_line),
-                   count_text(last_read.lines_not_read));
+    message = counted_text("reading_stopped", {last_read.lines_not_read}, name,
+                           count_text(last_read.stopped_at_line), count_text(last_read.lines_not_read));
   }
   if (last_read.invalid_guid_lines > 0) {
     if (!message.empty()) message += u"\n";
-    message += text("invalid_guid_lines", count_text(last_read.invalid_guid_lines), name);
+    message += counted_text("invalid_guid_lines", {last_read.invalid_guid_lines},
+                            count_text(last_read.invalid_guid_lines), name);
   }
   if (!message.empty())
     toolkit::message_box(window_handle(), message, u"TORV", toolkit::MessageIcon::warning);
@@ -215,9 +216,9 @@ void Tfrm_uda::btn_openClick() {
   }
   tell_unread(path);
   if (loaded_absent_lines > 0) {
-    toolkit::message_box(
-        window_handle(),
-        text("lines_without_object", count_text(loaded_absent_lines), count_text(loaded_guid_lines)), u"TORV",
-        toolkit::MessageIcon::information);
+    toolkit::message_box(window_handle(),
+                         counted_text("lines_without_object", {loaded_absent_lines},
+                                      count_text(loaded_absent_lines), count_text(loaded_guid_lines)),
+                         u"TORV", toolkit::MessageIcon::information);
   }
 }

@@ -20,6 +20,23 @@ bool first_show[2] = {true, true};
 
 constexpr char16_t custom_colors_file[] = u"CustomColors.dat";
 
+// A text with its %1, %2 and %3 replaced by the values.
+std::u16string filled_in(std::u16string filled, std::u16string_view first, std::u16string_view second,
+                         std::u16string_view third) {
+  const std::u16string_view values[] = {first, second, third};
+  for (std::size_t at = 0; (at = filled.find(u'%', at)) != std::u16string::npos;) {
+    const char16_t which = at + 1 < filled.size() ? filled[at + 1] : u'\0';
+    if (which < u'1' || which > u'3') {
+      ++at;
+      continue;
+    }
+    const std::u16string_view value = values[which - u'1'];
+    filled.replace(at, 2, value);
+    at += value.size();
+  }
+  return filled;
+}
+
 }  // namespace
 
 Tfrm_uda::Tfrm_uda(cpp::PluginBase& owner_plugin, PanelMode panel_mode)
@@ -137,19 +154,13 @@ std::u16string Tfrm_uda::text(const char* key) const { return cpp::language_text
 
 std::u16string Tfrm_uda::text(const char* key, std::u16string_view first, std::u16string_view second,
                               std::u16string_view third) const {
-  std::u16string filled = text(key);
-  const std::u16string_view values[] = {first, second, third};
-  for (std::size_t at = 0; (at = filled.find(u'%', at)) != std::u16string::npos;) {
-    const char16_t which = at + 1 < filled.size() ? filled[at + 1] : u'\0';
-    if (which < u'1' || which > u'3') {
-      ++at;
-      continue;
-    }
-    const std::u16string_view value = values[which - u'1'];
-    filled.replace(at, 2, value);
-    at += value.size();
-  }
-  return filled;
+  return filled_in(text(key), first, second, third);
+}
+
+std::u16string Tfrm_uda::counted_text(const char* key, std::initializer_list<std::uint64_t> counts,
+                                      std::u16string_view first, std::u16string_view second,
+                                      std::u16string_view third) const {
+  return filled_in(cpp::language_text(host_handle, key, counts), first, second, third);
 }
 
 toolkit::ColorDialog& Tfrm_uda::shared_color_dialog() {

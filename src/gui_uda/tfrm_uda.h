@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -126,6 +127,11 @@ class Tfrm_uda : public toolkit::Form {
   // The texts of a line in the language file with its %1, %2 and %3 filled in.
   std::u16string text(const char* key, std::u16string_view first, std::u16string_view second = {},
                       std::u16string_view third = {}) const;
+  // The same for a text with counts, in the form of the viewer's language for each count in order
+  // ("assign 1 object to %2", "assign 5 objects to %2").
+  std::u16string counted_text(const char* key, std::initializer_list<std::uint64_t> counts,
+                              std::u16string_view first, std::u16string_view second = {},
+                              std::u16string_view third = {}) const;
 
   Groups groups;
   const PanelMode mode;

@@ -57,8 +57,9 @@ std::u16string Tfrm_uda::count_hint(int col, int row) const {
   const std::size_t index = static_cast<std::size_t>(row - 1);
   const ObjectsGroup& group = *groups[index];
   const CategoryTotals& counted = totals().of_group[index];
-  std::u16string hint = text(group.is_default ? "count_hint_default" : "count_hint", group.name,
-                             count_text(counted.objects), count_text(counted.parts));
+  std::u16string hint =
+      counted_text(group.is_default ? "count_hint_default" : "count_hint", {counted.objects, counted.parts},
+                   group.name, count_text(counted.objects), count_text(counted.parts));
   if (counted.kilograms) hint += text("count_hint_weight", decimal_text(*counted.kilograms / 1000.0, 2));
   return hint;
 }

@@ -65,7 +65,7 @@ TEST_F(Restore, APartlyReadableRecoveryFileIsSaidSoAndKeptWhole) {
   load_model(spec);
   EXPECT_THAT(
       state().desktop.messages.at(1),
-      HasSubstr("Restore them?\nIt holds 2 of 9 lines that could be read; the whole file is kept either "
+      HasSubstr("Restore them?\nIt holds 2 lines of 9 that could be read; the whole file is kept either "
                 "way.\nIf you answer No"));
   EXPECT_EQ(panel_rows("batch"), "B\t2\tnone\nNo batch\t\tnone\n");
   // Kept byte for byte, never rewritten from the two lines the list holds.

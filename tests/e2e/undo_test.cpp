@@ -88,14 +88,14 @@ TEST_F(Undo, ANewChangeAfterUndoingDropsTheUndoneSteps) {
               "\ncontext\nchoose B\npanel batch row 1\nanswer name Z\n"
               "panel batch menu rename\npanel batch row 2\npanel batch menu delete\n");
   // The colour given before the save is the first step.
-  EXPECT_EQ(history(), "  start\n  colour of Z\n  assign 1 objects to B\n  rename A to Z\n> delete B\n");
+  EXPECT_EQ(history(), "  start\n  colour of Z\n  assign 1 object to B\n  rename A to Z\n> delete B\n");
   run_session("panel batch undo\npanel batch undo\npanel batch undo\n");
-  EXPECT_EQ(history(), "  start\n> colour of A\n  assign 1 objects to B\n  rename A to Z\n  delete B\n");
+  EXPECT_EQ(history(), "  start\n> colour of A\n  assign 1 object to B\n  rename A to Z\n  delete B\n");
   EXPECT_EQ(panel_rows("batch"), "A\t1\t102030FF\nB\t2\tnone\nNo batch\t\tnone\n");
   run_session("panel batch redo\npanel batch redo\n");
   EXPECT_EQ(panel_rows("batch"), "Z\t0\t102030FF\nB\t3\tnone\nNo batch\t\tnone\n");
   run_session("answer name C\npanel batch menu add\n");
-  EXPECT_EQ(history(), "  start\n  colour of Z\n  assign 1 objects to B\n  rename A to Z\n> add C\n");
+  EXPECT_EQ(history(), "  start\n  colour of Z\n  assign 1 object to B\n  rename A to Z\n> add C\n");
   EXPECT_THAT(run_session("panel batch menu\n"),
               HasSubstr("menu_undo\tUndo add C\tenabled\nmenu_redo\tRedo\tdisabled\n"));
 }

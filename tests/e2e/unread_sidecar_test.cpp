@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
             "Reading model.batching.csv stopped at line 2, which has no comma: 2 lines from there on were "
             "not read."},
         UnreadCase{"guid_with_quotes", "IFC GUID,BATCH\r\nG1,A\r\n\"3dXy\",B\r\nG2,B\r\n",
-                   "1 lines of model.batching.csv hold no valid IFC GUID and were not read."}),
+                   "1 line of model.batching.csv holds no valid IFC GUID and was not read."}),
     torv_test::CaseLabel());
 
 // Blank lines at the end of a file hold nothing: the file was read whole.

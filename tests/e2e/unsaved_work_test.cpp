@@ -204,7 +204,7 @@ TEST_F(UnsavedWork, OpeningByHandSaysHowManyLinesNameNoObject) {
   run_session("click Batches\nanswer open " + folder_file("older.csv").string() + "\npanel batch open\n");
   EXPECT_EQ(state().desktop.messages,
             std::vector<std::string>{
-                "message box \"TORV\" (information): 2 of 3 lines name no object of this model."});
+                "message box \"TORV\" (information): 2 lines of 3 name no object of this model."});
   // Opened by hand, the list is unsaved work until it is saved.
   EXPECT_EQ(caption(), "Batches *");
 }
