@@ -35,80 +35,49 @@ bool is_spatial(const char* entity) {
   return std::find(std::begin(spatial), std::end(spatial), name) != std::end(spatial);
 }
 
-class Measurer {
- public:
-  Measurer(viewer::HostHandle host, const std::vector<WeightProperty>& weights)
-      : host_(host), weights_(weights) {}
-
-  // The objects below id and its weight: the first weight property it carries, else what the
-  // objects below it weigh that carry one or have one below them.
-  void add(viewer::ObjectId id, CategoryTotals& totals) {
-    // Pre-order: each node after its parent, so that a walk backwards meets children first.
-    nodes_.clear();
-    nodes_.push_back({id, 0, own_weight(id), 0, false});
-    for (std::size_t at = 0; at < nodes_.size(); ++at) {
-      read_children(host_, nodes_[at].id, children_);
-      // A weighed node's children are counted, not weighed.
-      const bool weigh = nodes_[at].needs_weight();
-      for (const viewer::ObjectId child : children_)
-        nodes_.push_back({child, at, weigh ? own_weight(child) : std::nullopt, 0, !weigh});
-    }
-    for (std::size_t at = nodes_.size(); at-- > 1;) {
-      Node& node = nodes_[at];
-      Node& parent = nodes_[node.parent];
-      if (!parent.needs_weight()) continue;
-      if (const std::optional<double> weight = node.weight()) {
-        parent.below += *weight;
-        parent.weighed_below = true;
-      }
-    }
-    ++totals.objects;
-    totals.parts += nodes_.size() - 1;
-    if (const std::optional<double> weight = nodes_[0].weight())
-      totals.kilograms = totals.kilograms.value_or(0.0) + *weight;
-  }
-
- private:
-  struct Node {
-    viewer::ObjectId id;
-    std::size_t parent;
-    std::optional<double> own;
-    double below;
-    bool ignored;  // below a weighed object
-    bool weighed_below = false;
-    bool needs_weight() const { return !ignored && !own; }
-    std::optional<double> weight() const {
-      if (own) return own;
-      if (weighed_below) return below;
-      return std::nullopt;
-    }
-  };
-
-  std::optional<double> own_weight(viewer::ObjectId id) const {
-    for (const WeightProperty& weight : weights_) {
-      viewer::PropertyQuery query{id, weight.property_set.c_str(), weight.property.c_str()};
-      viewer::PropertyResult result{};
-      if (viewer::filter_properties(host_, &query, &result, true) == 0) continue;
-      // Numbers only: a weight given as text or as a yes/no says nothing of kilograms.
-      if (result.value_type == 0 || result.value_type == 3) continue;
-      return result.value.number;
-    }
-    return std::nullopt;
-  }
-
-  viewer::HostHandle host_;
-  const std::vector<WeightProperty>& weights_;
-  std::vector<Node> nodes_;
-  std::vector<viewer::ObjectId> children_;
-};
-
 }  // namespace
+
+void ObjectMeasure::add(viewer::ObjectId id, CategoryTotals& totals) {
+  // Pre-order: each node after its parent, so that a walk backwards meets children first.
+  nodes_.clear();
+  nodes_.push_back({id, 0, own_weight(id), false});
+  for (std::size_t at = 0; at < nodes_.size(); ++at) {
+    read_children(host_, nodes_[at].id, children_);
+    const bool weigh = nodes_[at].needs_weight();
+    for (const viewer::ObjectId child : children_)
+      nodes_.push_back({child, at, weigh ? own_weight(child) : std::nullopt, !weigh});
+  }
+  for (std::size_t at = nodes_.size(); at-- > 1;) {
+    Node& parent = nodes_[nodes_[at].parent];
+    if (!parent.needs_weight()) continue;
+    if (const std::optional<double> weight = nodes_[at].weight()) {
+      parent.below += *weight;
+      parent.weighed_below = true;
+    }
+  }
+  ++totals.objects;
+  totals.parts += nodes_.size() - 1;
+  if (const std::optional<double> weight = nodes_[0].weight())
+    totals.kilograms = totals.kilograms.value_or(0.0) + *weight;
+}
+
+std::optional<double> ObjectMeasure::own_weight(viewer::ObjectId id) const {
+  for (const WeightProperty& weight : weights_) {
+    viewer::PropertyQuery query{id, weight.property_set.c_str(), weight.property.c_str()};
+    viewer::PropertyResult result{};
+    if (viewer::filter_properties(host_, &query, &result, true) == 0) continue;
+    // Numbers only: a weight given as text or as a yes/no says nothing of kilograms.
+    if (result.value_type == 0 || result.value_type == 3) continue;
+    return result.value.number;
+  }
+  return std::nullopt;
+}
 
 ListTotals category_totals(viewer::HostHandle host, viewer::ObjectId all_objects_id, const Groups& groups,
                            const std::vector<WeightProperty>& weights) {
   ListTotals totals;
   totals.of_group.resize(groups.size());
-  Measurer measurer(host, weights);
+  ObjectMeasure measurer(host, weights);
   std::unordered_map<viewer::ObjectId, std::size_t> filed;
   std::size_t default_index = groups.size();
   for (std::size_t i = 0; i < groups.size(); ++i) {

@@ -24,7 +24,43 @@ struct ListTotals {
   std::vector<CategoryTotals> of_group;
 };
 
-// An object's weight is the first weight property it carries; one that carries none weighs what
-// the objects below it weigh together.
+// Counts and weighs single objects and what lies below them, its buffers kept from one to the
+// next. An object's weight is the first weight property it carries; one that carries none weighs
+// what the objects below it weigh together.
+class ObjectMeasure {
+ public:
+  ObjectMeasure(viewer::HostHandle host, const std::vector<WeightProperty>& weights)
+      : host_(host), weights_(weights) {}
+  // Adds the object, the objects below it and its weight to totals.
+  void add(viewer::ObjectId id, CategoryTotals& totals);
+  std::optional<double> weight(viewer::ObjectId id) {
+    CategoryTotals one;
+    add(id, one);
+    return one.kilograms;
+  }
+
+ private:
+  struct Node {
+    viewer::ObjectId id;
+    std::size_t parent;
+    std::optional<double> own;
+    bool ignored;  // below a weighed object: counted, not weighed
+    double below = 0;
+    bool weighed_below = false;
+    bool needs_weight() const { return !ignored && !own; }
+    std::optional<double> weight() const {
+      if (own) return own;
+      if (weighed_below) return below;
+      return std::nullopt;
+    }
+  };
+  std::optional<double> own_weight(viewer::ObjectId id) const;
+
+  viewer::HostHandle host_;
+  const std::vector<WeightProperty>& weights_;
+  std::vector<Node> nodes_;
+  std::vector<viewer::ObjectId> children_;
+};
+
 ListTotals category_totals(viewer::HostHandle host, viewer::ObjectId all_objects_id, const Groups& groups,
                            const std::vector<WeightProperty>& weights);

@@ -5,17 +5,13 @@
 #include <string>
 
 #include "categories/category_totals.h"
-#include "categories/weight_properties.h"
 #include "gui_uda/count_text.h"
 #include "gui_uda/tfrm_uda.h"
+#include "gui_uda/weight_list.h"
 #include "platform/locale.h"
-#include "simple_io/in_file.h"
 #include "toolkit/cursor.h"
-#include "toolkit/string_list.h"
 
 namespace {
-
-constexpr char16_t weight_properties_file[] = u"weight_properties.txt";
 
 // value rounded to the given decimals, with the user's decimal separator; integer arithmetic, so
 // that every build writes the same digits.
@@ -36,12 +32,7 @@ std::u16string decimal_text(double value, int decimals) {
 const ListTotals& Tfrm_uda::totals() const {
   if (totals_) return *totals_;
   const toolkit::CursorWait wait;
-  // The user's own list, where there is one, in place of the shipped one.
-  simple_io::FileBytes file = simple_io::read_file_bytes(plugin.user_folder + weight_properties_file);
-  if (!file.bytes) file = simple_io::read_file_bytes(plugin.plugin_file_path(weight_properties_file));
-  const std::vector<WeightProperty> weights =
-      file.bytes ? parse_weight_properties(toolkit::decode_text(*file.bytes)) : std::vector<WeightProperty>{};
-  totals_ = category_totals(host_handle, plugin.all_objects_id, groups, weights);
+  totals_ = category_totals(host_handle, plugin.all_objects_id, groups, read_weight_properties(plugin));
   return *totals_;
 }
 

@@ -155,6 +155,19 @@ void WorkbookFile::write_number(lxw_worksheet* sheet, std::uint32_t row, std::ui
   if (const lxw_error error = worksheet_write_number(sheet, row, column, value, format)) fail(error);
 }
 
+void WorkbookFile::write_formula(lxw_worksheet* sheet, std::uint32_t row, std::uint16_t column,
+                                 const std::string& formula, double value, lxw_format* format) {
+  if (const lxw_error error = worksheet_write_formula_num(sheet, row, column, formula.c_str(), format, value))
+    fail(error);
+}
+
+void WorkbookFile::write_merged(lxw_worksheet* sheet, std::uint32_t row, std::uint16_t first,
+                                std::uint16_t last, std::u16string_view text, lxw_format* format) {
+  const std::string utf8(cell_sized(platform::to_utf8(text)));
+  if (const lxw_error error = worksheet_merge_range(sheet, row, first, row, last, utf8.c_str(), format))
+    fail(error);
+}
+
 void WorkbookFile::set_properties(std::u16string_view title, std::u16string_view comments,
                                   std::time_t created) {
   // The library keeps copies of the texts.

@@ -42,6 +42,12 @@ class WorkbookFile {
                   lxw_format* format = nullptr);
   void write_number(lxw_worksheet* sheet, std::uint32_t row, std::uint16_t column, double value,
                     lxw_format* format = nullptr);
+  // A formula with its value as the last calculation left it, for readers that calculate nothing.
+  void write_formula(lxw_worksheet* sheet, std::uint32_t row, std::uint16_t column,
+                     const std::string& formula, double value, lxw_format* format = nullptr);
+  // One text over the cells of a row from first to last column.
+  void write_merged(lxw_worksheet* sheet, std::uint32_t row, std::uint16_t first, std::uint16_t last,
+                    std::u16string_view text, lxw_format* format);
   void set_properties(std::u16string_view title, std::u16string_view comments, std::time_t created);
 
   // Finishes the workbook and puts it in the target's place; throws WorkbookFailed.

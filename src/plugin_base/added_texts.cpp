@@ -93,6 +93,21 @@ constexpr AddedText texts[] = {
     {"workbook_objects", u"Objects"},
     {"workbook_parts", u"Parts below them"},
     {"workbook_total", u"Total"},
+    {"workbook_weight", u"Weight [kg]"},
+    {"workbook_tonnes", u"t"},
+    {"workbook_sheet_cross", u"Batches by status"},
+    {"workbook_page", u"Page %1 of %2"},
+    {"workbook_column_guid", u"IFC GUID"},
+    {"workbook_column_batch", u"BATCH"},
+    {"workbook_column_status", u"STATUS"},
+    {"workbook_column_name", u"NAME"},
+    {"workbook_column_description", u"DESCRIPTION"},
+    {"workbook_column_entity", u"ENTITY"},
+    {"workbook_column_tag", u"TAG"},
+    {"workbook_column_x", u"X-min [mm]"},
+    {"workbook_column_y", u"Y-min [mm]"},
+    {"workbook_column_z", u"Z-min [mm]"},
+    {"workbook_column_weight", u"WEIGHT [kg]"},
 };
 
 }  // namespace

@@ -27,7 +27,7 @@ import openpyxl
 from openpyxl.utils.escape import unescape
 
 OBJECT_HEADER = ["IFC GUID", "BATCH", "STATUS", "NAME", "DESCRIPTION", "ENTITY", "TAG", "X-min [mm]", "Y-min [mm]",
-                 "Z-min [mm]"]
+                 "Z-min [mm]", "WEIGHT [kg]"]
 CARWASH = "tekla-carwash-batched.ifc"
 
 arguments = None
@@ -96,6 +96,16 @@ def read_report(path):
         data = file.read()
     text = data[3:].decode("utf-8") if data.startswith(b"\xef\xbb\xbf") else data.decode("cp1252")
     return list(csv.reader(text.splitlines()))
+
+
+def object_rows(sheet):
+    """The Objects sheet's rows below the header, up to the blank row before the total."""
+    rows = []
+    for cells in list(sheet.iter_rows(values_only=True))[1:]:
+        if all(cell is None for cell in cells):
+            break
+        rows.append(cells)
+    return rows
 
 
 def text_of(cell):
@@ -208,7 +218,9 @@ class Carwash(WorkbookCase):
         super().setUp()
         model = self.carwash()
         self.output = self.host.session(model, "\n".join([
-            "click Batches", "print panel batch",
+            "click Batches",
+            "answer color 009E73", "panel batch swatch 1", "answer color 0072B2", "panel batch swatch 2",
+            "print panel batch",
             "click Status",
             "answer name Erected", "panel status menu add",
             "answer color FF3366", "panel status swatch 1",
@@ -220,69 +232,153 @@ class Carwash(WorkbookCase):
             "answer save " + self.host.path("report.csv"), "click Export",
             "answer save " + self.host.path("report.xlsx"), "click Export", ""]))
         self.workbook = openpyxl.load_workbook(os.path.join(self.folder, "report.xlsx"))
+        # The figures as a reader that calculates nothing sees them: the formulas' cached values.
+        self.values = openpyxl.load_workbook(os.path.join(self.folder, "report.xlsx"), data_only=True)
         self.report = read_report(os.path.join(self.folder, "report.csv"))
         with open(os.path.join(self.folder, "statuses.real-time.csv"), encoding="cp1252") as file:
             self.statuses = dict(line.rstrip("\r\n").split(",", 1) for line in list(file)[1:])
 
     def test_sheets_are_the_objects_then_each_attribute(self):
-        self.assertEqual(self.workbook.sheetnames, ["Objects", "Batches", "Status"])
+        self.assertEqual(self.workbook.sheetnames, ["Objects", "Batches", "Status", "Batches by status"])
 
     def test_each_row_is_the_reports_row_with_its_status(self):
         sheet = self.workbook["Objects"]
-        rows = list(sheet.iter_rows(values_only=True))
-        self.assertEqual(list(rows[0]), OBJECT_HEADER)
-        self.assertEqual(len(rows) - 1, len(self.report) - 1)
+        self.assertEqual(list(next(sheet.iter_rows(values_only=True))), OBJECT_HEADER)
+        rows = object_rows(sheet)
+        # The report's objects first; after them those with a status and no batch.
+        reported = {line[0] for line in self.report[1:]}
+        status_alone = [guid for guid in self.statuses if guid and guid not in reported]
+        self.assertEqual(len(rows), len(self.report) - 1 + len(status_alone))
+        self.assertEqual([row[0] for row in rows[len(self.report) - 1:]], status_alone)
+        for row in rows[len(self.report) - 1:]:
+            self.assertIsNone(row[1])
+            self.assertEqual(row[2], self.statuses[row[0]])
         self.assertGreater(len(self.statuses), 0)
         statuses_seen = 0
-        for cells, line in zip(rows[1:], self.report[1:]):
+        weighed = 0
+        for cells, line in zip(rows, self.report[1:]):
             guid, batch, name, description, entity, tag = line[:6]
             status = self.statuses.get(guid)
             statuses_seen += status is not None
             texts = [guid, batch, status, name, description, entity, tag]
             self.assertEqual(list(cells[:7]), [text if text else None for text in texts], guid)
-            for cell, field in zip(cells[7:], line[6:]):
+            weighed += isinstance(cells[10], (int, float))
+            for cell, field in zip(cells[7:10], line[6:]):
                 if field:
                     self.assertIsInstance(cell, int, guid)
                     self.assertEqual(cell, int(field), guid)
                 else:
                     self.assertIsNone(cell, guid)
         self.assertEqual(statuses_seen, sum(1 for guid in self.statuses if any(r[0] == guid for r in self.report)))
+        # The car wash's assemblies weigh their parts; a few hold nothing that carries a weight.
+        self.assertGreater(weighed, 0.9 * len(rows))
 
     def test_header_stays_and_filters(self):
         sheet = self.workbook["Objects"]
         self.assertEqual(sheet.freeze_panes, "A2")
-        self.assertEqual(sheet.auto_filter.ref, f"A1:J{len(self.report)}")
-        for letter in "ABCDEFGHIJ":
+        self.assertEqual(sheet.auto_filter.ref, f"A1:K{len(object_rows(sheet)) + 1}")
+        for letter in "ABCDEFGHIJK":
             self.assertTrue(8 <= sheet.column_dimensions[letter].width <= 63, letter)
 
     def test_categories_in_their_colours_with_counts_and_totals(self):
-        for sheet_name, caption in (("Batches", "Batches"), ("Status", "Status")):
+        for sheet_name, caption, default in (("Batches", "Batches", "No batch"), ("Status", "Status", "No status")):
             panel = printed_panel(self.output, caption)
             rows = list(self.workbook[sheet_name].iter_rows())
-            self.assertEqual([cell.value for cell in rows[0]][1:], ["Objects", "Parts below them"])
-            categories = rows[1:-1]
-            self.assertEqual([row[0].value for row in categories], [name for name in panel if name not in (
-                "No batch", "No status")])
+            values = list(self.values[sheet_name].iter_rows(values_only=True))
+            self.assertEqual([cell.value for cell in rows[0]][1:], ["Objects", "Parts below them", "Weight [kg]"])
+            categories = rows[1:-2]
+            self.assertEqual([row[0].value for row in categories], [name for name in panel if name != default])
             for row in categories:
                 count, colour = panel[row[0].value]
                 self.assertEqual(row[1].value, int(count), row[0].value)
                 expected_fill = None if colour == "none" or colour.endswith("00") else colour[:6]
                 self.assertEqual(fill_of(row[0]), expected_fill, row[0].value)
+            # What is in no category, then the totals: formulas over the rows, their values cached.
+            self.assertEqual(rows[-2][0].value, default)
             total = rows[-1]
             self.assertEqual(total[0].value, "Total")
-            self.assertEqual(total[1].value, sum(row[1].value for row in categories))
-            self.assertEqual(total[2].value, sum(row[2].value for row in categories))
+            for column, letter in ((1, "B"), (2, "C"), (3, "D")):
+                self.assertEqual(total[column].value, f"=SUBTOTAL(109,{letter}2:{letter}{len(rows) - 1})")
+                self.assertAlmostEqual(values[-1][column], sum(row[column] or 0 for row in values[1:-1]), places=3)
         # The batches' objects are the report's lines; each has at least one part below it.
-        batches = list(self.workbook["Batches"].iter_rows(values_only=True))
-        self.assertEqual(batches[-1][1], len(self.report) - 1)
-        self.assertGreaterEqual(batches[-1][2], batches[-1][1])
+        batches = list(self.values["Batches"].iter_rows(values_only=True))[1:-2]
+        self.assertEqual(sum(row[1] for row in batches), len(self.report) - 1)
+        self.assertGreaterEqual(sum(row[2] for row in batches), sum(row[1] for row in batches))
         self.assertEqual(fill_of(self.workbook["Status"]["A2"]) or fill_of(self.workbook["Status"]["A3"]), "FF3366")
+
+    def test_letters_on_a_colour_have_the_higher_contrast(self):
+        # 009E73: black 6.1:1, white 3.4:1; 0072B2: white 5.2:1, black 4.0:1.
+        batch_1, batch_2 = self.workbook["Batches"]["A2"], self.workbook["Batches"]["A3"]
+        self.assertEqual(fill_of(batch_1), "009E73")
+        self.assertIn(batch_1.font.color.rgb if batch_1.font.color and batch_1.font.color.type == "rgb" else "theme",
+                      ("theme", "FF000000"))
+        self.assertEqual(fill_of(batch_2), "0072B2")
+        self.assertEqual(batch_2.font.color.rgb, "FFFFFFFF")
+
+    def test_the_cross_table_sums_the_objects_sheet(self):
+        counted = {}
+        for row in object_rows(self.values["Objects"]):
+            cell = counted.setdefault((row[1] or "No batch", row[2] or "No status"), [0, 0.0])
+            cell[0] += 1
+            cell[1] += row[10] or 0.0
+        rows = list(self.values["Batches by status"].iter_rows(values_only=True))
+        statuses = [name for name in rows[0][1::2]]
+        self.assertEqual(statuses[-2:], ["No status", "Total"])
+        self.assertEqual(set(rows[1][1:]), {"Objects", "t"})
+        all_objects = 0
+        for row in rows[2:-1]:
+            for index, status in enumerate(statuses[:-1]):
+                objects, tonnes = row[1 + 2 * index], row[2 + 2 * index]
+                expected = counted.get((row[0], status), [0, 0.0])
+                self.assertEqual(objects, expected[0], (row[0], status))
+                self.assertAlmostEqual(tonnes, expected[1] / 1000.0, places=6)
+                all_objects += objects
+            self.assertEqual(row[-2], sum(row[1:-2:2]))
+        self.assertEqual(rows[-1][0], "Total")
+        self.assertEqual(rows[-1][-2], all_objects)
+        self.assertEqual(all_objects, len(object_rows(self.values["Objects"])))
+        formulas = list(self.workbook["Batches by status"].iter_rows(values_only=True))
+        self.assertTrue(formulas[-1][1].startswith("=SUBTOTAL(109,B3:B"), formulas[-1][1])
+
+    def test_every_sheet_prints_with_its_model_page_numbers_and_paper(self):
+        for sheet in self.workbook.worksheets:
+            self.assertTrue(sheet.oddHeader.left.text.startswith("tekla-carwash-batched."), sheet.title)
+            self.assertEqual(sheet.oddHeader.right.text, "&A")
+            self.assertRegex(sheet.oddFooter.left.text, r"^\d\d\.\d\d\.\d{4} \d\d:\d\d$")
+            self.assertEqual(sheet.oddFooter.right.text, "Page &P of &N")
+            # The locale's paper: A4 where it says none, Letter where Wine's default locale says so.
+            self.assertIn(int(sheet.page_setup.paperSize), (1, 9) if arguments.emulator else (9,))
 
     def test_document_says_its_model_and_maker(self):
         properties = self.workbook.properties
         self.assertTrue(properties.title.startswith("tekla-carwash-batched."), properties.title)
         self.assertRegex(properties.description, r"^torv \d+\.\d+\.\d+$")
         self.assertIsNotNone(properties.created)
+
+
+class StatusAlone(WorkbookCase):
+    """An object with a status and no batch is on the Objects sheet, and in the cross table's last
+    row; the assemblies weigh their parts."""
+
+    def test_objects_in_a_status_alone_are_listed_once(self):
+        model = "--generate storeys=1,assemblies=3,parts=2,loose=2,values=A;B;A,part_weight=5,path=" + \
+            os.path.join(self.folder, "small.ifc")
+        self.host.session(model, "\n".join([
+            "click Batches", "click Status", "answer name Erected", "panel status menu add",
+            "select T-14", "context", "choose Erected",
+            "select T-5", "context", "choose Erected",
+            "answer save " + self.host.path("small.xlsx"), "click Export", ""]))
+        values = openpyxl.load_workbook(os.path.join(self.folder, "small.xlsx"), data_only=True)
+        rows = object_rows(values["Objects"])
+        self.assertEqual([(row[1], row[2], row[3], row[10]) for row in rows], [
+            ("A", "Erected", "Assembly 1", 10), ("A", None, "Assembly 3", 10), ("B", None, "Assembly 2", 10),
+            (None, "Erected", "Column 1", None)])
+        self.assertEqual(list(values["Objects"].iter_rows(values_only=True))[-1][10], 30)
+        cross = list(values["Batches by status"].iter_rows(values_only=True))
+        self.assertEqual([row[0] for row in cross[2:]], ["A", "B", "No batch", "Total"])
+        self.assertEqual(cross[2][1:], (1, 0.01, 1, 0.01, 2, 0.02))
+        self.assertEqual(cross[4][1:], (1, 0, 0, 0, 1, 0))
+        self.assertEqual(cross[5][1:], (2, 0.01, 2, 0.02, 4, 0.03))
 
 
 class MoreObjectsThanASheetHolds(WorkbookCase):
@@ -292,12 +388,15 @@ class MoreObjectsThanASheetHolds(WorkbookCase):
         self.host.session("--generate storeys=1,assemblies=1048600,parts=0,values=A;B,path=" +
                           os.path.join(self.folder, "big.ifc"),
                           "click Batches\nanswer save " + self.host.path("big.xlsx") + "\nclick Export\n")
-        workbook = openpyxl.load_workbook(os.path.join(self.folder, "big.xlsx"), read_only=True)
-        self.assertEqual(workbook.sheetnames, ["Objects", "Objects (2)", "Batches", "Status"])
+        workbook = openpyxl.load_workbook(os.path.join(self.folder, "big.xlsx"), read_only=True, data_only=True)
+        self.assertEqual(workbook.sheetnames, ["Objects", "Objects (2)", "Batches", "Status", "Batches by status"])
+        # A sheet's last two rows are a blank one and the total.
         self.assertEqual(workbook["Objects"].max_row, 1048576)
-        self.assertEqual(workbook["Objects (2)"].max_row, 1 + 1048600 - 1048575)
+        self.assertEqual(workbook["Objects (2)"].max_row, 1 + 1048600 - 1048573 + 2)
         self.assertEqual(next(workbook["Objects (2)"].iter_rows(max_row=1, values_only=True)), tuple(OBJECT_HEADER))
-        self.assertEqual(list(workbook["Batches"].iter_rows(values_only=True))[-1][:2], ("Total", 1048600))
+        batches = list(workbook["Batches"].iter_rows(values_only=True))
+        self.assertEqual(batches[-1][0], "Total")
+        self.assertEqual(batches[1][1] + batches[2][1], 1048600)
 
 
 class AwkwardNames(WorkbookCase):
@@ -327,8 +426,12 @@ class Language(WorkbookCase):
         self.host.session(self.carwash(), "answer save " + self.host.path("bericht.xlsx") + "\nclick Exportieren\n",
                           language="de")
         workbook = openpyxl.load_workbook(os.path.join(self.folder, "bericht.xlsx"))
-        self.assertEqual(workbook.sheetnames, ["Objekte", "Lose", "Status"])
-        self.assertEqual([cell.value for cell in workbook["Lose"][1]], ["Los", "Objekte", "Teile darunter"])
+        self.assertEqual(workbook.sheetnames, ["Objekte", "Lose", "Status", "Lose nach Status"])
+        self.assertEqual([cell.value for cell in workbook["Lose"][1]], ["Los", "Objekte", "Teile darunter", "Gewicht [kg]"])
+        self.assertEqual([cell.value for cell in workbook["Objekte"][1]],
+                         ["IFC-GUID", "LOS", "STATUS", "NAME", "BESCHREIBUNG", "ENTITÄT", "KENNZEICHEN", "X-min [mm]",
+                          "Y-min [mm]", "Z-min [mm]", "GEWICHT [kg]"])
+        self.assertEqual(workbook["Objekte"].oddFooter.right.text, "Seite &P von &N")
         self.assertEqual(workbook["Lose"].cell(workbook["Lose"].max_row, 1).value, "Summe")
 
 
