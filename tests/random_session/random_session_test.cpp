@@ -30,7 +30,7 @@ class SeededChoices : public random_session::Choices {
 // The Windows build runs under Wine, where each torv-host takes longer to start: fewer sequences.
 const bool windows = torv_test::library_extension() == ".dll";
 constexpr int blocks = 10;
-const int sequences_per_block = windows ? 3 : 30;
+const int sequences_per_block = windows ? 6 : 30;
 
 // How the replay starts this build's torv-host: under Wine, the Linux path of the Windows program.
 std::string host_command(const fs::path& host) {
