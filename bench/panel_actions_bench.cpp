@@ -13,9 +13,12 @@
 #include "app/host_platform.h"
 #include "app/session.h"
 #include "app/viewer.h"
+#include "plugin_base/host_api.h"
+#include "plugin_base/host_queries.h"
 #include "support/bench_model.h"
 #include "support/file_bytes.h"
 #include "support/measure.h"
+#include "support/recorded_calls.h"
 
 namespace {
 
@@ -250,6 +253,25 @@ bench::Measured parts_count(std::size_t size) {
   return {.operation = [&stage] { stage.run("print panel batch parts\n"); }, .objects = stage.objects()};
 }
 
+// Objects, parts and weight of every category, computed afresh as after a change of the list,
+// against the walk that visits every object with one property query each.
+bench::Measured category_totals(std::size_t size) {
+  Stage& stage = Stage::at(ModelKind::steel, size);
+  return {.prepare = [&stage] { stage.open_sidecar(); },
+          .operation = [&stage] { stage.run("print panel batch totals\n"); },
+          .floor =
+              [] {
+                const viewer::HostHandle host = bench::host();
+                walk_children(host, viewer::get_all_objects_id(host), [host](viewer::ObjectId child) {
+                  viewer::PropertyQuery query{child, u"BaseQuantities", u"NetWeight"};
+                  viewer::PropertyResult result{};
+                  viewer::filter_properties(host, &query, &result, true);
+                  return true;
+                });
+              },
+          .objects = stage.objects()};
+}
+
 std::string file_bytes_after(const std::function<void()>& write, const std::string& file) {
   write();
   return bench::read_bytes(file);
@@ -343,6 +365,7 @@ int main(int argc, char** argv) {
     add("undo_assignment", size, [size] { return undo_assignment(size); });
     add("show_only", size, [size] { return show_only(size); });
     add("parts_count", size, [size] { return parts_count(size); });
+    add("category_totals", size, [size] { return category_totals(size); });
     add("apply_colors", size, [size] { return apply_colors(size); });
     add("select_group", size, [size] { return select_group(size); });
     add("save_groups_file", size, [size] { return save_groups_file(size); });

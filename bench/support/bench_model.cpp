@@ -59,8 +59,8 @@ BenchModel generated(const std::string& spec_text, const std::filesystem::path& 
 }  // namespace
 
 BenchModel steel_model(std::size_t objects, const std::filesystem::path& model_path) {
-  // Each storey holds 10 objects per assembly and 10 columns.
-  return generated("storeys=10,parts=9,loose=10,values=" + batch_values() +
+  // Each storey holds 10 objects per assembly and 10 columns; every part weighs 12.5 kg.
+  return generated("storeys=10,parts=9,loose=10,part_weight=12.5,values=" + batch_values() +
                        ",assemblies=" + std::to_string(objects / 100),
                    model_path);
 }

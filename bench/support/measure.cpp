@@ -90,23 +90,10 @@ std::size_t viewer_state() {
   return hash;
 }
 
-}  // namespace
-
-void measure(benchmark::State& state, const Measured& measured) {
-  measured.prepare();
-  HostCalls operation_calls;
-  const std::function<void()> replay =
-      record_host_calls([&] { operation_calls = host_calls_of(measured.operation); });
-  const std::size_t after_operation = viewer_state();
-  measured.prepare();
-  if (const std::string differing = difference(operation_calls, host_calls_of(replay)); !differing.empty()) {
-    state.SkipWithError(("host calls differ (operation/replay):" + differing).c_str());
-    return;
-  }
-  if (viewer_state() != after_operation) {
-    state.SkipWithError("the replay leaves the viewer otherwise than the operation");
-    return;
-  }
+// Times the operation and the baseline (a replay of recorded host calls and what the operation
+// does besides) in alternating order.
+void run_measurement(benchmark::State& state, const Measured& measured, const HostCalls& operation_calls,
+                     const std::function<void()>& replay) {
   state.counters["host_calls"] = static_cast<double>(operation_calls.total);
   const std::function<void()> baseline = [&] {
     replay();
@@ -141,6 +128,32 @@ void measure(benchmark::State& state, const Measured& measured) {
   state.counters["own_ns_per_object"] =
       (operation_seconds - baseline_seconds) * 1e9 / iterations / measured.objects;
   state.counters["objects"] = measured.objects;
+}
+
+}  // namespace
+
+void measure(benchmark::State& state, const Measured& measured) {
+  measured.prepare();
+  HostCalls operation_calls;
+  const std::function<void()> replay =
+      record_host_calls([&] { operation_calls = host_calls_of(measured.operation); });
+  const std::size_t after_operation = viewer_state();
+  measured.prepare();
+  if (measured.floor) {
+    const std::function<void()> floor_replay = record_host_calls(measured.floor);
+    state.counters["floor_host_calls"] = static_cast<double>(host_calls_of(floor_replay).total);
+    run_measurement(state, measured, operation_calls, floor_replay);
+    return;
+  }
+  if (const std::string differing = difference(operation_calls, host_calls_of(replay)); !differing.empty()) {
+    state.SkipWithError(("host calls differ (operation/replay):" + differing).c_str());
+    return;
+  }
+  if (viewer_state() != after_operation) {
+    state.SkipWithError("the replay leaves the viewer otherwise than the operation");
+    return;
+  }
+  run_measurement(state, measured, operation_calls, replay);
 }
 
 void register_measured(const std::string& name, std::size_t size, int iterations,

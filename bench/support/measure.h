@@ -21,6 +21,9 @@ struct Measured {
   // once: for file writers and readers the same bytes in one buffered write or read; for the
   // sort, a plain sort of the same categories.
   std::function<void()> beside_calls = [] {};
+  // Where set, the floor the operation is measured against in place of its own host calls: the
+  // host calls this makes, recorded once and made again, as a reference of what must be done.
+  std::function<void()> floor = {};
   // What ns_per_object divides by.
   double objects = 1;
 };

@@ -3,6 +3,7 @@
 #include "categories/category_totals.h"
 
 #include <algorithm>
+#include <limits>
 #include <string_view>
 #include <unordered_map>
 
@@ -77,14 +78,22 @@ ListTotals category_totals(viewer::HostHandle host, viewer::ObjectId all_objects
                            const std::vector<WeightProperty>& weights) {
   ListTotals totals;
   totals.of_group.resize(groups.size());
+  totals.object_kilograms.resize(groups.size());
   ObjectMeasure measurer(host, weights);
   std::unordered_map<viewer::ObjectId, std::size_t> filed;
   std::size_t default_index = groups.size();
   for (std::size_t i = 0; i < groups.size(); ++i) {
     if (groups[i]->is_default) default_index = i;
+    totals.object_kilograms[i].reserve(groups[i]->object_ids.size());
     for (const viewer::ObjectId id : groups[i]->object_ids) {
       filed.emplace(id, i);
-      measurer.add(id, totals.of_group[i]);
+      CategoryTotals one;
+      measurer.add(id, one);
+      CategoryTotals& group_totals = totals.of_group[i];
+      ++group_totals.objects;
+      group_totals.parts += one.parts;
+      if (one.kilograms) group_totals.kilograms = group_totals.kilograms.value_or(0.0) + *one.kilograms;
+      totals.object_kilograms[i].push_back(one.kilograms.value_or(std::numeric_limits<double>::quiet_NaN()));
     }
   }
   if (default_index == groups.size()) return totals;

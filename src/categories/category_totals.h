@@ -22,6 +22,8 @@ struct ListTotals {
   // Parallel to the list's categories; the default category's entry holds what is in none: the
   // outermost objects (assemblies, and elements in no assembly) neither in a category nor below one.
   std::vector<CategoryTotals> of_group;
+  // Each filed object's weight, parallel to the categories' object_ids; NaN where it has none.
+  std::vector<std::vector<double>> object_kilograms;
 };
 
 // Counts and weighs single objects and what lies below them, its buffers kept from one to the

@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <unordered_map>
 
 #include "categories/category_totals.h"
@@ -313,6 +314,8 @@ void write_objects_sheet(WorkbookFile& book, const Formats& formats, const PageS
   ObjectsSheets sheets(book, formats, page, cpp::language_text(plugin.host_handle, "workbook_sheet_objects"),
                        std::move(headers), cpp::language_text(plugin.host_handle, "workbook_total"));
   std::size_t batch_index = batches.categories.size();
+  const std::vector<double>* batch_weights = nullptr;
+  std::size_t object_index = 0;
   const auto write_object = [&](const ReportObject& object) {
     sheets.next_row();
     sheets.text(guid, text_of(object.info2.ifc_guid));
@@ -338,23 +341,38 @@ void write_objects_sheet(WorkbookFile& book, const Formats& formats, const PageS
           sheets.whole_number(static_cast<std::uint16_t>(x_min + axis), *millimetres);
       }
     }
-    CategoryTotals one;
-    measure.add(object.id, one);
-    if (one.kilograms) sheets.kilograms(*one.kilograms);
+    // A batch's objects were weighed for the batch panel's totals; the others are weighed here.
+    std::optional<double> kilograms;
+    if (batch_weights != nullptr) {
+      const double known = (*batch_weights)[object_index++];
+      if (!std::isnan(known)) kilograms = known;
+    } else {
+      kilograms = measure.weight(object.id);
+    }
+    if (kilograms) sheets.kilograms(*kilograms);
     CategoryTotals& cell = cross.at(batch_index, status_index);
     ++cell.objects;
-    if (one.kilograms) cell.kilograms = cell.kilograms.value_or(0.0) + *one.kilograms;
+    if (kilograms) cell.kilograms = cell.kilograms.value_or(0.0) + *kilograms;
   };
   if (batch_panel != nullptr) {
-    std::unordered_map<const ObjectsGroup*, std::size_t> index_of_category;
-    for (std::size_t i = 0; i < batches.categories.size(); ++i)
-      index_of_category.emplace(batches.categories[i], i);
+    const ListTotals& totals = batch_panel->totals();
+    // Each category of the list: its place among the batches, and its objects' weights.
+    std::unordered_map<const ObjectsGroup*, std::pair<std::size_t, const std::vector<double>*>> of_category;
+    for (std::size_t i = 0, batch_at = 0; i < batch_panel->groups.size(); ++i) {
+      if (!batch_panel->groups[i]->is_default)
+        of_category.emplace(batch_panel->groups[i].get(), std::pair(batch_at++, &totals.object_kilograms[i]));
+    }
     walk_report_objects(
         plugin.host_handle, batch_panel->groups,
-        [&](const ObjectsGroup& group) { batch_index = index_of_category.at(&group); }, write_object);
+        [&](const ObjectsGroup& group) {
+          std::tie(batch_index, batch_weights) = of_category.at(&group);
+          object_index = 0;
+        },
+        write_object);
   }
   // Then the objects that have a status and no batch, in the statuses' order.
   batch_index = batches.categories.size();
+  batch_weights = nullptr;
   Groups status_alone;
   for (const ObjectsGroup* category : statuses.categories) {
     auto alone = std::make_unique<ObjectsGroup>();
@@ -518,7 +536,8 @@ void write_cross_sheet(WorkbookFile& book, const Formats& formats, const PageSet
       book.write_number(sheet, row, first, static_cast<double>(cell.objects), formats.whole_number);
       book.write_number(sheet, row, static_cast<std::uint16_t>(first + 1), cell_tonnes, formats.tonnes);
       objects_formula += (objects_formula.empty() ? "=" : "+") + cell_name(row, first);
-      tonnes_formula += (tonnes_formula.empty() ? "=" : "+") + cell_name(row, static_cast<std::uint16_t>(first + 1));
+      tonnes_formula +=
+          (tonnes_formula.empty() ? "=" : "+") + cell_name(row, static_cast<std::uint16_t>(first + 1));
       row_sum.objects += cell.objects;
       row_sum.kilograms = row_sum.kilograms.value_or(0.0) + cell.kilograms.value_or(0.0);
       column_sums[status_index].objects += cell.objects;
