@@ -1,9 +1,9 @@
 #!/bin/sh
 # Pictures of a workbook as a spreadsheet program shows it: LibreOffice (headless) prints it to a
-# PDF, poppler pictures its first page (the objects) and its last two (the batches and the
-# statuses, one page each on a model of a few hundred batches or fewer).
+# PDF, poppler pictures its first page (the objects) and its last three (the batches, the statuses
+# and the batches by status, one page each on a model of a few hundred batches or fewer).
 # Usage: scripts/workbook_pictures.sh WORKBOOK.xlsx PREFIX   (writes PREFIX-objects.png,
-# PREFIX-batches.png, PREFIX-statuses.png)
+# PREFIX-batches.png, PREFIX-statuses.png, PREFIX-cross.png)
 set -eu
 [ $# -eq 2 ] || { echo "usage: $0 WORKBOOK.xlsx PREFIX" >&2; exit 2; }
 workbook=$(realpath "$1")
@@ -19,6 +19,7 @@ pages=$(pdfinfo "$pdf" | awk '/^Pages:/ { print $2 }')
 # A page, or its top left corner (width and height in pixels) where the sheet is a short table.
 page() { pdftoppm -png -r 80 -singlefile -f "$1" -l "$1" ${3:+-x 0 -y 0 -W $3 -H $4} "$pdf" "$2"; }
 page 1 "$prefix-objects"
-page $((pages - 1)) "$prefix-batches" 480 320
-page "$pages" "$prefix-statuses" 480 320
-echo "$prefix-objects.png $prefix-batches.png $prefix-statuses.png"
+page $((pages - 2)) "$prefix-batches" 480 320
+page $((pages - 1)) "$prefix-statuses" 480 320
+page "$pages" "$prefix-cross" 880 360
+echo "$prefix-objects.png $prefix-batches.png $prefix-statuses.png $prefix-cross.png"

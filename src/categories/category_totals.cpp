@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <limits>
 #include <string_view>
-#include <unordered_map>
 
 #include "plugin_base/host_api.h"
 #include "plugin_base/host_queries.h"
@@ -80,13 +79,14 @@ ListTotals category_totals(viewer::HostHandle host, viewer::ObjectId all_objects
   totals.of_group.resize(groups.size());
   totals.object_kilograms.resize(groups.size());
   ObjectMeasure measurer(host, weights);
-  std::unordered_map<viewer::ObjectId, std::size_t> filed;
+  // Sorted, for the walk below to ask whether an object is filed: a tenth of a hash map's memory.
+  std::vector<viewer::ObjectId> filed;
   std::size_t default_index = groups.size();
   for (std::size_t i = 0; i < groups.size(); ++i) {
     if (groups[i]->is_default) default_index = i;
     totals.object_kilograms[i].reserve(groups[i]->object_ids.size());
     for (const viewer::ObjectId id : groups[i]->object_ids) {
-      filed.emplace(id, i);
+      filed.push_back(id);
       CategoryTotals one;
       measurer.add(id, one);
       CategoryTotals& group_totals = totals.of_group[i];
@@ -97,6 +97,7 @@ ListTotals category_totals(viewer::HostHandle host, viewer::ObjectId all_objects
     }
   }
   if (default_index == groups.size()) return totals;
+  std::sort(filed.begin(), filed.end());
   // What is in no category: below the spatial structure, the first objects that are not filed.
   std::vector<viewer::ObjectId> stack{all_objects_id};
   std::vector<viewer::ObjectId> children;
@@ -109,7 +110,7 @@ ListTotals category_totals(viewer::HostHandle host, viewer::ObjectId all_objects
     infos.assign(children.size(), viewer::ObjectInfo{});
     viewer::get_object_info(host, children.data(), infos.data(), static_cast<std::int32_t>(children.size()));
     for (std::size_t i = 0; i < children.size(); ++i) {
-      if (filed.contains(children[i])) continue;
+      if (std::binary_search(filed.begin(), filed.end(), children[i])) continue;
       if (is_spatial(infos[i].ifc_entity)) {
         stack.push_back(children[i]);
       } else {

@@ -13,6 +13,7 @@
 #include "gui_uda/tfrm_uda.h"
 #include "interface/recovery_names.h"
 #include "platform/file_facts.h"
+#include "platform/file_identity.h"
 #include "platform/file_replace.h"
 #include "platform/shell_folders.h"
 #include "platform/viewer_process.h"
@@ -59,16 +60,34 @@ void Tfrm_uda::note_change() {
     forget_recovery();
     return;
   }
-  set_unsaved(true);
-  leaving_answered = false;
   // In the background: a recovery file that cannot be written costs the user nothing now.
   try {
+    std::size_t left_out = 0;
+    const toolkit::FileText text = sidecar_text(left_out);
+    // Changes that cancel out (a category added and deleted, an object moved and back) leave what
+    // a save would write as the model's side-car file holds it: nothing to recover.
+    if (holds_model_sidecar(text.content_hash())) {
+      forget_recovery();
+      return;
+    }
+    set_unsaved(true);
+    leaving_answered = false;
     std::error_code ignored;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
-    std::size_t left_out = 0;
-    sidecar_text(left_out).save(path);
+    text.save(path);
   } catch (...) {
+    set_unsaved(true);
+    leaving_answered = false;
   }
+}
+
+bool Tfrm_uda::holds_model_sidecar(std::uint32_t content_hash) const {
+  if (model_of_list.empty()) return false;
+  const std::u16string sidecar = sidecar_path(model_of_list);
+  return std::any_of(known_files.begin(), known_files.end(), [&](const KnownFile& known) {
+    return known.whole && known.stamp && known.content_hash == content_hash &&
+           platform::same_file(known.path, sidecar);
+  });
 }
 
 void Tfrm_uda::forget_recovery() {

@@ -164,6 +164,8 @@ class Tfrm_uda : public toolkit::Form {
   // one taken.
   void offer_recovery(const std::u16string& model_path);
   void forget_recovery();
+  // Whether the model's side-car file, as the list last read or wrote it, has these bytes' hash.
+  bool holds_model_sidecar(std::uint32_t content_hash) const;
   std::u16string recovery_folder() const;
   // A free name for a copy of path kept aside: path.discarded, else path.N.discarded.
   static std::u16string discarded_name(const std::u16string& path);

@@ -123,6 +123,24 @@ TEST_F(UnsavedWork, NoOrNoAnswerKeepsADiscardedCopyAndFillsFromTheSidecar) {
   }
 }
 
+// Changes that cancel out leave the list as the side-car file holds it: no mark, no recovery file,
+// no question at the leave.
+TEST_F(UnsavedWork, ChangesThatCancelOutLeaveNothingToSave) {
+  saved_model();
+  run_session("answer name Lot 1\npanel batch menu add\n");
+  EXPECT_EQ(caption(), "Batches *");
+  // A, B, then Lot 1 in the list.
+  run_session("panel batch row 3\npanel batch menu delete\n");
+  EXPECT_EQ(caption(), "Batches");
+  move_assembly_1_to_b();
+  EXPECT_EQ(caption(), "Batches *");
+  run_session("select " + guid_of("Assembly 1") + "\ncontext\nchoose A\n");
+  EXPECT_EQ(caption(), "Batches");
+  EXPECT_TRUE(recovery_files().empty());
+  load_model("storeys=1,assemblies=2,values=A;B");
+  EXPECT_TRUE(state().desktop.messages.empty());
+}
+
 // A model whose file name is as long as the file system takes still has its recovery file.
 TEST_F(UnsavedWork, AModelWithTheLongestNameHasARecoveryFile) {
   load_model("storeys=1,assemblies=2,values=A;B,path=" +

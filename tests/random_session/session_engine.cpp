@@ -649,13 +649,12 @@ void Engine::check(Step step, const std::string& printed) {
     if (panel_.rows != rows_of(*live_bytes))
       fail("the recovery file does not hold the list shown after " + name + ": shown\n" +
            rows_text(panel_.rows) + "recovery file\n" + *live_bytes);
-    const bool differs = std::any_of(known_.begin(), known_.end(), [&](const std::string& file) {
-      return list_of(file) != list_of(*live_bytes);
-    });
-    // Known case, reported and counted, not failed: changes that cancel out (a category added and
-    // deleted, an object moved and moved back) and a file opened by hand that holds the side-car
-    // file's list leave " *" until the next save.
-    if (!differs) ++outcome_.star_with_the_files_list;
+    // What a save would write (the recovery file's bytes) is not the side-car file: changes that
+    // cancel out (a category added and deleted, an object moved and back) leave no " *".
+    const bool same_bytes = std::any_of(known_.begin(), known_.end(),
+                                        [&](const std::string& file) { return file == *live_bytes; });
+    if (same_bytes)
+      fail("\" *\" after " + name + ", but a save would write the side-car file's bytes again:\n" + *live_bytes);
   } else {
     const bool same = std::any_of(known_.begin(), known_.end(),
                                   [&](const std::string& file) { return panel_.rows == rows_of(file); });

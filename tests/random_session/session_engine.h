@@ -31,8 +31,6 @@ struct Outcome {
   std::string replay;   // a shell script that plays the sequence again with torv-host
   int steps = 0;
   int processes = 0;
-  // Steps after which " *" showed while the list was the side-car file's: a known case, counted.
-  int star_with_the_files_list = 0;
   // Restores of a list that none of the unsaved lists the checker kept is: a known case, counted.
   int restored_unknown_list = 0;
 };
