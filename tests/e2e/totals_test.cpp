@@ -32,9 +32,9 @@ class Totals : public torv_test::PanelFixture {
 
 TEST_F(Totals, AnAssemblyWeighsItsParts) {
   EXPECT_EQ(totals(), "Batches\nA\t2\t6\t75.0\nB\t2\t6\t75.0\nNo batch\t2\t0\t\n");
-  EXPECT_EQ(hint(1), "A \u2013 2 objects, 6 parts below them, 0.08 t");
+  EXPECT_EQ(hint(1), "A \u2013 2 objects, 6 parts below them, 0.08 t\n");
   // The columns are the objects in no category: neither in one nor below one; they weigh nothing.
-  EXPECT_EQ(hint(3), "No batch \u2013 2 objects in no category, 0 parts below them");
+  EXPECT_EQ(hint(3), "No batch \u2013 2 objects in no category, 0 parts below them\n");
 }
 
 TEST_F(Totals, FollowAssignmentsAndUndo) {
@@ -57,8 +57,8 @@ TEST_F(Totals, AnObjectsOwnWeightComesFirst) {
   load_model("storeys=1,assemblies=4,parts=3,loose=2,values=A;B;A;B,part_weight=12.5");
   weigh("Assembly 1", 1000);
   EXPECT_EQ(totals(), "Batches\nA\t2\t6\t1000.0\nB\t2\t6\t\nNo batch\t2\t0\t\n");
-  EXPECT_EQ(hint(1), "A \u2013 2 objects, 6 parts below them, 1.00 t");
-  EXPECT_EQ(hint(2), "B \u2013 2 objects, 6 parts below them");
+  EXPECT_EQ(hint(1), "A \u2013 2 objects, 6 parts below them, 1.00 t\n");
+  EXPECT_EQ(hint(2), "B \u2013 2 objects, 6 parts below them\n");
 }
 
 }  // namespace

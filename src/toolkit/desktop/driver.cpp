@@ -183,7 +183,7 @@ std::string act(Form& form, const std::vector<std::string_view>& words) {
     if (grid == nullptr || words.size() < 3 || !parse_int(words[2], row) || row < grid->fixed_rows() ||
         row >= grid->row_count())
       return error("hint FORM ROW: no such row");
-    return grid->on_cell_hint ? platform::to_utf8(grid->on_cell_hint(1, row)) : std::string();
+    return (grid->on_cell_hint ? platform::to_utf8(grid->on_cell_hint(1, row)) : std::string()) + '\n';
   }
   if (action == "paint") return paint_form(form);
   if (action == "window") return std::to_string(reinterpret_cast<std::uintptr_t>(form.window_handle()));
