@@ -12,6 +12,15 @@
 
 namespace {
 
+// What a category keeps in memory: itself, its objects' ids, its name and the lines it keeps.
+std::size_t memory_of(const ObjectsGroup& group) {
+  std::size_t bytes = sizeof group + group.object_ids.capacity() * sizeof(viewer::ObjectId) +
+                      group.name.capacity() * sizeof(char16_t);
+  for (const std::u16string& guid : group.absent_guids)
+    bytes += sizeof guid + guid.capacity() * sizeof(char16_t);
+  return bytes;
+}
+
 // Where a category stands in the list; the list's size when it is not there.
 std::size_t index_of(const Groups& groups, const ObjectsGroup* group) {
   const auto found =
@@ -27,6 +36,9 @@ class AssignmentStep : public PanelStep {
   void redo(Tfrm_uda& panel) override { move(panel, moved_); }
   std::u16string description(const Tfrm_uda& panel) const override {
     return panel.counted_text("step_assign", {moved_.size()}, count_text(moved_.size()), chosen_->name);
+  }
+  std::size_t memory_size() const override {
+    return sizeof *this + (moved_.capacity() + before_.capacity()) * sizeof(MemberMove);
   }
 
  private:
@@ -50,6 +62,8 @@ class PresenceStep : public PanelStep {
   std::u16string description(const Tfrm_uda& panel) const override {
     return panel.text(present_when_done_ ? "step_add" : "step_delete", group_->name);
   }
+  // The category counts whether the list or the step holds it now.
+  std::size_t memory_size() const override { return sizeof *this + memory_of(*group_); }
 
  private:
   void take_out(Tfrm_uda& panel) {
@@ -78,6 +92,9 @@ class RenameStep : public PanelStep {
   std::u16string description(const Tfrm_uda& panel) const override {
     return panel.text("step_rename", old_name_, new_name_);
   }
+  std::size_t memory_size() const override {
+    return sizeof *this + (old_name_.capacity() + new_name_.capacity()) * sizeof(char16_t);
+  }
 
  private:
   // The colour is remembered under the name the category has again.
@@ -102,6 +119,9 @@ class ColorStep : public PanelStep {
     return panel.counted_text("step_palette", {other_colors_.size()}, count_text(other_colors_.size()));
   }
   bool changes_sidecar() const override { return false; }
+  std::size_t memory_size() const override {
+    return sizeof *this + other_colors_.capacity() * sizeof(std::pair<ObjectsGroup*, Rgba>);
+  }
 
  private:
   void swap_colors(Tfrm_uda& panel) {
@@ -119,6 +139,11 @@ class ListStep : public PanelStep {
   void redo(Tfrm_uda& panel) override { std::swap(panel.groups, other_); }
   std::u16string description(const Tfrm_uda& panel) const override { return panel.text(key_, file_name_); }
   bool restores_unsaved_work() const override { return std::string_view(key_) == "step_restore"; }
+  std::size_t memory_size() const override {
+    std::size_t bytes = sizeof *this + file_name_.capacity() * sizeof(char16_t);
+    for (const auto& group : other_) bytes += sizeof group + memory_of(*group);
+    return bytes;
+  }
 
  private:
   Groups other_;

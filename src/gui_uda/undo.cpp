@@ -2,6 +2,7 @@
 #include <memory>
 #include <utility>
 
+#include "gui_uda/count_text.h"
 #include "gui_uda/tfrm_uda.h"
 #include "toolkit/cursor.h"
 
@@ -40,7 +41,10 @@ void Tfrm_uda::after_history_step() {
 
 std::u16string Tfrm_uda::history_listing() const {
   const auto& steps = history.steps();
-  std::u16string listing = history.done() == 0 ? u"> start\n" : u"  start\n";
+  std::u16string listing;
+  if (const std::size_t dropped = history.dropped(); dropped > 0)
+    listing += u"  (" + counted_text("history_dropped", {dropped}, count_text(dropped)) + u")\n";
+  listing += history.done() == 0 ? u"> start\n" : u"  start\n";
   for (std::size_t i = 0; i < steps.size(); ++i) {
     listing += i + 1 == history.done() ? u"> " : u"  ";
     listing += steps[i]->description(*this);
