@@ -13,9 +13,7 @@
 #include <malloc.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <fstream>
-#include <new>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -26,25 +24,9 @@
 #include "app/session.h"
 #include "app/viewer.h"
 #include "support/bench_model.h"
+#include "support/counting_allocator.h"
 
 namespace {
-
-std::size_t live_bytes = 0;
-std::size_t peak_bytes = 0;
-
-void* counted_allocation(std::size_t size) {
-  void* memory = std::malloc(size == 0 ? 1 : size);
-  if (memory == nullptr) throw std::bad_alloc();
-  live_bytes += malloc_usable_size(memory);
-  if (live_bytes > peak_bytes) peak_bytes = live_bytes;
-  return memory;
-}
-
-void counted_release(void* memory) {
-  if (memory == nullptr) return;
-  live_bytes -= malloc_usable_size(memory);
-  std::free(memory);
-}
 
 // A line of /proc/self/status, in kB.
 double status_kb(const std::string& key) {
@@ -81,13 +63,13 @@ void BM_LoadMillionLineSidecar(benchmark::State& state) {
   double resident_growth = 0;
   for (auto _ : state) {
     run("answer open " + sidecar.string() + "\n");
-    const std::size_t before = live_bytes;
-    peak_bytes = live_bytes;
+    const std::size_t before = bench::heap_live_bytes();
+    bench::reset_heap_peak();
     reset_peak_resident_size();
     const double resident_before = status_kb("VmRSS");
     run("panel batch open\n");
-    peak = static_cast<double>(peak_bytes - before);
-    retained = static_cast<double>(live_bytes) - static_cast<double>(before);
+    peak = static_cast<double>(bench::heap_peak_bytes() - before);
+    retained = static_cast<double>(bench::heap_live_bytes()) - static_cast<double>(before);
     resident_growth = (status_kb("VmHWM") - resident_before) * 1024;
   }
   state.counters["lines"] = static_cast<double>(lines);
@@ -131,9 +113,9 @@ void BM_HistoryOfHundredAssignments(benchmark::State& state) {
   for (auto _ : state) {
     move_to(u"Batch 1");
     move_to(u"Batch 2");
-    const std::size_t before = live_bytes;
+    const std::size_t before = bench::heap_live_bytes();
     for (int step = 0; step < 100; ++step) move_to(step % 2 == 0 ? u"Batch 1" : u"Batch 2");
-    history = static_cast<double>(live_bytes) - static_cast<double>(before);
+    history = static_cast<double>(bench::heap_live_bytes()) - static_cast<double>(before);
   }
   state.counters["objects"] = static_cast<double>(host.model.size());
   state.counters["history_MB"] = history / 1e6;
@@ -174,13 +156,13 @@ void BM_ExportMillionObjects(benchmark::State& state, const char* file_name, boo
   double peak = 0;
   double resident_growth = 0;
   for (auto _ : state) {
-    const std::size_t before = live_bytes;
-    peak_bytes = live_bytes;
+    const std::size_t before = bench::heap_live_bytes();
+    bench::reset_heap_peak();
     malloc_trim(0);
     reset_peak_resident_size();
     const double resident_before = status_kb("VmRSS");
     run(export_script);
-    peak = static_cast<double>(peak_bytes - before);
+    peak = static_cast<double>(bench::heap_peak_bytes() - before);
     resident_growth = (status_kb("VmHWM") - resident_before) * 1024;
   }
   state.counters["lines"] = static_cast<double>(lines);
@@ -203,12 +185,5 @@ BENCHMARK_CAPTURE(BM_ExportMillionObjects, workbook_million_lines, "report.expor
     ->Iterations(1);
 
 }  // namespace
-
-void* operator new(std::size_t size) { return counted_allocation(size); }
-void* operator new[](std::size_t size) { return counted_allocation(size); }
-void operator delete(void* memory) noexcept { counted_release(memory); }
-void operator delete[](void* memory) noexcept { counted_release(memory); }
-void operator delete(void* memory, std::size_t) noexcept { counted_release(memory); }
-void operator delete[](void* memory, std::size_t) noexcept { counted_release(memory); }
 
 BENCHMARK_MAIN();
