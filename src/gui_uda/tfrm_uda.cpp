@@ -89,13 +89,14 @@ Tfrm_uda::Tfrm_uda(cpp::PluginBase& owner_plugin, PanelMode panel_mode)
   cbx_auto_select.on_click = [this] { cbx_auto_selectClick(); };
   btn_open.on_click = [this] { btn_openClick(); };
   btn_save.on_click = [this] { btn_saveClick(); };
-  popup_menu.add("menu_undo", u"Undo").on_click = [this] { undo(); };
-  popup_menu.add("menu_redo", u"Redo").on_click = [this] { redo(); };
-  popup_menu.add_separator("N0");
+  // The editing entries first, where keys and habits expect them; the additions below them.
   popup_menu.add("menu_add", u"Add").on_click = [this] { menu_addClick(); };
   popup_menu.add("menu_rename", u"Rename").on_click = [this] { menu_renameClick(); };
   popup_menu.add_separator("N1");
   popup_menu.add("menu_delete", u"Delete").on_click = [this] { menu_deleteClick(); };
+  popup_menu.add_separator("N0");
+  popup_menu.add("menu_undo", u"Undo").on_click = [this] { undo(); };
+  popup_menu.add("menu_redo", u"Redo").on_click = [this] { redo(); };
   popup_menu.add_separator("N2");
   popup_menu.add("menu_only", u"Show only").on_click = [this] { menu_onlyClick(); };
   popup_menu.add("menu_all", u"Show all").on_click = [this] { menu_allClick(); };

@@ -95,24 +95,25 @@ INSTANTIATE_TEST_SUITE_P(
             "menu_key_down_down_esc", "", "{APPS}{DOWN}{DOWN}{ESC}", {"Alpha", "Beta", "No batch"}, true},
         MenuKeys{"down_enter_adds",
                  "answer name Gamma\n",
-                 "{SHIFT+F10}{DOWN}{DOWN}{DOWN}{ENTER}",
+                 "{SHIFT+F10}{DOWN}{ENTER}",
                  {"Alpha", "Beta", "Gamma", "No batch"},
                  true},
         MenuKeys{"second_entry_renames",
                  "answer name Omega\n",
-                 "{APPS}{DOWN}{DOWN}{DOWN}{DOWN}{ENTER}",
+                 "{APPS}{DOWN}{DOWN}{ENTER}",
                  {"Omega", "Beta", "No batch"},
                  true},
-        // With nothing done yet Undo and Redo are greyed: Down, Down stops on Redo, Enter there does
-        // nothing, Esc closes the menu.
+        // On the default row Rename is greyed: Down, Down stops on it, Enter there does nothing, Esc
+        // closes the menu.
         MenuKeys{"enter_on_a_greyed_entry",
                  "panel batch row 3\n",
                  "{APPS}{DOWN}{DOWN}{ENTER}{ESC}",
                  {"Alpha", "Beta", "No batch"},
                  false},
-        // Up from nothing highlighted wraps to the last entry; three more go up past the views to
-        // Delete.
-        MenuKeys{"up_enter_deletes", "", "{APPS}{UP}{UP}{UP}{UP}{ENTER}", {"Beta", "No batch"}, false}),
+        // Up from nothing highlighted wraps to the last entry; five more go up past the views, Redo
+        // and Undo to Delete.
+        MenuKeys{
+            "up_enter_deletes", "", "{APPS}{UP}{UP}{UP}{UP}{UP}{UP}{ENTER}", {"Beta", "No batch"}, false}),
     torv_test::CaseLabel());
 
 struct EditingKeys {
