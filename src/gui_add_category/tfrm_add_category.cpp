@@ -39,6 +39,8 @@ bool Tfrm_add_category::run_rename(std::size_t index) {
   edit_index_ = static_cast<std::ptrdiff_t>(index);
   renamed_ = groups_.at(index).get();
   cmb_name.set_text(groups_.at(index)->name);
+  // The old name selected whole, as Explorer's rename does: typing replaces it.
+  cmb_name.set_selection(0, cmb_name.text().size());
   return run();
 }
 

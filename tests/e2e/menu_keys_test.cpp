@@ -159,6 +159,13 @@ INSTANTIATE_TEST_SUITE_P(
                     {"Beta"}},
         EditingKeys{
             "delete_takes_the_current_row", two_batches, "panel batch row 2\n", "{DEL}", {"Alpha"}, {"Beta"}},
+        // The old name stands selected whole: what is typed replaces it.
+        EditingKeys{"f2_selects_the_old_name_whole",
+                    two_batches,
+                    "panel batch row 1\nanswer keys Zeta{TAB}{SPACE}\n",
+                    "{F2}",
+                    {"Zeta", "Beta"},
+                    {"Alpha", "AlphaZeta"}},
         // The default category's row has Rename and Delete disabled in the menu, and so for the keys.
         EditingKeys{"f2_not_on_the_default_row",
                     two_batches,
