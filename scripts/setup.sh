@@ -7,8 +7,9 @@ set -eu
 cd "$(dirname "$0")/.."
 
 # IFC++ (torv-host reads IFC files with it) includes Boost headers without depending on them.
-# clang and its runtimes build the fuzzers (libFuzzer) and the sanitizer runs.
-packages="cmake ninja-build ccache g++ binutils pkg-config python3 clang libclang-rt-14-dev
+# clang and its runtimes build the fuzzers (libFuzzer) and the sanitizer runs. git lists the
+# checkout's files for the test that plays the documents' commands in a fresh copy of it.
+packages="cmake ninja-build ccache g++ binutils pkg-config python3 git clang libclang-rt-14-dev
   libcairo2-dev fonts-dejavu-core
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   dpkg-dev zlib1g-dev libz-mingw-w64-dev python3-openpyxl
