@@ -21,10 +21,12 @@ std::u16string decimal_text(double value, int decimals) {
   const std::uint64_t magnitude =
       scaled < 0 ? 0 - static_cast<std::uint64_t>(scaled) : static_cast<std::uint64_t>(scaled);
   const std::uint64_t unit = decimals == 1 ? 10 : 100;
+  // The whole part in 64 bits, as large in the 32-bit build as elsewhere.
+  const std::string whole = std::to_string(magnitude / unit);
   std::u16string fraction = count_text(static_cast<std::size_t>(magnitude % unit));
   while (fraction.size() < static_cast<std::size_t>(decimals)) fraction.insert(fraction.begin(), u'0');
-  return (scaled < 0 ? u"-" : u"") + count_text(static_cast<std::size_t>(magnitude / unit)) +
-         platform::decimal_separator() + fraction;
+  return (scaled < 0 ? u"-" : u"") + std::u16string(whole.begin(), whole.end()) + platform::decimal_separator() +
+         fraction;
 }
 
 }  // namespace
