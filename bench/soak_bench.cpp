@@ -199,7 +199,9 @@ class Day {
   ~Day() { viewer_.reset(); }
 
   Kind next_kind(std::size_t step) {
-    if ((step + 1) % options_.reload_every == 0) return Kind::reload;
+    // Half a period off the quarters' ends, so that the heap is read there with a history grown
+    // since the last reload, not just emptied by it.
+    if ((step + 1 + options_.reload_every / 2) % options_.reload_every == 0) return Kind::reload;
     int pick = std::uniform_int_distribution<int>(0, 99)(random_);
     for (std::size_t k = 0; k < kinds.size(); ++k) {
       if (pick < kinds[k].weight) return static_cast<Kind>(k);
