@@ -188,6 +188,17 @@ std::u16string Tfrm_uda::discarded_name(const std::u16string& path) {
 void Tfrm_uda::keep_unsaved_aside() {
   const std::u16string path = recovery_path();
   if (!unsaved || path.empty() || !platform::path_exists(path)) return;
+  // A list that a file the user has still holds as it was read or written (one opened by hand,
+  // one saved elsewhere) needs no copy: the file keeps it.
+  const simple_io::FileBytes unsaved_list = simple_io::read_file_bytes(path);
+  if (unsaved_list.bytes) {
+    const std::uint32_t hash = simple_io::content_hash(*unsaved_list.bytes);
+    const bool held = std::any_of(known_files.begin(), known_files.end(), [hash](const KnownFile& known) {
+      return known.whole && known.stamp && known.content_hash == hash &&
+             platform::file_stamp(known.path) == known.stamp;
+    });
+    if (held) return;
+  }
   const std::u16string kept = discarded_name(path);
   if (!platform::replace_file(path, kept)) return;
   toolkit::message_box(window_handle(), text("unsaved_kept_aside", kept), u"TORV",

@@ -124,6 +124,23 @@ INSTANTIATE_TEST_SUITE_P(Cases, DroppedWork,
                                                     "answer open SIDECAR\npanel batch open\n"}),
                          torv_test::CaseLabel());
 
+// A list that a file still holds as it was opened needs no copy when another file is opened over
+// it; an edit after the opening does.
+TEST_F(Restore, AListAFileStillHoldsIsNotCopied) {
+  load_model(spec);
+  run_session("click Batches\n");
+  const std::string other = "IFC GUID,BATCH\r\n" + guid_of("Assembly 1") + ",Lot\r\n";
+  torv_test::write_file(folder_file("a.csv"), other);
+  torv_test::write_file(folder_file("b.csv"), other);
+  const std::string open_a = "answer open " + folder_file("a.csv").string() + "\npanel batch open\n";
+  const std::string open_b = "answer open " + folder_file("b.csv").string() + "\npanel batch open\n";
+  run_session(open_a + open_b + open_a);
+  EXPECT_THAT(state().desktop.messages, ::testing::Not(::testing::Contains(HasSubstr("are kept in"))));
+  EXPECT_THAT(recovery_files(), ::testing::Not(::testing::Contains(MatchesRegex(".*\\.discarded"))));
+  run_session("select " + guid_of("Assembly 2") + "\ncontext\nchoose Lot\n" + open_b);
+  EXPECT_THAT(state().desktop.messages, ::testing::Contains(HasSubstr("are kept in")));
+}
+
 // An export fills the list it reports without offering unsaved changes; the panel offers them
 // when it is shown.
 TEST_F(Restore, AnExportLeavesTheOfferToThePanel) {

@@ -506,8 +506,9 @@ std::optional<std::string> Engine::live_recovery() const {
 }
 
 bool Engine::kept(const List& list) const {
-  // The side-car file, or where the checker holds it while a folder stands in its place.
-  for (const fs::path& saved : {sidecar_, held_}) {
+  // The side-car file, where the checker holds it while a folder stands in its place, and the
+  // files the user saved elsewhere or opened by hand, which keep the lists they hold.
+  for (const fs::path& saved : {sidecar_, held_, elsewhere_, other_csv_}) {
     const FileState sidecar = state_of(saved);
     if (sidecar.kind == FileState::Kind::bytes && list_of(sidecar.bytes) == list) return true;
   }
