@@ -24,19 +24,10 @@
 #include "app/session.h"
 #include "app/viewer.h"
 #include "support/bench_model.h"
+#include "support/process_status.h"
 #include "support/counting_allocator.h"
 
 namespace {
-
-// A line of /proc/self/status, in kB.
-double status_kb(const std::string& key) {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line)) {
-    if (line.starts_with(key + ":")) return std::stod(line.substr(key.size() + 1));
-  }
-  return 0;
-}
 
 void reset_peak_resident_size() { std::ofstream("/proc/self/clear_refs") << "5"; }
 
@@ -66,11 +57,11 @@ void BM_LoadMillionLineSidecar(benchmark::State& state) {
     const std::size_t before = bench::heap_live_bytes();
     bench::reset_heap_peak();
     reset_peak_resident_size();
-    const double resident_before = status_kb("VmRSS");
+    const double resident_before = bench::status_kb("VmRSS");
     run("panel batch open\n");
     peak = static_cast<double>(bench::heap_peak_bytes() - before);
     retained = static_cast<double>(bench::heap_live_bytes()) - static_cast<double>(before);
-    resident_growth = (status_kb("VmHWM") - resident_before) * 1024;
+    resident_growth = (bench::status_kb("VmHWM") - resident_before) * 1024;
   }
   state.counters["lines"] = static_cast<double>(lines);
   state.counters["peak_MB"] = peak / 1e6;
@@ -160,10 +151,10 @@ void BM_ExportMillionObjects(benchmark::State& state, const char* file_name, boo
     bench::reset_heap_peak();
     malloc_trim(0);
     reset_peak_resident_size();
-    const double resident_before = status_kb("VmRSS");
+    const double resident_before = bench::status_kb("VmRSS");
     run(export_script);
     peak = static_cast<double>(bench::heap_peak_bytes() - before);
-    resident_growth = (status_kb("VmHWM") - resident_before) * 1024;
+    resident_growth = (bench::status_kb("VmHWM") - resident_before) * 1024;
   }
   state.counters["lines"] = static_cast<double>(lines);
   state.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(folder / file_name)) / 1e6;

@@ -35,6 +35,7 @@
 #include "app/viewer.h"
 #include "gui_uda/panel_history.h"
 #include "support/bench_model.h"
+#include "support/process_status.h"
 #include "support/counting_allocator.h"
 
 namespace {
@@ -142,15 +143,6 @@ double reference_work() {
   const double start = process_seconds();
   std::sort(numbers.begin(), numbers.end());
   return process_seconds() - start;
-}
-
-double status_kb(const std::string& key) {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line)) {
-    if (line.starts_with(key + ":")) return std::stod(line.substr(key.size() + 1));
-  }
-  return 0;
 }
 
 struct Files {
@@ -303,7 +295,7 @@ class Day {
     snapshot.heap = bench::heap_live_bytes();
     const struct mallinfo2 heap = mallinfo2();
     snapshot.malloc_in_use = heap.uordblks + heap.hblkhd;
-    snapshot.resident_kb = status_kb("VmRSS");
+    snapshot.resident_kb = bench::status_kb("VmRSS");
     snapshot.user_folder = files_below(user_folder());
     snapshot.recovery = files_below(user_folder() / "Quarnex" / "plugins" / "torv" / "recovery");
     return snapshot;
@@ -444,7 +436,7 @@ int soak(const Options& options) {
   const double growth = static_cast<double>(end.heap) - static_cast<double>(first_quarter.heap);
   std::printf("\npeak heap %.1f MB, final heap %.1f MB, peak resident %.0f MB\n",
               megabytes(static_cast<double>(peak)), megabytes(static_cast<double>(end.heap)),
-              status_kb("VmHWM") / 1024);
+              bench::status_kb("VmHWM") / 1024);
   std::printf("heap growth over the last three quarters: %.1f MB (goal: at most %.0f MB) %s\n",
               megabytes(growth), megabytes(static_cast<double>(growth_allowance)),
               growth <= static_cast<double>(growth_allowance) ? "met" : "MISSED");
