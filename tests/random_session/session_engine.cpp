@@ -273,6 +273,9 @@ void Engine::prepare() {
   replay_ = "#!/bin/sh\n# Replays a random session with torv-host.\nset -e\ncd " + replay_path(work) + "\n" +
             user_folder_replay_line(work) + "rm -f in.fifo && mkfifo in.fifo\n";
 
+  // The seed's own per-user folder starts empty: under Wine it outlives the run, and a recovery file
+  // left there by an earlier run may carry the process id that Wine gives this run's viewer.
+  fs::remove_all(user_);
   fs::create_directories(recovery_);
   // Files of others, which torv must leave as they are.
   planted_[work / "hall.txt"] = "notes of the site\r\n";
@@ -695,7 +698,7 @@ Outcome Engine::run() {
   known_ = {office};
   planted_[other_csv_] =
       "IFC GUID,BATCH\r\n" + assignable_[0] + ",Office\r\n" + assignable_.back() + ",Batch 1\r\n";
-  file_action("mkdir -p " + replay_path(recovery_));
+  file_action("rm -rf " + replay_path(user_) + " && mkdir -p " + replay_path(recovery_));
   file_action(printf_of(office) + " > hall.batching.csv");
   for (const auto& [path, bytes] : planted_) {
     fs::create_directories(path.parent_path());
