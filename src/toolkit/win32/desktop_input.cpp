@@ -30,9 +30,10 @@ struct Typing {
   std::string name;
   UINT_PTR timer = 0;
 };
-// The keys typed into a dialog, and those typed into a form that is no dialog: the form's wait
-// while a dialog it opened stands over it, and go on once it has closed.
-Typing typing;
+// The keys typed into dialogs, the innermost last, and those typed into a form that is no dialog.
+// Keys wait while a dialog stands over their window (the picker a colour dialog's keys opened, a
+// question), and go on once it has closed.
+std::vector<Typing> dialog_typing;
 Typing form_typing;
 
 WORD virtual_key(Key key) {
@@ -156,9 +157,21 @@ void type_one_stroke(Typing& typed) {
   press(stroke);
 }
 
+// Forgets the dialogs' typing that has stopped.
+void drop_stopped_typing() {
+  std::erase_if(dialog_typing, [](const Typing& typed) { return typed.timer == 0; });
+}
+
 void CALLBACK type_next(HWND, UINT, UINT_PTR timer, DWORD) {
   guarded(0, [timer] {
-    type_one_stroke(timer == form_typing.timer ? form_typing : typing);
+    if (timer == form_typing.timer) {
+      type_one_stroke(form_typing);
+      return 0;
+    }
+    for (Typing& typed : dialog_typing) {
+      if (typed.timer == timer) type_one_stroke(typed);
+    }
+    drop_stopped_typing();
     return 0;
   });
 }
@@ -168,9 +181,10 @@ UINT_PTR start_timer() { return SetTimer(nullptr, 0, 1, &type_next); }
 }  // namespace
 
 void type_into_dialog(HWND target, std::vector<KeyStroke> strokes, std::string name) {
-  stop_typing();
-  typing = {target, std::move(strokes), 0, std::move(name), 0};
-  typing.timer = start_timer();
+  stop_typing(target);
+  Typing typed{target, std::move(strokes), 0, std::move(name), 0};
+  typed.timer = start_timer();
+  dialog_typing.push_back(std::move(typed));
 }
 
 namespace {
@@ -334,7 +348,12 @@ void drive_file_dialog(OPENFILENAMEW& request, FileDialogAnswer& answer) {
   request.lCustData = reinterpret_cast<LPARAM>(&answer);
 }
 
-void stop_typing() { stop(typing); }
+void stop_typing(HWND dialog) {
+  for (Typing& typed : dialog_typing) {
+    if (typed.target == dialog || !dialog_open(typed.target)) stop(typed);
+  }
+  drop_stopped_typing();
+}
 
 void type_into_form(HWND window, std::vector<KeyStroke> strokes) {
   stop(form_typing);

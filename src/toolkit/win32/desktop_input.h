@@ -52,10 +52,12 @@ FileDialogAnswer take_file_dialog_answer(bool open);
 void drive_file_dialog(OPENFILENAMEW& request, FileDialogAnswer& answer);
 
 // Types the strokes into a dialog that stands open, one for each turn of its message loop; when
-// they are done and the dialog is still open, it is cancelled and the desktop told so.
+// they are done and the dialog is still open, it is cancelled and the desktop told so. Keys typed
+// into a dialog that this one stands over wait for it to close.
 void type_into_dialog(HWND dialog, std::vector<KeyStroke> strokes, std::string name);
-// Ends the typing when its dialog has closed.
-void stop_typing();
+// Ends the typing into the dialog whose run has ended, and into every dialog that has closed; the
+// keys of a dialog still open below them go on.
+void stop_typing(HWND dialog = nullptr);
 // Types the strokes into a form that is no dialog, and returns once every stroke is taken; they
 // wait while a dialog stands over the form.
 void type_into_form(HWND window, std::vector<KeyStroke> strokes);

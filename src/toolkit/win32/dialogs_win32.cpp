@@ -61,7 +61,7 @@ void run_modal(Form& form) {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
-  win32::stop_typing();
+  win32::stop_typing(window);
 }
 
 bool run_file_dialog(FileDialog& dialog, void* owner_window) {
