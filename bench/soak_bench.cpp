@@ -6,8 +6,12 @@
 // size, the files the plug-in keeps), and per operation kind the median processor time of the first
 // and of the last quarter of the day, beside a fixed sort that shows the machine's own drift.
 // Run: build/linux/bin/bench_soak [--objects N] [--operations N] [--seed N] [--reload-every N] [--check]
+//        [--script FILE]
 // --check: exit code 1 when the heap grew over the last three quarters by more than the history's
 // budget plus 16 MB (times are reported, never checked).
+// --script: also writes the day as a torv-host session, its folder written `{folder}`, with torv-host's
+// memory printed every 100 operations and at the quarters' ends, so that another build (the 32-bit
+// product under Wine) can play the same day: bench/soak_product.py.
 #include <malloc.h>
 #include <time.h>
 
@@ -23,6 +27,7 @@
 #include <memory>
 #include <optional>
 #include <random>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -94,6 +99,7 @@ struct Options {
   std::uint32_t seed = 34;
   std::size_t reload_every = 0;  // 0: an eighth of the day
   bool check = false;
+  std::filesystem::path script;
 };
 
 Options parse_options(int argc, char** argv) {
@@ -114,9 +120,12 @@ Options parse_options(int argc, char** argv) {
       options.reload_every = number();
     } else if (option == "--check") {
       options.check = true;
+    } else if (option == "--script") {
+      if (i + 1 >= argc) throw std::runtime_error("--script needs a file");
+      options.script = argv[++i];
     } else {
       throw std::runtime_error("unknown option " + option +
-                               " (--objects N --operations N --seed N --reload-every N --check)");
+                               " (--objects N --operations N --seed N --reload-every N --check --script FILE)");
     }
   }
   if (options.operations < 4) throw std::runtime_error("--operations needs at least 4");
@@ -185,6 +194,17 @@ class Day {
     batch_button_ = button(u"/batch.png");
     export_button_ = button(u"/export.png");
     host::click_button(batch_button_);
+    if (!options.script.empty()) {
+      script_.open(options.script, std::ios::binary);
+      if (!script_) throw std::runtime_error("cannot write " + options.script.string());
+      to_script("load --generate " + model_spec() + "\nclick " + std::to_string(batch_button_) + "\n");
+      mark_memory(0);
+    }
+  }
+
+  // In the session: torv-host's memory after that many operations.
+  void mark_memory(std::size_t operations) {
+    to_script("find after-" + std::to_string(operations) + "-operations\nprint memory\n");
   }
 
   // The viewer closes before the program ends, as a viewer does.
@@ -266,6 +286,7 @@ class Day {
       count = std::min(count, parts_.size());
       first = number(0, parts_.size() - count);
     }
+    const std::uint64_t first_answer = host::host_state().desktop.answers_queued;
     if (!prelude.empty()) run(prelude);
     bench::reset_heap_peak();
     const double start = process_seconds();
@@ -279,6 +300,23 @@ class Day {
     const bool done = run(script);
     const double seconds = process_seconds() - start;
     const std::size_t peak_heap = bench::heap_peak_bytes();
+    if (script_.is_open()) {
+      std::string selection;
+      if (set_selection) {
+        selection = "select";
+        for (std::size_t i = first; i < first + count; ++i) {
+          const std::size_t index = host::host_state().model.index_of(parts_[i]);
+          if (index < generated_objects_) selection += " @" + std::to_string(index);
+        }
+        selection += "\n";
+      }
+      // The answers that no dialog took here would answer a later one in the session: left out.
+      // What the viewer refused (a redo with nothing to redo) changed nothing: left out, so that the
+      // session runs without an error.
+      std::string played = without_unused_answers(prelude + selection + (done ? script : ""), first_answer);
+      if (kind == Kind::reload) played = replaced(played, "--generate again", "--generate " + model_spec());
+      to_script(played);
+    }
     // A viewer keeps neither the answers the user did not need nor the message boxes it closed.
     host::host_state().desktop.answers.clear();
     host::host_state().desktop.messages.clear();
@@ -304,7 +342,42 @@ class Day {
  private:
   std::filesystem::path user_folder() const { return folder_ / "user"; }
 
-  host::Model generate() { return bench::steel_model(options_.objects, folder_ / "model.ifc").model; }
+  host::Model generate() {
+    bench::BenchModel bench = bench::steel_model(options_.objects, folder_ / "model.ifc");
+    generated_objects_ = bench.generated_objects;
+    return std::move(bench.model);
+  }
+
+  std::string model_spec() const {
+    return bench::steel_model_spec(options_.objects) + ",path=" + (folder_ / "model.ifc").string();
+  }
+
+  static std::string replaced(std::string text, const std::string& what, const std::string& by) {
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + by.size()))
+      text.replace(at, what.size(), by);
+    return text;
+  }
+
+  void to_script(const std::string& text) {
+    if (script_.is_open()) script_ << replaced(text, folder_.string() + "/", "{folder}");
+  }
+
+  // The lines of an operation without the answers that are still queued after it: the n-th answer
+  // line was queued as number first_answer + n.
+  static std::string without_unused_answers(const std::string& lines, std::uint64_t first_answer) {
+    std::set<std::uint64_t> unused;
+    for (const auto& [kind, queued] : host::host_state().desktop.answers) {
+      for (const auto& answer : queued) unused.insert(answer.first);
+    }
+    std::string text;
+    std::uint64_t answer = first_answer;
+    std::istringstream each(lines);
+    for (std::string line; std::getline(each, line);) {
+      if (line.starts_with("answer ") && unused.contains(answer++)) continue;
+      text += line + "\n";
+    }
+    return text;
+  }
 
   std::size_t number(std::size_t low, std::size_t high) {
     return std::uniform_int_distribution<std::size_t>(low, high)(random_);
@@ -334,6 +407,8 @@ class Day {
   std::filesystem::path sidecar_;
   std::vector<host::ObjectId> parts_;
   host::Model next_model_;
+  std::size_t generated_objects_ = 0;
+  std::ofstream script_;
   std::int32_t status_button_ = 0;
   std::int32_t batch_button_ = 0;
   std::int32_t export_button_ = 0;
@@ -380,6 +455,7 @@ int soak(const Options& options) {
       if (step >= options.operations - quarter) reference_last.push_back(reference_work() * 1e3);
     }
     if (step + 1 == quarter) first_quarter = day.snapshot();
+    if ((step + 1) % 100 == 0 || step + 1 == quarter || step + 1 == options.operations) day.mark_memory(step + 1);
   }
   const double day_seconds = process_seconds() - day_start;
   const Snapshot end = day.snapshot();

@@ -52,17 +52,21 @@ BenchModel generated(const std::string& spec_text, const std::filesystem::path& 
   host::GeneratorSpec spec = host::parse_generator_spec(spec_text);
   spec.path = model_path.u16string();
   BenchModel bench{host::generate_model(spec)};
+  bench.generated_objects = bench.model.size();
   add_deep_assembly(bench);
   return bench;
 }
 
 }  // namespace
 
-BenchModel steel_model(std::size_t objects, const std::filesystem::path& model_path) {
+std::string steel_model_spec(std::size_t objects) {
   // Each storey holds 10 objects per assembly and 10 columns; every part weighs 12.5 kg.
-  return generated("storeys=10,parts=9,loose=10,part_weight=12.5,values=" + batch_values() +
-                       ",assemblies=" + std::to_string(objects / 100),
-                   model_path);
+  return "storeys=10,parts=9,loose=10,part_weight=12.5,values=" + batch_values() +
+         ",assemblies=" + std::to_string(objects / 100);
+}
+
+BenchModel steel_model(std::size_t objects, const std::filesystem::path& model_path) {
+  return generated(steel_model_spec(objects), model_path);
 }
 
 BenchModel assemblies_only_model(std::size_t objects, const std::filesystem::path& model_path) {

@@ -22,11 +22,14 @@ struct BenchModel {
   host::Model model;
   host::ObjectId deep_assembly = 0;
   host::ObjectId deepest_object = 0;  // the end of the chain: deep_chain_length + 1 levels below the assembly
+  std::size_t generated_objects = 0;  // the generator's, before the deep assembly: `@0` to `@N-1` in torv-host
 };
 
 // About objects objects: 10 storeys of assemblies with 9 parts each and 10 loose columns per storey,
 // each assembly carrying "USER_FIELD_4" (one of the 20 batches), plus the deep assembly.
 BenchModel steel_model(std::size_t objects, const std::filesystem::path& model_path);
+// The generator's SPEC of that model, without its path and the deep assembly (torv-host's --generate).
+std::string steel_model_spec(std::size_t objects);
 
 // objects assemblies without parts (10 storeys of them): a side-car file that names every assembly
 // has one line per object.

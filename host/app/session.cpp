@@ -16,6 +16,7 @@
 #include "api/viewer_events.h"
 #include "app/color_text.h"
 #include "app/host_platform.h"
+#include "app/process_memory.h"
 #include "app/recovery_files.h"
 #include "app/session_help.h"
 #include "app/text_match.h"
@@ -235,10 +236,15 @@ void Session::print(std::string_view what) {
     const std::vector<std::u16string> files = recovery_files(state.model.path, viewer_.plugin_path());
     out_ << files.size() << " recovery files\n";
     for (const std::u16string& file : files) out_ << utf8(file) << '\n';
+  } else if (subject == "memory") {
+    const std::optional<ProcessMemory> memory = process_memory();
+    if (!memory) return fail("the system does not say how much memory torv-host uses");
+    out_ << "working set\t" << memory->working_set_kb << " KB\npeak working set\t" << memory->peak_working_set_kb
+         << " KB\n";
   } else {
     fail(
         "print panel batch|status, print history batch|status, print colors, print selection, print hover or "
-        "print recovery, not '" +
+        "print recovery or print memory, not '" +
         std::string(what) + "'");
   }
 }

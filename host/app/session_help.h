@@ -45,6 +45,7 @@ inline constexpr const char* session_help =
     "  print selection|hover           the selected or highlighted objects\n"
     "  print history batch|status      the panel's changes that undo and redo take, the current one marked\n"
     "  print recovery                  the plug-in's recovery files of the loaded model\n"
+    "  print memory                    torv-host's working set and its peak, in KB\n"
     "  snapshot panel batch|status FILE.png    a picture of the panel\n"
     "  snapshot dialog color|name|open|save|message FILE.png\n"
     "                                  a picture of the next such dialog, filled, before it is confirmed\n"
