@@ -115,15 +115,22 @@ void draw_button(cairo_t* cr, double x, double y, double w, double h, bool enabl
   fill_rect(cr, x, y, w, h);
   set_rgb(cr, 173, 173, 173);
   stroke_rect(cr, x, y, w, h);
-  const double image_x = x + std::floor((w - 16) / 2);
-  const double image_y = y + std::floor((h - 16) / 2);
-  if (image == "open") draw_open_symbol(cr, image_x, image_y);
-  if (image == "save") draw_save_symbol(cr, image_x, image_y);
+  cairo_text_extents_t extents{};
+  if (!caption.empty()) cairo_text_extents(cr, caption.c_str(), &extents);
+  // An image with a caption stands before it, the two centred together, as Windows draws them.
+  constexpr double image_size = 16;
+  constexpr double image_gap = 4;
+  const bool has_image = image == "open" || image == "save";
+  const double together =
+      (has_image ? image_size : 0) + (has_image && !caption.empty() ? image_gap : 0) + extents.x_advance;
+  const double start = x + std::floor((w - together) / 2);
+  if (has_image) {
+    const double image_y = y + std::floor((h - image_size) / 2);
+    image == "open" ? draw_open_symbol(cr, start, image_y) : draw_save_symbol(cr, start, image_y);
+  }
   if (!caption.empty()) {
-    cairo_text_extents_t extents;
-    cairo_text_extents(cr, caption.c_str(), &extents);
     enabled ? set_rgb(cr, 0, 0, 0) : set_rgb(cr, 160, 160, 160);
-    draw_text(cr, x + std::floor((w - extents.x_advance) / 2), y + std::floor((h - font_size - 2) / 2),
+    draw_text(cr, has_image ? start + image_size + image_gap : start, y + std::floor((h - font_size - 2) / 2),
               caption);
   }
 }

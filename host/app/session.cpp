@@ -86,7 +86,7 @@ constexpr PanelAction panel_actions[] = {
     {"dblclick", "dblclick FORM", ""},
     {"hint", "hint FORM ", "N"},
     {"auto-select", "check FORM cbx_auto_select ", "on|off"},
-    {"menu", "menu FORM menu_", "[add|rename|delete|undo|redo|only|all|palette]"},
+    {"menu", "menu FORM menu_", "[add|rename|delete|color|select|undo|redo|only|all|palette]"},
     {"undo", "menu FORM menu_undo", ""},
     {"redo", "menu FORM menu_redo", ""},
     {"open", "click FORM btn_open", ""},
@@ -126,7 +126,7 @@ std::string explained(const std::string& reply, const std::string& panel) {
   }
   if (message.starts_with("no menu item menu_")) {
     return "the grid's context menu has no entry '" + message.substr(18) +
-           "': add, rename, delete, undo, redo, only, all or palette";
+           "': add, rename, delete, color, select, undo, redo, only, all or palette";
   }
   if (message.starts_with("the menu item menu_")) {
     const std::string entry = message.substr(19, message.find(' ', 19) - 19);

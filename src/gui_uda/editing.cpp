@@ -7,6 +7,7 @@
 
 #include "gui_uda/panel_steps.h"
 #include "gui_uda/tfrm_uda.h"
+#include "toolkit/shown_text.h"
 
 std::optional<std::size_t> Tfrm_uda::current_index() const {
   const int row = grid.row();
@@ -19,10 +20,13 @@ void Tfrm_uda::popup_menuPopup() {
   toolkit::MenuItem& redo_item = *popup_menu.find("menu_redo");
   const PanelStep* to_undo = history.to_undo();
   const PanelStep* to_redo = history.to_redo();
-  undo_item.caption =
-      to_undo != nullptr ? text("menu_undo", to_undo->description(*this)) : text("menu_undo_nothing");
-  redo_item.caption =
-      to_redo != nullptr ? text("menu_redo", to_redo->description(*this)) : text("menu_redo_nothing");
+  // The descriptions name categories, whose '&' is no access key.
+  undo_item.caption = to_undo != nullptr
+                          ? text("menu_undo", toolkit::menu_caption(to_undo->description(*this)))
+                          : text("menu_undo_nothing");
+  redo_item.caption = to_redo != nullptr
+                          ? text("menu_redo", toolkit::menu_caption(to_redo->description(*this)))
+                          : text("menu_redo_nothing");
   undo_item.enabled = to_undo != nullptr;
   redo_item.enabled = to_redo != nullptr;
   toolkit::MenuItem& add = *popup_menu.find("menu_add");
@@ -36,7 +40,7 @@ void Tfrm_uda::popup_menuPopup() {
   rename.enabled = editable;
   remove.enabled = editable;
   if (editable) {
-    const std::u16string quoted = u": \"" + groups[*index]->name + u"\"";
+    const std::u16string quoted = u": \"" + toolkit::menu_caption(groups[*index]->name) + u"\"";
     rename.caption += quoted;
     remove.caption += quoted;
   }
@@ -48,8 +52,14 @@ void Tfrm_uda::popup_menuPopup() {
     only.caption =
         text(mode == PanelMode::Batch ? "menu_only_default_batches" : "menu_only_default_statuses");
   } else {
-    only.caption = text("menu_only", groups[*index]->name);
+    only.caption = text("menu_only", toolkit::menu_caption(groups[*index]->name));
   }
+  toolkit::MenuItem& color = *popup_menu.find("menu_color");
+  color.caption = text("menu_color");
+  color.enabled = index.has_value();
+  toolkit::MenuItem& select = *popup_menu.find("menu_select");
+  select.caption = text("menu_select");
+  select.enabled = index.has_value();
   toolkit::MenuItem& all = *popup_menu.find("menu_all");
   all.caption = text("menu_all");
   all.enabled = shown_alone_ != nullptr;
@@ -64,11 +74,21 @@ void Tfrm_uda::menu_onlyClick() {
   if (const std::optional<std::size_t> index = current_index()) show_only(*index);
 }
 
+// As the mouse does on a swatch and a double click: the grid is sent the character.
+void Tfrm_uda::menu_colorClick() { grid.key_press(u'\r'); }
+
+void Tfrm_uda::menu_selectClick() { grid.key_press(u' '); }
+
 void Tfrm_uda::menu_allClick() { apply_colors(); }
 
 void Tfrm_uda::menu_paletteClick() { color_from_palette(); }
 
 void Tfrm_uda::gridKeyDown(toolkit::Key key) {
+  if (key == toolkit::Key::space) {
+    const std::optional<std::size_t> index = current_index();
+    if (index) groups[*index].get() == shown_alone_ ? apply_colors() : show_only(*index);
+    return;
+  }
   const char* entry = key == toolkit::Key::insert ? "menu_add"
                       : key == toolkit::Key::f2   ? "menu_rename"
                       : key == toolkit::Key::del  ? "menu_delete"

@@ -65,11 +65,12 @@ void Tfrm_uda::gridKeyPress(char16_t& key) {
     select_group(grid.row() - 1);
     return;
   }
-  // O shows the current row's category alone, and again shows all.
-  if (key == u'o' || key == u'O') {
-    const std::optional<std::size_t> index = current_index();
-    if (!index) return;
-    groups[*index].get() == shown_alone_ ? apply_colors() : show_only(*index);
+  // A letter, digit or sign goes to the row whose name starts with what was typed.
+  if (key > u' ' && key != u'\x7F') {
+    const std::optional<int> row =
+        type_ahead.row_for(key, toolkit::key_time_ms(), grid.row(), 1, static_cast<int>(groups.size()),
+                           [this](int found) { return groups[static_cast<std::size_t>(found - 1)]->name; });
+    if (row) grid.select_cell(grid.col(), *row);
     return;
   }
   if (key != u'\r') return;

@@ -3,10 +3,12 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 #include "gui_uda/gui_color.h"
 #include "plugin_base/host_api.h"
 #include "plugin_base/language_text.h"
+#include "toolkit/shown_text.h"
 #include "toolkit/text_metrics.h"
 
 namespace {
@@ -95,6 +97,9 @@ Tfrm_uda::Tfrm_uda(cpp::PluginBase& owner_plugin, PanelMode panel_mode)
   popup_menu.add_separator("N1");
   popup_menu.add("menu_delete", u"Delete").on_click = [this] { menu_deleteClick(); };
   popup_menu.add_separator("N0");
+  popup_menu.add("menu_color", u"Choose colour\u2026").on_click = [this] { menu_colorClick(); };
+  popup_menu.add("menu_select", u"Select objects").on_click = [this] { menu_selectClick(); };
+  popup_menu.add_separator("N3");
   popup_menu.add("menu_undo", u"Undo").on_click = [this] { undo(); };
   popup_menu.add("menu_redo", u"Redo").on_click = [this] { redo(); };
   popup_menu.add_separator("N2");
@@ -181,13 +186,22 @@ void Tfrm_uda::FormShow() {
     grid.set_accessible_name(caption_text);
     set_unsaved(unsaved);
     cbx_auto_select.set_caption(text("cbx_auto_select"));
-    fit_bottom_row();
     name_header = text(texts.name_header_key);
     file_filter = text(texts.file_filter_key);
   }
   btn_open.set_hint(text("btn_open.hint"));
   btn_save.set_hint(text("btn_save.hint"));
+  // Their names beside their icons, for those who do not hover.
+  btn_open.set_caption(text("btn_open"));
+  btn_save.set_caption(text("btn_save"));
+  fit_bottom_row();
   popup_menu.find("menu_add")->caption = text("menu_add");
+  // Each entry shows the key that does the same in the grid, in the viewer's language.
+  constexpr std::pair<const char*, const char*> shortcuts[] = {
+      {"menu_add", "key_insert"},  {"menu_rename", "key_f2"},      {"menu_delete", "key_delete"},
+      {"menu_color", "key_enter"}, {"menu_select", "key_space"},   {"menu_undo", "key_ctrl_z"},
+      {"menu_redo", "key_ctrl_y"}, {"menu_only", "key_ctrl_space"}};
+  for (const auto& [item, key] : shortcuts) popup_menu.find(item)->shortcut = text(key);
   color_header = text("color");
   count_header = text("count");
   rename_label = text("menu_rename");
@@ -206,12 +220,23 @@ void Tfrm_uda::FormShow() {
 void Tfrm_uda::fit_bottom_row() {
   constexpr int box_and_gap = 13 + 4;
   constexpr int caption_margin = 4;
-  constexpr int buttons_width = 2 * 23;
+  // A button's margins on both sides, its icon and the gap before its name.
+  constexpr int icon_and_margins = 8 + 16 + 4 + 8;
   constexpr int designed_minimum_width = 220;
   constexpr int minimum_height = 200;
   const toolkit::Rect box = cbx_auto_select.bounds();
-  const int box_width = box_and_gap + toolkit::text_width(cbx_auto_select.caption()) + caption_margin;
+  const int box_width = box_and_gap +
+                        toolkit::text_width(toolkit::without_access_key(cbx_auto_select.caption())) +
+                        caption_margin;
   cbx_auto_select.set_bounds({box.left, box.top, box_width, box.height});
+  int buttons_width = 0;
+  for (toolkit::Button* button : {&btn_open, &btn_save}) {
+    const toolkit::Rect place = button->bounds();
+    const std::u16string name = toolkit::without_access_key(button->caption());
+    const int width = name.empty() ? place.width : icon_and_margins + toolkit::text_width(name);
+    button->set_bounds({place.left, place.top, width, place.height});
+    buttons_width += width;
+  }
   const int frame_width = width() - client_rect().width;
   set_minimum_size(std::max(designed_minimum_width, box.left + box_width + buttons_width + frame_width),
                    minimum_height);

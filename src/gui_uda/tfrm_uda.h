@@ -25,6 +25,7 @@
 #include "toolkit/file_text.h"
 #include "toolkit/form.h"
 #include "toolkit/popup_menu.h"
+#include "toolkit/type_ahead.h"
 #include "toolkit/widgets.h"
 
 class Tfrm_uda : public toolkit::Form {
@@ -82,8 +83,10 @@ class Tfrm_uda : public toolkit::Form {
   // The grid.
   void gridDrawCell(toolkit::Canvas& canvas, int col, int row, const toolkit::Rect& rect,
                     toolkit::CellState state);
-  // Insert, F2 and Delete: the context menu's add, rename and delete, as enabled there.
+  // Insert, F2 and Delete: the context menu's add, rename and delete, as enabled there; Ctrl+Space
+  // shows the current row's category alone, and all again on the same row.
   void gridKeyDown(toolkit::Key key);
+  // Enter chooses a colour, Space selects, Ctrl+Z and Ctrl+Y undo and redo, letters find rows.
   void gridKeyPress(char16_t& key);
   void gridMouseDown(toolkit::MouseButton button, toolkit::Point point);
   void gridDblClick();
@@ -97,6 +100,9 @@ class Tfrm_uda : public toolkit::Form {
   void menu_addClick();
   void menu_renameClick();
   void menu_deleteClick();
+  // Enter's and Space's work on the current row, for those who look for it in the menu.
+  void menu_colorClick();
+  void menu_selectClick();
   void menu_onlyClick();
   void menu_allClick();
   void menu_paletteClick();
@@ -158,6 +164,7 @@ class Tfrm_uda : public toolkit::Form {
   std::unique_ptr<Tfrm_add_category> add_category_dialog;
 
  private:
+  toolkit::TypeAhead type_ahead;
   // The recovery files of the model that no other running viewer writes are offered, newest first,
   // over the list read for the model: the one the user takes replaces the list (a step that undo
   // takes back); each refused one is kept as a ".discarded" copy, and so are those older than the
@@ -253,7 +260,7 @@ class Tfrm_uda : public toolkit::Form {
   // The colour dialog that serves both panels.
   toolkit::ColorDialog& shared_color_dialog();
   std::u16string text(const char* key) const;
-  // The auto-select box as wide as its caption, the panel wide enough for it beside the buttons.
+  // The auto-select box and the buttons as wide as their captions, the panel wide enough for them.
   void fit_bottom_row();
   // The current row's category index, when a category stands there.
   std::optional<std::size_t> current_index() const;

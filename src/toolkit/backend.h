@@ -2,6 +2,7 @@
 // chosen by which implementation is linked (headless/ or win32/), not by the widgets' code.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -67,6 +68,8 @@ void set_screen_cursor(Cursor cursor);
 
 // Whether Shift is held with the key being handled (Ctrl+Shift+Z types what Ctrl+Z types).
 bool shift_key_down();
+// When the key being handled was typed, in milliseconds (the forms' own keys count their pauses).
+std::int64_t key_time_ms();
 
 // The screen's area that windows are placed in (without the task bar).
 Rect screen_area();

@@ -84,7 +84,7 @@ class DrawGrid : public Control {
 
   std::function<void(Canvas& canvas, int col, int row, const Rect& rect, CellState state)> on_draw_cell;
   // A key that types no character and moves no cell (the arrows, Home, End and the page keys
-  // move the current cell).
+  // move the current cell); Space comes here only with Ctrl, typing nothing.
   std::function<void(Key key)> on_key_down;
   std::function<void(char16_t& key)> on_key_press;
   std::function<void(MouseButton button, Point point)> on_mouse_down;

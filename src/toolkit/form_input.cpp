@@ -115,10 +115,13 @@ void turn_wheel(Form& form, Point point, int rows) {
 namespace {
 
 bool shift_of_stroke = false;
+std::int64_t paused_ms = 0;
 
 }  // namespace
 
 bool stroke_shift_down() { return shift_of_stroke; }
+
+std::int64_t stroke_pauses_ms() { return paused_ms; }
 
 void press_key(Form& form, const KeyStroke& stroke) {
   shift_of_stroke = stroke.shift;
@@ -138,6 +141,7 @@ void press_key(Form& form, const KeyStroke& stroke) {
       return;
     case KeyStroke::Kind::alt_letter: press_mnemonic(form, stroke.character); return;
     case KeyStroke::Kind::list_windows: return;
+    case KeyStroke::Kind::pause: paused_ms += pause_ms; return;
     case KeyStroke::Kind::key: break;
   }
   if (stroke.alt && stroke.key == Key::f4) return form.close();
@@ -156,7 +160,7 @@ void press_key(Form& form, const KeyStroke& stroke) {
     case Key::space:
       if (auto* button = dynamic_cast<Button*>(focused)) return button->click();
       if (auto* box = dynamic_cast<CheckBox*>(focused)) return box->click();
-      if (grid != nullptr) return grid->key_press(u' ');
+      if (grid != nullptr) return stroke.control ? grid->key_down(Key::space) : grid->key_press(u' ');
       break;
     default: break;
   }
@@ -172,7 +176,8 @@ void edit_text(ComboBox& edit, const KeyStroke& stroke) {
     case KeyStroke::Kind::control_letter: edit_with_control(edit, stroke.character); break;
     case KeyStroke::Kind::key: edit_key(edit, stroke.key); break;
     case KeyStroke::Kind::alt_letter:
-    case KeyStroke::Kind::list_windows: break;
+    case KeyStroke::Kind::list_windows:
+    case KeyStroke::Kind::pause: break;
   }
 }
 

@@ -3,6 +3,7 @@
 // comes here.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "toolkit/draw_grid.h"
@@ -39,10 +40,12 @@ void turn_wheel(Form& form, Point point, int rows);
 // form's default and cancel buttons, where it has them; Alt+F4 closes the form, Alt with a letter
 // presses the button of that mnemonic. The menu key and Shift+F10 open the focused control's
 // context menu, which takes the keys that follow until it closes: Down and Up, Enter, Esc and
-// the items' mnemonics.
+// the items' mnemonics. Ctrl+Space is the grid's key, not a typed blank.
 void press_key(Form& form, const KeyStroke& stroke);
 // Whether the stroke press_key delivers now holds Shift.
 bool stroke_shift_down();
+// The time the {PAUSE} strokes given to press_key have let pass, in milliseconds.
+std::int64_t stroke_pauses_ms();
 // A key in a text field: typing, Backspace and Delete, the caret keys, Ctrl+A, C, X, V and Z.
 void edit_text(ComboBox& edit, const KeyStroke& stroke);
 void type_character(Form& form, char16_t character);

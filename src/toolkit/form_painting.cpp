@@ -5,6 +5,7 @@
 #include "toolkit/draw_grid.h"
 #include "toolkit/form.h"
 #include "toolkit/form_painter.h"
+#include "toolkit/shown_text.h"
 #include "toolkit/widgets.h"
 
 namespace toolkit {
@@ -23,7 +24,7 @@ void paint_control(Control& control, FormPainter& painter) {
     painter.set_font_color(backend::system_color(backend::SystemColor::face_text));
     painter.text_out(placed.left, placed.top, label->caption());
   } else if (auto* box = dynamic_cast<CheckBox*>(&control)) {
-    painter.check_box(placed, box->checked(), box->caption());
+    painter.check_box(placed, box->checked(), without_access_key(box->caption()));
   } else if (auto* button = dynamic_cast<Button*>(&control)) {
     const int index = button->image_index();
     const bool has_image = button->images != nullptr && index >= 0 &&
@@ -31,7 +32,7 @@ void paint_control(Control& control, FormPainter& painter) {
     painter.button(placed, button->enabled(),
                    has_image ? std::string_view(button->images->names[static_cast<std::size_t>(index)])
                              : std::string_view(),
-                   button->caption());
+                   without_access_key(button->caption()));
   } else if (auto* edit = dynamic_cast<ComboBox*>(&control)) {
     painter.edit(placed, edit->text());
   } else if (auto* grid = dynamic_cast<DrawGrid*>(&control)) {

@@ -13,11 +13,11 @@ struct NamedKey {
   KeyStroke stroke;
 };
 
-KeyStroke key(Key pressed, bool shift = false, bool alt = false) {
-  return {KeyStroke::Kind::key, 0, pressed, shift, alt};
+KeyStroke key(Key pressed, bool shift = false, bool alt = false, bool control = false) {
+  return {KeyStroke::Kind::key, 0, pressed, shift, alt, control};
 }
 
-const std::array<NamedKey, 21> named_keys{{
+const std::array<NamedKey, 23> named_keys{{
     {u"TAB", key(Key::tab)},
     {u"SHIFT+TAB", key(Key::tab, true)},
     {u"ENTER", key(Key::enter)},
@@ -38,7 +38,9 @@ const std::array<NamedKey, 21> named_keys{{
     {u"APPS", key(Key::apps)},
     {u"SHIFT+F10", key(Key::f10, true)},
     {u"ALT+F4", key(Key::f4, false, true)},
+    {u"CTRL+SPACE", key(Key::space, false, false, true)},
     {u"WINDOWS", {KeyStroke::Kind::list_windows, 0, Key::up, false, false}},
+    {u"PAUSE", {KeyStroke::Kind::pause, 0, Key::up, false, false}},
 }};
 
 constexpr std::u16string_view control_letters = u"ACVXYZ";

@@ -10,7 +10,10 @@ namespace toolkit {
 
 struct MenuItem {
   std::string name;  // design name, e.g. "menu_add"
+  // '&' marks the access key; a user's text inside it is written with menu_caption (shown_text.h).
   std::u16string caption;
+  // The key that does the same outside the menu, shown after the caption ("F2"); empty for none.
+  std::u16string shortcut;
   bool enabled = true;
   bool separator = false;
   std::function<void()> on_click;

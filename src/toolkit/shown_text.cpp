@@ -31,6 +31,15 @@ std::u16string menu_caption(std::u16string_view text) {
   return caption;
 }
 
+std::u16string without_access_key(std::u16string_view caption) {
+  std::u16string shown;
+  for (std::size_t at = 0; at < caption.size(); ++at) {
+    if (caption[at] == u'&' && at + 1 < caption.size()) ++at;
+    shown += caption[at];
+  }
+  return shown;
+}
+
 std::u16string fitted_text(std::u16string_view text, int width) {
   if (text_width(text) <= width) return std::u16string(text);
   // The longest start that fits with the ellipsis, found by halving (each width is measured).

@@ -16,20 +16,27 @@ class Editing : public torv_test::PanelFixture {
 };
 
 TEST_F(Editing, TheMenuEnablesWhatTheCurrentRowAllows) {
-  load_model("storeys=1,assemblies=2,values=A \"q\": 1;B");
+  load_model("storeys=1,assemblies=2,values=A&B \"q\": 1;B");
   run_session("click Batches\npanel batch row 1\n");
   // Nothing done yet: nothing to undo or redo; nothing shown alone: nothing to show all again.
-  const std::string nothing_done = "menu_undo\tUndo\tdisabled\nmenu_redo\tRedo\tdisabled\n";
+  const std::string on_the_row =
+      "menu_color\t&Choose colour\u2026\tEnter\tenabled\n"
+      "menu_select\t&Select objects\tSpace\tenabled\n"
+      "menu_undo\t&Undo\tCtrl+Z\tdisabled\nmenu_redo\tR&edo\tCtrl+Y\tdisabled\n";
   const std::string views =
-      "menu_all\tShow all\tdisabled\nmenu_palette\tColour all from the palette\tenabled\n";
-  // Add, Rename and Delete first, where they always stood; Undo, Redo and the views below them.
+      "menu_all\tShow a&ll\t\tdisabled\nmenu_palette\tColour all from the &palette\t\tenabled\n";
+  // Add, Rename and Delete first, where they always stood; the row's colour and objects, Undo, Redo
+  // and the views below them; each with its key and access key. The name's '&' is no access key.
   EXPECT_EQ(menu(),
-            "menu_add\tAdd\tenabled\n"
-            "menu_rename\tRename: \"A \"q\": 1\"\tenabled\nmenu_delete\tDelete: \"A \"q\": 1\"\tenabled\n" +
-                nothing_done + "menu_only\tShow only A \"q\": 1\tenabled\n" + views);
+            "menu_add\t&Add\tIns\tenabled\n"
+            "menu_rename\t&Rename: \"A&&B \"q\": 1\"\tF2\tenabled\n"
+            "menu_delete\t&Delete: \"A&&B \"q\": 1\"\tDel\tenabled\n" +
+                on_the_row + "menu_only\tShow &only A&&B \"q\": 1\tCtrl+Space\tenabled\n" + views);
   run_session("panel batch row 3\n");
-  EXPECT_EQ(menu(), "menu_add\tAdd\tenabled\nmenu_rename\tRename\tdisabled\nmenu_delete\tDelete\tdisabled\n" +
-                        nothing_done + "menu_only\tShow only objects in no batch\tenabled\n" + views);
+  EXPECT_EQ(menu(),
+            "menu_add\t&Add\tIns\tenabled\nmenu_rename\t&Rename\tF2\tdisabled\n"
+            "menu_delete\t&Delete\tDel\tdisabled\n" +
+                on_the_row + "menu_only\tShow &only objects in no batch\tCtrl+Space\tenabled\n" + views);
 }
 
 struct NameCase {

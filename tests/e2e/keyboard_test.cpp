@@ -57,7 +57,10 @@ INSTANTIATE_TEST_SUITE_P(
         TypedName{"pasted_text_cleaned", "clipboard x,\"y\"\n", "^V{TAB}{SPACE}", "menu add", "xy"},
         // The field opens with the name selected; Home ends the selection.
         TypedName{"rename_in_the_middle", "panel batch row 1\n", "{HOME}{RIGHT}{RIGHT}{DEL}X{TAB}{SPACE}",
-                  "menu rename", "AlXha"}),
+                  "menu rename", "AlXha"},
+        // The buttons' underlined letters: Alt+A adds, Alt+R renames.
+        TypedName{"alt_a_adds", "", "Lot 4{ALT+A}", "menu add", "Lot 4"},
+        TypedName{"alt_r_renames", "panel batch row 1\n", "Omega{ALT+R}", "menu rename", "Omega"}),
     torv_test::CaseLabel());
 
 // Every opening of a dialog or a panel puts the focus on its first control that takes keys, however
@@ -112,10 +115,10 @@ TEST_F(Keyboard, TabMovesThroughThePanelsControlsAndShiftTabBack) {
       "{SHIFT+TAB}{WINDOWS}\n");
   ASSERT_EQ(result.exit_code, 0) << result.errors;
   const std::string check_box = "focus\tButton\t" + text("cbx_auto_select");
-  // As the eye reads the panel: grid, check box, open, save. The icon buttons' texts are their
-  // hints, which screen readers read.
-  const std::string save = "focus\tButton\t" + text("btn_save.hint");
-  const std::string open = "focus\tButton\t" + text("btn_open.hint");
+  // As the eye reads the panel: grid, check box, open, save. The buttons' texts are their names
+  // beside their icons, which screen readers read.
+  const std::string save = "focus\tButton\t" + text("btn_save");
+  const std::string open = "focus\tButton\t" + text("btn_open");
   EXPECT_THAT(lines_starting(result.out, "focus\t"),
               ElementsAre("focus\tTorvGrid\t", check_box, open, save, "focus\tTorvGrid\t", save))
       << result.out;

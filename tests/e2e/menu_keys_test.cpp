@@ -110,10 +110,16 @@ INSTANTIATE_TEST_SUITE_P(
                  "{APPS}{DOWN}{DOWN}{ENTER}{ESC}",
                  {"Alpha", "Beta", "No batch"},
                  false},
-        // Up from nothing highlighted wraps to the last entry; five more go up past the views, Redo
-        // and Undo to Delete.
+        // Up from nothing highlighted wraps to the last entry; seven more go up past the views, Redo,
+        // Undo, "Select objects" and "Choose colour" to Delete.
+        MenuKeys{"up_enter_deletes",
+                 "",
+                 "{APPS}{UP}{UP}{UP}{UP}{UP}{UP}{UP}{UP}{ENTER}",
+                 {"Beta", "No batch"},
+                 false},
+        // An entry's underlined letter chooses it.
         MenuKeys{
-            "up_enter_deletes", "", "{APPS}{UP}{UP}{UP}{UP}{UP}{UP}{ENTER}", {"Beta", "No batch"}, false}),
+            "access_key_renames", "answer name Omega\n", "{APPS}r", {"Omega", "Beta", "No batch"}, true}),
     torv_test::CaseLabel());
 
 struct EditingKeys {
@@ -197,8 +203,57 @@ INSTANTIATE_TEST_SUITE_P(
                     "panel batch row 3\nanswer name Paged\n",
                     "{PGUP}{F2}",
                     {"Paged", "v02"},
-                    {"v01"}}),
+                    {"v01"}},
+        // Ctrl+Space shows the current row's category alone, marked; again, all.
+        EditingKeys{"ctrl_space_shows_the_row_alone",
+                    two_batches,
+                    "panel batch row 1\n",
+                    "{CTRL+SPACE}",
+                    {"\u25BA Alpha"},
+                    {"Alpha"}},
+        EditingKeys{"ctrl_space_again_shows_all",
+                    two_batches,
+                    "panel batch row 1\n",
+                    "{CTRL+SPACE}{CTRL+SPACE}",
+                    {"Alpha"},
+                    {"\u25BA Alpha"}}),
     torv_test::CaseLabel());
+
+struct FoundRow {
+  const char* label;
+  const char* keys;     // typed in the panel with row 1 (Alpha) current, then F2
+  const char* renamed;  // the row F2 renamed
+};
+
+void PrintTo(const FoundRow& c, std::ostream* out) { *out << c.label; }
+
+class TypeAhead : public Keyboard, public ::testing::WithParamInterface<FoundRow> {};
+
+// Letters find rows as in every Windows list; each case's keys come in one burst, and {PAUSE} waits
+// longer than the list does.
+TEST_P(TypeAhead, GoesToTheRowWhoseNameStartsWithWhatWasTyped) {
+  const FoundRow& c = GetParam();
+  const auto result = run_session(std::string("panel batch row 1\nanswer name Omega\npanel batch keys ") +
+                                      c.keys + "{F2}\nprint panel batch\n",
+                                  "assemblies=4,values=Alpha;Beta;Bravo;Charlie");
+  ASSERT_EQ(result.exit_code, 0) << result.errors;
+  const std::vector<std::string> names = panel_names(result.out);
+  EXPECT_THAT(names, Not(::testing::Contains(c.renamed))) << result.out;
+  EXPECT_THAT(names, ::testing::Contains("Omega")) << result.out;
+  // No letter shows a category alone any more.
+  EXPECT_THAT(result.out, Not(HasSubstr("\u25BA"))) << result.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TypeAhead,
+                         ::testing::Values(FoundRow{"a_letter_goes_to_the_next_row_with_it", "b", "Beta"},
+                                           FoundRow{"the_same_letter_again_goes_on", "bb", "Bravo"},
+                                           FoundRow{"the_same_letter_wraps_round", "bbb", "Beta"},
+                                           FoundRow{"a_second_letter_makes_a_longer_start", "br", "Bravo"},
+                                           FoundRow{"capitals_not_minded", "BR", "Bravo"},
+                                           FoundRow{"a_start_no_row_has_stays", "brc", "Bravo"},
+                                           FoundRow{"after_a_pause_a_new_start", "br{PAUSE}c", "Charlie"},
+                                           FoundRow{"o_finds_rows_and_shows_nothing_alone", "o", "Alpha"}),
+                         torv_test::CaseLabel());
 
 // Neither Enter nor Esc is bound in the add and rename dialog; its close box (Alt+F4) cancels it.
 TEST_F(Keyboard, TheAddDialogTakesNoEnterNorEscAndAltF4CancelsIt) {
@@ -279,6 +334,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, FocusAfterADialog,
     ::testing::Values(ClosingWay{"add_ok", "answer keys Lot 1{TAB}{SPACE}\npanel batch menu add", "TorvGrid"},
                       ClosingWay{"add_cancel", "answer keys {TAB}{SPACE}\npanel batch menu add", "TorvGrid"},
+                      ClosingWay{"add_alt_c", "answer keys Lot 1{ALT+C}\npanel batch menu add", "TorvGrid"},
                       ClosingWay{"add_alt_f4", "answer keys Lot 1{ALT+F4}\npanel batch menu add", "TorvGrid"},
                       ClosingWay{"rename_alt_f4", "answer keys {ALT+F4}\npanel batch keys {F2}", "TorvGrid"},
                       ClosingWay{"color_enter", "answer keys ^AFF00FF00{ENTER}\npanel batch swatch 1",

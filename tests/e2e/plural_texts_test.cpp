@@ -34,7 +34,10 @@ const std::map<std::string, std::vector<std::string>> assign_steps = {
 };
 
 const std::map<std::string, std::string> undo_entry = {
-    {"en", "Undo "}, {"de", "Rückgängig: "}, {"pl", "Cofnij: "}};
+    {"en", "&Undo "}, {"de", "&Rückgängig: "}, {"pl", "&Cofnij: "}};
+
+// The key the undo entry shows, in each language.
+const std::map<std::string, std::string> undo_key = {{"en", "Ctrl+Z"}, {"de", "Strg+Z"}, {"pl", "Ctrl+Z"}};
 
 // The message after saving objects without a GUID, for the same counts.
 const std::map<std::string, std::vector<std::string>> left_out_messages = {
@@ -143,7 +146,8 @@ TEST_P(PluralTexts, TheHistoryAndTheUndoEntry) {
   ASSERT_EQ(history.size(), 2 + steps.size()) << listing;
   EXPECT_EQ(std::vector<std::string>(history.begin() + 2, history.end()), steps);
   std::vector<std::string> entries;
-  for (const std::string& step : steps) entries.push_back(undo_entry.at(GetParam()) + step + "\tenabled");
+  for (const std::string& step : steps)
+    entries.push_back(undo_entry.at(GetParam()) + step + "\t" + undo_key.at(GetParam()) + "\tenabled");
   EXPECT_EQ(lines_after(result.out, "menu_undo\t"), entries);
 }
 

@@ -97,7 +97,7 @@ TEST_F(Undo, ANewChangeAfterUndoingDropsTheUndoneSteps) {
   run_session("answer name C\npanel batch menu add\n");
   EXPECT_EQ(history(), "  start\n  colour of Z\n  assign 1 object to B\n  rename A to Z\n> add C\n");
   EXPECT_THAT(run_session("panel batch menu\n"),
-              HasSubstr("menu_undo\tUndo add C\tenabled\nmenu_redo\tRedo\tdisabled\n"));
+              HasSubstr("menu_undo\t&Undo add C\tCtrl+Z\tenabled\nmenu_redo\tR&edo\tCtrl+Y\tdisabled\n"));
 }
 
 // Undoing back to what was saved clears the mark and the recovery file; undoing past a save sets
@@ -130,7 +130,7 @@ TEST_F(Undo, TheHistoryLastsAsLongAsTheModel) {
   load_model("storeys=1,assemblies=3,values=A;B;B");
   EXPECT_EQ(history(), "> start\n");
   EXPECT_THAT(run_session("panel batch menu\n"),
-              HasSubstr("menu_undo\tUndo\tdisabled\nmenu_redo\tRedo\tdisabled\n"));
+              HasSubstr("menu_undo\t&Undo\tCtrl+Z\tdisabled\nmenu_redo\tR&edo\tCtrl+Y\tdisabled\n"));
   // Ctrl+Z with nothing to undo does nothing.
   run_session("panel batch keys ^Z\n");
   EXPECT_EQ(panel_rows("batch"), "A\t0\t102030FF\nB\t3\tnone\nNo batch\t\tnone\n");

@@ -52,13 +52,13 @@ TEST_F(Views, EachCategoryAloneShowsItsObjectsAndTheRestGrey) {
   EXPECT_EQ(panel_rows("batch").find("\u25BA"), std::string::npos);
 }
 
-// Whatever applies the colours again ends the view: an assignment, a model load, the O key again.
+// Whatever applies the colours again ends the view: an assignment, a model load, Ctrl+Space again.
 TEST_F(Views, ColoursAppliedAgainEndTheViewAlone) {
   load_model("storeys=1,assemblies=3,values=A;B;B");
-  const std::string alone = "panel batch row 1\npanel batch keys o\n";
+  const std::string alone = "panel batch row 1\npanel batch keys {CTRL+SPACE}\n";
   run_session("click Batches\n" + alone);
   EXPECT_THAT(panel_rows("batch"), HasSubstr("\u25BA A"));
-  run_session("panel batch keys o\n");
+  run_session("panel batch keys {CTRL+SPACE}\n");
   EXPECT_EQ(panel_rows("batch").find("\u25BA"), std::string::npos);
   run_session(alone + "select " + guid_of("Assembly 2") + "\ncontext\nchoose A\n");
   EXPECT_EQ(panel_rows("batch").find("\u25BA"), std::string::npos);
@@ -103,7 +103,7 @@ TEST_F(Views, ThePaletteColoursEveryCategoryWithoutAColourOnce) {
   EXPECT_EQ(panel_rows("batch"), colored);
   // Every category has a colour: the palette has nothing to do.
   EXPECT_THAT(run_session("panel batch menu\n"),
-              HasSubstr("menu_palette\tColour all from the palette\tdisabled\n"));
+              HasSubstr("menu_palette\tColour all from the &palette\t\tdisabled\n"));
 }
 
 TEST_F(Views, ThePaletteIsOneStep) {

@@ -169,7 +169,8 @@ struct LanguageCase {
   std::u16string code;
   std::string batch_button;
   std::vector<std::u16string> rows;
-  std::u16string open_hint;
+  // The open button's window text, its access key marked.
+  std::u16string open_caption;
   std::u16string add_caption;
   std::u16string color_caption;
 };
@@ -254,19 +255,22 @@ TEST_F(Win32Accessibility, MovingTheCurrentRowRaisesFocusAndSelection) {
   UnhookWinEvent(hook);
 }
 
-// The icon buttons are named by their hints; the name fields as the system names a dialog's edit
+// The file buttons are named by the names they show beside their icons (the system leaves out the
+// access key's '&'); the name fields as the system names a dialog's edit
 // box, by the label just before them in Z order (hidden here, where the dialog shows none), which
 // screen readers read on Windows.
 TEST_P(Win32AccessibilityIn, ButtonsAndNameFieldsAreNamed) {
   TORV_NEEDS_WINDOWS();
   const HWND open =
-      FindWindowExW(panel_, nullptr, L"Button", reinterpret_cast<LPCWSTR>(GetParam().open_hint.c_str()));
+      FindWindowExW(panel_, nullptr, L"Button", reinterpret_cast<LPCWSTR>(GetParam().open_caption.c_str()));
   ASSERT_NE(open, nullptr);
-  EXPECT_NE(GetWindowLongW(open, GWL_STYLE) & BS_ICON, 0);
+  EXPECT_EQ(GetWindowLongW(open, GWL_STYLE) & BS_ICON, 0);
   {
     const Accessible button(open);
     ASSERT_NE(button.get(), nullptr);
-    EXPECT_EQ(name_of(button.get(), CHILDID_SELF), GetParam().open_hint);
+    std::u16string shown = GetParam().open_caption;
+    std::erase(shown, u'&');
+    EXPECT_EQ(name_of(button.get(), CHILDID_SELF), shown);
   }
   std::vector<std::u16string> labels;
   state().desktop.dialog_filled = [&](const std::string&, void* window, const std::string&) {
@@ -293,7 +297,7 @@ INSTANTIATE_TEST_SUITE_P(
                                    "Batches",
                                    {u"Batch, Count, Colour", u"A, 1, FFE03C31", u"B, 1, No colour",
                                     u"No batch, No colour"},
-                                   u"Load categories and object assignments from a CSV file.",
+                                   u"&Open\u2026",
                                    u"New batch",
                                    u"Colour"},
                       LanguageCase{"german",
@@ -301,7 +305,7 @@ INSTANTIATE_TEST_SUITE_P(
                                    "Lose",
                                    {u"Los, Anzahl, Farbe", u"A, 1, FFE03C31", u"B, 1, Keine Farbe",
                                     u"Ohne Los, Keine Farbe"},
-                                   u"Lädt Kategorien und Objektzuordnungen aus einer CSV-Datei.",
+                                   u"\u00d6&ffnen\u2026",
                                    u"Neues Los",
                                    u"Farbe"},
                       LanguageCase{"polish",
@@ -309,7 +313,7 @@ INSTANTIATE_TEST_SUITE_P(
                                    "Partie",
                                    {u"Partia, Liczba, Kolor", u"A, 1, FFE03C31", u"B, 1, Brak koloru",
                                     u"Bez partii, Brak koloru"},
-                                   u"Wczytuje kategorie i przypisania obiektów z pliku CSV.",
+                                   u"&Otw\u00f3rz\u2026",
                                    u"Nowa partia",
                                    u"Kolor"}),
     torv_test::CaseLabel());

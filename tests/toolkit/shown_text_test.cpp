@@ -35,6 +35,26 @@ INSTANTIATE_TEST_SUITE_P(Names, MenuCaption,
                                            CaptionCase{"plain", u"Lot 7", u"Lot 7"}),
                          [](const auto& test_case) { return std::string(test_case.param.name); });
 
+struct AccessKeyCase {
+  const char* name;
+  std::u16string caption;
+  std::u16string shown;
+};
+
+class WithoutAccessKey : public ::testing::TestWithParam<AccessKeyCase> {};
+
+TEST_P(WithoutAccessKey, ShowsTheCaptionAsTheEyeReadsIt) {
+  EXPECT_EQ(toolkit::without_access_key(GetParam().caption), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Captions, WithoutAccessKey,
+    ::testing::Values(AccessKeyCase{"first_letter", u"&Add", u"Add"},
+                      AccessKeyCase{"inner_letter", u"\u00d6&ffnen\u2026", u"\u00d6ffnen\u2026"},
+                      AccessKeyCase{"doubled_ampersand", u"&Rename: \"R&&D\"", u"Rename: \"R&D\""},
+                      AccessKeyCase{"plain", u"Lot 7", u"Lot 7"}),
+    [](const auto& test_case) { return std::string(test_case.param.name); });
+
 TEST(FittedText, CutsAtTheWidthWithAnEllipsisAndKeepsSurrogatePairsWhole) {
   const std::u16string name = u"Northern wing, second stage";
   EXPECT_EQ(toolkit::fitted_text(name, toolkit::text_width(name)), name);

@@ -19,6 +19,7 @@
 #include "toolkit/form.h"
 #include "toolkit/form_input.h"
 #include "toolkit/popup_menu.h"
+#include "toolkit/shown_text.h"
 #include "toolkit/widgets.h"
 
 namespace {
@@ -271,14 +272,16 @@ void CALLBACK pick_in_picker(HWND, UINT, UINT_PTR timer, DWORD) {
   if (picker_answered) KillTimer(nullptr, timer);
 }
 
-TEST_F(Win32Grid, TheContextMenuShowsANameAsTextWithItsAmpersandAndWithoutItsTab) {
+// The entry's access key stays one; the name's '&' and tab are shown as text; the key follows a tab.
+TEST_F(Win32Grid, TheContextMenuShowsANameAsTextAndTheEntrysKey) {
   toolkit::PopupMenu menu;
-  menu.add("menu_rename", u"Rename: \"R&D S\u00fcd\tLot 7\"");
+  menu.add("menu_rename", u"&Rename: \"" + toolkit::menu_caption(u"R&D S\u00fcd\tLot 7") + u"\"").shortcut =
+      u"F2";
   form_.grid.popup_menu = &menu;
   menu_item.clear();
   SetTimer(nullptr, 0, 50, &read_menu);
   SendMessageW(grid_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(grid_), -1);
-  EXPECT_EQ(menu_item, L"Rename: \"R&&D S\u00fcd Lot 7\"");
+  EXPECT_EQ(menu_item, L"&Rename: \"R&&D S\u00fcd Lot 7\"\tF2");
 }
 
 class Win32ColorPicker : public ::testing::Test {

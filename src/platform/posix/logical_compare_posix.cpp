@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/case_fold.h"
 #include "platform/logical_compare.h"
 
 namespace platform {
@@ -28,41 +29,9 @@ constexpr std::uint32_t letter_rank_base = 0x100;
 
 bool is_digit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
-// Simple lower-case folding of the scripts that names of building sites are written in.
-char16_t fold(char16_t c) {
-  const auto shifted = [c](int offset) { return static_cast<char16_t>(c + offset); };
-  // Pairs where the capital has the even code and the small letter follows, or the other way.
-  const auto pair_even_upper = [c] { return static_cast<char16_t>(c | 1u); };
-  const auto pair_odd_upper = [c] { return (c & 1u) != 0 ? static_cast<char16_t>(c + 1) : c; };
-  if (c < 0x80) return c >= u'A' && c <= u'Z' ? shifted(0x20) : c;
-  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return shifted(0x20);
-  if (c < 0x100) return c;
-  if (c == 0x130) return u'i';  // İ: its small letter is the plain i
-  if (c == 0x131) return c;     // ı has no capital of its own here
-  if (c <= 0x137) return pair_even_upper();
-  if (c >= 0x139 && c <= 0x148) return pair_odd_upper();
-  if (c >= 0x14A && c <= 0x177) return pair_even_upper();
-  if (c == 0x178) return 0xFF;  // Ÿ pairs with ÿ of Latin-1
-  if (c >= 0x179 && c <= 0x17E) return pair_odd_upper();
-  if (c == 0x17F) return u's';  // long s
-  if (c == 0x386) return 0x3AC;
-  if (c >= 0x388 && c <= 0x38A) return shifted(0x25);
-  if (c == 0x38C) return 0x3CC;
-  if (c == 0x38E || c == 0x38F) return shifted(0x3F);
-  if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return shifted(0x20);
-  if (c == 0x3C2) return 0x3C3;  // final sigma
-  if (c >= 0x400 && c <= 0x40F) return shifted(0x50);
-  if (c >= 0x410 && c <= 0x42F) return shifted(0x20);
-  if ((c >= 0x460 && c <= 0x481) || (c >= 0x48A && c <= 0x4BF)) return pair_even_upper();
-  if (c == 0x4C0) return 0x4CF;
-  if (c >= 0x4C1 && c <= 0x4CE) return pair_odd_upper();
-  if (c >= 0x4D0 && c <= 0x52F) return pair_even_upper();
-  return c;
-}
-
 std::uint32_t rank(char16_t c) {
   if (c < 0x80 && !(c >= u'A' && c <= u'Z') && !(c >= u'a' && c <= u'z')) return c;
-  return letter_rank_base + fold(c);
+  return letter_rank_base + fold_case(c);
 }
 
 int sign(int value) { return (value > 0) - (value < 0); }

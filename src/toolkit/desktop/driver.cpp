@@ -83,8 +83,8 @@ std::string list_menu(PopupMenu& menu) {
   std::string out;
   for (const auto& item : menu.items()) {
     if (item->separator) continue;
-    out += item->name + '\t' + platform::to_utf8(item->caption) + '\t' +
-           (item->enabled ? "enabled" : "disabled") + '\n';
+    out += item->name + '\t' + platform::to_utf8(item->caption) + '\t' + platform::to_utf8(item->shortcut) +
+           '\t' + (item->enabled ? "enabled" : "disabled") + '\n';
   }
   return out;
 }

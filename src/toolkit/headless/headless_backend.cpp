@@ -126,6 +126,9 @@ Cursor screen_cursor() { return current_cursor; }
 
 bool shift_key_down() { return stroke_shift_down(); }
 
+// The keys come in bursts with no time between them; only a pause lets time pass.
+std::int64_t key_time_ms() { return stroke_pauses_ms(); }
+
 void set_screen_cursor(Cursor cursor) { current_cursor = cursor; }
 
 // A screen of 1920 × 1080 pixels.

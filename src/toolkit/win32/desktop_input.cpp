@@ -29,6 +29,8 @@ struct Typing {
   // The dialog's name for the desktop; empty for a form that is no dialog (never cancelled).
   std::string name;
   UINT_PTR timer = 0;
+  // After {PAUSE}: no key before this tick.
+  DWORD resume_at = 0;
 };
 // The keys typed into dialogs, the innermost last, and those typed into a form that is no dialog.
 // Keys wait while a dialog stands over their window (the picker a colour dialog's keys opened, a
@@ -104,14 +106,17 @@ void press(const KeyStroke& stroke) {
     }
     case KeyStroke::Kind::key: {
       const WORD key = virtual_key(stroke.key);
+      if (stroke.control) events.push_back(key_event(VK_CONTROL, false));
       if (stroke.alt) events.push_back(key_event(VK_MENU, false));
       if (stroke.shift) events.push_back(key_event(VK_SHIFT, false));
       events.push_back(key_event(key, false));
       events.push_back(key_event(key, true));
       if (stroke.shift) events.push_back(key_event(VK_SHIFT, true));
       if (stroke.alt) events.push_back(key_event(VK_MENU, true));
+      if (stroke.control) events.push_back(key_event(VK_CONTROL, true));
       break;
     }
+    case KeyStroke::Kind::pause: return;
     case KeyStroke::Kind::list_windows:
       desktop::desktop_print(backend::window_list(), desktop::Stream::output);
       return;
@@ -141,6 +146,7 @@ void stop(Typing& typed) {
 void type_one_stroke(Typing& typed) {
   if (!dialog_open(typed.target)) return stop(typed);
   if (!IsWindowEnabled(typed.target)) return;
+  if (typed.resume_at != 0 && static_cast<LONG>(GetTickCount() - typed.resume_at) < 0) return;
   if (typed.next == typed.strokes.size()) {
     // A menu the keys left open would hold the session in its loop.
     EndMenu();
@@ -151,6 +157,10 @@ void type_one_stroke(Typing& typed) {
     return stop(typed);
   }
   const KeyStroke& stroke = typed.strokes[typed.next++];
+  if (stroke.kind == KeyStroke::Kind::pause) {
+    typed.resume_at = GetTickCount() + pause_ms;
+    return;
+  }
   // The list shows the windows as they are: only a key brings its window forward first.
   if (stroke.kind != KeyStroke::Kind::list_windows && GetForegroundWindow() != typed.target)
     SetForegroundWindow(typed.target);

@@ -134,11 +134,14 @@ struct NativeKind {
   DWORD style = 0;
 };
 
+// A button with an image and a caption shows both, the image before the name.
+bool icon_alone(const Button& button) { return button.images != nullptr && button.caption().empty(); }
+
 NativeKind kind_of(const Control& control) {
   if (dynamic_cast<const Label*>(&control) != nullptr) return {L"STATIC", SS_LEFT | SS_NOPREFIX};
   if (dynamic_cast<const CheckBox*>(&control) != nullptr) return {L"BUTTON", BS_AUTOCHECKBOX};
   if (const auto* button = dynamic_cast<const Button*>(&control)) {
-    return {L"BUTTON", BS_PUSHBUTTON | (button->images != nullptr ? DWORD{BS_ICON} : DWORD{0})};
+    return {L"BUTTON", BS_PUSHBUTTON | (icon_alone(*button) ? DWORD{BS_ICON} : DWORD{0})};
   }
   if (dynamic_cast<const ComboBox*>(&control) != nullptr)
     return {L"COMBOBOX", CBS_DROPDOWN | CBS_SORT | CBS_AUTOHSCROLL | WS_VSCROLL};
@@ -281,6 +284,9 @@ void update_window(FormWindows& native, const Control& control, HWND window) {
     InvalidateRect(window, nullptr, TRUE);
   }
   if (const auto* button = dynamic_cast<const Button*>(&control)) {
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    const LONG_PTR wanted = icon_alone(*button) ? style | BS_ICON : style & ~LONG_PTR{BS_ICON};
+    if (wanted != style) SetWindowLongPtrW(window, GWL_STYLE, wanted);
     set_text_if_changed(window, button->text());
     const int index = button->image_index();
     if (button->images != nullptr && index >= 0 &&

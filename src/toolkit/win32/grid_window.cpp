@@ -11,7 +11,6 @@
 
 #include "toolkit/draw_grid.h"
 #include "toolkit/popup_menu.h"
-#include "toolkit/shown_text.h"
 #include "toolkit/win32/activation_context.h"
 #include "toolkit/win32/desktop_input.h"
 #include "toolkit/win32/dpi.h"
@@ -222,13 +221,20 @@ LRESULT grid_message(HWND window, DrawGrid& grid, UINT message, WPARAM w, LPARAM
         return 0;
       }
       if (message == WM_SYSKEYDOWN) break;
+      // Ctrl+Space is a key of the grid's own, not Space.
+      if (w == VK_SPACE && GetKeyState(VK_CONTROL) < 0) {
+        grid.key_down(Key::space);
+        return 0;
+      }
       if (const std::optional<Key> key = key_of(w)) grid.key_down(*key);
       return 0;
     case WM_KEYUP:
     case WM_SYSKEYUP:
       if (w == VK_APPS || (w == VK_F10 && GetKeyState(VK_SHIFT) < 0)) return 0;
       break;
-    case WM_CHAR: grid.key_press(static_cast<char16_t>(w)); return 0;
+    case WM_CHAR:
+      if (w != VK_SPACE || GetKeyState(VK_CONTROL) >= 0) grid.key_press(static_cast<char16_t>(w));
+      return 0;
     case WM_CONTEXTMENU: {
       // From the keyboard (the menu key, Shift+F10) the point is -1, -1: the menu opens at the cell.
       if (l == -1) {
@@ -290,8 +296,9 @@ void show_context_menu(HWND window, DrawGrid& grid, const POINT* at) {
     if (item.separator) {
       AppendMenuW(native, MF_SEPARATOR, 0, nullptr);
     } else {
-      // The caption holds a category's name: shown as text, its '&' and tabs not taken as markup.
-      const std::u16string shown = menu_caption(item.caption);
+      // The system's menu shows what follows a tab as the entry's key, at the right.
+      const std::u16string shown =
+          item.shortcut.empty() ? item.caption : item.caption + u'\t' + item.shortcut;
       const std::wstring caption(shown.begin(), shown.end());
       AppendMenuW(native, MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), i + 1, caption.c_str());
     }

@@ -57,6 +57,11 @@ Cursor screen_cursor() { return current_cursor; }
 // Keys typed to a form without a window (no display) come through the toolkit's own input.
 bool shift_key_down() { return GetKeyState(VK_SHIFT) < 0 || stroke_shift_down(); }
 
+// The key message's own time, which wraps after 49 days (a list then starts its typed name anew).
+std::int64_t key_time_ms() {
+  return static_cast<std::int64_t>(static_cast<DWORD>(GetMessageTime())) + stroke_pauses_ms();
+}
+
 void set_screen_cursor(Cursor cursor) {
   if (cursor == current_cursor) return;
   current_cursor = cursor;
