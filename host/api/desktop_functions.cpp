@@ -49,6 +49,8 @@ void torv_desktop_set_clipboard(const char* text) {
   host_state().desktop.clipboard = text != nullptr ? text : "";
 }
 
+std::int32_t torv_desktop_dpi() { return host_state().desktop.dpi; }
+
 void torv_desktop_print(const char* text, std::int32_t stream) {
   (stream == 2 ? std::cerr : std::cout) << (text != nullptr ? text : "") << std::flush;
 }

@@ -79,6 +79,8 @@ struct Desktop {
   std::vector<std::string> messages;
   // What the session put on the clipboard (the Windows build puts it on the system's too).
   std::string clipboard;
+  // The screen's dots per inch as the session set it (settings dpi); 0: the system's.
+  std::int32_t dpi = 0;
   // Told when a dialog stands filled with its answer: its window (null without one) and its
   // display list.
   std::function<void(const std::string& dialog, void* window, const std::string& display_list)> dialog_filled;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "api/host_state.h"
 #include "app/host_platform.h"
 #include "platform/utf8.h"
 
@@ -132,6 +133,8 @@ std::string change_system_setting(const std::string& setting, const std::string&
   if (setting == "dpi") {
     const int dpi = std::atoi(value.c_str());
     if (dpi < 48 || dpi > 480) return "settings dpi N: N from 48 to 480";
+    // The plug-in's windows made from now on take the new scale from the desktop, as from a monitor.
+    host_state().desktop.dpi = dpi;
     EnumThreadWindows(GetCurrentThreadId(), &tell_dpi, dpi);
     return {};
   }

@@ -35,5 +35,7 @@ using CommandHandler = const char*(TORV_CALL*)(const char* command);
   /* The desktop's clipboard as text; empty when it holds none. */                                  \
   X(const char*, torv_desktop_clipboard, (), ())                                                    \
   X(void, torv_desktop_set_clipboard, (const char* text), (text))                                   \
+  /* The dots per inch of the desktop's screen, where the desktop sets its scale; 0: the system's. */ \
+  X(std::int32_t, torv_desktop_dpi, (), ())                                                         \
   /* Text for the person at the desktop: to standard output (1) or standard error (2). */           \
   X(void, torv_desktop_print, (const char* text, std::int32_t stream), (text, stream))

@@ -122,6 +122,104 @@ TEST_F(Win32Controls, TheWaitCursorGivesBackTheCursorThatWasShowing) {
   EXPECT_EQ(GetCursor(), hand);
 }
 
+// The forms' scale: each window at its monitor's dpi, and at the one WM_DPICHANGED brings it.
+
+template <class Function>
+Function user32_function(const char* name) {
+  return reinterpret_cast<Function>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
+
+int screen_dpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+HWND child_of(HWND form, const toolkit::Control& control) {
+  for (HWND child = GetWindow(form, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (GetWindowLongPtrW(child, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(&control)) return child;
+  }
+  return nullptr;
+}
+
+SIZE client_size(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  return {client.right, client.bottom};
+}
+
+LONG font_height(HWND control) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return font.lfHeight;
+}
+
+RECT place_on_form(HWND control) {
+  RECT place{};
+  GetWindowRect(control, &place);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&place), 2);
+  return place;
+}
+
+void tell_dpi(HWND window, int dpi, RECT suggested) {
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+TEST_F(Win32Controls, AFormTakesTheScaleOfItsOwnMonitorAndTheOthersKeepTheirs) {
+  if (screen_dpi() != 96) GTEST_SKIP() << "the sizes are given at 96 dpi, the screen has " << screen_dpi();
+  TestForm other;
+  other.show();
+  const HWND other_window = static_cast<HWND>(other.window_handle());
+  tell_dpi(window_, 144, {40, 50, 500, 400});
+  // At 150%, where the system suggests: the client area, the font and the controls 1.5 times as large.
+  RECT placed{};
+  GetWindowRect(window_, &placed);
+  EXPECT_EQ(placed.left, 40);
+  EXPECT_EQ(placed.top, 50);
+  EXPECT_EQ(client_size(window_).cx, 300);
+  EXPECT_EQ(client_size(window_).cy, 120);
+  EXPECT_EQ(font_height(child_of(window_, form_.ok)), -17);
+  const RECT ok = place_on_form(child_of(window_, form_.ok));
+  EXPECT_EQ(ok.left, 12);
+  EXPECT_EQ(ok.top, 60);
+  EXPECT_EQ(ok.right, 125);
+  EXPECT_EQ(ok.bottom, 98);
+  // The form's size at 96 dpi stays what it was; the other form stays at 100%.
+  EXPECT_EQ(form_.width(), other.width());
+  EXPECT_EQ(form_.height(), other.height());
+  EXPECT_EQ(client_size(other_window).cx, 200);
+  EXPECT_EQ(client_size(other_window).cy, 80);
+  EXPECT_EQ(font_height(child_of(other_window, other.ok)), -11);
+  // Back on a monitor at 100%.
+  tell_dpi(window_, 96, {60, 70, 300, 200});
+  EXPECT_EQ(client_size(window_).cx, 200);
+  EXPECT_EQ(client_size(window_).cy, 80);
+  EXPECT_EQ(font_height(child_of(window_, form_.ok)), -11);
+}
+
+TEST_F(Win32Controls, AFormsWindowIsMadePerMonitorAwareAtItsMonitorsScaleLeavingTheThreadAsItWas) {
+  const auto thread_context = user32_function<HANDLE(WINAPI*)()>("GetThreadDpiAwarenessContext");
+  const auto window_context = user32_function<HANDLE(WINAPI*)(HWND)>("GetWindowDpiAwarenessContext");
+  const auto same = user32_function<BOOL(WINAPI*)(HANDLE, HANDLE)>("AreDpiAwarenessContextsEqual");
+  const auto awareness = user32_function<int(WINAPI*)(HANDLE)>("GetAwarenessFromDpiAwarenessContext");
+  const auto window_dpi = user32_function<UINT(WINAPI*)(HWND)>("GetDpiForWindow");
+  if (thread_context == nullptr || window_context == nullptr || same == nullptr || awareness == nullptr ||
+      window_dpi == nullptr)
+    GTEST_SKIP() << "the system has no per-monitor dpi";
+  constexpr int per_monitor_aware = 2;  // DPI_AWARENESS_PER_MONITOR_AWARE
+  const HANDLE before = thread_context();
+  TestForm made;
+  made.show();
+  const HWND window = static_cast<HWND>(made.window_handle());
+  EXPECT_TRUE(same(thread_context(), before));
+  EXPECT_EQ(awareness(window_context(window)), per_monitor_aware);
+  const int dpi = static_cast<int>(window_dpi(window));
+  EXPECT_EQ(client_size(window).cx, MulDiv(200, dpi, 96));
+  EXPECT_EQ(font_height(child_of(window, made.ok)), -MulDiv(11, dpi, 96));
+}
+
 // A form with a grid of 20 rows below its header, one column 80 wide, a long text in row 1.
 class GridForm : public toolkit::Form {
  public:
@@ -186,6 +284,17 @@ TEST_F(Win32Grid, ACutCellShowsItsWholeTextInTheTooltipAndAWholeCellNone) {
   EXPECT_EQ(tip_text(), L"R&D S\u00fcd, the northern wing in its second stage");
   move_to_row(2);
   EXPECT_EQ(tip_text(), L"");
+}
+
+TEST_F(Win32Grid, TheMouseFindsTheRowsAtTheGridsOwnScale) {
+  if (screen_dpi() != 96) GTEST_SKIP() << "the sizes are given at 96 dpi, the screen has " << screen_dpi();
+  const HWND form = static_cast<HWND>(form_.window_handle());
+  RECT place{};
+  GetWindowRect(form, &place);
+  tell_dpi(form, 144, place);
+  // Row 1's middle, 29 pixels down at 96 dpi, is 43 at 150%, where row 2 would be at 96 dpi.
+  SendMessageW(grid_, WM_MOUSEMOVE, 0, MAKELPARAM(20, 43));
+  EXPECT_EQ(tip_text(), L"R&D S\u00fcd, the northern wing in its second stage");
 }
 
 TEST_F(Win32Grid, SmallWheelTurnsAddUpAtTheUsersLinesPerNotch) {

@@ -90,6 +90,12 @@ void set_desktop_clipboard(const std::string& text) {
     desktop_api().torv_desktop_set_clipboard(text.c_str());
 }
 
+std::optional<int> desktop_dpi() {
+  const std::int32_t dpi = desktop_api().torv_desktop_dpi != nullptr ? desktop_api().torv_desktop_dpi() : 0;
+  if (dpi <= 0) return std::nullopt;
+  return dpi;
+}
+
 void desktop_print(const std::string& text, Stream stream) {
   if (desktop_api().torv_desktop_print != nullptr) {
     desktop_api().torv_desktop_print(text.c_str(), static_cast<std::int32_t>(stream));

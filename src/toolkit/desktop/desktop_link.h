@@ -28,6 +28,9 @@ void desktop_dialog_filled(std::string_view dialog, void* window, const std::str
 std::string desktop_clipboard();
 void set_desktop_clipboard(const std::string& text);
 
+// The dots per inch of the desktop's screen where the desktop sets its scale; nothing: the system's.
+std::optional<int> desktop_dpi();
+
 // What the desktop's person reads: a listing on standard output, a note on standard error.
 enum class Stream { output = 1, error = 2 };
 void desktop_print(const std::string& text, Stream stream);

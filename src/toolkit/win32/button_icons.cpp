@@ -6,6 +6,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 
 #include "toolkit/win32/dpi.h"
 #include "toolkit/win32/native_windows.h"
@@ -18,14 +19,14 @@ using namespace Gdiplus::DllExports;
 
 constexpr int icon_size = 16;
 
-std::map<std::string, HICON, std::less<>>& icons() {
-  static std::map<std::string, HICON, std::less<>> made;
+// By name and size in pixels.
+std::map<std::pair<std::string, int>, HICON, std::less<>>& icons() {
+  static std::map<std::pair<std::string, int>, HICON, std::less<>> made;
   return made;
 }
 
-// The 16-pixel image drawn at the forms' scale (24 pixels at 150%), smoothly.
-HICON icon_at_scale(GpBitmap* image) {
-  const int size = scaled(icon_size);
+// The 16-pixel image drawn at a size (24 pixels at 150%), smoothly.
+HICON icon_at_size(GpBitmap* image, int size) {
   HICON icon = nullptr;
   if (size == icon_size) return GdipCreateHICONFromBitmap(image, &icon) == Ok ? icon : nullptr;
   GpBitmap* sized = nullptr;
@@ -42,7 +43,7 @@ HICON icon_at_scale(GpBitmap* image) {
   return icon;
 }
 
-HICON load_icon(std::string_view name) {
+HICON load_icon(std::string_view name, int size) {
   const std::wstring resource_name(name.begin(), name.end());
   HMODULE module = this_module();
   HRSRC resource = FindResourceW(module, resource_name.c_str(), MAKEINTRESOURCEW(10));  // RT_RCDATA
@@ -54,7 +55,7 @@ HICON load_icon(std::string_view name) {
   GpBitmap* bitmap = nullptr;
   HICON icon = nullptr;
   if (GdipCreateBitmapFromStream(stream, &bitmap) == Ok) {
-    icon = icon_at_scale(bitmap);
+    icon = icon_at_size(bitmap, size);
     GdipDisposeImage(bitmap);
   }
   stream->Release();
@@ -63,14 +64,16 @@ HICON load_icon(std::string_view name) {
 
 }  // namespace
 
-HICON button_icon(std::string_view name) {
+HICON button_icon(std::string_view name, int dpi) {
+  const int size = scaled(icon_size, dpi);
   auto& made = icons();
-  if (const auto found = made.find(name); found != made.end()) return found->second;
-  return made[std::string(name)] = load_icon(name);
+  std::pair<std::string, int> key{std::string(name), size};
+  if (const auto found = made.find(key); found != made.end()) return found->second;
+  return made[std::move(key)] = load_icon(name, size);
 }
 
 void release_button_icons() {
-  for (auto& [name, icon] : icons()) {
+  for (auto& [name_and_size, icon] : icons()) {
     if (icon != nullptr) DestroyIcon(icon);
   }
   icons().clear();

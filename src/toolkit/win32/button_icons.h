@@ -8,9 +8,9 @@
 
 namespace toolkit::win32 {
 
-// Made on first use at the forms' scale and kept until release_button_icons (at a change of scale
-// too); null when the library has no image of that name. GDI+ must be started.
-HICON button_icon(std::string_view name);
+// Made on first use for each dpi (24 pixels at 144) and kept until release_button_icons; null
+// when the library has no image of that name. GDI+ must be started.
+HICON button_icon(std::string_view name, int dpi);
 void release_button_icons();
 
 }  // namespace toolkit::win32

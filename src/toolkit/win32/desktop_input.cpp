@@ -393,8 +393,9 @@ void send_input(Form& form, const UserInput& input) {
   const HWND window = grid != nullptr ? win32::control_window(*grid) : nullptr;
   if (window == nullptr) return take_input(form, input);
   const Rect place = rect_on_form(*grid);
-  const LPARAM at = MAKELPARAM(win32::scaled(input.point.x - place.left - DrawGrid::border),
-                               win32::scaled(input.point.y - place.top - DrawGrid::border));
+  const int dpi = win32::dpi_of(window);
+  const LPARAM at = MAKELPARAM(win32::scaled(input.point.x - place.left - DrawGrid::border, dpi),
+                               win32::scaled(input.point.y - place.top - DrawGrid::border, dpi));
   switch (input.kind) {
     case UserInput::Kind::press:
       if (input.button == MouseButton::left) {
@@ -443,8 +444,9 @@ void choose_from_context_menu(Form& form, Point point, const std::string& item) 
     return;
   }
   const Rect place = rect_on_form(*grid);
-  POINT at{win32::scaled(point.x - place.left - DrawGrid::border),
-           win32::scaled(point.y - place.top - DrawGrid::border)};
+  const int dpi = win32::dpi_of(window);
+  POINT at{win32::scaled(point.x - place.left - DrawGrid::border, dpi),
+           win32::scaled(point.y - place.top - DrawGrid::border, dpi)};
   SendMessageW(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(at.x, at.y));
   win32::choose_from_next_menu(item);
   win32::show_context_menu(window, *grid, &at);

@@ -16,6 +16,7 @@
 #include "toolkit/dialogs.h"
 #include "toolkit/form.h"
 #include "toolkit/win32/desktop_input.h"
+#include "toolkit/win32/dpi_functions.h"
 #include "toolkit/win32/modal_windows.h"
 #include "toolkit/win32/native_windows.h"
 
@@ -101,6 +102,7 @@ bool run_file_dialog(FileDialog& dialog, void* owner_window) {
   BOOL confirmed = FALSE;
   {
     const win32::DisabledWindows others(nullptr, owner);
+    const win32::PerMonitorAware aware;
     confirmed =
         dialog.kind() == FileDialogKind::open ? GetOpenFileNameW(&request) : GetSaveFileNameW(&request);
   }
@@ -124,6 +126,7 @@ void show_message(void* owner_window, std::u16string_view text, std::u16string_v
   const std::wstring text_z(text.begin(), text.end());
   const std::wstring caption_z(caption.begin(), caption.end());
   const win32::DisabledWindows others(nullptr, owner);
+  const win32::PerMonitorAware aware;
   MessageBoxW(owner, text_z.c_str(), caption_z.c_str(), MB_OK | icons[static_cast<int>(icon)]);
   win32::stop_typing();
 }

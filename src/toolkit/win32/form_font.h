@@ -1,4 +1,4 @@
-// The forms' font, Tahoma of 8 points (height -11 at 96 dpi), at the screen's dpi: the controls'
+// The forms' font, Tahoma of 8 points (height -11 at 96 dpi), at a form's dpi: the controls'
 // windows show their texts in it.
 #pragma once
 
@@ -6,8 +6,8 @@
 
 namespace toolkit::win32 {
 
-// Made on first use and kept until release_form_font.
-HFONT form_font();
-void release_form_font();
+// Made on first use for each dpi and kept until release_form_fonts.
+HFONT form_font(int dpi);
+void release_form_fonts();
 
 }  // namespace toolkit::win32

@@ -23,6 +23,7 @@
 #include "toolkit/win32/button_icons.h"
 #include "toolkit/win32/desktop_input.h"
 #include "toolkit/win32/dpi.h"
+#include "toolkit/win32/dpi_functions.h"
 #include "toolkit/win32/form_font.h"
 #include "toolkit/win32/grid_accessible.h"
 #include "toolkit/win32/guarded.h"
@@ -73,18 +74,33 @@ DWORD extended_style_of(const Form& form) {
          (form.style() == FormStyle::tool_window ? WS_EX_TOOLWINDOW : WS_EX_DLGMODALFRAME);
 }
 
-SIZE native_frame(const Form& form) {
-  RECT r{0, 0, 0, 0};
-  AdjustWindowRectEx(&r, style_of(form), FALSE, extended_style_of(form));
-  return {r.right - r.left, r.bottom - r.top};
+SIZE native_frame(const Form& form, int dpi) {
+  return frame_size(style_of(form), extended_style_of(form), dpi);
 }
 
-// The window's size for a form size at 96 dpi (frame included): the client area scaled, the
-// frame as the system draws it.
-SIZE native_size(const Form& form, int width, int height) {
-  const SIZE frame = native_frame(form);
-  return {scaled(width - backend::frame_width(form)) + frame.cx,
-          scaled(height - backend::frame_height(form)) + frame.cy};
+// The window's size at a dpi for a form size at 96 dpi (frame included): the client area scaled,
+// the frame as the system draws it there.
+SIZE native_size(const Form& form, int width, int height, int dpi) {
+  const SIZE frame = native_frame(form, dpi);
+  return {scaled(width - backend::frame_width(form), dpi) + frame.cx,
+          scaled(height - backend::frame_height(form), dpi) + frame.cy};
+}
+
+// Places and sizes the window so that its client area is the form's at the dpi. The frame is the
+// one the system draws, measured after a first try: it need not be what the system says for the
+// dpi (Wine draws frames unscaled).
+void place_window(HWND window, const Form& form, int dpi, const POINT* at) {
+  const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (at != nullptr ? 0 : SWP_NOMOVE);
+  const POINT where = at != nullptr ? *at : POINT{};
+  const SIZE size = native_size(form, form.width(), form.height(), dpi);
+  SetWindowPos(window, nullptr, where.x, where.y, size.cx, size.cy, flags);
+  const LONG wanted_width = scaled(form.width() - backend::frame_width(form), dpi);
+  const LONG wanted_height = scaled(form.height() - backend::frame_height(form), dpi);
+  RECT client{};
+  GetClientRect(window, &client);
+  if (client.right == wanted_width && client.bottom == wanted_height) return;
+  SetWindowPos(window, nullptr, 0, 0, size.cx + wanted_width - client.right,
+               size.cy + wanted_height - client.bottom, flags | SWP_NOMOVE);
 }
 
 std::wstring wide(const std::u16string& text) { return {text.begin(), text.end()}; }
@@ -152,9 +168,9 @@ NativeKind kind_of(const Control& control) {
 // A combo box's window is as high as its list when dropped.
 constexpr int combo_list_height = 120;
 
-RECT place_of(const Control& control) {
-  Rect place = scaled(rect_on_form(control));
-  if (dynamic_cast<const ComboBox*>(&control) != nullptr) place.height = scaled(combo_list_height);
+RECT place_of(const Control& control, int dpi) {
+  Rect place = scaled(rect_on_form(control), dpi);
+  if (dynamic_cast<const ComboBox*>(&control) != nullptr) place.height = scaled(combo_list_height, dpi);
   return {place.left, place.top, place.right(), place.bottom()};
 }
 
@@ -202,7 +218,8 @@ void create_control_window(FormWindows& native, Control& control) {
   const NativeKind kind = kind_of(control);
   if (kind.class_name == nullptr || native.controls.contains(&control)) return;
   const int id = native.next_id++;
-  const RECT place = place_of(control);
+  const int dpi = dpi_of(native.window);
+  const RECT place = place_of(control, dpi);
   const DWORD style = WS_CHILD | kind.style | (control.tab_stop && control.takes_focus() ? WS_TABSTOP : 0);
   const Updating quiet;
   const ActivatedContext common_controls;
@@ -211,7 +228,7 @@ void create_control_window(FormWindows& native, Control& control) {
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), this_module(), nullptr);
   if (window == nullptr) return;
   SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&control));
-  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(form_font()), FALSE);
+  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(form_font(dpi)), FALSE);
   native.controls[&control] = window;
   update_control(control);
 }
@@ -234,7 +251,7 @@ void paint_background(Form& form, HDC dc) {
     pending.pop_back();
     if (!control->visible()) continue;
     if (const auto* panel = dynamic_cast<const Panel*>(control)) {
-      const Rect r = scaled(rect_on_form(*panel));
+      const Rect r = scaled(rect_on_form(*panel), dpi_of(window_of(form)));
       const RECT area{r.left, r.top, r.right(), r.bottom()};
       FillRect(dc, &area, brush_for(panel->color()));
     }
@@ -249,8 +266,9 @@ void take_window_bounds(HWND window, Form& form) {
   RECT client{};
   GetClientRect(window, &client);
   const Updating quiet;
-  form.set_bounds({r.left, r.top, unscaled(client.right) + backend::frame_width(form),
-                   unscaled(client.bottom) + backend::frame_height(form)});
+  const int dpi = dpi_of(window);
+  form.set_bounds({r.left, r.top, unscaled(client.right, dpi) + backend::frame_width(form),
+                   unscaled(client.bottom, dpi) + backend::frame_height(form)});
 }
 
 // A notification of a control's window: the user clicked, ticked or edited it.
@@ -272,7 +290,8 @@ void control_notified(Control& control, HWND window, WORD code) {
 // Shows the control's state in its window.
 void update_window(FormWindows& native, const Control& control, HWND window) {
   const Updating quiet;
-  const RECT place = place_of(control);
+  const int dpi = dpi_of(native.window);
+  const RECT place = place_of(control, dpi);
   SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
                SWP_NOZORDER | SWP_NOACTIVATE);
   EnableWindow(window, enabled(control));
@@ -293,7 +312,7 @@ void update_window(FormWindows& native, const Control& control, HWND window) {
         static_cast<std::size_t>(index) < button->images->names.size()) {
       SendMessageW(
           window, BM_SETIMAGE, IMAGE_ICON,
-          reinterpret_cast<LPARAM>(button_icon(button->images->names[static_cast<std::size_t>(index)])));
+          reinterpret_cast<LPARAM>(button_icon(button->images->names[static_cast<std::size_t>(index)], dpi)));
     }
   }
   if (const auto* edit = dynamic_cast<const ComboBox*>(&control)) {
@@ -319,22 +338,31 @@ void settings_changed(HWND window, UINT message, WPARAM w, LPARAM l) {
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
-// A new scale: every form's font, icons, window size and control places made again for it.
-void rescale_forms() {
-  release_form_font();
-  release_button_icons();
-  for (auto& [form, native] : native_forms()) {
-    for (auto& [control, child] : native.controls)
-      SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(form_font()), FALSE);
-    {
-      const Updating quiet;
-      const SIZE size = native_size(*form, form->width(), form->height());
-      SetWindowPos(native.window, nullptr, 0, 0, size.cx, size.cy,
-                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
-    }
-    for (auto& [control, child] : native.controls) update_window(native, *control, child);
-    RedrawWindow(native.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+// The form's window moved to a monitor of another scale, or its monitor's scale changed: its font,
+// icons and control places at the new dpi, the window at the place the system suggests and the
+// form's size at 96 dpi scaled. Other forms keep their own scale.
+void rescale_form(Form& form, HWND window, int dpi, const RECT& suggested) {
+  const auto found = native_forms().find(&form);
+  if (found == native_forms().end()) return;
+  FormWindows& native = found->second;
+  set_dpi_of(window, dpi);
+  for (auto& [control, child] : native.controls)
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(form_font(dpi)), FALSE);
+  {
+    const Updating quiet;
+    const POINT at{suggested.left, suggested.top};
+    place_window(window, form, dpi, &at);
   }
+  for (auto& [control, child] : native.controls) update_window(native, *control, child);
+  take_window_bounds(window, form);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+// A control that holds the focus already (a combo box's edit field holds it for the box) is left
+// so: taking it again would raise its focus events again for screen readers.
+void give_focus(HWND control) {
+  const HWND focus = GetFocus();
+  if (focus != control && !IsChild(control, focus)) SetFocus(control);
 }
 
 // Enter and Esc, which the keyboard's dialog handling turns into IDOK and IDCANCEL.
@@ -378,24 +406,18 @@ LRESULT form_message(HWND window, Form& form, UINT message, WPARAM w, LPARAM l) 
       return 0;
     case WM_GETMINMAXINFO: {
       auto* limits = reinterpret_cast<MINMAXINFO*>(l);
-      const SIZE minimum = native_size(form, form.minimum_width(), form.minimum_height());
+      const SIZE minimum = native_size(form, form.minimum_width(), form.minimum_height(), dpi_of(window));
       limits->ptMinTrackSize = {minimum.cx, minimum.cy};
       return 0;
     }
     case WM_CLOSE: form.close(); return 0;
     case WM_SYSCOLORCHANGE:
     case WM_THEMECHANGED: settings_changed(window, message, w, l); return 0;
-    case WM_DPICHANGED: {
-      const RECT* suggested = reinterpret_cast<const RECT*>(l);
-      if (set_dpi(LOWORD(w))) rescale_forms();
+    case WM_DPICHANGED:
       // The form keeps its client size at 96 dpi; the system suggests where it now stands.
-      const SIZE size = native_size(form, form.width(), form.height());
-      const Updating quiet;
-      SetWindowPos(window, nullptr, suggested->left, suggested->top, size.cx, size.cy,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
-      take_window_bounds(window, form);
+      if (const int dpi = HIWORD(w); dpi > 0 && l != 0)
+        rescale_form(form, window, dpi, *reinterpret_cast<const RECT*>(l));
       return 0;
-    }
     case WM_ACTIVATE:
       if (LOWORD(w) == WA_INACTIVE) {
         // The control that had the focus gets it back when the form is active again.
@@ -465,12 +487,20 @@ HWND window_of(Form& form) {
 
 HWND make_window(Form& form) {
   if (HWND window = window_of(form)) return window;
+  const PerMonitorAware aware;
   const HWND owner = static_cast<HWND>(form.owner_window());
-  const SIZE size = native_size(form, form.width(), form.height());
+  const SIZE size = native_size(form, form.width(), form.height(), system_dpi());
   HWND window = CreateWindowExW(extended_style_of(form), form_class, wide(form.caption()).c_str(),
                                 style_of(form), form.left(), form.top(), size.cx, size.cy,
                                 IsWindow(owner) ? owner : nullptr, nullptr, this_module(), nullptr);
   if (window == nullptr) return nullptr;
+  // Only now is it known which monitor the window stands on, and so its scale.
+  const int dpi = dpi_at_creation(window);
+  set_dpi_of(window, dpi);
+  {
+    const Updating quiet;
+    place_window(window, form, dpi, nullptr);
+  }
   SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&form));
   FormWindows& native = native_forms()[&form];
   native.window = window;
@@ -510,12 +540,13 @@ bool is_form_window(HWND window) { return window != nullptr && form_of(window) !
 void update_control(Control& control) {
   Form* form = control.form();
   if (form == nullptr || &control == form) return;
+  const PerMonitorAware aware;
   const auto found = native_forms().find(form);
   if (found == native_forms().end()) return;
   FormWindows& native = found->second;
   if (kind_of(control).class_name == nullptr) {
     // A panel: the form paints it.
-    const RECT area = place_of(control);
+    const RECT area = place_of(control, dpi_of(native.window));
     InvalidateRect(native.window, &area, TRUE);
   } else if (const auto known = native.controls.find(&control); known == native.controls.end()) {
     return create_control_window(native, control);
@@ -536,6 +567,7 @@ void forget_form(Form& form) {
   for (auto& [control, window] : native.controls) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
   if (native.tooltip != nullptr) DestroyWindow(native.tooltip);
   enable_windows_behind(native.window);
+  forget_dpi_of(native.window);
   DestroyWindow(native.window);
 }
 
@@ -552,11 +584,12 @@ void form_changed(Form& form) {
   HWND window = win32::window_of(form);
   if (window == nullptr && !form.visible()) return;
   if (window == nullptr && (window = win32::make_window(form)) == nullptr) return;
+  const win32::PerMonitorAware aware;
   {
     const win32::Updating quiet;
     SetWindowTextW(window, win32::wide(form.caption()).c_str());
-    const SIZE size = win32::native_size(form, form.width(), form.height());
-    SetWindowPos(window, nullptr, form.left(), form.top(), size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT at{form.left(), form.top()};
+    win32::place_window(window, form, win32::dpi_of(window), &at);
   }
   const bool shown_now = form.visible() && !IsWindowVisible(window);
   if (!form.visible()) win32::enable_windows_behind(window);
@@ -571,7 +604,10 @@ void form_changed(Form& form) {
 void control_changed(Control& control) { win32::update_control(control); }
 
 Point inside_work_area(const Form& form, Point at) {
-  const SIZE size = win32::native_size(form, form.width(), form.height());
+  const win32::PerMonitorAware aware;
+  const HWND window = win32::window_of(const_cast<Form&>(form));
+  const int dpi = window != nullptr ? win32::dpi_of(window) : win32::system_dpi();
+  const SIZE size = win32::native_size(form, form.width(), form.height(), dpi);
   const RECT wanted{at.x, at.y, at.x + size.cx, at.y + size.cy};
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
@@ -583,9 +619,14 @@ Point inside_work_area(const Form& form, Point at) {
 
 void* window_handle(Form& form) { return win32::make_window(form); }
 
-// The frame in 96-dpi pixels, so that a form's size less its frame is its client area at 96 dpi.
-int frame_width(const Form& form) { return win32::unscaled(win32::native_frame(form).cx); }
+// The frame in 96-dpi pixels, so that a form's size less its frame is its client area at 96 dpi;
+// taken at the system's dpi whatever the form's, so that a change of scale keeps the client area.
+int frame_width(const Form& form) {
+  return win32::unscaled(win32::native_frame(form, win32::system_dpi()).cx, win32::system_dpi());
+}
 
-int frame_height(const Form& form) { return win32::unscaled(win32::native_frame(form).cy); }
+int frame_height(const Form& form) {
+  return win32::unscaled(win32::native_frame(form, win32::system_dpi()).cy, win32::system_dpi());
+}
 
 }  // namespace toolkit::backend

@@ -37,15 +37,18 @@ void stop_gdiplus() {
   gdiplus_token = 0;
 }
 
-GdiPlusPainter::GdiPlusPainter(HDC dc) : dc_(dc), old_font_(SelectObject(dc, form_font())) {
+GdiPlusPainter::GdiPlusPainter(HDC dc, int dpi)
+    : dc_(dc), dpi_(dpi), old_font_(SelectObject(dc, form_font(dpi))) {
   SetBkMode(dc_, TRANSPARENT);
 }
 
 GdiPlusPainter::~GdiPlusPainter() { SelectObject(dc_, old_font_); }
 
 Rect GdiPlusPainter::moved(const Rect& rect) const {
-  return scaled(Rect{rect.left + origin_.x, rect.top + origin_.y, rect.width, rect.height});
+  return win32::scaled(Rect{rect.left + origin_.x, rect.top + origin_.y, rect.width, rect.height}, dpi_);
 }
+
+int GdiPlusPainter::scaled(int size) const { return win32::scaled(size, dpi_); }
 
 void GdiPlusPainter::text_out(int x, int y, std::u16string_view text) {
   SetTextColor(dc_, colorref(font_color_));

@@ -1,5 +1,5 @@
 // A Canvas on a Windows device context, for the grid's cells: GDI+ for the swatches' fills and
-// outlines, GDI for text. It is given 96-dpi coordinates and paints at the screen's dpi.
+// outlines, GDI for text. It is given 96-dpi coordinates and paints at its window's dpi.
 #pragma once
 
 #include <windows.h>
@@ -10,7 +10,7 @@ namespace toolkit::win32 {
 
 class GdiPlusPainter : public Canvas {
  public:
-  explicit GdiPlusPainter(HDC dc);
+  GdiPlusPainter(HDC dc, int dpi);
   ~GdiPlusPainter() override;
   GdiPlusPainter(const GdiPlusPainter&) = delete;
   GdiPlusPainter& operator=(const GdiPlusPainter&) = delete;
@@ -26,8 +26,10 @@ class GdiPlusPainter : public Canvas {
 
  private:
   Rect moved(const Rect& rect) const;
+  int scaled(int size) const;
 
   HDC dc_;
+  int dpi_;
   HGDIOBJ old_font_;
   Point origin_;
   Argb font_color_ = 0xFF000000;

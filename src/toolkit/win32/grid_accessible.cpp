@@ -242,8 +242,9 @@ class GridAccessible final : public IAccessible {
       if (!PtInRect(&client, at)) return S_FALSE;
       int col = 0;
       int row = 0;
-      const bool on_cell =
-          grid.cell_at({unscaled(at.x) + DrawGrid::border, unscaled(at.y) + DrawGrid::border}, col, row);
+      const bool on_cell = grid.cell_at({unscaled(at.x, dpi_of(window_)) + DrawGrid::border,
+                                         unscaled(at.y, dpi_of(window_)) + DrawGrid::border},
+                                        col, row);
       set_child(found, on_cell ? child_of_row(row) : CHILDID_SELF);
       return S_OK;
     });
@@ -294,9 +295,10 @@ class GridAccessible final : public IAccessible {
 
   // The row across every column, on the screen.
   RECT row_place(const DrawGrid& grid, int row) const {
-    const Rect first = scaled(grid.cell_rect(0, row));
-    const Rect last = scaled(grid.cell_rect(grid.col_count() - 1, row));
-    const int border = scaled(DrawGrid::border);
+    const int dpi = dpi_of(window_);
+    const Rect first = scaled(grid.cell_rect(0, row), dpi);
+    const Rect last = scaled(grid.cell_rect(grid.col_count() - 1, row), dpi);
+    const int border = scaled(DrawGrid::border, dpi);
     POINT top_left{first.left - border, first.top - border};
     POINT bottom_right{last.right() - border, last.bottom() - border};
     ClientToScreen(window_, &top_left);

@@ -14,6 +14,7 @@
 #include "toolkit/win32/activation_context.h"
 #include "toolkit/win32/desktop_input.h"
 #include "toolkit/win32/dpi.h"
+#include "toolkit/win32/dpi_functions.h"
 #include "toolkit/win32/gdiplus_painter.h"
 #include "toolkit/win32/grid_accessible.h"
 #include "toolkit/win32/guarded.h"
@@ -41,9 +42,10 @@ std::map<HWND, GridExtras>& extras() {
 DrawGrid* grid_of(HWND window) { return dynamic_cast<DrawGrid*>(control_of(window)); }
 
 // A point of the window's client area in the grid's 96-dpi coordinates, which count its border.
-Point grid_point(LPARAM l) {
-  return {unscaled(static_cast<short>(LOWORD(l))) + DrawGrid::border,
-          unscaled(static_cast<short>(HIWORD(l))) + DrawGrid::border};
+Point grid_point(HWND window, LPARAM l) {
+  const int dpi = dpi_of(window);
+  return {unscaled(static_cast<short>(LOWORD(l)), dpi) + DrawGrid::border,
+          unscaled(static_cast<short>(HIWORD(l)), dpi) + DrawGrid::border};
 }
 
 void paint(HWND window, DrawGrid& grid, HDC dc) {
@@ -54,14 +56,15 @@ void paint(HWND window, DrawGrid& grid, HDC dc) {
   HBITMAP bitmap =
       CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1));
   HGDIOBJ old_bitmap = SelectObject(memory, bitmap);
+  const int dpi = dpi_of(window);
   {
-    GdiPlusPainter painter(memory);
+    GdiPlusPainter painter(memory, dpi);
     painter.set_origin({-DrawGrid::border, -DrawGrid::border});
     grid.paint(painter, GetFocus() == window);
   }
   if (GetFocus() == window && grid.row_count() > grid.fixed_rows()) {
-    const Rect cell = scaled(grid.cell_rect(grid.col(), grid.row()));
-    const int border = scaled(DrawGrid::border);
+    const Rect cell = scaled(grid.cell_rect(grid.col(), grid.row()), dpi);
+    const int border = scaled(DrawGrid::border, dpi);
     RECT focus{cell.left - border, cell.top - border, cell.right() - border, cell.bottom() - border};
     SetTextColor(memory, RGB(0, 0, 0));
     DrawFocusRect(memory, &focus);
@@ -139,7 +142,7 @@ HWND tooltip_of(HWND window) {
   tool.uId = reinterpret_cast<UINT_PTR>(window);
   tool.lpszText = const_cast<wchar_t*>(L"");
   SendMessageW(extra.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  SendMessageW(extra.tooltip, TTM_SETMAXTIPWIDTH, 0, scaled(400));
+  SendMessageW(extra.tooltip, TTM_SETMAXTIPWIDTH, 0, scaled(400, dpi_of(window)));
   return extra.tooltip;
 }
 
@@ -147,7 +150,7 @@ HWND tooltip_of(HWND window) {
 void follow_mouse(HWND window, const DrawGrid& grid, LPARAM l) {
   int col = -1;
   int row = -1;
-  if (!grid.cell_at(grid_point(l), col, row)) col = row = -1;
+  if (!grid.cell_at(grid_point(window, l), col, row)) col = row = -1;
   GridExtras& extra = extras()[window];
   if (extra.tip_cell == std::pair{col, row}) return;
   extra.tip_cell = {col, row};
@@ -199,7 +202,8 @@ LRESULT grid_message(HWND window, DrawGrid& grid, UINT message, WPARAM w, LPARAM
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
       SetFocus(window);
-      grid.mouse_down(message == WM_LBUTTONDOWN ? MouseButton::left : MouseButton::right, grid_point(l));
+      grid.mouse_down(message == WM_LBUTTONDOWN ? MouseButton::left : MouseButton::right,
+                      grid_point(window, l));
       return 0;
     case WM_LBUTTONDBLCLK: grid.double_click(); return 0;
     case WM_MOUSEWHEEL:
@@ -280,11 +284,13 @@ void choose_from_next_menu(const std::string& item) { desktop_menu_choice = item
 void show_context_menu(HWND window, DrawGrid& grid, const POINT* at) {
   PopupMenu* menu = grid.popup_menu;
   if (menu == nullptr) return;
+  // The menu stands at the window's pixels, also when the desktop opens it from outside the window.
+  const PerMonitorAware aware;
   POINT screen{};
   if (at != nullptr) {
     screen = *at;
   } else {
-    const Rect cell = scaled(grid.cell_rect(0, grid.row()));
+    const Rect cell = scaled(grid.cell_rect(0, grid.row()), dpi_of(window));
     screen = {cell.left + cell.width / 2, cell.top + cell.height / 2};
   }
   ClientToScreen(window, &screen);

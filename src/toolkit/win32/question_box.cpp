@@ -8,6 +8,7 @@
 #include "toolkit/desktop/desktop_answers.h"
 #include "toolkit/desktop/desktop_link.h"
 #include "toolkit/win32/desktop_input.h"
+#include "toolkit/win32/dpi_functions.h"
 #include "toolkit/win32/modal_windows.h"
 
 namespace toolkit::backend {
@@ -24,6 +25,7 @@ bool ask_question(void* owner_window, std::u16string_view text, std::u16string_v
   const std::u16string caption_z(caption);
   const HWND box_owner = IsWindow(owner) ? owner : nullptr;
   const win32::DisabledWindows others(nullptr, box_owner);
+  const win32::PerMonitorAware aware;
   return MessageBoxW(box_owner, reinterpret_cast<const wchar_t*>(text_z.c_str()),
                      reinterpret_cast<const wchar_t*>(caption_z.c_str()),
                      MB_YESNO | MB_ICONQUESTION) == IDYES;

@@ -1,5 +1,6 @@
-// Text metrics from the system: the forms' font selected into a screen device context, its sizes
-// taken back to 96 dpi.
+// Text metrics from the system: the forms' font at the system's dpi selected into a screen device
+// context, its sizes taken back to 96 dpi. Forms lay themselves out once for every monitor they
+// may stand on, so texts are measured at one dpi.
 #include <windows.h>
 
 #include "toolkit/text_metrics.h"
@@ -12,7 +13,10 @@ namespace {
 // The screen's device context with the forms' font selected, for as long as it lives.
 class ScreenTextContext {
  public:
-  ScreenTextContext() : dc_(GetDC(nullptr)), old_font_(SelectObject(dc_, win32::form_font())) {}
+  ScreenTextContext()
+      : dpi_(win32::system_dpi()),
+        dc_(GetDC(nullptr)),
+        old_font_(SelectObject(dc_, win32::form_font(dpi_))) {}
   ~ScreenTextContext() {
     SelectObject(dc_, old_font_);
     ReleaseDC(nullptr, dc_);
@@ -20,8 +24,10 @@ class ScreenTextContext {
   ScreenTextContext(const ScreenTextContext&) = delete;
   ScreenTextContext& operator=(const ScreenTextContext&) = delete;
   HDC dc() const { return dc_; }
+  int unscaled(int size) const { return win32::unscaled(size, dpi_); }
 
  private:
+  int dpi_;
   HDC dc_;
   HGDIOBJ old_font_;
 };
@@ -35,14 +41,14 @@ int text_width(std::u16string_view text) {
   if (!GetTextExtentPoint32W(context.dc(), reinterpret_cast<const wchar_t*>(text.data()),
                              static_cast<int>(text.size()), &size))
     return 0;
-  return win32::unscaled(size.cx);
+  return context.unscaled(size.cx);
 }
 
 int text_height() {
   const ScreenTextContext context;
   TEXTMETRICW metrics{};
   if (!GetTextMetricsW(context.dc(), &metrics)) return 13;
-  return win32::unscaled(metrics.tmHeight);
+  return context.unscaled(metrics.tmHeight);
 }
 
 }  // namespace toolkit

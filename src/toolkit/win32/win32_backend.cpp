@@ -29,7 +29,7 @@ void finalize() {
   win32::unregister_window_classes();
   win32::keep_module_for_accessible_objects();
   win32::release_button_icons();
-  win32::release_form_font();
+  win32::release_form_fonts();
   win32::release_activation_context();
   win32::stop_gdiplus();
 }
