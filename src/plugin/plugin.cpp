@@ -1,9 +1,12 @@
 // Plugin: construction, plug-in information and the ribbon built at load.
 #include "plugin/plugin.h"
 
+#include <string>
+
 #include "plugin/panels.h"
 #include "plugin_base/host_api.h"
 #include "plugin_base/language_text.h"
+#include "toolkit/color_names.h"
 #include "toolkit/dialogs.h"
 #include "torv_identity.h"
 
@@ -53,6 +56,11 @@ void Plugin::on_plugin_load(viewer::HostHandle host, bool flag, viewer::HostWind
   texts.custom_colors = cpp::language_text(host_handle, "ColorDialogCustomColors");
   texts.caption = cpp::language_text(host_handle, "ColorDialogCaption");
   texts.no_color = cpp::language_text(host_handle, "ColorDialogNoColor");
+  texts.empty_slot = cpp::language_text(host_handle, "ColorDialogEmptySlot");
+  texts.color_names.clear();
+  for (const toolkit::ColorName& color : toolkit::color_names())
+    texts.color_names.push_back(
+        cpp::language_text(host_handle, ("color_name." + std::string(color.key)).c_str()));
 }
 
 void Plugin::on_plugin_unload() {

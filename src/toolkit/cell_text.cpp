@@ -3,8 +3,7 @@
 
 #include <optional>
 
-#include "toolkit/argb_text.h"
-#include "toolkit/dialogs.h"
+#include "toolkit/color_words.h"
 #include "toolkit/draw_grid.h"
 
 namespace toolkit {
@@ -20,8 +19,8 @@ class CellWords : public Canvas {
 
   std::u16string words() const {
     if (!text_.empty()) return text_;
-    if (fill_) return argb_text(*fill_);
-    return hatched_ ? color_dialog_texts().no_color : std::u16string();
+    if (fill_) return color_words(*fill_);
+    return hatched_ ? no_color_words() : std::u16string();
   }
 
  private:

@@ -1,5 +1,5 @@
 // What a grid's cells show, in words a screen reader can say: the texts drawn in a cell, else its
-// swatch's colour as the colour dialog's field writes it, or the dialog's "no colour" text.
+// swatch's colour by name and code ("red E03C31"), or the dialog's "no colour" text.
 #pragma once
 
 #include <string>

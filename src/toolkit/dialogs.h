@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "toolkit/geometry.h"
 #include "toolkit/string_list.h"
@@ -42,15 +43,21 @@ class FileDialog {
 // (in any letter case), as "*.xlsx" for "r.XLSX"; 0 when no pair's is.
 int filter_index_for(std::u16string_view filter, std::u16string_view file_name);
 
-// The texts of the colour dialog's own controls, set once for every colour dialog.
+// The texts of the colour dialog's own controls, set once for every colour dialog; a '&' marks a
+// button's access key.
 struct ColorDialogTexts {
-  std::u16string cancel = u"Cancel";
-  std::u16string define_custom_color = u"Define Custom Colors >>";
-  std::u16string add_to_custom_colors = u"Add to Custom Colors";
+  std::u16string cancel = u"&Cancel";
+  std::u16string define_custom_color = u"&Define Custom Colors >>";
+  std::u16string add_to_custom_colors = u"&Add to Custom Colors";
   std::u16string basic_colors = u"Basic colors:";
   std::u16string custom_colors = u"Custom colors:";
   std::u16string caption = u"Color";
-  std::u16string no_color = u"No color";
+  std::u16string no_color = u"&No color";
+  // What a screen reader says of a custom colour's slot not yet filled.
+  std::u16string empty_slot = u"Empty";
+  // The names of color_names(), in its order, in the viewer's language; the English ones where
+  // this holds none.
+  std::vector<std::u16string> color_names;
 };
 ColorDialogTexts& color_dialog_texts();
 

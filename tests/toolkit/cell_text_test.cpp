@@ -1,4 +1,5 @@
-// The words a screen reader gets for a grid's cells: what the draw handler paints into each.
+// The words a screen reader gets for a grid's cells: what the draw handler paints into each, a
+// swatch by its colour's name.
 #include "toolkit/cell_text.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +23,7 @@ class CellWords : public ::testing::TestWithParam<CellCase> {
  protected:
   void SetUp() override {
     saved_ = toolkit::color_dialog_texts();
-    toolkit::color_dialog_texts().no_color = u"Keine Farbe";
+    toolkit::color_dialog_texts().no_color = u"&Keine Farbe";
     grid_.set_col_count(2);
     grid_.set_row_count(2);
     grid_.set_fixed_rows(1);
@@ -56,20 +57,20 @@ INSTANTIATE_TEST_SUITE_P(Drawn, CellWords,
                                                       c.text_out(4, 2, u"12");
                                                     },
                                                     u"12"},
-                                           CellCase{"an_opaque_swatch_as_the_colour_field_writes_it",
+                                           CellCase{"an_opaque_swatch_by_its_name_and_code",
                                                     [](toolkit::Canvas& c) {
                                                       c.fill_hatch(swatch, 0xFFC8C8C8, 0xFFFFFFFF);
                                                       c.fill_solid(swatch, 0xFF2E86DE);
                                                       c.draw_outline(swatch, 0xFF7F7F7F, 1.0f);
                                                     },
-                                                    u"FF2E86DE"},
+                                                    u"blue 2E86DE"},
                                            CellCase{"a_translucent_swatch_keeps_its_alpha",
                                                     [](toolkit::Canvas& c) {
                                                       c.fill_hatch(swatch, 0xFFC8C8C8, 0xFFFFFFFF);
                                                       c.fill_solid(swatch, 0x802E86DE);
                                                     },
-                                                    u"802E86DE"},
-                                           CellCase{"the_hatch_alone_is_no_colour_in_the_dialogs_words",
+                                                    u"blue 802E86DE"},
+                                           CellCase{"the_hatch_alone_is_the_dialogs_no_colour_without_its_access_key",
                                                     [](toolkit::Canvas& c) {
                                                       c.fill_hatch(swatch, 0xFFC8C8C8, 0xFFFFFFFF);
                                                       c.draw_outline(swatch, 0xFF7F7F7F, 1.0f);
@@ -91,7 +92,7 @@ TEST(RowWords, SkipTheEmptyCellsAndLeaveRowsOutsideTheGridEmpty) {
     if (row == 1 && col == 2) canvas.fill_solid(swatch, 0xFFE03C31);
   };
   EXPECT_EQ(toolkit::row_text(grid, 0), u"Batch, Count, Colour");
-  EXPECT_EQ(toolkit::row_text(grid, 1), u"No batch, FFE03C31");
+  EXPECT_EQ(toolkit::row_text(grid, 1), u"No batch, red E03C31");
   EXPECT_EQ(toolkit::row_text(grid, 2), u"");
 }
 
