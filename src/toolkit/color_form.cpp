@@ -7,6 +7,8 @@
 #include "platform/utf8.h"
 #include "toolkit/argb_text.h"
 #include "toolkit/backend.h"
+#include "toolkit/color_words.h"
+#include "toolkit/shown_text.h"
 #include "toolkit/text_metrics.h"
 
 namespace toolkit {
@@ -35,7 +37,8 @@ constexpr int dialog_button_min_width = 105;
 constexpr int dialog_button_height = 25;
 
 constexpr Argb swatch_outline = 0xFF7F7F7F;
-constexpr Argb mark_color = 0xFF000000;
+// What the system's colour dialog and earlier files hold in a custom colour's slot not yet filled.
+constexpr Argb unfilled_slot = 0xFFFFFFFF;
 
 // Six rows of eight, from light to dark, as the system's colour dialog has them.
 constexpr Argb basic_colors[48] = {
@@ -63,7 +66,15 @@ void fill_swatch(Canvas& canvas, const Rect& swatch, Argb color) {
 }
 
 int label_width(const Label& label) { return text_width(label.caption()); }
-int button_width(const Button& button) { return text_width(button.caption()) + button_padding; }
+int button_width(const Button& button) {
+  return text_width(without_access_key(button.caption())) + button_padding;
+}
+
+// A palette's name for screen readers: its label without the colon.
+std::u16string palette_name(std::u16string label) {
+  while (!label.empty() && (label.back() == u':' || label.back() == u' ')) label.pop_back();
+  return label;
+}
 
 }  // namespace
 
@@ -85,8 +96,10 @@ ColorForm::ColorForm(ColorDialog& dialog)
   set_caption(texts.caption);
   lbl_basic.set_caption(texts.basic_colors);
   set_up_palette(grid_basic, 6);
+  grid_basic.set_accessible_name(palette_name(texts.basic_colors));
   lbl_custom.set_caption(texts.custom_colors);
   set_up_palette(grid_custom, 2);
+  grid_custom.set_accessible_name(palette_name(texts.custom_colors));
   btn_define.set_caption(texts.define_custom_color);
   pnl_preview.set_col_count(1);
   pnl_preview.set_row_count(1);
@@ -98,7 +111,7 @@ ColorForm::ColorForm(ColorDialog& dialog)
   cmb_argb.set_accessible_name(texts.caption);
   cbx_no_color.set_caption(texts.no_color);
   btn_add_custom.set_caption(texts.add_to_custom_colors);
-  btn_ok.set_caption(u"OK");
+  btn_ok.set_caption(u"&OK");
   btn_ok.set_modal_result(ModalResult::ok);
   btn_cancel.set_caption(texts.cancel);
   btn_cancel.set_modal_result(ModalResult::cancel);
@@ -112,16 +125,16 @@ ColorForm::ColorForm(ColorDialog& dialog)
       custom_.push_back(static_cast<Argb>(std::stoul(hex, nullptr, 16)));
     }
   }
+  // The slots are filled in turn, so the unfilled ones are the last.
+  while (!custom_.empty() && custom_.back() == unfilled_slot) custom_.pop_back();
   next_custom_ = custom_.size() % custom_count;
-  custom_.resize(custom_count, 0xFFFFFFFF);
+  custom_.resize(custom_count);
 
-  grid_basic.on_draw_cell = [this](Canvas& canvas, int col, int row, const Rect& rect, CellState) {
-    const Argb color = basic_colors[row * palette_columns + col];
-    draw_swatch(canvas, rect, color, color == field_color_);
+  grid_basic.on_draw_cell = [this](Canvas& canvas, int col, int row, const Rect& rect, CellState state) {
+    draw_swatch(canvas, rect, basic_colors[row * palette_columns + col], state);
   };
-  grid_custom.on_draw_cell = [this](Canvas& canvas, int col, int row, const Rect& rect, CellState) {
-    const Argb color = custom_[static_cast<std::size_t>(row * palette_columns + col)];
-    draw_swatch(canvas, rect, color, color == field_color_);
+  grid_custom.on_draw_cell = [this](Canvas& canvas, int col, int row, const Rect& rect, CellState state) {
+    draw_swatch(canvas, rect, custom_[static_cast<std::size_t>(row * palette_columns + col)], state);
   };
   pnl_preview.on_draw_cell = [this](Canvas& canvas, int, int, const Rect& rect, CellState) {
     fill_swatch(canvas, rect, shown_color_);
@@ -130,7 +143,8 @@ ColorForm::ColorForm(ColorDialog& dialog)
     choose(basic_colors[row * palette_columns + col]);
   };
   grid_custom.on_select_cell = [this](int col, int row, bool&) {
-    choose(custom_[static_cast<std::size_t>(row * palette_columns + col)]);
+    if (const std::optional<Argb> color = custom_[static_cast<std::size_t>(row * palette_columns + col)])
+      choose(*color);
   };
   btn_define.on_click = [this] { define_color(); };
   btn_add_custom.on_click = [this] { add_custom(); };
@@ -193,7 +207,7 @@ bool ColorForm::run() {
   cmb_argb.set_text(argb_text(dialog_.color));
   cmb_argb.select_all();
   field_changed();
-  const std::vector<Argb> opened = custom_;
+  const std::vector<std::optional<Argb>> opened = custom_;
   const std::weak_ptr<const void> alive = dialog_.life();
   const bool closed_with_ok = show_modal();
   if (alive.expired()) return false;
@@ -204,18 +218,33 @@ bool ColorForm::run() {
   // Unchanged, the list stays as it was read, so that its file is not written again.
   if (custom_ == opened) return confirmed;
   dialog_.custom_colors.lines.clear();
-  for (const Argb color : custom_) dialog_.custom_colors.lines.push_back(argb_text(color));
+  for (const std::optional<Argb> color : custom_) {
+    if (color) dialog_.custom_colors.lines.push_back(argb_text(*color));
+  }
   return confirmed;
 }
 
-// The grid's current cell is not shown: the mark goes to the swatch of the field's colour, two
-// black lines around it, whichever way the colour got there.
-void ColorForm::draw_swatch(Canvas& canvas, const Rect& rect, Argb color, bool marked) {
-  canvas.fill_solid(rect, backend::system_color(backend::SystemColor::window));
-  fill_swatch(canvas, {rect.left + 2, rect.top + 2, rect.width - 4, rect.height - 4}, color);
-  if (!marked) return;
-  canvas.draw_outline(rect, mark_color, 1.0f);
-  canvas.draw_outline({rect.left + 1, rect.top + 1, rect.width - 2, rect.height - 2}, mark_color, 1.0f);
+// The grid's current cell is not shown: the mark goes to the swatch of the field's colour, whichever
+// way the colour got there: a line in the highlight and one in the window's text colour, which
+// stand out from the window's background in every colour scheme. A slot not yet filled is an
+// outline only. Read aloud, a swatch is its colour's name.
+void ColorForm::draw_swatch(Canvas& canvas, const Rect& rect, std::optional<Argb> color, CellState state) {
+  using backend::SystemColor;
+  if (state.read_aloud) {
+    canvas.text_out(rect.left, rect.top, color ? swatch_name(*color) : color_dialog_texts().empty_slot);
+    return;
+  }
+  canvas.fill_solid(rect, backend::system_color(SystemColor::window));
+  const Rect swatch{rect.left + 2, rect.top + 2, rect.width - 4, rect.height - 4};
+  if (color) {
+    fill_swatch(canvas, swatch, *color);
+  } else {
+    canvas.draw_outline(swatch, swatch_outline, 1.0f);
+  }
+  if (!color || color != field_color_) return;
+  canvas.draw_outline(rect, backend::system_color(SystemColor::highlight), 1.0f);
+  canvas.draw_outline({rect.left + 1, rect.top + 1, rect.width - 2, rect.height - 2},
+                      backend::system_color(SystemColor::window_text), 1.0f);
 }
 
 // The system's colour picker for red, green and blue; the alpha stays what the field holds. Where

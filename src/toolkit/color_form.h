@@ -35,7 +35,7 @@ class ColorForm : public Form {
  private:
   // Places every control from the widths of its text, the form as wide as its widest row.
   void lay_out();
-  void draw_swatch(Canvas& canvas, const Rect& rect, Argb color, bool marked);
+  void draw_swatch(Canvas& canvas, const Rect& rect, std::optional<Argb> color, CellState state);
   void define_color();
   void choose(Argb color);
   void argb_changed();
@@ -45,7 +45,8 @@ class ColorForm : public Form {
   void add_custom();
 
   ColorDialog& dialog_;
-  std::vector<Argb> custom_;
+  // Sixteen slots, the unfilled ones empty.
+  std::vector<std::optional<Argb>> custom_;
   std::size_t next_custom_ = 0;
   // The colour the field names, while it names one.
   std::optional<Argb> field_color_;

@@ -173,6 +173,10 @@ struct LanguageCase {
   std::u16string open_caption;
   std::u16string add_caption;
   std::u16string color_caption;
+  // The palettes' names, the basic palette's red swatch and an empty custom slot.
+  std::vector<std::u16string> palettes;
+  std::u16string red_swatch;
+  std::u16string empty_slot;
 };
 
 class Win32AccessibilityIn : public ScreenReader, public ::testing::WithParamInterface<LanguageCase> {
@@ -290,32 +294,113 @@ TEST_P(Win32AccessibilityIn, ButtonsAndNameFieldsAreNamed) {
   EXPECT_EQ(labels, (std::vector<std::u16string>{GetParam().add_caption, GetParam().color_caption}));
 }
 
+// The colour dialog's palettes (the dialog's grids that read as tables of cells), in Z order.
+std::vector<HWND> palettes_of(HWND dialog) {
+  std::vector<HWND> palettes;
+  for (HWND grid = FindWindowExW(dialog, nullptr, L"TorvGrid", nullptr); grid != nullptr;
+       grid = FindWindowExW(dialog, grid, L"TorvGrid", nullptr)) {
+    const Accessible table(grid);
+    if (table.get() != nullptr && role_of(table.get(), 1) == ROLE_SYSTEM_CELL && IsWindowEnabled(grid))
+      palettes.push_back(grid);
+  }
+  return palettes;
+}
+
+// Each palette is a named table of its swatches, each cell named by its colour, an empty custom
+// slot as empty.
+TEST_P(Win32AccessibilityIn, ColorPalettesAreTablesOfNamedSwatches) {
+  TORV_NEEDS_WINDOWS();
+  std::vector<std::u16string> names;
+  std::vector<LONG> counts;
+  std::u16string red;
+  std::u16string last_custom;
+  state().desktop.dialog_filled = [&](const std::string&, void* window, const std::string&) {
+    for (const HWND palette : palettes_of(static_cast<HWND>(window))) {
+      const Accessible table(palette);
+      EXPECT_EQ(role_of(table.get(), CHILDID_SELF), ROLE_SYSTEM_TABLE);
+      names.push_back(name_of(table.get(), CHILDID_SELF));
+      LONG count = 0;
+      table->get_accChildCount(&count);
+      counts.push_back(count);
+      if (count == 48) red = name_of(table.get(), 9);
+      if (count == 16) last_custom = name_of(table.get(), 16);
+    }
+  };
+  state().desktop.queue_answer("color", std::nullopt);
+  host::desktop_command("cell batch 2 1");
+  EXPECT_EQ(names, GetParam().palettes);
+  EXPECT_EQ(counts, (std::vector<LONG>{48, 16}));
+  EXPECT_EQ(red, GetParam().red_swatch);
+  EXPECT_EQ(last_custom, GetParam().empty_slot);
+}
+
+// Arrows between swatches choose the colour and move the focus and the selection to the new cell.
+TEST_F(Win32Accessibility, MovingBetweenSwatchesRaisesFocusAndSelection) {
+  TORV_NEEDS_WINDOWS();
+  std::vector<std::pair<DWORD, LONG>> moved;
+  std::u16string focused_name;
+  state().desktop.dialog_filled = [&](const std::string&, void* window, const std::string&) {
+    const std::vector<HWND> palettes = palettes_of(static_cast<HWND>(window));
+    ASSERT_EQ(palettes.size(), 2u);
+    watched = palettes[0];
+    SetFocus(watched);
+    deliver_events();
+    events.clear();
+    const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_SELECTION, nullptr,
+                                               &record_event, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    SendMessageW(watched, WM_KEYDOWN, VK_RIGHT, 1);
+    deliver_events();
+    SendMessageW(watched, WM_KEYDOWN, VK_DOWN, 1);
+    deliver_events();
+    UnhookWinEvent(hook);
+    moved = events;
+    const Accessible table(watched);
+    focused_name = name_of(table.get(), focused_child(table.get()));
+  };
+  state().desktop.queue_answer("color", std::nullopt);
+  host::desktop_command("cell batch 2 1");
+  // From the first swatch right, then down a row of eight: cells 2 and 10.
+  EXPECT_EQ(moved, (std::vector<std::pair<DWORD, LONG>>{
+                       {EVENT_OBJECT_SELECTION, 2}, {EVENT_OBJECT_FOCUS, 2}, {EVENT_OBJECT_SELECTION, 10},
+                       {EVENT_OBJECT_FOCUS, 10}}));
+  EXPECT_EQ(focused_name, u"Yellow, FFFF00");
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Language, Win32AccessibilityIn,
     ::testing::Values(LanguageCase{"english",
                                    u"en",
                                    "Batches",
-                                   {u"Batch, Count, Colour", u"A, 1, FFE03C31", u"B, 1, No colour",
+                                   {u"Batch, Count, Colour", u"A, 1, red E03C31", u"B, 1, No colour",
                                     u"No batch, No colour"},
                                    u"&Open\u2026",
                                    u"New batch",
-                                   u"Colour"},
+                                   u"Colour",
+                                   {u"Basic colours", u"Custom colours"},
+                                   u"Red, FF0000",
+                                   u"Empty"},
                       LanguageCase{"german",
                                    u"de",
                                    "Lose",
-                                   {u"Los, Anzahl, Farbe", u"A, 1, FFE03C31", u"B, 1, Keine Farbe",
+                                   {u"Los, Anzahl, Farbe", u"A, 1, Rot E03C31", u"B, 1, Keine Farbe",
                                     u"Ohne Los, Keine Farbe"},
                                    u"\u00d6&ffnen\u2026",
                                    u"Neues Los",
-                                   u"Farbe"},
+                                   u"Farbe",
+                                   {u"Grundfarben", u"Benutzerdefinierte Farben"},
+                                   u"Rot, FF0000",
+                                   u"Leer"},
                       LanguageCase{"polish",
                                    u"pl",
                                    "Partie",
-                                   {u"Partia, Liczba, Kolor", u"A, 1, FFE03C31", u"B, 1, Brak koloru",
+                                   {u"Partia, Liczba, Kolor", u"A, 1, czerwony E03C31", u"B, 1, Brak koloru",
                                     u"Bez partii, Brak koloru"},
                                    u"&Otw\u00f3rz\u2026",
                                    u"Nowa partia",
-                                   u"Kolor"}),
+                                   u"Kolor",
+                                   {u"Kolory podstawowe", u"Kolory niestandardowe"},
+                                   u"Czerwony, FF0000",
+                                   u"Puste"}),
     torv_test::CaseLabel());
 
 }  // namespace

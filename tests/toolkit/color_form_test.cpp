@@ -4,7 +4,10 @@
 
 #include <string>
 
+#include "interface/color_text.h"
 #include "platform/utf8.h"
+#include "toolkit/backend.h"
+#include "toolkit/cell_text.h"
 #include "toolkit/color_form.h"
 #include "toolkit/desktop/display_list.h"
 #include "toolkit/form_input.h"
@@ -41,6 +44,9 @@ class ColorFormTest : public ::testing::Test {
 
   ColorDialog dialog;
   ColorForm form{dialog};
+  const toolkit::Argb highlight = toolkit::backend::system_color(toolkit::backend::SystemColor::highlight);
+  const toolkit::Argb window_text =
+      toolkit::backend::system_color(toolkit::backend::SystemColor::window_text);
 };
 
 TEST_F(ColorFormTest, TickingNoColorSetsAlphaZeroAndUntickingMakesItOpaque) {
@@ -79,16 +85,22 @@ TEST_F(ColorFormTest, FieldKeepsALeadingHashAndHexDigitsAsTyped) {
   EXPECT_TRUE(form.btn_ok.enabled());
 }
 
-// The mark is two black lines around the swatch of the field's colour, wherever the grid's current
-// cell is.
-TEST_F(ColorFormTest, MarksTheSwatchOfTheFieldsColor) {
+// The mark is a line in the system's highlight around the swatch of the field's colour, and one in
+// the window's text colour inside it, wherever the grid's current cell is: no fixed colour that a
+// colour scheme could match.
+TEST_F(ColorFormTest, MarksTheSwatchOfTheFieldsColorInTheSystemsColors) {
+  const auto outline = [](const toolkit::Rect& r, toolkit::Argb color) {
+    return "outline " + std::to_string(r.left) + ' ' + std::to_string(r.top) + ' ' + std::to_string(r.width) +
+           ' ' + std::to_string(r.height) + ' ' + desktop::color_text(color);
+  };
   const auto marked = [&](const toolkit::DrawGrid& grid, int col, int row) {
     const toolkit::Rect on_form{grid.bounds().left + grid.cell_rect(col, row).left,
                                 grid.bounds().top + grid.cell_rect(col, row).top,
                                 grid.cell_rect(col, row).width, grid.cell_rect(col, row).height};
-    return painted().find("outline " + std::to_string(on_form.left) + ' ' + std::to_string(on_form.top) +
-                          ' ' + std::to_string(on_form.width) + ' ' + std::to_string(on_form.height) +
-                          " FF000000") != std::string::npos;
+    const toolkit::Rect inner{on_form.left + 1, on_form.top + 1, on_form.width - 2, on_form.height - 2};
+    const std::string list = painted();
+    return list.find(outline(on_form, highlight)) != std::string::npos &&
+           list.find(outline(inner, window_text)) != std::string::npos;
   };
   form.grid_basic.select_cell(0, 1);
   EXPECT_EQ(field(), "FFFF0000");
@@ -104,10 +116,42 @@ TEST_F(ColorFormTest, MarksTheSwatchOfTheFieldsColor) {
   EXPECT_FALSE(marked(form.grid_basic, 0, 5));
 }
 
+// A screen reader hears each palette by its label and each swatch by its colour's name and code; a
+// custom colour's slot not yet filled is empty.
+TEST_F(ColorFormTest, PalettesAndSwatchesAreNamedForScreenReaders) {
+  EXPECT_EQ(form.grid_basic.accessible_name(), u"Basic colors");
+  EXPECT_EQ(form.grid_custom.accessible_name(), u"Custom colors");
+  EXPECT_EQ(toolkit::cell_text(form.grid_basic, 0, 1), u"Red, FF0000");
+  EXPECT_EQ(toolkit::cell_text(form.grid_basic, 0, 5), u"Black, 000000");
+  EXPECT_EQ(toolkit::cell_text(form.grid_custom, 0, 0), u"Empty");
+  type(u"800072B2");
+  form.btn_add_custom.click();
+  EXPECT_EQ(toolkit::cell_text(form.grid_custom, 0, 0), u"Blue, 800072B2");
+  EXPECT_EQ(toolkit::cell_text(form.grid_custom, 1, 0), u"Empty");
+}
+
 TEST_F(ColorFormTest, APressOnThePreviewLeavesTheKeysWithTheField) {
   const toolkit::Rect preview = form.pnl_preview.bounds();
   toolkit::press_mouse(form, toolkit::MouseButton::left, {preview.left + 5, preview.top + 5});
   EXPECT_EQ(form.focused, &form.cmb_argb);
+}
+
+// The slots are filled in turn: the white that the system's dialog and earlier files leave in those
+// not yet filled reads as empty.
+TEST(ColorFormCustomColors, TrailingWhiteSlotsAreEmpty) {
+  ColorDialog dialog;
+  dialog.custom_colors.lines = {u"FF2E86DE", u"FFFFFFFF", u"80E03C31", u"FFFFFFFF", u"FFFFFFFF"};
+  ColorForm form(dialog);
+  EXPECT_EQ(toolkit::cell_text(form.grid_custom, 1, 0), u"White, FFFFFF") << "white among filled slots";
+  EXPECT_EQ(toolkit::cell_text(form.grid_custom, 2, 0), u"Red, 80E03C31");
+  EXPECT_EQ(toolkit::cell_text(form.grid_custom, 3, 0), u"Empty");
+  // A press on an empty slot chooses nothing.
+  for (const char16_t c : std::u16string(u"123456")) form.cmb_argb.type(c);
+  form.grid_custom.select_cell(4, 0);
+  EXPECT_EQ(platform::to_utf8(form.cmb_argb.text()), "123456");
+  // The next colour added goes to the first empty slot.
+  form.btn_add_custom.click();
+  EXPECT_EQ(toolkit::cell_text(form.grid_custom, 3, 0), u"Navy, 123456");
 }
 
 }  // namespace
