@@ -299,7 +299,7 @@ TEST_F(Panels, TouchModeMakesRowsTaller) {
   run_session("click Batches\n");
   const std::string picture = host::desktop_command("paint batch");
   // The first swatch: row 1 starts below a 26-pixel header, the swatch is 26 - 6 high.
-  EXPECT_NE(picture.find("hatch 196 30 44 20"), std::string::npos) << picture;
+  EXPECT_NE(picture.find("hatch 294 30 44 20"), std::string::npos) << picture;
 }
 
 // --- Scrolling ---------------------------------------------------------------------------------
@@ -313,22 +313,22 @@ TEST_F(Panels, RowsThatDoNotFitScrollWithTheCurrentCellAndTheScrollBar) {
   std::string picture = host::desktop_command("paint batch");
   // The scroll bar along the grid's right edge, with rows 0 to 14 of 20 in view; the name column
   // leaves room for it.
-  EXPECT_THAT(picture, HasSubstr("scrollbar 227 1 17 310 0 15 21\n"));
+  EXPECT_THAT(picture, HasSubstr("scrollbar 325 1 17 310 0 15 21\n"));
   EXPECT_THAT(picture, HasSubstr("text 5 3 FF000000 Batch\n"));
-  EXPECT_THAT(picture, HasSubstr("text 130 3 FF000000 Count\n"));
+  EXPECT_THAT(picture, HasSubstr("text 228 3 FF000000 Count\n"));
   EXPECT_THAT(picture, Not(HasSubstr("No batch")));
 
   // The End key goes to the last row, which scrolls into view at the bottom; the header stays.
   run_session("panel batch key end\n");
   picture = host::desktop_command("paint batch");
-  EXPECT_THAT(picture, HasSubstr("scrollbar 227 1 17 310 6 15 21\n"));
+  EXPECT_THAT(picture, HasSubstr("scrollbar 325 1 17 310 6 15 21\n"));
   EXPECT_THAT(picture, HasSubstr("text 5 3 FF000000 Batch\n"));
   EXPECT_THAT(picture, HasSubstr("text 5 288 FFFFFFFF No batch\n"));
   EXPECT_THAT(picture, Not(HasSubstr(" b1\n")));
 
   // A row scrolled away is scrolled back when it is pressed on; Space then selects its object.
   run_session("panel batch row 1\npanel batch key space\n");
-  EXPECT_THAT(host::desktop_command("paint batch"), HasSubstr("scrollbar 227 1 17 310 0 15 21\n"));
+  EXPECT_THAT(host::desktop_command("paint batch"), HasSubstr("scrollbar 325 1 17 310 0 15 21\n"));
   EXPECT_EQ(selected_count(), 1u);
 }
 
