@@ -17,7 +17,9 @@
 
 #include "platform/shell_folders.h"
 #include "platform/utf8.h"
+#include "random_session/host_process.h"
 #include "plugin_base/plugin_folders.h"
+#include "support/host_fixture.h"
 #include "support/needed_display.h"
 #include "support/plugin_copy.h"
 #include "support/run_program.h"
@@ -65,6 +67,8 @@ class Picture {
   bool loaded() const { return bitmap_->GetLastStatus() == Gdiplus::Ok; }
   int width() const { return static_cast<int>(bitmap_->GetWidth()); }
   int height() const { return static_cast<int>(bitmap_->GetHeight()); }
+  // The window's client width, its frame the same on both sides.
+  int client_width() const { return width() - 2 * static_cast<int>(origin_.x); }
 
   std::uint32_t pixel(int x, int y) const {
     Gdiplus::Color color;
@@ -87,23 +91,24 @@ class Picture {
   POINT origin_;
 };
 
-// The panel's grid: columns 141, 50 and 50 wide inside a one-pixel border, one-pixel grid lines.
-constexpr int swatch_cell_left = 1 + 141 + 1 + 50 + 1;
+// The panel's grid inside a one-pixel border, one-pixel grid lines: the count and colour columns 50
+// wide at its right, the name column the rest (141 in a panel 245 wide).
+int swatch_cell_left(const Picture& panel) { return panel.client_width() - 51; }
 int cell_top(int row, int row_height) { return 1 + row * (row_height + 1); }
-RECT cell(int col, int row, int row_height) {
-  const int lefts[] = {1, 1 + 141 + 1, swatch_cell_left};
-  const int widths[] = {141, 50, 50};
+RECT cell(const Picture& panel, int col, int row, int row_height) {
+  const int lefts[] = {1, panel.client_width() - 102, swatch_cell_left(panel)};
+  const int widths[] = {panel.client_width() - 104, 50, 50};
   const int top = cell_top(row, row_height);
   return {lefts[col], top, lefts[col] + widths[col], top + row_height};
 }
 // The swatch of a data row: the cell moved in by 2 at the left and top, 4 at the right and bottom.
-POINT swatch_centre(int row, int row_height) {
-  return {swatch_cell_left + 2 + (50 - 6) / 2, cell_top(row, row_height) + 2 + (row_height - 6) / 2};
+POINT swatch_centre(const Picture& panel, int row, int row_height) {
+  return {swatch_cell_left(panel) + 2 + (50 - 6) / 2, cell_top(row, row_height) + 2 + (row_height - 6) / 2};
 }
 
 // The rows of the swatch column where the swatch's grey outline is, within one cell.
 std::pair<int, int> outline_rows(const Picture& picture, int row, int row_height) {
-  const int x = swatch_centre(row, row_height).x;
+  const int x = swatch_centre(picture, row, row_height).x;
   int first = -1;
   int last = -1;
   for (int y = cell_top(row, row_height); y < cell_top(row, row_height) + row_height; ++y) {
@@ -128,7 +133,7 @@ std::string lines(std::initializer_list<std::string> commands) {
 
 // Whether a row's swatch shows only the hatch: greys from the hatch's C8C8C8 to white, both.
 bool shows_hatch(const Picture& picture, int row, int row_height) {
-  const POINT centre = swatch_centre(row, row_height);
+  const POINT centre = swatch_centre(picture, row, row_height);
   bool white = false;
   bool lines = false;
   for (int y = centre.y - 3; y <= centre.y + 3; ++y) {
@@ -173,6 +178,7 @@ class Win32Session : public ::testing::Test {
   }
 
   std::filesystem::path file(const std::string& name) const { return pictures_ / name; }
+  std::filesystem::path plugin() const { return copy_->library(); }
 
   torv_test::ProgramResult run(const std::string& options, const std::string& lines,
                                const std::string& model = "storeys=1,assemblies=2,values=A;B") {
@@ -238,13 +244,15 @@ TEST_F(Win32Session, ColorsEditsSavesAndOpensThroughTheRealWindows) {
   const POINT frame = client_origin(panel_style, WS_EX_TOOLWINDOW);
   EXPECT_GE(panel.width(), panel_client.cx + frame.x);
   EXPECT_GE(panel.height(), panel_client.cy + frame.y);
-  for (int col = 0; col < 3; ++col) EXPECT_TRUE(panel.has_dark_pixels(cell(col, 0, 18))) << "header " << col;
-  const POINT colored = swatch_centre(1, 18);
+  for (int col = 0; col < 3; ++col)
+    EXPECT_TRUE(panel.has_dark_pixels(cell(panel, col, 0, 18))) << "header " << col;
+  const POINT colored = swatch_centre(panel, 1, 18);
   EXPECT_EQ(panel.pixel(colored.x, colored.y), 0xE03C31u);
   // Omega has no colour: its swatch shows the hatch, grey lines on white and no colour.
   EXPECT_TRUE(shows_hatch(panel, 2, 18));
   // The current cell, Omega's name after the deletion, is highlighted in the system's colour.
-  EXPECT_EQ(panel.pixel(cell(0, 2, 18).right - 3, cell(0, 2, 18).bottom - 3), system_rgb(COLOR_HIGHLIGHT));
+  EXPECT_EQ(panel.pixel(cell(panel, 0, 2, 18).right - 3, cell(panel, 0, 2, 18).bottom - 3),
+            system_rgb(COLOR_HIGHLIGHT));
   // The buttons' images from the library's image list: the open folder's flap, the disk's body.
   EXPECT_EQ(panel.pixel(199 + 3 + 8, 312 + 4 + 10), 0xF8CF8Cu);
   EXPECT_EQ(panel.pixel(222 + 3 + 6, 312 + 4 + 7), 0x3A80D4u);
@@ -257,7 +265,7 @@ TEST_F(Win32Session, ColorsEditsSavesAndOpensThroughTheRealWindows) {
   const Picture status_panel(status, client_origin(panel_style, WS_EX_TOOLWINDOW));
   ASSERT_TRUE(status_panel.loaded());
   for (int col = 0; col < 3; ++col)
-    EXPECT_TRUE(status_panel.has_dark_pixels(cell(col, 0, 18))) << "header " << col;
+    EXPECT_TRUE(status_panel.has_dark_pixels(cell(status_panel, col, 0, 18))) << "header " << col;
   EXPECT_TRUE(shows_hatch(status_panel, 1, 18));  // the default category has no colour
 
   // The colour dialog stood with the answer typed into its field, the basic colours above it.
@@ -292,7 +300,8 @@ TEST_F(Win32Session, TouchModeRowsAre26High) {
   const auto [top2, bottom2] = outline_rows(panel, 2, 26);
   EXPECT_EQ(bottom1 - top1, 20);
   EXPECT_EQ(top2 - top1, 27);
-  for (int col = 0; col < 3; ++col) EXPECT_TRUE(panel.has_dark_pixels(cell(col, 0, 26))) << "header " << col;
+  for (int col = 0; col < 3; ++col)
+    EXPECT_TRUE(panel.has_dark_pixels(cell(panel, col, 0, 26))) << "header " << col;
 }
 
 TEST_F(Win32Session, RowsThatDoNotFitGetAScrollBar) {
@@ -307,7 +316,7 @@ TEST_F(Win32Session, RowsThatDoNotFitGetAScrollBar) {
   ASSERT_TRUE(panel.loaded());
   // The scroll bar, 17 wide inside the grid's right border: its arrows drawn dark, its track not
   // white; the swatch column ends where it begins.
-  const int bar_left = panel_client.cx - 1 - 17;
+  const int bar_left = panel.client_width() - 1 - 17;
   EXPECT_TRUE(panel.has_dark_pixels({bar_left + 2, 1 + 2, bar_left + 15, 1 + 15}));
   EXPECT_TRUE(panel.has_dark_pixels({bar_left + 2, 311 - 15, bar_left + 15, 311 - 2}));
   // The system's track is drawn in its own pattern (a dither under Wine): not all white.
@@ -402,7 +411,7 @@ TEST_F(Win32Session, NamesShowAsTextInTheSystemsColoursAndScale) {
   ASSERT_TRUE(panel.loaded());
   // The long name is drawn and cut before the cell's right edge: nothing of it on the last pixels
   // of its cell or on the grid line after it.
-  const RECT name = cell(0, 1, 18);
+  const RECT name = cell(panel, 0, 1, 18);
   EXPECT_TRUE(panel.has_dark_pixels({name.left, name.top, name.left + 40, name.bottom}));
   EXPECT_FALSE(panel.has_dark_pixels({name.right - 2, name.top, name.right + 1, name.bottom}));
 
@@ -411,7 +420,8 @@ TEST_F(Win32Session, NamesShowAsTextInTheSystemsColoursAndScale) {
   ASSERT_TRUE(larger.loaded()) << result.errors;
   int differing = 0;
   for (int y = 0; y < panel_client.cy; ++y) {
-    for (int x = 0; x < panel_client.cx; ++x) differing += larger.pixel(x, y) != panel.pixel(x, y) ? 1 : 0;
+    for (int x = 0; x < panel.client_width(); ++x)
+      differing += larger.pixel(x, y) != panel.pixel(x, y) ? 1 : 0;
   }
   EXPECT_EQ(differing, 0);
 
@@ -419,8 +429,10 @@ TEST_F(Win32Session, NamesShowAsTextInTheSystemsColoursAndScale) {
   // the swatch's hatch and outline as specified.
   const Picture dark_panel(contrast, frame);
   ASSERT_TRUE(dark_panel.loaded());
-  EXPECT_EQ(dark_panel.pixel(cell(0, 0, 18).right - 3, cell(0, 0, 18).bottom - 3), 0x000000u);
-  EXPECT_EQ(dark_panel.pixel(cell(1, 2, 18).right - 3, cell(1, 2, 18).bottom - 3), 0x000000u);
+  EXPECT_EQ(dark_panel.pixel(cell(dark_panel, 0, 0, 18).right - 3, cell(dark_panel, 0, 0, 18).bottom - 3),
+            0x000000u);
+  EXPECT_EQ(dark_panel.pixel(cell(dark_panel, 1, 2, 18).right - 3, cell(dark_panel, 1, 2, 18).bottom - 3),
+            0x000000u);
   EXPECT_TRUE(shows_hatch(dark_panel, 2, 18));
   // Standard colours again: the grid's window is white once more.
   const Picture again(scaled, {0, 0});
@@ -432,7 +444,7 @@ TEST_F(Win32Session, NamesShowAsTextInTheSystemsColoursAndScale) {
   EXPECT_GE(big.height(), panel_client.cy * 3 / 2);
   int outline_top = -1;
   int outline_bottom = -1;
-  const int x = (swatch_cell_left + 2 + 22) * 3 / 2;
+  const int x = (swatch_cell_left(panel) + 2 + 22) * 3 / 2;
   for (int y = 27; y < 27 + 27; ++y) {
     if (big.pixel(x, y) != 0x7F7F7F) continue;
     if (outline_top < 0) outline_top = y;
@@ -441,10 +453,11 @@ TEST_F(Win32Session, NamesShowAsTextInTheSystemsColoursAndScale) {
   EXPECT_EQ(outline_bottom - outline_top, 18);
   // The save button's icon drawn at 24 pixels: the disk's blue body reaches past its 16-pixel size.
   bool blue_far_down = false;
-  const int button_left = (222 + 3) * 3 / 2;
+  // The buttons stand in the right half of the bottom bar, their icons before their names.
+  const int buttons_left = panel.client_width() / 2 * 3 / 2;
   const int button_top = (312 + 4) * 3 / 2;
   for (int y = button_top + 16; y < button_top + 23; ++y) {
-    for (int i = button_left; i < button_left + 24; ++i) {
+    for (int i = buttons_left; i < panel.client_width() * 3 / 2; ++i) {
       const std::uint32_t rgb = big.pixel(i, y);
       blue_far_down = blue_far_down || (blue(rgb) > 0xA0 && red(rgb) < 0x80);
     }
@@ -453,6 +466,41 @@ TEST_F(Win32Session, NamesShowAsTextInTheSystemsColoursAndScale) {
   const Picture dialog(name_dialog, client_origin(dialog_style, WS_EX_DLGMODALFRAME));
   ASSERT_TRUE(dialog.loaded());
   EXPECT_GE(dialog.width(), name_dialog_client.cx * 3 / 2);
+}
+
+// The grid's window among the windows of a process.
+struct GridSearch {
+  DWORD process = 0;
+  HWND grid = nullptr;
+};
+
+BOOL CALLBACK find_grid(HWND window, LPARAM search_address) {
+  auto& search = *reinterpret_cast<GridSearch*>(search_address);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == search.process) search.grid = FindWindowExW(window, nullptr, L"TorvGrid", nullptr);
+  return search.grid == nullptr;
+}
+
+TEST_F(Win32Session, AScreenReaderIsAnsweredWhileTorvHostWaitsForItsInput) {
+  random_session::HostProcess host(torv_test::built_folder() / "torv-host.exe",
+                                   {"--plugin", plugin().string(), "--generate",
+                                    "storeys=1,assemblies=2,values=A;B"});
+  std::string out;
+  ASSERT_TRUE(host.send("click Batches\nprint panel batch\n"));
+  ASSERT_TRUE(host.read_until("No batch", 120, out)) << out;
+  // torv-host now waits for its next line, while another program asks for the grid's table.
+  GridSearch search{host.id(), nullptr};
+  EnumWindows(&find_grid, reinterpret_cast<LPARAM>(&search));
+  ASSERT_NE(search.grid, nullptr) << out;
+  // The wait is a guard against a hang, not a measure: the answer comes whatever the time.
+  DWORD_PTR answer = 0;
+  EXPECT_NE(SendMessageTimeoutW(search.grid, WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT), SMTO_NORMAL,
+                                120000, &answer),
+            0);
+  EXPECT_NE(answer, 0u);
+  ASSERT_TRUE(host.send("quit\n"));
+  EXPECT_EQ(host.finish(out), 0) << out;
 }
 
 }  // namespace
