@@ -1,6 +1,7 @@
 // What torv-host asks of the operating system besides loading libraries.
 #pragma once
 
+#include <istream>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,11 @@ std::u16string local_app_data_folder();
 
 // Whether commands come from a person at a terminal (then the session prompts).
 bool input_is_terminal();
+
+// Standard input, from which the session reads its commands. Where the host has windows, their
+// messages are dispatched while it waits for a line, as a viewer's message loop does, so that what
+// other programs ask of the plug-in's windows meanwhile (a screen reader's WM_GETOBJECT) is answered.
+std::istream& standard_input();
 
 // The viewer's main window, made and shown on first use, that owns the plug-in's windows; null
 // where the host has no windows (the POSIX build, or Windows without a display).

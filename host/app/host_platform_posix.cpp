@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <iostream>
 
 #include "app/host_platform.h"
 #include "platform/utf8.h"
@@ -43,6 +44,8 @@ std::u16string local_app_data_folder() {
 }
 
 bool input_is_terminal() { return isatty(STDIN_FILENO) != 0; }
+
+std::istream& standard_input() { return std::cin; }
 
 void* main_window() { return nullptr; }
 

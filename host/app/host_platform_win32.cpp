@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iostream>
 #include <iterator>
+#include <streambuf>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,6 +49,80 @@ std::u16string local_app_data_folder() {
 }
 
 bool input_is_terminal() { return _isatty(_fileno(stdin)) != 0; }
+
+namespace {
+
+// Standard input read by a thread of its own, a piece at a time, while the main thread dispatches
+// the windows' messages until the piece is there: a pipe or a file cannot be waited on together
+// with the message queue, only a console can.
+class PumpingInput : public std::streambuf {
+ public:
+  PumpingInput()
+      : read_(CreateEventW(nullptr, FALSE, FALSE, nullptr)), taken_(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {}
+  PumpingInput(const PumpingInput&) = delete;
+  PumpingInput& operator=(const PumpingInput&) = delete;
+
+ protected:
+  int_type underflow() override {
+    if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+    if (ended_ || read_ == nullptr || taken_ == nullptr) return traits_type::eof();
+    if (reader_ == nullptr) {
+      reader_ = CreateThread(nullptr, 0, &read_pieces, this, 0, nullptr);
+      if (reader_ == nullptr) return traits_type::eof();
+    }
+    wait_for_piece();
+    // The C runtime's text mode, which std::cin has, drops the carriage returns of line ends.
+    text_.clear();
+    for (DWORD i = 0; i < piece_size_; ++i) {
+      if (piece_[i] != '\r') text_ += piece_[i];
+    }
+    ended_ = piece_size_ == 0;
+    SetEvent(taken_);
+    if (text_.empty()) return ended_ ? traits_type::eof() : underflow();
+    setg(text_.data(), text_.data(), text_.data() + text_.size());
+    return traits_type::to_int_type(*gptr());
+  }
+
+ private:
+  static DWORD WINAPI read_pieces(void* parameter) {
+    auto& input = *static_cast<PumpingInput*>(parameter);
+    const HANDLE handle = GetStdHandle(STD_INPUT_HANDLE);
+    do {
+      if (!ReadFile(handle, input.piece_, sizeof input.piece_, &input.piece_size_, nullptr)) input.piece_size_ = 0;
+      SetEvent(input.read_);
+      WaitForSingleObject(input.taken_, INFINITE);
+    } while (input.piece_size_ != 0);
+    return 0;
+  }
+
+  void wait_for_piece() {
+    while (MsgWaitForMultipleObjects(1, &read_, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+      MSG message;
+      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+      }
+    }
+  }
+
+  HANDLE read_;
+  HANDLE taken_;
+  HANDLE reader_ = nullptr;
+  char piece_[4096] = {};
+  DWORD piece_size_ = 0;
+  std::string text_;
+  bool ended_ = false;
+};
+
+}  // namespace
+
+std::istream& standard_input() {
+  // Without windows there are no messages to dispatch.
+  if (main_window() == nullptr) return std::cin;
+  static PumpingInput buffer;
+  static std::istream input(&buffer);
+  return input;
+}
 
 void* main_window() {
   static const HWND window = [] {

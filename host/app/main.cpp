@@ -93,7 +93,7 @@ int run(const host::CommandLine& line) {
   };
   host::Session session(viewer, std::cout, std::cerr, loader);
   if (line.script.empty()) {
-    session.run(std::cin, host::input_is_terminal());
+    session.run(host::standard_input(), host::input_is_terminal());
   } else {
     session.run(script, false);
   }

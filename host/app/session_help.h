@@ -52,6 +52,7 @@ inline constexpr const char* session_help =
     "  snapshot panel batch|status FILE.png    a picture of the panel\n"
     "  snapshot dialog color|name|open|save|message FILE.png\n"
     "                                  a picture of the next such dialog, filled, before it is confirmed\n"
+    "                                  (answered by answer keys: before its last key)\n"
     "  render FILE.png [WIDTH HEIGHT] [--view iso|top|front|side] [--legend]\n"
     "                                  a picture of the model in the colours the viewer shows; the\n"
     "                                  legend lists the visible panel's categories\n"

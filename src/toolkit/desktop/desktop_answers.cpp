@@ -41,8 +41,11 @@ void say_left_open(std::string_view dialog) {
 
 void answer_form(Form& form) {
   if (const std::optional<std::vector<KeyStroke>> keys = queued_keys(form.name())) {
-    for (const KeyStroke& stroke : *keys) {
+    for (std::size_t i = 0; i < keys->size(); ++i) {
+      const KeyStroke& stroke = (*keys)[i];
       if (form.modal_result() != ModalResult::none || !form.visible()) break;
+      // Its picture stands as the user sees it before the last key, which mostly confirms it.
+      if (i + 1 == keys->size()) desktop_dialog_filled(form.name(), nullptr, paint_form(form));
       if (stroke.kind == KeyStroke::Kind::list_windows) {
         list_windows();
       } else {

@@ -164,6 +164,12 @@ void type_one_stroke(Typing& typed) {
   // The list shows the windows as they are: only a key brings its window forward first.
   if (stroke.kind != KeyStroke::Kind::list_windows && GetForegroundWindow() != typed.target)
     SetForegroundWindow(typed.target);
+  // A dialog's picture stands as the user sees it before the last key, which mostly confirms it.
+  if (typed.next == typed.strokes.size() && !typed.name.empty()) {
+    Form* form = form_of(typed.target);
+    desktop::desktop_dialog_filled(typed.name, typed.target,
+                                   form != nullptr ? desktop::paint_form(*form) : std::string());
+  }
   press(stroke);
 }
 
