@@ -8,8 +8,8 @@
 #include <cstring>
 #include <iostream>
 #include <iterator>
-#include <streambuf>
 #include <optional>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -58,7 +58,8 @@ namespace {
 class PumpingInput : public std::streambuf {
  public:
   PumpingInput()
-      : read_(CreateEventW(nullptr, FALSE, FALSE, nullptr)), taken_(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {}
+      : read_(CreateEventW(nullptr, FALSE, FALSE, nullptr)),
+        taken_(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {}
   PumpingInput(const PumpingInput&) = delete;
   PumpingInput& operator=(const PumpingInput&) = delete;
 
@@ -88,7 +89,8 @@ class PumpingInput : public std::streambuf {
     auto& input = *static_cast<PumpingInput*>(parameter);
     const HANDLE handle = GetStdHandle(STD_INPUT_HANDLE);
     do {
-      if (!ReadFile(handle, input.piece_, sizeof input.piece_, &input.piece_size_, nullptr)) input.piece_size_ = 0;
+      if (!ReadFile(handle, input.piece_, sizeof input.piece_, &input.piece_size_, nullptr))
+        input.piece_size_ = 0;
       SetEvent(input.read_);
       WaitForSingleObject(input.taken_, INFINITE);
     } while (input.piece_size_ != 0);

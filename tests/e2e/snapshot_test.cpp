@@ -93,7 +93,8 @@ bool pictures_differ(const std::string& first, const std::string& second) {
     return false;
   const int height = cairo_image_surface_get_height(one.get());
   const int stride = cairo_image_surface_get_stride(one.get());
-  if (height != cairo_image_surface_get_height(two.get()) || stride != cairo_image_surface_get_stride(two.get()))
+  if (height != cairo_image_surface_get_height(two.get()) ||
+      stride != cairo_image_surface_get_stride(two.get()))
     return true;
   const unsigned char* pixels = cairo_image_surface_get_data(one.get());
   return !std::equal(pixels, pixels + height * stride, cairo_image_surface_get_data(two.get()));
@@ -103,9 +104,10 @@ TEST_F(Snapshot, ADialogAnsweredByKeysIsTakenBeforeItsLastKey) {
   load_model("storeys=1,assemblies=2,values=A;B");
   const std::string typed = folder_file("typed.png").string();
   const std::string opened = folder_file("opened.png").string();
-  const std::string out = run_session("click Batches\nanswer keys Lot 5{ENTER}\nsnapshot dialog name " + typed +
-                                      "\npanel batch menu add\nanswer keys {ESC}\nsnapshot dialog name " +
-                                      opened + "\npanel batch menu add\n");
+  const std::string out =
+      run_session("click Batches\nanswer keys Lot 5{ENTER}\nsnapshot dialog name " + typed +
+                  "\npanel batch menu add\nanswer keys {ESC}\nsnapshot dialog name " + opened +
+                  "\npanel batch menu add\n");
   // The first dialog was taken with the name typed, before Enter added it; the second as it opened.
   EXPECT_NE(panel_rows("batch").find("Lot 5\t0\tnone\n"), std::string::npos) << out;
   EXPECT_TRUE(pictures_differ(typed, opened));

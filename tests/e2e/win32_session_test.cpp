@@ -17,8 +17,8 @@
 
 #include "platform/shell_folders.h"
 #include "platform/utf8.h"
-#include "random_session/host_process.h"
 #include "plugin_base/plugin_folders.h"
+#include "random_session/host_process.h"
 #include "support/host_fixture.h"
 #include "support/needed_display.h"
 #include "support/plugin_copy.h"
@@ -483,9 +483,9 @@ BOOL CALLBACK find_grid(HWND window, LPARAM search_address) {
 }
 
 TEST_F(Win32Session, AScreenReaderIsAnsweredWhileTorvHostWaitsForItsInput) {
-  random_session::HostProcess host(torv_test::built_folder() / "torv-host.exe",
-                                   {"--plugin", plugin().string(), "--generate",
-                                    "storeys=1,assemblies=2,values=A;B"});
+  random_session::HostProcess host(
+      torv_test::built_folder() / "torv-host.exe",
+      {"--plugin", plugin().string(), "--generate", "storeys=1,assemblies=2,values=A;B"});
   std::string out;
   ASSERT_TRUE(host.send("click Batches\nprint panel batch\n"));
   ASSERT_TRUE(host.read_until("No batch", 120, out)) << out;
