@@ -146,6 +146,7 @@ key_space=Spacja
 key_ctrl_z=Ctrl+Z
 key_ctrl_y=Ctrl+Y
 key_ctrl_space=Ctrl+Spacja
+row_shown_alone=pokazana osobno
 step_palette=kolory z palety dla %1 kategorii
 step_palette.one=kolory z palety dla %1 kategorii
 step_palette.few=kolory z palety dla %1 kategorii

@@ -27,7 +27,7 @@ void Tfrm_uda::set_row_count_and_layout() {
 }
 
 void Tfrm_uda::gridDrawCell(toolkit::Canvas& canvas, int col, int row, const toolkit::Rect& rect,
-                            toolkit::CellState) {
+                            toolkit::CellState state) {
   const int x = rect.left + 4;
   const int y = rect.top + 2;
   if (row == 0) {
@@ -38,11 +38,14 @@ void Tfrm_uda::gridDrawCell(toolkit::Canvas& canvas, int col, int row, const too
   if (index >= groups.size()) return;
   const ObjectsGroup& group = *groups[index];
   if (col == 0) {
-    // The category shown alone carries a mark until colours are applied again.
-    canvas.text_out(x, y, &group == shown_alone_ ? u"\u25BA " + group.name : group.name);
+    // The category shown alone carries a mark until colours are applied again; a screen reader
+    // hears it from the row's state and description instead.
+    const bool marked = &group == shown_alone_ && !state.read_aloud;
+    canvas.text_out(x, y, marked ? u"\u25BA " + group.name : group.name);
   } else if (col == 1) {
     if (group.is_default) return;
-    canvas.set_font_color(count_color);
+    // On the current row the count takes the row's own text colour: grey would fade on the highlight.
+    if (!state.selected) canvas.set_font_color(count_color);
     const std::string count = std::to_string(group.object_ids.size());
     canvas.text_out(x, y, std::u16string(count.begin(), count.end()));
   } else {
@@ -112,6 +115,12 @@ void Tfrm_uda::gridDblClick() { grid.key_press(u' '); }
 
 void Tfrm_uda::gridSelectCell(int, int row, bool&) {
   if (cbx_auto_select.checked()) select_group(row - 1);
+}
+
+std::u16string Tfrm_uda::gridRowMark(int row) const {
+  const auto index = static_cast<std::size_t>(row - 1);
+  if (row < 1 || index >= groups.size() || groups[index].get() != shown_alone_) return {};
+  return text("row_shown_alone");
 }
 
 void Tfrm_uda::cbx_auto_selectClick() {

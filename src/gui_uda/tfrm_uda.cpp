@@ -76,6 +76,8 @@ Tfrm_uda::Tfrm_uda(cpp::PluginBase& owner_plugin, PanelMode panel_mode)
   grid.set_fixed_rows(1);
   grid.set_default_row_height(18);
   grid.set_align(toolkit::Align::client);
+  // A row is a category: its name, count and colour are one choice, as in a list.
+  grid.row_select = true;
   grid.popup_menu = &popup_menu;
   focus_at_each_show(&grid);
   grid.on_draw_cell = [this](toolkit::Canvas& canvas, int col, int row, const toolkit::Rect& rect,
@@ -88,6 +90,7 @@ Tfrm_uda::Tfrm_uda(cpp::PluginBase& owner_plugin, PanelMode panel_mode)
   grid.on_dbl_click = [this] { gridDblClick(); };
   grid.on_select_cell = [this](int col, int row, bool& can_select) { gridSelectCell(col, row, can_select); };
   grid.on_cell_hint = [this](int col, int row) { return count_hint(col, row); };
+  grid.on_row_mark = [this](int row) { return gridRowMark(row); };
   cbx_auto_select.on_click = [this] { cbx_auto_selectClick(); };
   btn_open.on_click = [this] { btn_openClick(); };
   btn_save.on_click = [this] { btn_saveClick(); };

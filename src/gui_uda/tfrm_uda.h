@@ -91,6 +91,8 @@ class Tfrm_uda : public toolkit::Form {
   void gridMouseDown(toolkit::MouseButton button, toolkit::Point point);
   void gridDblClick();
   void gridSelectCell(int col, int row, bool& can_select);
+  // "shown alone" on the row of the category shown alone, for screen readers; empty elsewhere.
+  std::u16string gridRowMark(int row) const;
   void cbx_auto_selectClick();
   // The row count follows the list (one header row), then the column layout.
   void set_row_count_and_layout();

@@ -122,6 +122,7 @@ constexpr AddedText texts[] = {
     {"key_ctrl_z", u"Ctrl+Z"},
     {"key_ctrl_y", u"Ctrl+Y"},
     {"key_ctrl_space", u"Ctrl+Space"},
+    {"row_shown_alone", u"shown alone"},
     {"step_palette", u"colours from the palette for %1 categories"},
     {"step_palette.one", u"colours from the palette for %1 category"},
     {"step_palette.other", u"colours from the palette for %1 categories"},

@@ -35,8 +35,9 @@ std::u16string cell_text(const DrawGrid& grid, int col, int row) {
   if (!grid.on_draw_cell || col < 0 || col >= grid.col_count() || row < 0 || row >= grid.row_count())
     return {};
   CellWords cell;
-  grid.on_draw_cell(cell, col, row, grid.cell_rect(col, row),
-                    CellState{col == grid.col() && row == grid.row(), row < grid.fixed_rows()});
+  CellState state = grid.cell_state(col, row);
+  state.read_aloud = true;
+  grid.on_draw_cell(cell, col, row, grid.cell_rect(col, row), state);
   return cell.words();
 }
 

@@ -173,8 +173,11 @@ void DrawGrid::key_down(Key key) {
   switch (key) {
     case Key::up: select_cell(col_, row_ - 1); break;
     case Key::down: select_cell(col_, row_ + 1); break;
-    case Key::left: select_cell(col_ - 1, row_); break;
-    case Key::right: select_cell(col_ + 1, row_); break;
+    case Key::left:
+    case Key::right:
+      // In a grid of rows the whole row is current already: there is no cell to go to.
+      if (!row_select) select_cell(key == Key::left ? col_ - 1 : col_ + 1, row_);
+      break;
     case Key::home: select_cell(col_, fixed_rows_); break;
     case Key::end: select_cell(col_, row_count_ - 1); break;
     case Key::page_up: select_cell(col_, std::max(row_ - page, fixed_rows_)); break;
@@ -190,24 +193,43 @@ void DrawGrid::key_press(char16_t key) {
   if (on_key_press) on_key_press(key);
 }
 
+CellState DrawGrid::cell_state(int col, int row) const {
+  const bool current = row == row_ && row >= fixed_rows_ && (row_select || col == col_);
+  return {current, row < fixed_rows_};
+}
+
+Rect DrawGrid::current_rect() const {
+  const Rect cell = cell_rect(row_select ? 0 : col_, row_);
+  if (!row_select || col_count() == 0) return cell;
+  const Rect last = cell_rect(col_count() - 1, row_);
+  return {cell.left, cell.top, last.right() - cell.left, cell.height};
+}
+
 void DrawGrid::paint(Canvas& canvas, bool focused) {
   using backend::system_color;
   using backend::SystemColor;
   const Argb window = system_color(SystemColor::window);
-  const Argb selection = system_color(focused ? SystemColor::highlight : SystemColor::face);
+  const Argb face = system_color(SystemColor::face);
+  const Argb highlight = system_color(SystemColor::highlight);
   const Argb selection_text = system_color(focused ? SystemColor::highlight_text : SystemColor::face_text);
   cut_texts_.clear();
   const Rect area = client_rect();
   canvas.fill_solid(area, window);
+  if (row_count_ > fixed_rows_ && col_count() > 0 && row_ >= top_row_) {
+    // Without the focus the face stands inside a frame of the highlight: in High Contrast the face
+    // is the window's colour, and the frame alone keeps the current row in sight.
+    const Rect current = current_rect();
+    canvas.fill_solid(current, highlight);
+    if (!focused)
+      canvas.fill_solid({current.left + 1, current.top + 1, current.width - 2, current.height - 2}, face);
+  }
   for (int r = 0; r < row_count_; ++r) {
     if (r >= fixed_rows_ && r < top_row_) continue;
     for (int c = 0; c < col_count(); ++c) {
       const Rect rect = cell_rect(c, r);
       if (rect.top >= area.bottom()) return;
-      const CellState state{c == col_ && r == row_, r < fixed_rows_};
-      canvas.fill_solid(rect, state.fixed      ? system_color(SystemColor::face)
-                              : state.selected ? selection
-                                               : window);
+      const CellState state = cell_state(c, r);
+      if (!state.selected) canvas.fill_solid(rect, state.fixed ? face : window);
       canvas.set_font_color(state.fixed      ? system_color(SystemColor::face_text)
                             : state.selected ? selection_text
                                              : system_color(SystemColor::window_text));

@@ -17,8 +17,11 @@ namespace toolkit {
 enum class MouseButton { left, right };
 
 struct CellState {
-  bool selected = false;  // the current cell
+  bool selected = false;  // the current cell, or a cell of the current row in a grid of rows
   bool fixed = false;     // a header cell
+  // Drawn for a screen reader's words, not for the eye: a mark the row's mark text already says is
+  // left out.
+  bool read_aloud = false;
 };
 
 class DrawGrid : public Control {
@@ -57,6 +60,13 @@ class DrawGrid : public Control {
   int col() const { return col_; }
   int row() const { return row_; }
 
+  // A grid of rows, as a list: the whole current row is current, painted so across every column,
+  // and Left and Right move nothing. The mouse still tells which cell it pressed (col()).
+  bool row_select = false;
+  CellState cell_state(int col, int row) const;
+  // The current cell, or the current row across every column in a grid of rows.
+  Rect current_rect() const;
+
   // A cell's place in the grid's coordinates, where it is shown; rows scrolled away lie above.
   Rect cell_rect(int col, int row) const;
   // False when the point lies on no cell shown.
@@ -73,9 +83,10 @@ class DrawGrid : public Control {
   // A character message, delivered at once (the handlers may run a dialog inside it).
   void key_press(char16_t key);
 
-  // Paints every cell: the standard background in the system's colours (the current cell's
-  // selection in the button face while the grid has no focus), then on_draw_cell, whose texts are
-  // shown as text and cut with an ellipsis at the cell's right edge.
+  // Paints every cell: the standard background in the system's colours, the current cell or row
+  // in the highlight while the grid has the focus and in the button face inside a frame of the
+  // highlight without it, then on_draw_cell, whose texts are shown as text and cut with an
+  // ellipsis at the cell's right edge.
   void paint(Canvas& canvas, bool focused);
   // The whole text of a cell that the last painting cut; empty when it showed whole.
   std::u16string cut_text(int col, int row) const;
@@ -92,6 +103,9 @@ class DrawGrid : public Control {
   std::function<void(int col, int row, bool& can_select)> on_select_cell;
   // A cell's own hint, asked when the mouse rests on it; empty for none.
   std::function<std::u16string(int col, int row)> on_cell_hint;
+  // A row's mark beyond what its cells' words say (the category shown alone), in words; empty for
+  // none. Screen readers get it as the row's state and description.
+  std::function<std::u16string(int row)> on_row_mark;
 
   static constexpr int border = 1;
   static constexpr int scroll_bar_width = 17;

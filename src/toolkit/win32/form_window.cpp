@@ -323,7 +323,7 @@ void update_window(FormWindows& native, const Control& control, HWND window) {
   if (const auto* grid = dynamic_cast<const DrawGrid*>(&control)) {
     update_scroll_bar(window, *grid);
     InvalidateRect(window, nullptr, FALSE);
-    announce_current_row(window, *grid);
+    announce_grid_changes(window, *grid);
   }
   update_hidden_label(native, control, window);
   add_tooltip(native, control, window);
@@ -424,7 +424,7 @@ LRESULT form_message(HWND window, Form& form, UINT message, WPARAM w, LPARAM l) 
         if (Control* focused = control_of(GetFocus()); focused != nullptr && focused->form() == &form)
           form.focused = focused;
       } else if (HWND focus = form.focused != nullptr ? control_window(*form.focused) : nullptr) {
-        SetFocus(focus);
+        give_focus(focus);
         return 0;
       }
       break;
@@ -597,7 +597,7 @@ void form_changed(Form& form) {
   // Showing a window need not activate it (it may still be the active one since it was hidden),
   // and then nothing would put the focus back on a control: it is put there each time.
   if (HWND focus = shown_now && form.focused != nullptr ? win32::control_window(*form.focused) : nullptr)
-    SetFocus(focus);
+    win32::give_focus(focus);
   InvalidateRect(window, nullptr, FALSE);
 }
 

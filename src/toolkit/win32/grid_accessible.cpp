@@ -1,33 +1,63 @@
 // The grid's accessibility object: a table whose children are its rows, the header first (child
 // k is row k - 1), each named by what its cells show ("Name, 12, FF2E86DE"), so a screen reader
-// reads what the user sees in the user's language. The current row is the selected child, and the
-// focused one while the grid has the focus. The window itself (parent, place, state) is left to the
-// system's standard object for the client area.
+// reads what the user sees in the user's language; a row's mark (the category shown alone) is its
+// description, and its state checked. The current row is the selected child, and the focused one
+// while the grid has the focus. The window itself (parent, place, state) is left to the system's
+// standard object for the client area.
 #include "toolkit/win32/grid_accessible.h"
 
 #include <oleacc.h>
 
+#include <algorithm>
 #include <new>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "toolkit/cell_text.h"
 #include "toolkit/draw_grid.h"
 #include "toolkit/win32/dpi.h"
 #include "toolkit/win32/guarded.h"
 #include "toolkit/win32/native_windows.h"
+#include "toolkit/win32/palette_accessible.h"
 
 namespace toolkit::win32 {
 namespace {
 
 LONG live_objects = 0;
 
-std::unordered_map<HWND, int>& told_rows() {
-  static std::unordered_map<HWND, int> rows;
-  return rows;
+// A row as a screen reader hears it: its name and its mark.
+struct RowWords {
+  std::u16string name;
+  std::u16string mark;
+  bool operator==(const RowWords&) const = default;
+};
+
+// What screen readers were last told of a grid: the current row (-1 before the first rows shown)
+// and the words of the rows below the fixed ones; whether a look at its changes is posted.
+struct ToldGrid {
+  int row = -1;
+  std::vector<RowWords> rows;
+  bool posted = false;
+};
+
+std::unordered_map<HWND, ToldGrid>& told_grids() {
+  static std::unordered_map<HWND, ToldGrid> grids;
+  return grids;
 }
 
 DrawGrid* grid_of(HWND window) { return dynamic_cast<DrawGrid*>(control_of(window)); }
+
+std::u16string row_mark(const DrawGrid& grid, int row) {
+  return grid.on_row_mark && row >= grid.fixed_rows() ? grid.on_row_mark(row) : std::u16string();
+}
+
+std::vector<RowWords> words_of_rows(const DrawGrid& grid) {
+  std::vector<RowWords> rows;
+  for (int row = grid.fixed_rows(); row < grid.row_count(); ++row)
+    rows.push_back({row_text(grid, row), row_mark(grid, row)});
+  return rows;
+}
 
 LONG child_of_row(int row) { return row + 1; }
 
@@ -124,7 +154,11 @@ class GridAccessible final : public IAccessible {
     return no_text(child, value);
   }
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
-    return no_text(child, description);
+    if (description == nullptr) return E_POINTER;
+    *description = nullptr;
+    if (is_self(child)) return on_grid([](DrawGrid&) { return S_FALSE; });
+    return on_child(child,
+                    [&](DrawGrid& grid, int row) { return text_answer(row_mark(grid, row), description); });
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
     if (role == nullptr) return E_POINTER;
@@ -285,6 +319,7 @@ class GridAccessible final : public IAccessible {
     DWORD state = STATE_SYSTEM_READONLY;
     if (row < grid.fixed_rows()) return state;
     state |= STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE;
+    if (!row_mark(grid, row).empty()) state |= STATE_SYSTEM_CHECKED;
     if (row == grid.row()) {
       state |= STATE_SYSTEM_SELECTED;
       if (GetFocus() == window_) state |= STATE_SYSTEM_FOCUSED;
@@ -316,9 +351,42 @@ void tell(HWND window, DWORD event, int row) {
   NotifyWinEvent(event, window, OBJID_CLIENT, child_of_row(row));
 }
 
+void tell_row_change(HWND window, const RowWords& before, const RowWords& now, int row) {
+  if (before.name != now.name) tell(window, EVENT_OBJECT_NAMECHANGE, row);
+  if (before.mark == now.mark) return;
+  tell(window, EVENT_OBJECT_STATECHANGE, row);
+  tell(window, EVENT_OBJECT_DESCRIPTIONCHANGE, row);
+}
+
+void tell_current_row(HWND window, ToldGrid& told, const DrawGrid& grid) {
+  told.row = grid.row();
+  tell(window, EVENT_OBJECT_SELECTION, grid.row());
+  if (GetFocus() == window) tell(window, EVENT_OBJECT_FOCUS, grid.row());
+}
+
+// The events of the rows' changes; false when nothing changed.
+bool tell_rows_changes(HWND window, const DrawGrid& grid, const std::vector<RowWords>& before,
+                       const std::vector<RowWords>& now) {
+  if (before == now) return false;
+  const int first = grid.fixed_rows();
+  if (now.size() == before.size() && !std::is_permutation(now.begin(), now.end(), before.begin())) {
+    for (std::size_t at = 0; at < now.size(); ++at)
+      tell_row_change(window, before[at], now[at], first + static_cast<int>(at));
+    return true;
+  }
+  // Rows came, went or moved: clients read the table again; of the rows, the current one is told.
+  NotifyWinEvent(EVENT_OBJECT_REORDER, window, OBJID_CLIENT, CHILDID_SELF);
+  const auto current = static_cast<std::size_t>(grid.row() - first);
+  if (current < now.size())
+    tell_row_change(window, current < before.size() ? before[current] : RowWords{}, now[current], grid.row());
+  return true;
+}
+
 }  // namespace
 
 LRESULT answer_get_object(HWND window, WPARAM w, LPARAM l) {
+  if (const DrawGrid* grid = grid_of(window); grid != nullptr && !grid->row_select)
+    return answer_palette_object(window, w, l);
   // Anything but the client area, or an object that cannot be made, is the system's to answer.
   if (static_cast<DWORD>(l) != static_cast<DWORD>(OBJID_CLIENT))
     return DefWindowProcW(window, WM_GETOBJECT, w, l);
@@ -336,28 +404,51 @@ LRESULT answer_get_object(HWND window, WPARAM w, LPARAM l) {
   return answer;
 }
 
-void announce_current_row(HWND window, const DrawGrid& grid) {
+void announce_grid_changes(HWND window, const DrawGrid& grid) {
+  if (!grid.row_select) return tell_current_cell(window, grid);
   if (!has_data_rows(grid)) return;
-  // The first row a grid shows is where it starts, not a move to tell.
-  const auto [told, first] = told_rows().try_emplace(window, grid.row());
-  if (first || told->second == grid.row()) return;
-  told->second = grid.row();
-  tell(window, EVENT_OBJECT_SELECTION, grid.row());
-  if (GetFocus() == window) tell(window, EVENT_OBJECT_FOCUS, grid.row());
+  ToldGrid& told = told_grids()[window];
+  if (told.row < 0) {
+    told.row = grid.row();
+    told.rows = words_of_rows(grid);
+    return;
+  }
+  // Each move is told as it happens, so that every arrow key is heard.
+  if (told.row != grid.row()) tell_current_row(window, told, grid);
+  // A change of the rows comes in steps (the list, then the row count, then the layout): it is
+  // looked at once they are all done. Only a list's rows are children with words of their own.
+  if (grid.row_select && !told.posted)
+    told.posted = PostMessageW(window, grid_changes_message, 0, 0) != FALSE;
+}
+
+void tell_grid_changes(HWND window, const DrawGrid& grid) {
+  ToldGrid& told = told_grids()[window];
+  told.posted = false;
+  if (!has_data_rows(grid) || told.row < 0) return;
+  std::vector<RowWords> rows = words_of_rows(grid);
+  const bool changed = tell_rows_changes(window, grid, told.rows, rows);
+  told.rows = std::move(rows);
+  if (changed) tell_current_row(window, told, grid);
 }
 
 void announce_focused_row(HWND window, const DrawGrid& grid) {
+  if (!grid.row_select) return announce_focused_cell(window, grid);
   if (!has_data_rows(grid)) return;
-  told_rows()[window] = grid.row();
+  ToldGrid& told = told_grids()[window];
+  if (told.row < 0) told.rows = words_of_rows(grid);
+  told.row = grid.row();
   tell(window, EVENT_OBJECT_FOCUS, grid.row());
 }
 
-void forget_announced_row(HWND window) { told_rows().erase(window); }
+void forget_announced_row(HWND window) {
+  told_grids().erase(window);
+  forget_told_cell(window);
+}
 
 void keep_module_for_accessible_objects() {
   // A screen reader may release an object after the viewer has unloaded the plug-in: the code its
   // release runs then stays loaded for the rest of the process.
-  if (InterlockedCompareExchange(&live_objects, 0, 0) == 0) return;
+  if (InterlockedCompareExchange(&live_objects, 0, 0) == 0 && !palette_objects_alive()) return;
   HMODULE module = nullptr;
   GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
                      reinterpret_cast<LPCWSTR>(&answer_get_object), &module);

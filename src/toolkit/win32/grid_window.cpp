@@ -62,10 +62,11 @@ void paint(HWND window, DrawGrid& grid, HDC dc) {
     painter.set_origin({-DrawGrid::border, -DrawGrid::border});
     grid.paint(painter, GetFocus() == window);
   }
-  if (GetFocus() == window && grid.row_count() > grid.fixed_rows()) {
-    const Rect cell = scaled(grid.cell_rect(grid.col(), grid.row()), dpi);
+  if (GetFocus() == window && grid.row_count() > grid.fixed_rows() && grid.row() >= grid.top_row()) {
+    const Rect current = scaled(grid.current_rect(), dpi);
     const int border = scaled(DrawGrid::border, dpi);
-    RECT focus{cell.left - border, cell.top - border, cell.right() - border, cell.bottom() - border};
+    RECT focus{current.left - border, current.top - border, current.right() - border,
+               current.bottom() - border};
     SetTextColor(memory, RGB(0, 0, 0));
     DrawFocusRect(memory, &focus);
   }
@@ -196,6 +197,7 @@ LRESULT grid_message(HWND window, DrawGrid& grid, UINT message, WPARAM w, LPARAM
     case WM_PRINTCLIENT: paint(window, grid, reinterpret_cast<HDC>(w)); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_GETOBJECT: return answer_get_object(window, w, l);
+    case grid_changes_message: tell_grid_changes(window, grid); return 0;
     case WM_SETFOCUS: announce_focused_row(window, grid); [[fallthrough]];
     case WM_KILLFOCUS: InvalidateRect(window, nullptr, FALSE); return 0;
     case WM_GETDLGCODE: return dialog_code(grid, l);
