@@ -259,6 +259,135 @@ TEST_F(Win32Accessibility, MovingTheCurrentRowRaisesFocusAndSelection) {
   UnhookWinEvent(hook);
 }
 
+// What a list raises when its rows change, in the order a screen reader gets it, up to the
+// current row's selection; its focus event follows while the grid has the focus.
+struct ChangeStep {
+  std::string label;
+  std::string commands;
+  std::vector<std::pair<DWORD, LONG>> events;
+};
+
+// Each change of the rows, the current row's words unchanged or not, is told: a changed row by
+// its name change (a mark by its state and description), rows come, gone or sorted by the
+// table's reorder, then the current row is selected and focused again, so its words are read.
+TEST_F(Win32Accessibility, EveryChangeOfTheRowsIsTold) {
+  TORV_NEEDS_WINDOWS();
+  constexpr LONG table_itself = CHILDID_SELF;
+  constexpr DWORD name = EVENT_OBJECT_NAMECHANGE;
+  constexpr DWORD reorder = EVENT_OBJECT_REORDER;
+  constexpr DWORD state = EVENT_OBJECT_STATECHANGE;
+  constexpr DWORD description = EVENT_OBJECT_DESCRIPTIONCHANGE;
+  constexpr DWORD selection = EVENT_OBJECT_SELECTION;
+  constexpr DWORD focus = EVENT_OBJECT_FOCUS;
+  // The rows: A (child 2, current), B, No batch.
+  const std::vector<ChangeStep> steps = {
+      {"delete A: B stands in row 1",
+       "panel batch menu delete\n",
+       {{reorder, table_itself}, {name, 2}, {selection, 2}}},
+      {"undo: A back in row 1", "panel batch undo\n", {{reorder, table_itself}, {name, 2}, {selection, 2}}},
+      {"redo: B in row 1 again", "panel batch redo\n", {{reorder, table_itself}, {name, 2}, {selection, 2}}},
+      {"undo, then A shown alone",
+       "panel batch undo\npanel batch menu only\n",
+       {{reorder, table_itself},
+        {name, 2},
+        {selection, 2},
+        {focus, 2},
+        {state, 2},
+        {description, 2},
+        {selection, 2}}},
+      {"the palette colours B and shows all",
+       "panel batch menu palette\n",
+       {{state, 2}, {description, 2}, {name, 3}, {selection, 2}}},
+      {"Insert adds C, sorted in under row 1",
+       "answer name C\npanel batch keys {INS}\n",
+       {{reorder, table_itself}, {selection, 2}}},
+      {"F2 renames A", "answer name Z\npanel batch keys {F2}\n", {{name, 2}, {selection, 2}}},
+  };
+  watched = grid_;
+  const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_REORDER, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr,
+                                             &record_event, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  ASSERT_NE(hook, nullptr);
+  run_session("panel batch row 1\n");
+  SetFocus(grid_);
+  deliver_events();
+  for (const ChangeStep& step : steps) {
+    events.clear();
+    run_session(step.commands);
+    deliver_events();
+    // The focus coming to the grid as keys are typed into its form, or as a dialog closes, is
+    // told before the change, as the focus's own.
+    events.erase(events.begin(), std::find_if(events.begin(), events.end(), [](const auto& event) {
+                   return event.first != EVENT_OBJECT_FOCUS;
+                 }));
+    std::erase_if(events, [](const auto& event) {
+      return event.first == EVENT_OBJECT_LOCATIONCHANGE || event.first == EVENT_OBJECT_VALUECHANGE;
+    });
+    std::vector<std::pair<DWORD, LONG>> expected = step.events;
+    if (GetFocus() == grid_) expected.emplace_back(focus, 2);
+    EXPECT_EQ(events, expected) << step.label;
+  }
+  UnhookWinEvent(hook);
+}
+
+// The category shown alone: its row's name is what the cells say, without the mark the eye sees;
+// the mark is the row's description and checked state, in the viewer's language.
+TEST_F(Win32Accessibility, ShownAloneIsTheRowsStateNotItsName) {
+  TORV_NEEDS_WINDOWS();
+  const Accessible table(grid_);
+  ASSERT_NE(table.get(), nullptr);
+  const std::u16string before = name_of(table.get(), 2);
+  run_session("panel batch row 1\npanel batch menu only\n");
+  EXPECT_EQ(name_of(table.get(), 2), before);
+  BSTR said = nullptr;
+  table->get_accDescription(child(2), &said);
+  EXPECT_EQ(take(said), u"shown alone");
+  EXPECT_NE(state_of(table.get(), 2) & STATE_SYSTEM_CHECKED, 0);
+  said = nullptr;
+  EXPECT_EQ(table->get_accDescription(child(3), &said), S_FALSE);
+  EXPECT_EQ(state_of(table.get(), 3) & STATE_SYSTEM_CHECKED, 0);
+  run_session("panel batch menu all\n");
+  EXPECT_EQ(state_of(table.get(), 2) & STATE_SYSTEM_CHECKED, 0);
+}
+
+// Each opening of the add and the rename dialog puts the focus on its name field once: the combo
+// box, which hands it to its edit field.
+std::vector<std::pair<HWND, std::wstring>> focused_windows;
+
+void CALLBACK record_focus(HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD) {
+  wchar_t name[32] = {};
+  GetClassNameW(window, name, 32);
+  focused_windows.emplace_back(GetAncestor(window, GA_ROOT), name);
+}
+
+TEST_F(Win32Accessibility, NameFieldIsFocusedOncePerOpening) {
+  TORV_NEEDS_WINDOWS();
+  const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, &record_focus,
+                                             GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  ASSERT_NE(hook, nullptr);
+  run_session("panel batch row 1\n");
+  HWND dialog = nullptr;
+  // The desktop's own commands: a session would take the desktop's dialog_filled for itself.
+  state().desktop.dialog_filled = [&](const std::string&, void* window, const std::string&) {
+    dialog = static_cast<HWND>(window);
+  };
+  std::vector<std::vector<std::wstring>> openings;
+  for (const char* entry : {"menu batch menu_add", "menu batch menu_rename"}) {
+    deliver_events();
+    focused_windows.clear();
+    state().desktop.queue_answer("frm_add_category", std::nullopt);
+    host::desktop_command(entry);
+    deliver_events();
+    std::vector<std::wstring> in_dialog;
+    for (const auto& [root, name] : focused_windows) {
+      if (root == dialog) in_dialog.push_back(name);
+    }
+    openings.push_back(in_dialog);
+  }
+  UnhookWinEvent(hook);
+  const std::vector<std::wstring> once = {L"ComboBox", L"Edit"};
+  EXPECT_EQ(openings, (std::vector<std::vector<std::wstring>>{once, once}));
+}
+
 // The file buttons are named by the names they show beside their icons (the system leaves out the
 // access key's '&'); the name fields as the system names a dialog's edit
 // box, by the label just before them in Z order (hidden here, where the dialog shows none), which

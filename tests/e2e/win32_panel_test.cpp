@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "api/desktop_functions.h"
+#include "support/case_label.h"
 #include "support/needed_display.h"
 #include "support/panel_fixture.h"
 
@@ -105,6 +107,104 @@ TEST_F(Win32Panel, IsAToolWindowWhoseSwatchesGdiPlusPaints) {
   run_session("panel batch close\n");
   EXPECT_FALSE(IsWindowVisible(window));
 }
+
+// The system's colours that the grid paints with, as a scheme sets them; put back as they were
+// when the test ends.
+constexpr int scheme_parts[] = {COLOR_WINDOW,  COLOR_WINDOWTEXT, COLOR_BTNFACE,
+                                COLOR_BTNTEXT, COLOR_HIGHLIGHT,  COLOR_HIGHLIGHTTEXT};
+
+class SystemColors {
+ public:
+  explicit SystemColors(const std::vector<COLORREF>& scheme) {
+    for (const int part : scheme_parts) saved_.push_back(GetSysColor(part));
+    if (!scheme.empty()) SetSysColors(static_cast<int>(std::size(scheme_parts)), scheme_parts, scheme.data());
+  }
+  ~SystemColors() { SetSysColors(static_cast<int>(std::size(scheme_parts)), scheme_parts, saved_.data()); }
+  SystemColors(const SystemColors&) = delete;
+  SystemColors& operator=(const SystemColors&) = delete;
+
+ private:
+  std::vector<COLORREF> saved_;
+};
+
+std::uint32_t rgb_of(int part) {
+  const COLORREF color = GetSysColor(part);
+  return static_cast<std::uint32_t>(GetRValue(color)) << 16 |
+         static_cast<std::uint32_t>(GetGValue(color)) << 8 | GetBValue(color);
+}
+
+struct SchemeCase {
+  std::string label;
+  std::vector<COLORREF> colors;  // in the order of scheme_parts; none: Wine's own
+};
+
+class Win32PanelCurrentRow : public torv_test::PanelFixture,
+                             public ::testing::WithParamInterface<SchemeCase> {};
+
+// The current row is the whole row, in the highlight with the focus and in the button face framed
+// by the highlight without it, so that it shows where the face is the window's colour (High
+// Contrast); its count in the row's text colour, the grey only on the other rows. Left and Right
+// move nothing.
+TEST_P(Win32PanelCurrentRow, StaysInSightWithAndWithoutTheFocus) {
+  TORV_NEEDS_WINDOWS();
+  load_model("storeys=1,assemblies=2,values=A;B");
+  run_session("click Batches\npanel batch row 1\npanel batch key right\n");
+  HWND window = FindWindowW(L"TorvForm", L"Batches");
+  ASSERT_NE(window, nullptr);
+  HWND grid = FindWindowExW(window, nullptr, L"TorvGrid", nullptr);
+  ASSERT_NE(grid, nullptr);
+  const SystemColors scheme(GetParam().colors);
+  ASSERT_NE(rgb_of(COLOR_HIGHLIGHT), rgb_of(COLOR_WINDOW));
+  // Row 1 of the grid's cells: the name, then the count and colour 50 wide, one-pixel lines, rows
+  // of 18 under the header; in the form's client area.
+  RECT inside{};
+  GetClientRect(grid, &inside);
+  POINT origin{};
+  MapWindowPoints(grid, window, &origin, 1);
+  const int top = origin.y + 19;
+  const int middle = top + 9;
+  const int count_left = origin.x + inside.right - 101;
+  const int right = origin.x + inside.right - 1;
+  const auto count_colors = [&](const Capture& capture, int row_top) {
+    std::vector<std::uint32_t> colors;
+    for (int y = row_top + 2; y < row_top + 16; ++y) {
+      for (int x = count_left + 3; x < count_left + 20; ++x) colors.push_back(capture.pixel(x, y));
+    }
+    return colors;
+  };
+  const auto has = [](const std::vector<std::uint32_t>& colors, std::uint32_t color) {
+    return std::find(colors.begin(), colors.end(), color) != colors.end();
+  };
+  for (const bool focused : {true, false}) {
+    SCOPED_TRACE(focused ? "with the focus" : "without the focus");
+    SetFocus(focused ? grid : window);
+    const Capture capture(window);
+    const std::uint32_t fill = rgb_of(focused ? COLOR_HIGHLIGHT : COLOR_BTNFACE);
+    // Past the name's text, past the count, right of the swatch, and on the line between cells.
+    for (const int x : {count_left - 10, count_left + 40, right - 2, count_left - 1})
+      EXPECT_EQ(capture.pixel(x, middle), fill) << x;
+    if (!focused) {
+      EXPECT_EQ(capture.pixel(count_left - 10, top), rgb_of(COLOR_HIGHLIGHT));
+      EXPECT_EQ(capture.pixel(count_left - 10, top + 17), rgb_of(COLOR_HIGHLIGHT));
+      EXPECT_EQ(capture.pixel(origin.x, middle), rgb_of(COLOR_HIGHLIGHT));
+      EXPECT_EQ(capture.pixel(right, middle), rgb_of(COLOR_HIGHLIGHT));
+    }
+    const std::vector<std::uint32_t> current_count = count_colors(capture, top);
+    EXPECT_TRUE(has(current_count, rgb_of(focused ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT)));
+    EXPECT_FALSE(has(current_count, 0x808080u));
+    EXPECT_TRUE(has(count_colors(capture, top + 19), 0x808080u)) << "the next row's count";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Scheme, Win32PanelCurrentRow,
+                         ::testing::Values(SchemeCase{"wine", {}},
+                                           SchemeCase{"high_contrast_black",
+                                                      {RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0),
+                                                       RGB(255, 255, 255), RGB(26, 235, 255), RGB(0, 0, 0)}},
+                                           SchemeCase{"high_contrast_white",
+                                                      {RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 255, 255),
+                                                       RGB(0, 0, 0), RGB(55, 0, 110), RGB(255, 255, 255)}}),
+                         torv_test::CaseLabel());
 
 // A side-car file that another program (a spreadsheet) holds open without sharing: the panel says
 // it could not be read, and a save over it asks first instead of replacing it with the list shown.
