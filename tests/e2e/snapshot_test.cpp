@@ -105,10 +105,10 @@ TEST_F(Snapshot, ADialogAnsweredByKeysIsTakenBeforeItsLastKey) {
   const std::string typed = folder_file("typed.png").string();
   const std::string opened = folder_file("opened.png").string();
   const std::string out =
-      run_session("click Batches\nanswer keys Lot 5{ENTER}\nsnapshot dialog name " + typed +
+      run_session("click Batches\nanswer keys Lot 5{TAB}{SPACE}\nsnapshot dialog name " + typed +
                   "\npanel batch menu add\nanswer keys {ESC}\nsnapshot dialog name " + opened +
                   "\npanel batch menu add\n");
-  // The first dialog was taken with the name typed, before Enter added it; the second as it opened.
+  // The first dialog was taken with the name typed, before Space pressed Add; the second as it opened.
   EXPECT_NE(panel_rows("batch").find("Lot 5\t0\tnone\n"), std::string::npos) << out;
   EXPECT_TRUE(pictures_differ(typed, opened));
 }
