@@ -3,14 +3,16 @@
 // or break its CSV line (a comma, a line break, a double quote) or an empty one is left out.
 #pragma once
 
-#include <cstdint>
 #include <string_view>
 
+#include "platform/code_unit_set.h"
+
+// The characters that would cut or break a side-car line.
+inline constexpr platform::CodeUnitSet sidecar_line_cutters{u',', u'\r', u'\n', u'"'};
+
 inline bool fits_a_sidecar_line(std::u16string_view guid) {
-  // One comparison for nearly every character: this runs on every line read or written.
-  constexpr std::uint64_t cutting = 1ull << u',' | 1ull << u'\r' | 1ull << u'\n' | 1ull << u'"';
-  for (const char16_t c : guid) {
-    if (c < 64 && (cutting >> c & 1) != 0) return false;
-  }
-  return !guid.empty();
+  // One test per character, without a branch: this runs on every line read or written.
+  bool cut = false;
+  for (const char16_t c : guid) cut |= sidecar_line_cutters.contains(c);
+  return !guid.empty() && !cut;
 }
