@@ -90,36 +90,43 @@ std::size_t viewer_state() {
   return hash;
 }
 
-// Times the operation and the baseline (a replay of recorded host calls and what the operation
-// does besides) in alternating order.
+// Times the operation, the baseline (a replay of recorded host calls and what the operation does
+// besides) and the further floors, each iteration starting one later in their rotation, so that
+// none always runs first or always after the same one.
 void run_measurement(benchmark::State& state, const Measured& measured, const HostCalls& operation_calls,
                      const std::function<void()>& replay) {
   state.counters["host_calls"] = static_cast<double>(operation_calls.total);
-  const std::function<void()> baseline = [&] {
+  std::vector<std::function<void()>> floors = {[&] {
     replay();
     measured.beside_calls();
-  };
+  }};
+  for (const Measured::FurtherFloor& floor : measured.further_floors) {
+    floors.emplace_back([&] {
+      replay();
+      floor.beside_calls();
+    });
+  }
   double operation_seconds = 0;
   double operation_wall_seconds = 0;
-  double baseline_seconds = 0;
-  bool baseline_first = false;
+  std::vector<double> floor_seconds(floors.size(), 0.0);
+  std::size_t first = 0;
   for (auto _ : state) {
     double operation_time = 0;
-    if (baseline_first) {
+    for (std::size_t turn = 0; turn <= floors.size(); ++turn) {
+      const std::size_t run = (first + turn) % (floors.size() + 1);
       measured.prepare();
-      baseline_seconds += seconds_of(baseline);
+      if (run == floors.size()) {
+        operation_time = seconds_of(measured.operation, operation_wall_seconds);
+      } else {
+        floor_seconds[run] += seconds_of(floors[run]);
+      }
     }
-    measured.prepare();
-    operation_time = seconds_of(measured.operation, operation_wall_seconds);
-    if (!baseline_first) {
-      measured.prepare();
-      baseline_seconds += seconds_of(baseline);
-    }
-    baseline_first = !baseline_first;
+    first = (first + 1) % (floors.size() + 1);
     operation_seconds += operation_time;
     state.SetIterationTime(operation_time);
   }
   const auto iterations = static_cast<double>(state.iterations());
+  const double baseline_seconds = floor_seconds[0];
   state.counters["ns_per_object"] = operation_seconds * 1e9 / iterations / measured.objects;
   state.counters["baseline_ms"] = baseline_seconds * 1e3 / iterations;
   state.counters["wall_ms"] = operation_wall_seconds * 1e3 / iterations;
@@ -128,6 +135,11 @@ void run_measurement(benchmark::State& state, const Measured& measured, const Ho
   state.counters["own_ns_per_object"] =
       (operation_seconds - baseline_seconds) * 1e9 / iterations / measured.objects;
   state.counters["objects"] = measured.objects;
+  for (std::size_t i = 0; i < measured.further_floors.size(); ++i) {
+    const std::string& name = measured.further_floors[i].name;
+    state.counters[name + "_ms"] = floor_seconds[i + 1] * 1e3 / iterations;
+    state.counters["ratio_to_" + name] = operation_seconds / floor_seconds[i + 1];
+  }
 }
 
 }  // namespace

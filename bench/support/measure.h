@@ -3,13 +3,15 @@
 // iteration, in alternating order, and the benchmark reports the operation's time (the thread's
 // processor time) with the counters ns_per_object, baseline_ms, ratio_to_baseline,
 // own_ns_per_object (the operation less its baseline, per object) and wall_ms (the operation's
-// wall-clock time, other programs' turns included).
+// wall-clock time, other programs' turns included). Further floors run in the same rotation and
+// add NAME_ms and ratio_to_NAME each.
 #pragma once
 
 #include <benchmark/benchmark.h>
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace bench {
 
@@ -24,6 +26,14 @@ struct Measured {
   // Where set, the floor the operation is measured against in place of its own host calls: the
   // host calls this makes, recorded once and made again, as a reference of what must be done.
   std::function<void()> floor = {};
+  // Floors beside the baseline: the same host calls made again, and beside them what the file's
+  // promised way of writing must do at the least with the same content (a durable save's steps,
+  // the workbook library writing the same cells), in place of beside_calls.
+  struct FurtherFloor {
+    std::string name;  // the counters NAME_ms and ratio_to_NAME
+    std::function<void()> beside_calls;
+  };
+  std::vector<FurtherFloor> further_floors = {};
   // What ns_per_object divides by.
   double objects = 1;
 };

@@ -32,12 +32,14 @@ namespace {
 // text in the ANSI code page as a C string in buffer, whose storage serves line after line.
 // GUIDs are ASCII, whose bytes are their code units.
 const char* ansi_text(std::u16string_view text, std::string& buffer) {
-  if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; })) {
-    buffer.resize(text.size());
-    std::copy(text.begin(), text.end(), buffer.begin());
-  } else {
-    buffer = platform::to_ansi(text);
+  // Copied and tested in one pass; only a text beyond ASCII is converted afterwards.
+  buffer.resize(text.size());
+  char16_t every_bit = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    every_bit |= text[i];
+    buffer[i] = static_cast<char>(text[i]);
   }
+  if (every_bit >= 0x80) buffer = platform::to_ansi(text);
   return buffer.c_str();
 }
 
@@ -129,6 +131,10 @@ bool Tfrm_uda::load_groups_bytes(simple_io::FileBytes file, std::optional<platfo
       // keep the file's order.
       std::unordered_map<std::u16string_view, std::size_t> absent_at;
       std::vector<std::pair<std::u16string_view, ObjectsGroup*>> absent;
+      // A category's lines follow each other: the last line's category is looked up only when the
+      // name changes.
+      ObjectsGroup* last_group = nullptr;
+      std::u16string_view last_name;
       toolkit::for_each_line(*text, [&](std::u16string_view line) {
         if (++line_number == 1) return;
         if (last_read.stopped_at_line != 0) {
@@ -149,7 +155,11 @@ bool Tfrm_uda::load_groups_bytes(simple_io::FileBytes file, std::optional<platfo
           return;
         }
         const std::u16string_view guid = read.guid;
-        ObjectsGroup& group = group_named(by_name, read.name);
+        if (last_group == nullptr || read.name != last_name) {
+          last_group = &group_named(by_name, read.name);
+          last_name = read.name;
+        }
+        ObjectsGroup& group = *last_group;
         if (guid.empty()) return;
         ++loaded_guid_lines;
         const viewer::ObjectId id = viewer::calculate_object_id(host_handle, ansi_text(guid, ansi_guid));

@@ -55,14 +55,14 @@ toolkit::FileText Tfrm_uda::sidecar_text(std::size_t& left_out) const {
       if (i + viewer::fetch_distance < infos.size())
         viewer::fetch_ahead(infos[i + viewer::fetch_distance].ifc_guid);
       const viewer::ObjectInfo2& info = infos[i];
-      std::u16string_view guid;
-      if (info.ifc_guid != nullptr) guid = info.ifc_guid;
-      // A GUID with a comma or a line break would cut its line: such an object is left out.
-      if (!guid.empty() && !fits_a_sidecar_line(guid)) {
+      // A GUID with a comma or a line break would cut its line: such an object is left out. Its
+      // length, that test and its copy are one pass, taken back when it stops short of the end.
+      const std::size_t line_start = file_text.size();
+      if (info.ifc_guid != nullptr && *file_text.append_up_to(info.ifc_guid, sidecar_line_cutters) != 0) {
+        file_text.truncate(line_start);
         ++left_out;
         continue;
       }
-      file_text.append(guid);
       file_text.append(line_end);
     }
     // Objects of another revision of the model come back with their category.

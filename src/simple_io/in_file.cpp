@@ -9,8 +9,9 @@
 
 namespace simple_io {
 
-InFile::InFile(const std::u16string& path) : file_(platform::open_regular_file(path)) {
+InFile::InFile(const std::u16string& path, bool whole) : file_(platform::open_regular_file(path)) {
   if (file_ == nullptr) throw 1;
+  if (whole) std::setvbuf(file_, nullptr, _IONBF, 0);
 }
 
 InFile::~InFile() { std::fclose(file_); }
@@ -30,7 +31,7 @@ std::uint64_t InFile::bytes_left() {
 
 std::optional<std::string> read_whole_file(const std::u16string& path) {
   try {
-    InFile in(path);
+    InFile in(path, true);
     std::string bytes(static_cast<std::size_t>(in.bytes_left()), '\0');
     in.read(bytes.data(), bytes.size());
     return bytes;

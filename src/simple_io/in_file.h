@@ -14,7 +14,9 @@ namespace simple_io {
 // a link is followed only when the user or root owns it.
 class InFile {
  public:
-  explicit InFile(const std::u16string& path);
+  // whole: the file is read in one piece, straight into the caller's memory rather than through
+  // the C runtime's buffer.
+  explicit InFile(const std::u16string& path, bool whole = false);
   ~InFile();
   InFile(const InFile&) = delete;
   InFile& operator=(const InFile&) = delete;

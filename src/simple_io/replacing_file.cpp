@@ -73,6 +73,9 @@ bool write_file_whole(const std::u16string& path, std::string_view bytes, Replac
   try {
     ReplacingFile file(path, mode);
     try {
+      // The bytes are whole already: one system call writes them, with no copy through the C
+      // runtime's buffer.
+      std::setvbuf(file.out().file(), nullptr, _IONBF, 0);
       file.out().write(bytes.data(), bytes.size());
     } catch (...) {
       fail();

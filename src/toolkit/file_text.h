@@ -81,6 +81,16 @@ class FileText {
     size_ += static_cast<std::size_t>(write(first, first + room) - first);
   }
 
+  // The code units appended so far; truncate(size) takes back what was appended after them.
+  std::size_t size() const { return wide_.empty() ? size_ : wide_.size(); }
+  void truncate(std::size_t size) {
+    if (wide_.empty()) {
+      size_ = size;
+    } else {
+      wide_.resize(size);
+    }
+  }
+
   // The text as code units.
   std::u16string text() const;
 

@@ -27,7 +27,8 @@ template <class OnLine>
 void for_each_line(std::u16string_view text, OnLine&& on_line) {
   std::size_t start = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != u'\r' && text[i] != u'\n') continue;
+    // Most characters lie above both line ends: one comparison passes them.
+    if (text[i] > u'\r' || (text[i] != u'\r' && text[i] != u'\n')) continue;
     on_line(text.substr(start, i - start));
     if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
     start = i + 1;

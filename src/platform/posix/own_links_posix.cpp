@@ -47,6 +47,9 @@ Step follow_one(std::string& current) {
 }  // namespace
 
 std::optional<std::string> end_of_own_links(const std::string& path) {
+  // Most paths name no link, which one lstat tells; a link is judged through its own descriptor.
+  struct stat facts {};
+  if (lstat(path.c_str(), &facts) != 0 || !S_ISLNK(facts.st_mode)) return path;
   std::string current = path;
   for (int step = 0; step < most_links; ++step) {
     switch (follow_one(current)) {
@@ -72,6 +75,8 @@ int open_through_own_links(const std::string& path, int flags, mode_t mode) {
 }
 
 bool stat_through_own_links(const std::string& path, struct stat& facts) {
+  if (lstat(path.c_str(), &facts) != 0) return false;
+  if (!S_ISLNK(facts.st_mode)) return true;
   const std::optional<std::string> end = end_of_own_links(path);
   return end && lstat(end->c_str(), &facts) == 0;
 }

@@ -31,8 +31,12 @@ std::string start_time(const std::string& pid) {
 }  // namespace
 
 std::u16string this_process_key() {
-  const std::string pid = std::to_string(getpid());
-  return from_utf8(pid + "_" + start_time(pid));
+  // A process keeps its number and start time: /proc is read once, not at every save.
+  static const std::u16string key = [] {
+    const std::string pid = std::to_string(getpid());
+    return from_utf8(pid + "_" + start_time(pid));
+  }();
+  return key;
 }
 
 bool process_running(std::u16string_view key) {
