@@ -9,6 +9,7 @@
 #include "support/case_label.h"
 #include "support/host_fixture.h"
 #include "support/plugin_copy.h"
+#include "toolkit/color_names.h"
 
 namespace {
 
@@ -39,8 +40,9 @@ std::vector<std::string> expected_load_calls() {
                                "set_button_small_image"});
   }
   calls.insert(calls.end(), {"get_text", "get_text", "create_sub_button"});
-  // The colour dialog's six texts, then its "no colour" caption.
-  calls.insert(calls.end(), 7, "get_text");
+  // The colour dialog's six texts, its "no colour" caption and its empty slot's name, then the name
+  // of each colour it can say.
+  calls.insert(calls.end(), 8 + toolkit::color_names().size(), "get_text");
   calls.insert(calls.end(), {"on_model_load", "on_save_bvf"});
   return calls;
 }
