@@ -16,18 +16,23 @@ void replace_all(std::u16string& text, std::u16string_view what, std::u16string_
   }
 }
 
-bool starts_formula(std::u16string_view piece) {
-  std::size_t first = 0;
-  while (first < piece.size() &&
-         ((piece[first] <= 32 && piece[first] != u'\t') || piece[first] == u'\u3000')) {
-    ++first;
-  }
-  return first < piece.size() && std::u16string_view(u"=+-@\t\uFF1D\uFF0B\uFF0D\uFF20").find(piece[first]) !=
-                                     std::u16string_view::npos;
+// What a spreadsheet passes over before it looks for a formula: characters up to code 32 but TAB,
+// and the ideographic, no-break and zero-width spaces and the byte-order mark.
+bool blank(char16_t c) {
+  return (c <= 32 && c != u'\t') || c == u'\u3000' || c == u'\u00A0' || c == u'\u200B' || c == u'\uFEFF';
 }
 
-// Commas and quotes go, then CR LF pairs, then a lone CR or LF becomes a space; each piece between
-// semicolons that would begin a formula gets an apostrophe.
+// Whether the cell that begins at start would be run as a formula: its first character past blanks
+// is one of these (a TAB too, which also ends the cell).
+bool starts_formula(std::u16string_view text, std::size_t start) {
+  while (start < text.size() && blank(text[start])) ++start;
+  return start < text.size() &&
+         std::u16string_view(u"=+-@\t\uFF1D\uFF0B\uFF0D\uFF20").find(text[start]) != std::u16string_view::npos;
+}
+
+// Commas and quotes go, then CR LF pairs, then a lone CR or LF becomes a space; then each cell that
+// would begin a formula gets an apostrophe, a cell beginning at the field's start and after each
+// semicolon or TAB, where spreadsheets split lines.
 std::u16string expected_field(std::u16string text) {
   replace_all(text, u",", u"");
   replace_all(text, u"\"", u"");
@@ -35,15 +40,12 @@ std::u16string expected_field(std::u16string text) {
   replace_all(text, u"\r", u" ");
   replace_all(text, u"\n", u" ");
   std::u16string field;
-  for (std::size_t start = 0;;) {
-    const std::size_t end = text.find(u';', start);
-    const std::u16string_view piece = std::u16string_view(text).substr(start, end - start);
-    if (starts_formula(piece)) field += u'\'';
-    field += piece;
-    if (end == std::u16string::npos) return field;
-    field += u';';
-    start = end + 1;
+  if (starts_formula(text, 0)) field += u'\'';
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    field += text[at];
+    if ((text[at] == u';' || text[at] == u'\t') && starts_formula(text, at + 1)) field += u'\'';
   }
+  return field;
 }
 
 }  // namespace
