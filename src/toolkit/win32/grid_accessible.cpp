@@ -16,6 +16,7 @@
 
 #include "toolkit/cell_text.h"
 #include "toolkit/draw_grid.h"
+#include "toolkit/win32/accessible_object.h"
 #include "toolkit/win32/dpi.h"
 #include "toolkit/win32/guarded.h"
 #include "toolkit/win32/native_windows.h"
@@ -23,8 +24,6 @@
 
 namespace toolkit::win32 {
 namespace {
-
-LONG live_objects = 0;
 
 // A row as a screen reader hears it: its name and its mark.
 struct RowWords {
@@ -63,64 +62,12 @@ LONG child_of_row(int row) { return row + 1; }
 
 bool has_data_rows(const DrawGrid& grid) { return grid.row_count() > grid.fixed_rows(); }
 
-HRESULT text_answer(const std::u16string& text, BSTR* answer) {
-  if (text.empty()) return S_FALSE;
-  *answer = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()), static_cast<UINT>(text.size()));
-  return *answer != nullptr ? S_OK : E_OUTOFMEMORY;
-}
-
-void set_child(VARIANT* answer, LONG child) {
-  answer->vt = VT_I4;
-  answer->lVal = child;
-}
-
-// A COM object is deleted by its own Release, never through its interface, whose destructor the
-// system's header leaves non-virtual.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
-class GridAccessible final : public IAccessible {
+class GridAccessible final : public AccessibleObject {
  public:
-  GridAccessible(HWND window, IAccessible* standard) : window_(window), standard_(standard) {
-    InterlockedIncrement(&live_objects);
-  }
-  ~GridAccessible() {
-    standard_->Release();
-    InterlockedDecrement(&live_objects);
-  }
+  GridAccessible(HWND window, IAccessible* standard) : window_(window), standard_(standard) {}
+  ~GridAccessible() override { standard_->Release(); }
   GridAccessible(const GridAccessible&) = delete;
   GridAccessible& operator=(const GridAccessible&) = delete;
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
-    if (object == nullptr) return E_POINTER;
-    *object = nullptr;
-    if (!IsEqualIID(id, __uuidof(IUnknown)) && !IsEqualIID(id, __uuidof(IDispatch)) &&
-        !IsEqualIID(id, __uuidof(IAccessible)))
-      return E_NOINTERFACE;
-    *object = static_cast<IAccessible*>(this);
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const LONG left = InterlockedDecrement(&references_);
-    if (left == 0) delete this;
-    return static_cast<ULONG>(left);
-  }
-
-  // No type information: clients call the interface's methods directly.
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-    if (count == nullptr) return E_POINTER;
-    *count = 0;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-    return E_NOTIMPL;
-  }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                                   UINT*) override {
-    return E_NOTIMPL;
-  }
 
   HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
     return on_grid([&](DrawGrid&) { return standard_->get_accParent(parent); });
@@ -288,8 +235,6 @@ class GridAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 
  private:
-  static bool is_self(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
-
   // Runs the handler on the grid while its window and control stand, and never lets it throw.
   template <class Handler>
   HRESULT on_grid(Handler&& handler) noexcept {
@@ -341,11 +286,9 @@ class GridAccessible final : public IAccessible {
     return {top_left.x, top_left.y, bottom_right.x, bottom_right.y};
   }
 
-  LONG references_ = 1;
   HWND window_;
   IAccessible* standard_;
 };
-#pragma GCC diagnostic pop
 
 void tell(HWND window, DWORD event, int row) {
   NotifyWinEvent(event, window, OBJID_CLIENT, child_of_row(row));
@@ -448,7 +391,7 @@ void forget_announced_row(HWND window) {
 void keep_module_for_accessible_objects() {
   // A screen reader may release an object after the viewer has unloaded the plug-in: the code its
   // release runs then stays loaded for the rest of the process.
-  if (InterlockedCompareExchange(&live_objects, 0, 0) == 0 && !palette_objects_alive()) return;
+  if (!accessible_objects_alive()) return;
   HMODULE module = nullptr;
   GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
                      reinterpret_cast<LPCWSTR>(&answer_get_object), &module);

@@ -12,14 +12,13 @@
 
 #include "toolkit/cell_text.h"
 #include "toolkit/draw_grid.h"
+#include "toolkit/win32/accessible_object.h"
 #include "toolkit/win32/dpi.h"
 #include "toolkit/win32/guarded.h"
 #include "toolkit/win32/native_windows.h"
 
 namespace toolkit::win32 {
 namespace {
-
-LONG live_objects = 0;
 
 // The child id last told of each grid.
 std::unordered_map<HWND, LONG>& told_cells() {
@@ -44,64 +43,12 @@ Cell cell_of_child(const DrawGrid& grid, LONG child) {
   return {static_cast<int>(index % grid.col_count()), static_cast<int>(index / grid.col_count())};
 }
 
-HRESULT text_answer(const std::u16string& text, BSTR* answer) {
-  if (text.empty()) return S_FALSE;
-  *answer = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()), static_cast<UINT>(text.size()));
-  return *answer != nullptr ? S_OK : E_OUTOFMEMORY;
-}
-
-void set_child(VARIANT* answer, LONG child) {
-  answer->vt = VT_I4;
-  answer->lVal = child;
-}
-
-// A COM object is deleted by its own Release, never through its interface, whose destructor the
-// system's header leaves non-virtual.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
-class PaletteAccessible final : public IAccessible {
+class PaletteAccessible final : public AccessibleObject {
  public:
-  PaletteAccessible(HWND window, IAccessible* standard) : window_(window), standard_(standard) {
-    InterlockedIncrement(&live_objects);
-  }
-  ~PaletteAccessible() {
-    standard_->Release();
-    InterlockedDecrement(&live_objects);
-  }
+  PaletteAccessible(HWND window, IAccessible* standard) : window_(window), standard_(standard) {}
+  ~PaletteAccessible() override { standard_->Release(); }
   PaletteAccessible(const PaletteAccessible&) = delete;
   PaletteAccessible& operator=(const PaletteAccessible&) = delete;
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
-    if (object == nullptr) return E_POINTER;
-    *object = nullptr;
-    if (!IsEqualIID(id, __uuidof(IUnknown)) && !IsEqualIID(id, __uuidof(IDispatch)) &&
-        !IsEqualIID(id, __uuidof(IAccessible)))
-      return E_NOINTERFACE;
-    *object = static_cast<IAccessible*>(this);
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const LONG left = InterlockedDecrement(&references_);
-    if (left == 0) delete this;
-    return static_cast<ULONG>(left);
-  }
-
-  // No type information: clients call the interface's methods directly.
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-    if (count == nullptr) return E_POINTER;
-    *count = 0;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-    return E_NOTIMPL;
-  }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                                   UINT*) override {
-    return E_NOTIMPL;
-  }
 
   HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
     return on_grid([&](DrawGrid&) { return standard_->get_accParent(parent); });
@@ -276,8 +223,6 @@ class PaletteAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 
  private:
-  static bool is_self(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
-
   // Runs the handler on the grid while its window and control stand, and never lets it throw.
   template <class Handler>
   HRESULT on_grid(Handler&& handler) noexcept {
@@ -316,11 +261,9 @@ class PaletteAccessible final : public IAccessible {
     return state;
   }
 
-  LONG references_ = 1;
   HWND window_;
   IAccessible* standard_;
 };
-#pragma GCC diagnostic pop
 
 void tell(HWND window, DWORD event, LONG child) { NotifyWinEvent(event, window, OBJID_CLIENT, child); }
 
@@ -361,7 +304,5 @@ void announce_focused_cell(HWND window, const DrawGrid& grid) {
 }
 
 void forget_told_cell(HWND window) { told_cells().erase(window); }
-
-bool palette_objects_alive() { return InterlockedCompareExchange(&live_objects, 0, 0) != 0; }
 
 }  // namespace toolkit::win32

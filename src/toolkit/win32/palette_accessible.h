@@ -21,7 +21,4 @@ void tell_current_cell(HWND window, const DrawGrid& grid);
 void announce_focused_cell(HWND window, const DrawGrid& grid);
 void forget_told_cell(HWND window);
 
-// Whether a client still holds a palette's object.
-bool palette_objects_alive();
-
 }  // namespace toolkit::win32
